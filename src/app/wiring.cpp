@@ -1,0 +1,12 @@
+#include "app/wiring.h"
+
+#include "platform/qt/windows.h"
+
+namespace innvera {
+
+void defineWindows(Desk& desk) {
+    Windows& windows = desk.windows;
+    (void)windows;
+}
+
+}  // namespace innvera

@@ -1,0 +1,175 @@
+#include "core/forms.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace innvera {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Scans the leading number; returns the number of characters it took (0 for none) and
+// the digits it read, blanks left out, in `out`.
+std::size_t scanNumber(std::string_view text, std::string& out) {
+    std::size_t i = 0;
+    auto skipBlanks = [&] {
+        while (i < text.size() && isBlank(text[i])) ++i;
+    };
+    skipBlanks();
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        out += text[i++];
+        skipBlanks();
+    }
+    bool digits = false;
+    while (i < text.size() && (isDigit(text[i]) || isBlank(text[i]))) {
+        if (isDigit(text[i])) {
+            out += text[i];
+            digits = true;
+        }
+        ++i;
+    }
+    if (i < text.size() && text[i] == '.') {
+        out += '.';
+        ++i;
+        while (i < text.size() && (isDigit(text[i]) || isBlank(text[i]))) {
+            if (isDigit(text[i])) {
+                out += text[i];
+                digits = true;
+            }
+            ++i;
+        }
+    }
+    if (!digits) {
+        out.clear();
+        return 0;
+    }
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
+        std::size_t j = i + 1;
+        std::string exponent = "e";
+        if (j < text.size() && (text[j] == '-' || text[j] == '+')) exponent += text[j++];
+        const std::size_t firstDigit = j;
+        while (j < text.size() && isDigit(text[j])) exponent += text[j++];
+        if (j > firstDigit) {
+            out += exponent;
+            i = j;
+        }
+    }
+    return i;
+}
+
+std::string generalDigits(double value, int significant) {
+    if (value == 0 || !std::isfinite(value)) return "0";
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*G", significant, value);
+    std::string text = buf;
+    const auto e = text.find('E');
+    std::string mantissa = text.substr(0, e);
+    const std::string exponent = e == std::string::npos ? "" : text.substr(e);
+    if (mantissa.find('.') != std::string::npos) {
+        while (mantissa.back() == '0') mantissa.pop_back();
+        if (mantissa.back() == '.') mantissa.pop_back();
+    }
+    return mantissa + exponent;
+}
+
+}  // namespace
+
+double leadingNumber(std::string_view text) {
+    std::string digits;
+    if (scanNumber(text, digits) == 0) return 0;
+    const double value = std::strtod(digits.c_str(), nullptr);
+    return std::isfinite(value) ? value : 0;
+}
+
+bool isNumberText(std::string_view text) {
+    std::string digits;
+    std::size_t used = scanNumber(text, digits);
+    if (used == 0) return false;
+    while (used < text.size() && isBlank(text[used])) ++used;
+    return used == text.size() && std::isfinite(std::strtod(digits.c_str(), nullptr));
+}
+
+std::string plainNumber(float value) { return generalDigits(value, 7); }
+std::string plainNumber(double value) { return generalDigits(value, 15); }
+
+std::string signedNumber(float value) {
+    return value < 0 ? plainNumber(value) : " " + plainNumber(value);
+}
+std::string signedNumber(double value) {
+    return value < 0 ? plainNumber(value) : " " + plainNumber(value);
+}
+
+double roundCents(double value) {
+    if (!std::isfinite(value)) return 0;
+    // Judge the amount by its 15 significant decimal digits, as it would be written.
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", value);
+    const double exact = std::strtod(buf, nullptr);
+    const double scaled = exact * 100;
+    const double lower = std::floor(scaled);
+    // Is the amount exactly half a cent above `lower`? Compare in decimal digits.
+    char half[64];
+    std::snprintf(half, sizeof half, "%.14e", (lower + 0.5) / 100);
+    double cents;
+    if (std::string(half) == buf) {
+        cents = std::fmod(lower, 2) == 0 ? lower : lower + 1;
+    } else {
+        cents = std::round(scaled);
+    }
+    return cents / 100;
+}
+
+std::string_view trimRight(std::string_view text) {
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return text;
+}
+
+std::size_t charCount(std::string_view text) {
+    std::size_t n = 0;
+    for (unsigned char c : text)
+        if ((c & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+std::string firstChars(std::string_view text, std::size_t count) {
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            if (n == count) return std::string(text.substr(0, i));
+            ++n;
+        }
+    }
+    return std::string(text);
+}
+
+std::string fitWidth(std::string_view text, std::size_t width) {
+    std::string out = firstChars(text, width);
+    out.append(width - charCount(out), ' ');
+    return out;
+}
+
+std::string upperCase(std::string_view text) {
+    std::string out(text);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const unsigned char c = out[i];
+        if (c >= 'a' && c <= 'z') {
+            out[i] = static_cast<char>(c - 32);
+        } else if (c == 0xC3 && i + 1 < out.size()) {
+            // Latin-1 small letters U+00E0..U+00FE (but not U+00F7) become U+00C0..U+00DE.
+            const unsigned char next = out[i + 1];
+            if (next >= 0xA0 && next <= 0xBE && next != 0xB7) out[i + 1] = static_cast<char>(next - 0x20);
+            ++i;
+        }
+    }
+    return out;
+}
+
+std::string upToFirstBlank(std::string_view text) {
+    return std::string(text.substr(0, text.find(' ')));
+}
+
+}  // namespace innvera

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The forms in which numbers and texts are read from the clerk and written to screens,
+// files and paper.
+namespace innvera {
+
+// The decimal number at the start of a typed text: blanks are skipped, a point is the
+// decimal separator whatever the locale, reading stops at the first character that
+// cannot continue the number. "12.50" is 12.5, "12abc" is 12, "9%" is 9, "" and "abc" are 0.
+double leadingNumber(std::string_view text);
+
+// True when the text holds a number and nothing else but blanks ("65", " 59.95 ", "-5").
+bool isNumberText(std::string_view text);
+
+// Plain decimal text: no leading blank, a point, no trailing zeros, at most 7 significant
+// digits for a single-precision value and 15 for a double-precision one (65, 7.8, -5).
+std::string plainNumber(float value);
+std::string plainNumber(double value);
+
+// Signed form: a blank in front of zero and positive values, a minus in front of negative
+// ones, then the plain digits (" 65", "-5").
+std::string signedNumber(float value);
+std::string signedNumber(double value);
+
+// Rounds to the cent with ties going to the even cent (7.805 gives 7.8, 7.815 gives 7.82),
+// judged on the amount's decimal digits.
+double roundCents(double value);
+
+// Trailing blanks removed.
+std::string_view trimRight(std::string_view text);
+// Cut to `width` characters or padded with blanks to it (characters, not bytes, of UTF-8).
+std::string fitWidth(std::string_view text, std::size_t width);
+// The first `count` characters of a UTF-8 text (all of it when shorter).
+std::string firstChars(std::string_view text, std::size_t count);
+// Number of characters of a UTF-8 text.
+std::size_t charCount(std::string_view text);
+// Letters turned to upper case (ASCII and the Latin-1 letters the files can hold).
+std::string upperCase(std::string_view text);
+// The characters before the first blank ("101  SMITH" gives "101").
+std::string upToFirstBlank(std::string_view text);
+
+}  // namespace innvera

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+#include "core/date.h"
+
+namespace innvera {
+
+// The values held in memory for the whole program run, written by one window and read
+// by another.
+struct Session {
+    static constexpr const char* kNoPreselection = "tava";
+
+    Date hotelDate;
+    // "tava", or the room whose departing stay the folio screen opens.
+    std::string folioPreselection = kNoPreselection;
+    std::string selectedRoom;          // arrival double-clicked in the main window
+    std::string selectedConfirmation;  // reservation chosen for the reservation screen
+    Date pickedArrivalDate;
+    Date pickedDepartureDate;
+    bool morningSetBackDone = false;   // the timer moved the hotel date back in this run
+    bool afternoonResetDone = false;   // the timer cleared the end-of-day flag in this run
+};
+
+}  // namespace innvera

@@ -1,0 +1,20 @@
+#include "platform/qt/message_box_dialogs.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace innvera {
+
+void MessageBoxDialogs::inform(const std::string& title, const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(text),
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+bool MessageBoxDialogs::ask(const std::string& title, const std::string& text) {
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(title), QString::fromStdString(text),
+                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    return box.exec() == QMessageBox::Yes;
+}
+
+}  // namespace innvera

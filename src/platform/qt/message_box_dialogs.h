@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/desk.h"
+
+namespace innvera {
+
+// Real message boxes: OK for information, Yes and No with the question icon for questions.
+class MessageBoxDialogs : public Dialogs {
+public:
+    void inform(const std::string& title, const std::string& text) override;
+    bool ask(const std::string& title, const std::string& text) override;
+};
+
+}  // namespace innvera

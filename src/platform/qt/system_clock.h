@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/desk.h"
+
+namespace innvera {
+
+class SystemClock : public Clock {
+public:
+    Date today() const override;
+    TimeOfDay now() const override;
+};
+
+}  // namespace innvera

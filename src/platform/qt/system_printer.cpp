@@ -1,0 +1,95 @@
+#include "platform/qt/system_printer.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+namespace innvera {
+
+namespace {
+
+// Paints the lines, one per row, in a fixed-pitch font no wider than the page.
+bool paint(QPrinter& printer, const std::vector<std::string>& lines) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    std::size_t widest = 1;
+    for (const auto& line : lines) widest = std::max<std::size_t>(widest, QString::fromStdString(line).size());
+
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSizeF(10);
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const qreal width = QFontMetricsF(font, &printer).horizontalAdvance(QString(static_cast<int>(widest), QLatin1Char('M')));
+    if (width > page.width()) font.setPointSizeF(10 * page.width() / width);
+    painter.setFont(font);
+
+    const QFontMetricsF metrics(font, &printer);
+    const qreal step = metrics.lineSpacing();
+    qreal y = metrics.ascent();
+    for (const auto& line : lines) {
+        if (y + metrics.descent() > page.height()) {
+            printer.newPage();
+            y = metrics.ascent();
+        }
+        painter.drawText(QPointF(0, y), QString::fromStdString(line));
+        y += step;
+    }
+    return painter.end();
+}
+
+// "<folder>/<document> <time>" with a number added when such a job exists already.
+QString freeBaseName(const QDir& folder, const QString& document) {
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
+    QString base = folder.filePath(document + QLatin1Char(' ') + stamp);
+    for (int n = 2; QFile::exists(base + QStringLiteral(".pdf")) || QFile::exists(base + QStringLiteral(".txt")); ++n)
+        base = folder.filePath(document + QLatin1Char(' ') + stamp + QStringLiteral(" (%1)").arg(n));
+    return base;
+}
+
+}  // namespace
+
+SystemPrinter::SystemPrinter(QString printFolder) : printFolder_(std::move(printFolder)) {}
+
+QString SystemPrinter::defaultFolder() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(QStringLiteral("Innvera Printouts"));
+}
+
+void SystemPrinter::print(const PrintJob& job) {
+    const std::vector<std::string> lines = job.lines();
+    const QString document = QString::fromStdString(job.document());
+
+    if (printFolder_.isEmpty() && !QPrinterInfo::defaultPrinter().isNull()) {
+        QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+        printer.setDocName(document);
+        if (!paint(printer, lines)) throw FileError(printer.printerName().toStdString(), "the printer did not accept the job");
+        return;
+    }
+
+    const QDir folder(printFolder_.isEmpty() ? defaultFolder() : printFolder_);
+    if (!folder.mkpath(QStringLiteral(".")))
+        throw FileError(folder.path().toStdString(), "the folder for printouts cannot be made");
+    const QString base = freeBaseName(folder, document);
+
+    QFile text(base + QStringLiteral(".txt"));
+    QByteArray content;
+    for (const auto& line : lines) content += QByteArray::fromStdString(line) + '\n';
+    if (!text.open(QIODevice::WriteOnly) || text.write(content) != content.size() || !text.flush())
+        throw FileError(text.fileName().toStdString(), text.errorString().toStdString());
+    text.close();
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(base + QStringLiteral(".pdf"));
+    printer.setDocName(document);
+    if (!paint(printer, lines)) throw FileError((base + QStringLiteral(".pdf")).toStdString(), "the PDF cannot be written");
+}
+
+}  // namespace innvera

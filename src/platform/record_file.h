@@ -1,0 +1,121 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <type_traits>
+#include <utility>
+
+#include "core/codec.h"
+#include "platform/data_dir.h"
+
+namespace innvera {
+
+// A record found by a scan, with its record number (from 1).
+template <class R>
+struct Found {
+    std::uint64_t number;
+    R record;
+};
+
+// A random-access file of fixed-length records. R gives its record length as
+// R::kLength, reads itself with R::decode(bytes) and writes itself with encode().
+// Records are numbered from 1; the count is the file length divided by the record
+// length, so a trailing partial record is never seen. Opening a missing file creates it.
+template <class R>
+class RecordFile {
+public:
+    static constexpr std::size_t kLength = R::kLength;
+
+    RecordFile(DataDir& dir, std::filesystem::path path) : dir_(dir), path_(std::move(path)) {
+        dir_.createIfMissing(path_);
+    }
+
+    const std::filesystem::path& path() const { return path_; }
+    std::uint64_t count() const { return dir_.size(path_) / kLength; }
+
+    // Record n; a record past the end reads as zero bytes.
+    R read(std::uint64_t n) const {
+        Bytes bytes(kLength, '\0');
+        if (n >= 1 && n <= count()) {
+            if (std::FILE* f = open()) {
+                if (seek(f, (n - 1) * kLength)) {
+                    const std::size_t got = std::fread(bytes.data(), 1, kLength, f);
+                    if (got < kLength) std::fill(bytes.begin() + got, bytes.end(), '\0');
+                }
+                std::fclose(f);
+            }
+        }
+        return R::decode(bytes);
+    }
+
+    void write(std::uint64_t n, const R& record) {
+        const Bytes bytes = record.encode();
+        dir_.write(path_, (n - 1) * kLength, bytes.data(), kLength);
+    }
+
+    // Writes the record at count + 1 and returns that number.
+    std::uint64_t append(const R& record) {
+        const std::uint64_t n = count() + 1;
+        write(n, record);
+        return n;
+    }
+
+    // Visits records 1 to count in order, reading the file in large blocks. The visitor
+    // takes (const R&, record number) and may return false to stop.
+    template <class Visit>
+    void scan(Visit&& visit) const {
+        const std::uint64_t total = count();
+        if (total == 0) return;
+        std::FILE* f = open();
+        if (!f) return;
+        constexpr std::size_t kBlockRecords = std::max<std::size_t>(1, (1u << 20) / kLength);
+        Bytes block(kBlockRecords * kLength);
+        Bytes bytes(kLength);
+        std::uint64_t n = 0;
+        bool going = true;
+        while (going && n < total) {
+            const std::size_t got = std::fread(block.data(), 1, block.size(), f) / kLength;
+            if (got == 0) break;
+            for (std::size_t i = 0; i < got && n < total && going; ++i) {
+                std::copy_n(block.begin() + i * kLength, kLength, bytes.begin());
+                ++n;
+                if constexpr (std::is_same_v<std::invoke_result_t<Visit, const R&, std::uint64_t>, bool>) {
+                    going = visit(R::decode(bytes), n);
+                } else {
+                    visit(R::decode(bytes), n);
+                }
+            }
+        }
+        std::fclose(f);
+    }
+
+    // The first record, in record order, for which `matches` holds.
+    template <class Pred>
+    std::optional<Found<R>> findFirst(Pred&& matches) const {
+        std::optional<Found<R>> found;
+        scan([&](const R& record, std::uint64_t n) {
+            if (!matches(record)) return true;
+            found = Found<R>{n, record};
+            return false;
+        });
+        return found;
+    }
+
+private:
+    std::FILE* open() const { return std::fopen(path_.string().c_str(), "rb"); }
+    static bool seek(std::FILE* f, std::uint64_t offset) {
+#ifdef _WIN32
+        return _fseeki64(f, static_cast<long long>(offset), SEEK_SET) == 0;
+#else
+        return fseeko(f, static_cast<off_t>(offset), SEEK_SET) == 0;
+#endif
+    }
+
+    DataDir& dir_;
+    std::filesystem::path path_;
+};
+
+}  // namespace innvera

@@ -1,0 +1,26 @@
+#include "support/test_desk.h"
+
+#include <QCoreApplication>
+
+namespace innvera::testing {
+
+TestDesk::TestDesk()
+    : dataDir(folder.path()),
+      windows([this] { ++programEnded; }),
+      desk{clock, dialogs, printer, dataDir, session, windows} {
+    dataDir.createFolders();
+}
+
+TestDesk::~TestDesk() {
+    for (QWidget* window : windows.openWindows()) window->close();
+    settle();
+}
+
+void settle() {
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+}
+
+}  // namespace innvera::testing

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include "platform/qt/windows.h"
+#include "support/fakes.h"
+#include "support/files.h"
+
+namespace innvera::testing {
+
+// A whole desk over a fresh data directory, with a set clock, scripted message boxes and
+// a printer that keeps what it is given. Every window the test opens is closed at the end.
+class TestDesk {
+public:
+    TestDesk();
+    ~TestDesk();
+
+    std::filesystem::path path(const std::string& name) const { return folder.path() / name; }
+
+    TempFolder folder;
+    DataDir dataDir;
+    FakeClock clock;
+    ScriptedDialogs dialogs;
+    CapturingPrinter printer;
+    Session session;
+    Windows windows;
+    Desk desk;
+    int programEnded = 0;  // times the registry found no window left
+};
+
+// The child widget of that object name and type; fails the test when there is none.
+template <class W>
+W* child(QWidget* window, const char* objectName) {
+    W* found = window ? window->findChild<W*>(QString::fromLatin1(objectName)) : nullptr;
+    EXPECT_NE(found, nullptr) << "no " << objectName;
+    return found;
+}
+
+// Lets queued events (deferred deletes, single-shot timers of 0 ms) run.
+void settle();
+
+}  // namespace innvera::testing
