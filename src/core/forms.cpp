@@ -1,8 +1,8 @@
 #include "core/forms.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace innvera {
@@ -61,11 +61,14 @@ std::size_t scanNumber(std::string_view text, std::string& out) {
     return i;
 }
 
+// Decimal text in the C++ library's locale-free form, then trailing zeros removed.
 std::string generalDigits(double value, int significant) {
     if (value == 0 || !std::isfinite(value)) return "0";
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*G", significant, value);
-    std::string text = buf;
+    const auto end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, significant).ptr;
+    std::string text(buf, end);
+    for (char& c : text)
+        if (c == 'e') c = 'E';
     const auto e = text.find('E');
     std::string mantissa = text.substr(0, e);
     const std::string exponent = e == std::string::npos ? "" : text.substr(e);
@@ -76,13 +79,29 @@ std::string generalDigits(double value, int significant) {
     return mantissa + exponent;
 }
 
+// The scanned digits as a number, whatever the C locale says the decimal point is;
+// nothing when the number is out of range.
+std::optional<double> parseDecimal(const std::string& digits) {
+    const char* first = digits.data();
+    if (*first == '+') ++first;
+    double value = 0;
+    if (std::from_chars(first, digits.data() + digits.size(), value).ec != std::errc() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// The value with 15 significant digits, in the form "d.dddddddddddddde+xx".
+std::string fifteenDigits(double value) {
+    char buf[64];
+    return std::string(buf, std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14).ptr);
+}
+
 }  // namespace
 
 double leadingNumber(std::string_view text) {
     std::string digits;
     if (scanNumber(text, digits) == 0) return 0;
-    const double value = std::strtod(digits.c_str(), nullptr);
-    return std::isfinite(value) ? value : 0;
+    return parseDecimal(digits).value_or(0);
 }
 
 bool isNumberText(std::string_view text) {
@@ -90,7 +109,7 @@ bool isNumberText(std::string_view text) {
     std::size_t used = scanNumber(text, digits);
     if (used == 0) return false;
     while (used < text.size() && isBlank(text[used])) ++used;
-    return used == text.size() && std::isfinite(std::strtod(digits.c_str(), nullptr));
+    return used == text.size() && parseDecimal(digits).has_value();
 }
 
 std::string plainNumber(float value) { return generalDigits(value, 7); }
@@ -106,21 +125,14 @@ std::string signedNumber(double value) {
 double roundCents(double value) {
     if (!std::isfinite(value)) return 0;
     // Judge the amount by its 15 significant decimal digits, as it would be written.
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", value);
-    const double exact = std::strtod(buf, nullptr);
-    const double scaled = exact * 100;
-    const double lower = std::floor(scaled);
-    // Is the amount exactly half a cent above `lower`? Compare in decimal digits.
-    char half[64];
-    std::snprintf(half, sizeof half, "%.14e", (lower + 0.5) / 100);
-    double cents;
-    if (std::string(half) == buf) {
-        cents = std::fmod(lower, 2) == 0 ? lower : lower + 1;
-    } else {
-        cents = std::round(scaled);
+    const std::string digits = fifteenDigits(value);
+    double exact = value;
+    std::from_chars(digits.data(), digits.data() + digits.size(), exact);
+    const double lower = std::floor(exact * 100);
+    if (fifteenDigits((lower + 0.5) / 100) == digits) {  // exactly half a cent: to the even cent
+        return (std::fmod(lower, 2) == 0 ? lower : lower + 1) / 100;
     }
-    return cents / 100;
+    return std::round(exact * 100) / 100;
 }
 
 std::string_view trimRight(std::string_view text) {

@@ -1,0 +1,135 @@
+// Record files, counters and flags on disk.
+#include <gtest/gtest.h>
+
+#include "core/records.h"
+#include "platform/counters.h"
+#include "platform/record_file.h"
+#include "support/files.h"
+
+using namespace innvera;
+using namespace innvera::testing;
+
+namespace {
+
+class RecordFiles : public ::testing::Test {
+protected:
+    TempFolder folder;
+    DataDir dir{folder.path()};
+};
+
+TEST_F(RecordFiles, AMissingFileIsCreatedEmptyAndReadsAsZero) {
+    RecordFile<Room> rooms(dir, dir.rooms());
+    EXPECT_TRUE(std::filesystem::exists(dir.rooms()));
+    EXPECT_EQ(rooms.count(), 0u);
+    EXPECT_EQ(rooms.read(1).rate, 0);
+    int visited = 0;
+    rooms.scan([&](const Room&, std::uint64_t) { ++visited; });
+    EXPECT_EQ(visited, 0);
+    EXPECT_EQ(readCounter(dir, dir.taxRate()), 0);
+    EXPECT_EQ(readFlag<SetBackFlagRecord>(dir, dir.setBackFlag()), 0);
+}
+
+TEST_F(RecordFiles, AppendWritesRecordCountPlusOneAndScanGoesInOrder) {
+    RecordFile<Room> rooms(dir, dir.rooms());
+    Room room;
+    for (const char* number : {"101", "102", "103"}) {
+        room.roomNo = number;
+        rooms.append(room);
+    }
+    EXPECT_EQ(readBytes(dir.rooms()).size(), 3u * 148);
+    EXPECT_EQ(rooms.count(), 3u);
+    std::vector<std::string> seen;
+    rooms.scan([&](const Room& r, std::uint64_t n) {
+        seen.push_back(r.roomNo.str() + "@" + std::to_string(n));
+        return n < 2;  // stop after the second
+    });
+    EXPECT_EQ(seen, (std::vector<std::string>{"101@1", "102@2"}));
+    const auto found = rooms.findFirst([](const Room& r) { return r.roomNo == "103"; });
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->number, 3u);
+}
+
+TEST_F(RecordFiles, ATrailingPartialRecordIsIgnored) {
+    Bytes bytes = RecordBytes(148).text(0, "101", 5);
+    bytes.insert(bytes.end(), 100, 'x');
+    writeBytes(dir.rooms(), bytes);
+    RecordFile<Room> rooms(dir, dir.rooms());
+    EXPECT_EQ(rooms.count(), 1u);
+    Room room;
+    room.roomNo = "102";
+    EXPECT_EQ(rooms.append(room), 2u);  // overwrites the partial record
+    EXPECT_EQ(rooms.read(2).roomNo, "102");
+}
+
+TEST_F(RecordFiles, ScanSpansManyBlocks) {
+    RecordFile<Guest> guests(dir, dir.guests());
+    Bytes all;
+    for (int i = 1; i <= 5000; ++i) {
+        Guest g;
+        g.folioNo = static_cast<float>(i);
+        const Bytes b = g.encode();
+        all.insert(all.end(), b.begin(), b.end());
+    }
+    writeBytes(dir.guests(), all);
+    double sum = 0;
+    std::uint64_t last = 0;
+    guests.scan([&](const Guest& g, std::uint64_t n) {
+        sum += g.folioNo;
+        last = n;
+    });
+    EXPECT_EQ(last, 5000u);
+    EXPECT_EQ(sum, 5000.0 * 5001 / 2);
+}
+
+TEST_F(RecordFiles, CountersKeepTheirOtherBytesAndHandOutNumbers) {
+    writeBytes(dir.folioCounter(), RecordBytes(10).single(0, 41).text(4, "abcdef", 6));
+    EXPECT_EQ(takeNextNumber(dir, dir.folioCounter()), 42);
+    EXPECT_EQ(readBytes(dir.folioCounter()), Bytes(RecordBytes(10).single(0, 42).text(4, "abcdef", 6)));
+    EXPECT_EQ(takeNextNumber(dir, dir.confirmationCounter()), 1);  // a new installation
+    EXPECT_EQ(readBytes(dir.confirmationCounter()), Bytes(RecordBytes(10).single(0, 1)));
+}
+
+TEST_F(RecordFiles, FlagsWriteBackTheRestOfTheirBlock) {
+    writeBytes(dir.endOfDayFlag(), RecordBytes(40).single(0, 1).text(4, "KEEP ME KEEP", 12).text(20, "tail", 4));
+    EXPECT_EQ(readFlag<EndOfDayFlagRecord>(dir, dir.endOfDayFlag()), 1);
+    writeFlag<EndOfDayFlagRecord>(dir, dir.endOfDayFlag(), 0);
+    EXPECT_EQ(readBytes(dir.endOfDayFlag()),
+              Bytes(RecordBytes(40).single(0, 0).text(4, "KEEP ME KEEP", 12).text(20, "tail", 4)));
+    writeFlag<SetBackFlagRecord>(dir, dir.setBackFlag(), 1);
+    EXPECT_EQ(readBytes(dir.setBackFlag()), Bytes(RecordBytes(20).single(0, 1)));
+}
+
+TEST_F(RecordFiles, AFailedWriteIsReportedNamingTheFile) {
+    std::filesystem::create_directories(dir.root() / "rooms");  // a folder where the file should be
+    RecordFile<Room> rooms(dir, dir.rooms());
+    EXPECT_EQ(rooms.count(), 0u);
+    try {
+        rooms.append(Room());
+        FAIL() << "the write should fail";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.path(), dir.rooms());
+    }
+}
+
+TEST_F(RecordFiles, WrittenFilesAreSyncedOnceAndForgotten) {
+    dir.createFolders();
+    writeCounter(dir, dir.taxRate(), 0.09f);
+    dir.appendText(dir.folioCharges(" 1"), "line\r\n");
+    EXPECT_TRUE(dir.hasUnsyncedWrites());
+    dir.syncWritten();
+    EXPECT_FALSE(dir.hasUnsyncedWrites());
+    EXPECT_EQ(readText(dir.folioCharges(" 1")), "line\r\n");
+    dir.remove(dir.folioCharges(" 1"));
+    EXPECT_FALSE(std::filesystem::exists(dir.folioCharges(" 1")));
+    dir.syncWritten();
+}
+
+TEST(DataDirFolders, TheFiveFoldersAreMadeWhenMissing) {
+    TempFolder folder;
+    DataDir dir(folder.path() / "new" / "motel");
+    dir.createFolders();
+    for (const char* sub : {"dailycharge", "totals", "dailytotals", "directinvoice", "message"})
+        EXPECT_TRUE(std::filesystem::is_directory(dir.root() / sub)) << sub;
+}
+
+}  // namespace
