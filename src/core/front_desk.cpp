@@ -1,0 +1,83 @@
+#include "core/front_desk.h"
+
+#include "platform/counters.h"
+#include "platform/record_file.h"
+
+namespace innvera {
+
+std::string guestEntry(const GuestDetails& guest) { return guest.roomNo.str() + "  " + guest.guestName.str(); }
+
+std::vector<std::string> arrivalsOn(DataDir& dir, Date hotelDate) {
+    std::vector<std::string> arrivals;
+    RecordFile<Reservation>(dir, dir.reservations()).scan([&](const Reservation& reservation, std::uint64_t) {
+        if (reservation.open() && reservation.arrivalDate == hotelDate) arrivals.push_back(guestEntry(reservation));
+    });
+    return arrivals;
+}
+
+DayAtAGlance dayAtAGlance(DataDir& dir, Date hotelDate) {
+    DayAtAGlance day;
+    day.arrivals = arrivalsOn(dir, hotelDate);
+    RecordFile<Guest>(dir, dir.guests()).scan([&](const Guest& guest, std::uint64_t) {
+        if (!guest.inHouse()) return;
+        ++day.inHouse;
+        if (guest.departDate == hotelDate) day.departures.push_back(guestEntry(guest));
+        if (guest.departDate > hotelDate) ++day.stayOvers;
+    });
+    RecordFile<Room>(dir, dir.rooms()).scan([&](const Room& room, std::uint64_t) {
+        if (room.vacant()) ++day.vacant;
+        if (room.outOfOrder()) ++day.outOfOrder;
+    });
+    return day;
+}
+
+std::optional<std::string> checkInGate(DataDir& dir) {
+    // Written so that an unreadable rate (not a number) also counts as not entered.
+    if (!(readCounter(dir, dir.taxRate()) > 0.01f)) return kNoTaxRateMessage;
+    if (RecordFile<Room>(dir, dir.rooms()).count() == 0) return kNoRoomsMessage;
+    return std::nullopt;
+}
+
+std::optional<std::string> endOfDayGate(TimeOfDay now) {
+    if (!now.isMorning()) return kEndOfDayTooEarlyMessage;
+    return std::nullopt;
+}
+
+HotelDateStep hotelDateStep(TimeOfDay now, bool morningSetBackDone, bool afternoonResetDone, float endOfDayFlag,
+                            float setBackFlag) {
+    if (afternoonResetDone) return HotelDateStep::Nothing;
+    if (!now.isMorning()) return HotelDateStep::ClearEndOfDayFlag;
+    if (endOfDayFlag == 1.0f) return HotelDateStep::Nothing;  // the night is closed
+    if (morningSetBackDone) return HotelDateStep::Nothing;
+    if (setBackFlag == 1.0f) return HotelDateStep::Nothing;
+    return HotelDateStep::SetBackOneDay;
+}
+
+HotelDateStep tickHotelDate(DataDir& dir, Session& session, TimeOfDay now) {
+    float endOfDayFlag = 0;
+    float setBackFlag = 0;
+    if (!session.afternoonResetDone && now.isMorning() && !session.morningSetBackDone) {
+        endOfDayFlag = readFlag<EndOfDayFlagRecord>(dir, dir.endOfDayFlag());
+        if (endOfDayFlag != 1.0f) setBackFlag = readFlag<SetBackFlagRecord>(dir, dir.setBackFlag());
+    }
+    const HotelDateStep step =
+        hotelDateStep(now, session.morningSetBackDone, session.afternoonResetDone, endOfDayFlag, setBackFlag);
+    switch (step) {
+    case HotelDateStep::Nothing:
+        break;
+    case HotelDateStep::ClearEndOfDayFlag:
+        session.afternoonResetDone = true;
+        writeFlag<EndOfDayFlagRecord>(dir, dir.endOfDayFlag(), 0);
+        break;
+    case HotelDateStep::SetBackOneDay:
+        session.morningSetBackDone = true;
+        session.hotelDate = session.hotelDate.plusDays(-1);
+        writeFlag<SetBackFlagRecord>(dir, dir.setBackFlag(), 1.0f);
+        break;
+    }
+    return step;
+}
+
+void clearSetBackFlag(DataDir& dir) { writeFlag<SetBackFlagRecord>(dir, dir.setBackFlag(), 0); }
+
+}  // namespace innvera
