@@ -1,0 +1,122 @@
+#include "folio/printed_folio.h"
+
+#include "core/forms.h"
+
+namespace innvera {
+
+namespace {
+
+const std::string kRule(114, '=');
+
+enum class Variant { FolioScreen, CheckIn, Reprint };
+
+void heading(PrintJob& job) {
+    job.emptyLines();
+    job.line().blanks(87).text("Kestrel Motel");
+    job.emptyLines();
+    job.line().blanks(85).text("27 Cedar Mill Rd").blanks(25);
+    job.emptyLines();
+    job.line().blanks(82).text("Westerbrooke, ZZ  00000");
+    job.emptyLines();
+    job.line().blanks(71).text("Phone: 555-010-0000   Fax: 555-010-0001");
+    job.emptyLines(3);
+}
+
+void guestBlock(PrintJob& job, const FolioGuestBlock& guest, Variant variant) {
+    job.line().text(guest.name).column(79).text("Phone:   " + guest.phone);
+    job.line().text(guest.address).column(82).text("Cell:   " + guest.cell);
+    job.line().text(guest.city + ", " + guest.state + "  " + guest.zip).column(80).text("Email:   " + guest.email);
+    job.line().text("Arrival Time: " + guest.arrivalTime);
+    if (variant == Variant::Reprint) {
+        job.line().text("Depart Time: " + guest.departTime);
+        job.line().text("Arrivl Date: " + guest.arrivalDate.text());
+        job.line().text("Depart Date: " + guest.departDate.text());
+    }
+    job.line().text("Folio:  " + signedNumber(guest.folioNo));
+    job.emptyLines();
+}
+
+void rows(PrintJob& job, const std::vector<FolioLine>& lines) {
+    job.line().text(kRule);
+    job.line().text("Room      Date                     Code                       Description                                    Amount");
+    job.line().text(kRule);
+    for (const FolioLine& line : lines) {
+        job.line()
+            .text(line.room)
+            .column(10)
+            .text(line.postDate.text())
+            .column(30)
+            .text(line.code)
+            .column(50)
+            .text(line.description)
+            .column(85)
+            .text(signedNumber(roundCents(line.amount)));
+    }
+    job.line().text(kRule);
+    job.line().column(75).text("Balance:   " + signedNumber(folioBalance(lines)));
+}
+
+void closing(PrintJob& job, int underscores) {
+    job.line().text("Thank you for staying with us. We hope you have a wonderful day. If you have any issues, Please");
+    job.line().text("let us know.");
+    job.emptyLines(2);
+    job.line().text(std::string(static_cast<std::size_t>(underscores), '_'));
+    job.line().blanks(35).text("Signature");
+}
+
+PrintJob folioPage(const FolioGuestBlock& guest, const std::vector<FolioLine>& lines, Variant variant) {
+    PrintJob job("Folio");
+    heading(job);
+    guestBlock(job, guest, variant);
+    rows(job, lines);
+    return job;
+}
+
+}  // namespace
+
+FolioGuestBlock guestBlockOf(const Guest& guest) {
+    FolioGuestBlock block;
+    block.name = guest.guestName.str();
+    block.address = guest.address.str();
+    block.city = guest.city.str();
+    block.state = guest.state.str();
+    block.zip = guest.zip.stored(15);
+    block.phone = guest.phone.stored(15);
+    block.cell = guest.cell.stored(15);
+    block.email = guest.email.stored(30);
+    block.arrivalTime = guest.arrivalTime.stored(15);
+    block.folioNo = guest.folioNo;
+    block.departTime = guest.departTime.stored(15);
+    block.arrivalDate = guest.arrivalDate;
+    block.departDate = guest.departDate;
+    return block;
+}
+
+PrintJob folioScreenFolio(const FolioGuestBlock& guest, const std::vector<FolioLine>& lines) {
+    PrintJob job = folioPage(guest, lines, Variant::FolioScreen);
+    job.emptyLines(6);
+    closing(job, 76);
+    return job;
+}
+
+PrintJob checkInFolio(const FolioGuestBlock& guest, const std::vector<FolioLine>& lines,
+                      const std::optional<std::string>& directBillAccount) {
+    PrintJob job = folioPage(guest, lines, Variant::CheckIn);
+    job.emptyLines(2);
+    if (directBillAccount) job.line().text("Direct Bill Account:  " + *directBillAccount);
+    job.emptyLines(4);
+    closing(job, 65);
+    return job;
+}
+
+PrintJob reprintFolio(const FolioGuestBlock& guest, const std::vector<FolioLine>& lines,
+                      const std::string& directBillAccountLine) {
+    PrintJob job = folioPage(guest, lines, Variant::Reprint);
+    job.emptyLines(3);
+    job.line().text("Direct Bill Account:  " + directBillAccountLine);
+    job.emptyLines(3);
+    closing(job, 78);
+    return job;
+}
+
+}  // namespace innvera
