@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QWidget>
+
+#include "platform/desk.h"
+
+class QCheckBox;
+
+namespace innvera {
+
+// "Welcome": greets a new installation and leads to the three setup tasks needed before
+// the first check-in.
+class WelcomeWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit WelcomeWindow(Desk& desk);
+
+private:
+    void rememberChoice(bool dontShowAgain);
+
+    Desk& desk_;
+    QCheckBox* dontShowAgain_;
+};
+
+}  // namespace innvera
