@@ -1,9 +1,15 @@
 #include "app/wiring.h"
 
+#include "checkin/ui/check_in_window.h"
+#include "checkin/ui/depart_date_calendar.h"
 #include "core/ui/main_window.h"
 #include "core/ui/menus.h"
 #include "core/ui/welcome_window.h"
 #include "platform/qt/windows.h"
+#include "rooms/ui/room_inventory_window.h"
+#include "rooms/ui/room_properties_window.h"
+#include "rooms/ui/room_rates_window.h"
+#include "rooms/ui/room_status_window.h"
 
 namespace innvera {
 
@@ -16,6 +22,13 @@ void defineWindows(Desk& desk) {
     windows.define("Form11", [&desk] { return new ReservationsMenu(desk); });
     windows.define("Form28", [&desk] { return new DirectBillMenu(desk); });
     windows.define("Form35", [&desk] { return new WelcomeWindow(desk); });
+    windows.define("RoomInventoryWindow", [&desk] { return new RoomInventoryWindow(desk); });
+    windows.define("RoomPropertiesWindow", [&desk] { return new RoomPropertiesWindow(desk); });
+    windows.define("Form20", [&desk] { return new RoomRatesWindow(desk); });
+    windows.define("Form7", [&desk] { return new TaxRateWindow(desk); });
+    windows.define("RoomStatusWindow", [&desk] { return new RoomStatusWindow(desk); });
+    windows.define("Form4", [&desk] { return new CheckInWindow(desk); });
+    windows.define("Form5", [&desk] { return new DepartDateCalendar(desk); });
 }
 
 }  // namespace innvera

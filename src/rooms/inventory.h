@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/date.h"
+#include "platform/data_dir.h"
+
+// Entering a new room into the room file.
+namespace innvera {
+
+inline constexpr const char* kChooseRoomType = "Choose Room Type";
+
+// What the clerk typed and chose in the inventory window.
+struct NewRoom {
+    std::string roomNo;    // the "Room #" text, as typed (not trimmed)
+    std::string roomType;  // the type list's text
+};
+
+enum class InventoryControl { RoomNo, RoomType };
+
+// Why a room was not entered: the message to show, the control that gets the cursor, and
+// whether the form is emptied (a room number already entered).
+struct InventoryRefusal {
+    std::string message;
+    InventoryControl focus;
+    bool clearForm = false;
+};
+
+// Checks the entry in order (room number, room type, not entered before) and appends the
+// new room, vacant, clean and in service, dated the hotel date, at rate 0. Nothing is
+// written when it is refused.
+std::optional<InventoryRefusal> enterRoom(DataDir& dir, const NewRoom& entry, Date hotelDate);
+
+}  // namespace innvera

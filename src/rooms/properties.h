@@ -1,0 +1,45 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/records.h"
+#include "platform/data_dir.h"
+
+// Changing one room's properties by hand. Each change finds the room again by the room
+// number the editor shows (trailing blanks removed) and writes the whole record back; a
+// number no longer found changes nothing.
+namespace innvera {
+
+// A room's properties as the editor shows them.
+struct RoomView {
+    std::string roomNo;    // as stored, five characters
+    std::string roomType;  // as stored, ten characters
+    std::string rate;      // plain decimal text (65, 59.95)
+    std::string vacant;
+    std::string clean;
+    std::string status;
+    std::string comment;   // without trailing blanks
+};
+
+RoomView viewOf(const Room& room);
+
+// The room a chosen chooser entry stands for; nothing when no room matches.
+std::optional<RoomView> showRoom(DataDir& dir, std::string_view entry);
+
+// Each returns the room as stored afterwards, or nothing when nothing was written.
+std::optional<RoomView> changeRoomType(DataDir& dir, std::string_view shownRoomNo, std::string_view type);
+// The rate text must be a number ("65", " 59.95"); anything else leaves the stored rate.
+std::optional<RoomView> changeRate(DataDir& dir, std::string_view shownRoomNo, std::string_view rateText);
+// The flags take the first character of the editor's text; an empty text changes nothing.
+std::optional<RoomView> changeVacant(DataDir& dir, std::string_view shownRoomNo, std::string_view choice);
+std::optional<RoomView> changeClean(DataDir& dir, std::string_view shownRoomNo, std::string_view choice);
+std::optional<RoomView> changeStatus(DataDir& dir, std::string_view shownRoomNo, std::string_view choice);
+// Stores the housekeeping comment, cut to 20 characters.
+std::optional<RoomView> updateComment(DataDir& dir, std::string_view shownRoomNo, std::string_view comment);
+
+// A typed amount as a Single when the whole text is a number that fits one.
+std::optional<float> singleFromNumberText(std::string_view text);
+
+}  // namespace innvera

@@ -1,0 +1,56 @@
+#include "rooms/rates.h"
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "core/forms.h"
+#include "core/records.h"
+#include "platform/counters.h"
+#include "platform/record_file.h"
+#include "rooms/room_types.h"
+
+namespace innvera {
+
+namespace {
+
+// Whether a stored room type is the chosen one. A blank choice names no type, so rooms
+// whose type was never entered are not picked up by it.
+bool isOfType(const Room& room, const std::string& chosen) {
+    return !trimRight(chosen).empty() && room.roomType.stored(kRoomTypeWidth) == chosen;
+}
+
+}  // namespace
+
+std::string paddedRoomType(std::string_view code) { return fitWidth(code, kRoomTypeWidth); }
+
+float typedSingle(std::string_view text) {
+    const double value = leadingNumber(text);
+    return std::fabs(value) <= std::numeric_limits<float>::max() ? static_cast<float>(value) : 0.0f;
+}
+
+std::optional<float> currentRateOfType(DataDir& dir, std::string_view type) {
+    const std::string chosen = paddedRoomType(type);
+    const auto found = RecordFile<Room>(dir, dir.rooms()).findFirst([&](const Room& room) { return isOfType(room, chosen); });
+    if (!found) return std::nullopt;
+    return found->record.rate;
+}
+
+int applyRateToType(DataDir& dir, std::string_view type, std::string_view rateText) {
+    const std::string chosen = paddedRoomType(type);
+    const float rate = typedSingle(rateText);
+    RecordFile<Room> rooms(dir, dir.rooms());
+    std::vector<Found<Room>> matching;
+    rooms.scan([&](const Room& room, std::uint64_t n) {
+        if (isOfType(room, chosen)) matching.push_back({n, room});
+    });
+    for (auto& [number, room] : matching) {
+        room.rate = rate;
+        rooms.write(number, room);
+    }
+    return static_cast<int>(matching.size());
+}
+
+void storeTaxRate(DataDir& dir, std::string_view taxText) { writeCounter(dir, dir.taxRate(), typedSingle(taxText)); }
+
+}  // namespace innvera

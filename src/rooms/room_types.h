@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+// The room type codes a room can carry, in the order every type list offers them, with the
+// legend the inventory window shows for each.
+namespace innvera {
+
+struct RoomTypeCode {
+    std::string_view code;
+    std::string_view legend;
+};
+
+inline constexpr std::array<RoomTypeCode, 10> kRoomTypes{{
+    {"NQ1", "NQ1 = Non Smoking Single"},
+    {"NQQ1", "NQQ1 = Non Smoking Double"},
+    {"Q11", "Q11 = Smoking Single"},
+    {"QQ1", "QQ1 = Smoking Double"},
+    {"PNQ1", "PNQ1 = Non Smoking Handicap"},
+    {"PQ1", "PQ1 = Smoking Handicap"},
+    {"NK1", "NK1 = Non Smoking King"},
+    {"KK1", "KK1 = Smoking King"},
+    {"JNK1", "JNK1 = Non Smoking Suite"},
+    {"JK1", "JK1 = Smoking Suite"},
+}};
+
+// Width of the stored room type.
+inline constexpr std::size_t kRoomTypeWidth = 10;
+// Width of the stored room number.
+inline constexpr std::size_t kRoomNoWidth = 5;
+
+}  // namespace innvera

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/records.h"
+#include "platform/data_dir.h"
+#include "platform/record_file.h"
+
+// Looking rooms up and listing them, shared by the room setup windows.
+namespace innvera {
+
+// A room as the setup windows list it for choosing: the number as stored (five characters,
+// trailing blanks kept), three blanks, and the type as stored (ten characters).
+std::string roomListEntry(const Room& room);
+// One entry per room, in record order.
+std::vector<std::string> roomListEntries(DataDir& dir);
+
+// The room number a chosen entry stands for: its first three characters.
+std::string roomNumberOfEntry(std::string_view entry);
+
+// The first room, in record order, whose number without trailing blanks equals `number`.
+// An empty number finds nothing.
+std::optional<Found<Room>> findRoom(DataDir& dir, std::string_view number);
+// The room a chosen list entry stands for (compared by the entry's first three characters).
+std::optional<Found<Room>> findRoomByEntry(DataDir& dir, std::string_view entry);
+
+// Rooms whose status is "X" (out of order).
+int countOutOfOrder(DataDir& dir);
+
+}  // namespace innvera

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+
+#include "platform/desk.h"
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace innvera {
+
+// "Enter Room Inventory": rooms are entered one at a time with their number and type.
+class RoomInventoryWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit RoomInventoryWindow(Desk& desk, QWidget* parent = nullptr);
+
+    // "Enter Now".
+    void enterNow();
+
+private:
+    void fillRoomsEntered();
+    void emptyForm();
+
+    Desk& desk_;
+    QLineEdit* roomNoBox_;
+    QComboBox* typeList_;
+    QPushButton* enterButton_;
+    QPushButton* exitButton_;
+    QListWidget* roomsEntered_;
+};
+
+}  // namespace innvera

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QWidget>
+
+#include "platform/desk.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace innvera {
+
+// "Apply Room Rates": one nightly rate for every room of a type.
+class RoomRatesWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit RoomRatesWindow(Desk& desk, QWidget* parent = nullptr);
+
+    // A type chosen in the type list: shows the rate its rooms have now.
+    void chooseType();
+    // "Save Now".
+    void saveNow();
+
+private:
+    Desk& desk_;
+    QComboBox* typeList_;
+    QLabel* currentRate_;
+    QLineEdit* newRateBox_;
+    QPushButton* saveButton_;
+    QPushButton* exitButton_;
+};
+
+// "Enter Tax Rate": stores the tax rate as a fraction.
+class TaxRateWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit TaxRateWindow(Desk& desk, QWidget* parent = nullptr);
+
+    // "Enter Now": stores the rate and closes.
+    void enterNow();
+
+private:
+    Desk& desk_;
+    QLineEdit* rateBox_;
+    QPushButton* enterButton_;
+    QPushButton* exitButton_;
+};
+
+}  // namespace innvera

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QWidget>
+
+#include "platform/desk.h"
+
+class QListWidget;
+class QPushButton;
+
+namespace innvera {
+
+// "Room List": the housekeeping status board.
+class RoomStatusWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit RoomStatusWindow(Desk& desk, QWidget* parent = nullptr);
+
+    // "Make All Rooms Clean".
+    void makeAllClean();
+    // "Make All Rooms Vacant", after the clerk's yes.
+    void makeAllVacant();
+
+private:
+    void fillBoard();
+
+    Desk& desk_;
+    QListWidget* board_;
+    QPushButton* cleanButton_;
+    QPushButton* vacantButton_;
+    QPushButton* exitButton_;
+};
+
+}  // namespace innvera
