@@ -1,5 +1,7 @@
 #include "app/wiring.h"
 
+#include "checkin/ui/check_in_window.h"
+#include "checkin/ui/depart_date_calendar.h"
 #include "core/ui/main_window.h"
 #include "core/ui/menus.h"
 #include "core/ui/welcome_window.h"
@@ -25,6 +27,8 @@ void defineWindows(Desk& desk) {
     windows.define("Form20", [&desk] { return new RoomRatesWindow(desk); });
     windows.define("Form7", [&desk] { return new TaxRateWindow(desk); });
     windows.define("RoomStatusWindow", [&desk] { return new RoomStatusWindow(desk); });
+    windows.define("Form4", [&desk] { return new CheckInWindow(desk); });
+    windows.define("Form5", [&desk] { return new DepartDateCalendar(desk); });
 }
 
 }  // namespace innvera

@@ -8,7 +8,7 @@ namespace innvera {
 namespace {
 
 // Days from 1970-01-01 for a proleptic Gregorian date (H. Hinnant's civil algorithms).
-int daysFromCivil(int y, int m, int d) {
+constexpr int daysFromCivil(int y, int m, int d) {
     y -= m <= 2;
     const int era = (y >= 0 ? y : y - 399) / 400;
     const int yoe = y - era * 400;
@@ -33,9 +33,10 @@ Ymd civilFromDays(int z) {
     return {yoe + era * 400 + (m <= 2), m, d};
 }
 
-const int kEpochFrom1970 = daysFromCivil(1899, 12, 30);
-const int kFirstSerial = daysFromCivil(100, 1, 1) - kEpochFrom1970;
-const int kLastSerial = daysFromCivil(9999, 12, 31) - kEpochFrom1970;
+// Compile-time constants, so dates made while other files initialise are right too.
+constexpr int kEpochFrom1970 = daysFromCivil(1899, 12, 30);
+constexpr int kFirstSerial = daysFromCivil(100, 1, 1) - kEpochFrom1970;
+constexpr int kLastSerial = daysFromCivil(9999, 12, 31) - kEpochFrom1970;
 
 int daysInMonth(int y, int m) {
     static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

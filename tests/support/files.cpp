@@ -60,6 +60,12 @@ Bytes textBytes(const std::string& text, std::size_t width) {
     return bytes;
 }
 
+Bytes concat(std::initializer_list<Bytes> pieces) {
+    Bytes all;
+    for (const Bytes& piece : pieces) all.insert(all.end(), piece.begin(), piece.end());
+    return all;
+}
+
 RecordBytes& RecordBytes::at(std::size_t offset, const Bytes& piece) {
     std::copy(piece.begin(), piece.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(offset));
     return *this;

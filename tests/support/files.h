@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 
 #include "core/codec.h"
@@ -29,6 +30,7 @@ void writeText(const std::filesystem::path& file, const std::string& text);
 Bytes singleBytes(float value);
 Bytes dateBytes(double days);
 Bytes textBytes(const std::string& text, std::size_t width);
+Bytes concat(std::initializer_list<Bytes> pieces);
 // Builds a record of `length` zero bytes and places pieces at their offsets.
 class RecordBytes {
 public:

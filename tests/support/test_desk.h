@@ -10,6 +10,9 @@
 #include "support/fakes.h"
 #include "support/files.h"
 
+// Lets test failures show a QString as text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
 namespace innvera::testing {
 
 // A whole desk over a fresh data directory, with a set clock, scripted message boxes and

@@ -1,0 +1,43 @@
+#include "checkin/guest_form.h"
+
+#include "core/forms.h"
+
+namespace innvera {
+
+void GuestForm::copyTo(GuestDetails& r) const {
+    r.guestName = name;
+    r.address = address;
+    r.city = city;
+    r.state = state;
+    r.zip = zip;
+    r.phone = phone;
+    r.cell = cell;
+    r.company = company;
+    r.comment = comment;
+    r.cardNo = cardNo;
+    r.cardMonth = cardMonth;
+    r.cardYear = cardYear;
+    r.adults = firstChars(adults, 1);
+    r.children = firstChars(children, 1);
+}
+
+GuestForm GuestForm::from(const GuestDetails& r) {
+    GuestForm f;
+    f.name = r.guestName;
+    f.address = r.address;
+    f.city = r.city;
+    f.state = r.state;
+    f.zip = r.zip;
+    f.phone = r.phone;
+    f.cell = r.cell;
+    f.company = r.company;
+    f.comment = r.comment;
+    f.cardNo = r.cardNo;
+    f.cardMonth = r.cardMonth;
+    f.cardYear = r.cardYear;
+    f.adults = r.adults;
+    f.children = r.children;
+    return f;
+}
+
+}  // namespace innvera

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+#include "core/records.h"
+
+namespace innvera {
+
+// The guest's particulars as typed into the guest boxes shared by the check-in,
+// reservation and folio windows.
+struct GuestForm {
+    std::string name;
+    std::string address;
+    std::string city;
+    std::string state;
+    std::string zip;
+    std::string phone;
+    std::string cell;
+    std::string company;
+    std::string comment;
+    std::string cardNo;
+    std::string cardMonth;  // the expiry month list's text ("Expire Month" when none chosen)
+    std::string cardYear;
+    std::string adults;
+    std::string children;
+
+    // Copies the particulars into a stay or reservation record; Adults and Children keep
+    // their first character only, every text is cut or blank-padded when stored.
+    void copyTo(GuestDetails& record) const;
+    // The particulars of a stored stay or reservation.
+    static GuestForm from(const GuestDetails& record);
+};
+
+}  // namespace innvera

@@ -1,0 +1,290 @@
+#include "checkin/ui/check_in_window.h"
+
+#include <QEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "core/forms.h"
+#include "platform/counters.h"
+#include "platform/qt/handler.h"
+#include "platform/qt/windows.h"
+
+namespace innvera {
+
+namespace {
+
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+std::string text(const QLineEdit* box) { return box->text().toStdString(); }
+double number(const QLineEdit* box) { return leadingNumber(text(box)); }
+
+QLineEdit* lineEdit(const char* name, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
+QLabel* valueLabel(const char* name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setMinimumWidth(80);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    return label;
+}
+
+QPushButton* button(const char* name, const char* caption, QWidget* parent) {
+    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+}  // namespace
+
+CheckInWindow::CheckInWindow(Desk& desk, QWidget* parent) : QWidget(parent), desk_(desk) {
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Check In"));
+
+    guest_ = new GuestDetailsPanel({GuestDetailsPanel::Name, GuestDetailsPanel::Address, GuestDetailsPanel::City,
+                                    GuestDetailsPanel::State, GuestDetailsPanel::Zip, GuestDetailsPanel::Phone,
+                                    GuestDetailsPanel::Company, GuestDetailsPanel::Comment},
+                                   true, this);
+    arrivalBox_ = lineEdit("Text13", this);
+    departBox_ = lineEdit("Text14", this);
+    daysBox_ = lineEdit("Text15", this);
+    roomList_ = promptList(QStringLiteral("Combo3"), QString::fromLatin1(kSelectRoom), {}, this);
+    rateBox_ = lineEdit("Text16", this);
+    taxLabel_ = valueLabel("Label18", this);
+    nightTotalLabel_ = valueLabel("Label20", this);
+    totalStayBox_ = lineEdit("Text17", this);
+    paymentList_ = promptList(QStringLiteral("Combo4"), QString::fromLatin1(kSelectPaymentType),
+                              {QStringLiteral("C - Cash"), QStringLiteral("V - Visa"), QStringLiteral("M - Master Card"),
+                               QStringLiteral("D - Discover"), QStringLiteral("A - American Express"),
+                               QStringLiteral("R - Direct Bill")},
+                              this);
+    accountList_ = promptList(QStringLiteral("Combo6"), QString::fromLatin1(kSelectAccount), {}, this);
+    cashTotalBox_ = lineEdit("Text18", this);
+    tenderedBox_ = lineEdit("Text19", this);
+    changeBox_ = lineEdit("Text20", this);
+    extraList_ = promptList(QStringLiteral("Combo5"), QString::fromLatin1(kExtraCharge),
+                            {QStringLiteral("P - Pet Fee"), QStringLiteral("S - Copies"), QStringLiteral("Q - Stamps"),
+                             QStringLiteral("N - Roll Away"), QStringLiteral("W - Wi Fi"), QStringLiteral("O - Other")},
+                            this);
+    extraAmountBox_ = lineEdit("Text21", this);
+    enterButton_ = button("Command3", "Enter", this);
+    printBox_ = new QCheckBox(QStringLiteral("Print folio upon check in"), this);
+    printBox_->setObjectName(QStringLiteral("Check1"));
+    hotelDateLabel_ = new QLabel(this);
+    hotelDateLabel_->setObjectName(QStringLiteral("Label26"));
+    checkInButton_ = button("Command1", "Check In Now", this);
+    exitButton_ = button("Command2", "Exit", this);
+
+    // Left: the guest and the dates.
+    auto* left = new QVBoxLayout;
+    left->addWidget(guest_);
+    auto* dates = new QFormLayout;
+    dates->addRow(QStringLiteral("Arrival Date"), arrivalBox_);
+    dates->addRow(QStringLiteral("Depart Date"), departBox_);
+    dates->addRow(QStringLiteral("Days"), daysBox_);
+    left->addLayout(dates);
+    left->addStretch();
+
+    // Middle: room, rate, totals and payment.
+    auto* middle = new QVBoxLayout;
+    auto* money = new QFormLayout;
+    money->addRow(QStringLiteral("Room"), roomList_);
+    money->addRow(QStringLiteral("Rate"), rateBox_);
+    money->addRow(QStringLiteral("Tax"), taxLabel_);
+    money->addRow(QStringLiteral("Total"), nightTotalLabel_);
+    money->addRow(QStringLiteral("Total Stay"), totalStayBox_);
+    money->addRow(QStringLiteral("Payment"), paymentList_);
+    money->addRow(QStringLiteral("Account"), accountList_);
+    money->addRow(QStringLiteral("Total"), cashTotalBox_);
+    money->addRow(QStringLiteral("Amount Tendered"), tenderedBox_);
+    money->addRow(QStringLiteral("Change"), changeBox_);
+    middle->addLayout(money);
+    middle->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(checkInButton_);
+    buttons->addWidget(exitButton_);
+    middle->addLayout(buttons);
+
+    // Right: the extra charge and the print choice.
+    auto* right = new QVBoxLayout;
+    auto* extra = new QGroupBox(QStringLiteral("Extra Charge"), this);
+    auto* extraLayout = new QFormLayout(extra);
+    extraLayout->addRow(extraList_);
+    extraLayout->addRow(QStringLiteral("Amount"), extraAmountBox_);
+    extraLayout->addRow(enterButton_);
+    right->addWidget(extra);
+    right->addWidget(printBox_);
+    right->addWidget(hotelDateLabel_);
+    right->addStretch();
+
+    auto* columns = new QHBoxLayout(this);
+    columns->addLayout(left, 3);
+    columns->addLayout(middle, 3);
+    columns->addLayout(right, 2);
+
+    connect(guest_, &GuestDetailsPanel::nameEdited, this, &CheckInWindow::enableRoomAndPayment);
+    connect(rateBox_, &QLineEdit::textEdited, this, &CheckInWindow::rateTyped);
+    connect(tenderedBox_, &QLineEdit::textEdited, this, &CheckInWindow::tenderedTyped);
+    connect(roomList_, &QComboBox::activated, this, &CheckInWindow::roomChosen);
+    connect(paymentList_, &QComboBox::activated, this, &CheckInWindow::paymentChosen);
+    connect(extraList_, &QComboBox::activated, this, [this] { extraAmountBox_->setFocus(); });
+    connect(enterButton_, &QPushButton::clicked, this, &CheckInWindow::addExtraToTotalStay);
+    connect(printBox_, &QCheckBox::clicked, this, &CheckInWindow::printChoiceClicked);
+    connect(checkInButton_, &QPushButton::clicked, this, &CheckInWindow::checkInNow);
+    connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
+    departBox_->installEventFilter(this);
+
+    load();
+}
+
+void CheckInWindow::load() {
+    const Date hotelDate = desk_.session.hotelDate;
+    hotelDateLabel_->setText(qs(hotelDate.text()));
+    runHandler(desk_, [&] {
+        for (const std::string& name : accountNames(desk_.dataDir)) accountList_->addItem(qs(name));
+        accountList_->setCurrentIndex(-1);
+        accountList_->setEditText(QString::fromLatin1(kSelectAccount));
+        printBox_->setChecked(readCounter(desk_.dataDir, desk_.dataDir.printFolioOption()) == 1.0f);
+        for (const std::string& entry : offeredRooms(desk_.dataDir, hotelDate)) roomList_->addItem(qs(entry));
+        roomList_->setCurrentIndex(-1);
+        roomList_->setEditText(QString::fromLatin1(kSelectRoom));
+    });
+    arrivalBox_->setText(qs(hotelDate.text()));
+    departBox_->setText(qs(hotelDate.plusDays(1).text()));
+    daysBox_->setText(QStringLiteral("1"));
+    roomList_->setEnabled(false);
+    paymentList_->setEnabled(false);
+    accountList_->setEnabled(false);
+    for (QLineEdit* box : {cashTotalBox_, tenderedBox_, changeBox_}) box->setEnabled(false);
+}
+
+void CheckInWindow::enableRoomAndPayment() {
+    roomList_->setEnabled(true);
+    paymentList_->setEnabled(true);
+}
+
+double CheckInWindow::nights() const { return number(daysBox_); }
+
+void CheckInWindow::rateTyped() {
+    runHandler(desk_, [&] {
+        const OneNight night = oneNight(number(rateBox_), readCounter(desk_.dataDir, desk_.dataDir.taxRate()));
+        taxLabel_->setText(qs(plainNumber(night.tax)));
+        nightTotalLabel_->setText(qs(plainNumber(night.total)));
+        totalStayBox_->setText(qs(plainNumber(nights() * night.total + number(extraAmountBox_))));
+    });
+}
+
+void CheckInWindow::tenderedTyped() {
+    changeBox_->setText(qs(plainNumber(number(tenderedBox_) - number(cashTotalBox_))));
+}
+
+void CheckInWindow::roomChosen() {
+    runHandler(desk_, [&] {
+        const std::string entry = roomList_->currentText().toStdString();
+        if (overbooks(desk_.dataDir, firstChars(entry, 3), desk_.session.pickedDepartureDate)) {
+            desk_.dialogs.inform("ATTENTION!", kOverbooking);
+            return;
+        }
+        const float taxRate = readCounter(desk_.dataDir, desk_.dataDir.taxRate());
+        const std::optional<float> rate = roomRate(desk_.dataDir, entry);
+        if (!rate) return;  // a typed entry naming no room: the figures stay as they were
+        const OneNight night = oneNight(*rate, taxRate);
+        rateBox_->setText(qs(plainNumber(*rate)));
+        taxLabel_->setText(qs(plainNumber(night.tax)));
+        nightTotalLabel_->setText(qs(plainNumber(night.total)));
+        totalStayBox_->setText(qs(plainNumber(nights() * night.total)));
+    });
+}
+
+void CheckInWindow::paymentChosen() {
+    const QString entry = paymentList_->currentText();
+    if (entry.startsWith(QLatin1Char('C'))) {
+        cashTotalBox_->setText(totalStayBox_->text());
+        for (QLineEdit* box : {cashTotalBox_, tenderedBox_, changeBox_}) box->setEnabled(true);
+    } else if (entry.startsWith(QLatin1Char('R'))) {
+        accountList_->setEnabled(true);
+    }
+}
+
+void CheckInWindow::addExtraToTotalStay() {
+    totalStayBox_->setText(qs(plainNumber(number(totalStayBox_) + number(extraAmountBox_))));
+}
+
+void CheckInWindow::printChoiceClicked() {
+    runHandler(desk_, [&] {
+        writeCounter(desk_.dataDir, desk_.dataDir.printFolioOption(), printBox_->isChecked() ? 1.0f : 0.0f);
+    });
+}
+
+void CheckInWindow::takeDepartureDate(Date picked) {
+    const Date hotelDate = desk_.session.hotelDate;
+    departBox_->setText(qs(picked.text()));
+    daysBox_->setText(QString::number(picked.daysSince(hotelDate)));
+    if (!rateBox_->text().isEmpty())
+        totalStayBox_->setText(qs(plainNumber(leadingNumber(nightTotalLabel_->text().toStdString()) * nights())));
+    enableRoomAndPayment();
+    desk_.session.pickedDepartureDate = picked;
+}
+
+bool CheckInWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == departBox_ && event->type() == QEvent::MouseButtonPress) desk_.windows.open(QStringLiteral("Form5"));
+    return QWidget::eventFilter(watched, event);
+}
+
+CheckInForm CheckInWindow::form() const {
+    CheckInForm f;
+    f.guest = guest_->form();
+    f.arrivalDate = text(arrivalBox_);
+    f.departDate = text(departBox_);
+    f.roomEntry = roomList_->currentText().toStdString();
+    f.rate = text(rateBox_);
+    f.totalStay = text(totalStayBox_);
+    f.payType = paymentList_->currentText().toStdString();
+    f.cashTotal = text(cashTotalBox_);
+    f.extraCharge = extraList_->currentText().toStdString();
+    f.extraAmount = text(extraAmountBox_);
+    f.account = accountList_->currentText().toStdString();
+    return f;
+}
+
+QWidget* CheckInWindow::control(CheckInField field) const {
+    switch (field) {
+    case CheckInField::Name: return guest_->box(GuestDetailsPanel::Name);
+    case CheckInField::Address: return guest_->box(GuestDetailsPanel::Address);
+    case CheckInField::City: return guest_->box(GuestDetailsPanel::City);
+    case CheckInField::State: return guest_->box(GuestDetailsPanel::State);
+    case CheckInField::Zip: return guest_->box(GuestDetailsPanel::Zip);
+    case CheckInField::Adults: return guest_->box(GuestDetailsPanel::Adults);
+    case CheckInField::RoomList: return roomList_;
+    case CheckInField::Rate: return rateBox_;
+    case CheckInField::PayTypeList: return paymentList_;
+    case CheckInField::DepartDate: return departBox_;
+    case CheckInField::AccountList: return accountList_;
+    case CheckInField::ArrivalDate: return arrivalBox_;
+    }
+    return nullptr;
+}
+
+void CheckInWindow::checkInNow() {
+    bool done = false;
+    runHandler(desk_, [&] {
+        const CheckInForm f = form();
+        if (const auto refusal = checkCheckIn(desk_.dataDir, f)) {
+            desk_.dialogs.inform("ATTENTION!", refusal->message);
+            if (QWidget* focus = control(refusal->focus)) focus->setFocus();
+            return;
+        }
+        const std::string arrivalTime = desk_.clock.now().text();
+        const CheckedIn stay = checkIn(desk_.dataDir, f, desk_.session.hotelDate, arrivalTime);
+        done = true;  // the guest is in: the window closes even if the printer fails
+        if (printBox_->isChecked()) desk_.printer.print(printedCheckInFolio(desk_.dataDir, f, stay, arrivalTime));
+    });
+    if (done) close();
+}
+
+}  // namespace innvera

@@ -1,0 +1,140 @@
+#include "checkin/ui/guest_details_panel.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+#include "core/forms.h"
+
+namespace innvera {
+
+namespace {
+
+struct BoxInfo {
+    GuestDetailsPanel::Box box;
+    const char* objectName;
+    const char* caption;
+};
+
+const BoxInfo kBoxes[] = {
+    {GuestDetailsPanel::Name, "Text1", "Name"},          {GuestDetailsPanel::Address, "Text2", "Address"},
+    {GuestDetailsPanel::City, "Text3", "City"},          {GuestDetailsPanel::State, "Text4", "State"},
+    {GuestDetailsPanel::Zip, "Text5", "Zip"},            {GuestDetailsPanel::Phone, "Text6", "Phone"},
+    {GuestDetailsPanel::Cell, "Text7", "Cell"},          {GuestDetailsPanel::Company, "Text8", "Company"},
+    {GuestDetailsPanel::Comment, "Text9", "Comment"},    {GuestDetailsPanel::CardNo, "Text10", "Credit Card#"},
+    {GuestDetailsPanel::Adults, "Text11", "Adults"},     {GuestDetailsPanel::Children, "Text12", "Children"},
+};
+
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+QComboBox* promptList(const QString& objectName, const QString& prompt, const QStringList& entries, QWidget* parent) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(objectName);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->addItems(entries);
+    list->setCurrentIndex(-1);
+    list->setEditText(prompt);
+    list->setMinimumContentsLength(static_cast<int>(prompt.size()));
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    return list;
+}
+
+GuestDetailsPanel::GuestDetailsPanel(std::initializer_list<Box> upperCased, bool stateMovesToZip, QWidget* parent)
+    : QWidget(parent) {
+    const std::set<Box> upper(upperCased);
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    int row = 0;
+    for (const BoxInfo& info : kBoxes) {
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(QString::fromLatin1(info.objectName));
+        boxes_[info.box] = edit;
+        if (upper.count(info.box)) connect(edit, &QLineEdit::textEdited, this, [this, edit] { upperCase(edit); });
+        grid->addWidget(new QLabel(QString::fromLatin1(info.caption), this), row, 0);
+        grid->addWidget(edit, row, 1);
+        ++row;
+        if (info.box == CardNo) {
+            QStringList months;
+            for (const char* m : {"January", "February", "March", "April", "May", "June", "July", "August",
+                                  "September", "October", "November", "December"})
+                months << QString::fromLatin1(m);
+            QStringList years;
+            for (int y = 2017; y <= 2025; ++y) years << QString::number(y);
+            expiryMonth_ = promptList(QStringLiteral("Combo1"), QStringLiteral("Expire Month"), months, this);
+            expiryYear_ = promptList(QStringLiteral("Combo2"), QStringLiteral("Expire Year"), years, this);
+            auto* expiry = new QHBoxLayout;
+            expiry->addWidget(expiryMonth_);
+            expiry->addWidget(expiryYear_);
+            grid->addLayout(expiry, row++, 1);
+        }
+    }
+    box(State)->setMaxLength(stateMovesToZip ? 2 : 32767);
+    if (stateMovesToZip) {
+        connect(box(State), &QLineEdit::textEdited, this, [this](const QString& text) {
+            if (text.size() == 2) box(Zip)->setFocus();
+        });
+    }
+    connect(box(Name), &QLineEdit::textEdited, this, &GuestDetailsPanel::nameEdited);
+    setTabOrder(box(Name), box(Address));
+    setTabOrder(box(Address), box(City));
+    setTabOrder(box(City), box(State));
+    setTabOrder(box(State), box(Zip));
+    setTabOrder(box(Zip), box(Phone));
+    setTabOrder(box(Phone), box(Cell));
+    setTabOrder(box(Cell), box(Company));
+}
+
+void GuestDetailsPanel::upperCase(QLineEdit* edit) {
+    const QString upper = QString::fromStdString(innvera::upperCase(edit->text().toStdString()));
+    if (upper != edit->text()) edit->setText(upper);
+    edit->setCursorPosition(edit->text().size());
+}
+
+GuestForm GuestDetailsPanel::form() const {
+    auto text = [this](Box b) { return box(b)->text().toStdString(); };
+    GuestForm f;
+    f.name = text(Name);
+    f.address = text(Address);
+    f.city = text(City);
+    f.state = text(State);
+    f.zip = text(Zip);
+    f.phone = text(Phone);
+    f.cell = text(Cell);
+    f.company = text(Company);
+    f.comment = text(Comment);
+    f.cardNo = text(CardNo);
+    f.cardMonth = expiryMonth_->currentText().toStdString();
+    f.cardYear = expiryYear_->currentText().toStdString();
+    f.adults = text(Adults);
+    f.children = text(Children);
+    return f;
+}
+
+void GuestDetailsPanel::showForm(const GuestForm& f) {
+    box(Name)->setText(qs(f.name));
+    box(Address)->setText(qs(f.address));
+    box(City)->setText(qs(f.city));
+    box(State)->setText(qs(f.state));
+    box(Zip)->setText(qs(f.zip));
+    box(Phone)->setText(qs(f.phone));
+    box(Cell)->setText(qs(f.cell));
+    box(Company)->setText(qs(f.company));
+    box(Comment)->setText(qs(f.comment));
+    box(CardNo)->setText(qs(f.cardNo));
+    expiryMonth_->setEditText(qs(f.cardMonth));
+    expiryYear_->setEditText(qs(f.cardYear));
+    box(Adults)->setText(qs(f.adults));
+    box(Children)->setText(qs(f.children));
+}
+
+void GuestDetailsPanel::clear(const QString& monthPrompt, const QString& yearPrompt) {
+    for (auto& [which, edit] : boxes_) edit->clear();
+    expiryMonth_->setCurrentIndex(-1);
+    expiryMonth_->setEditText(monthPrompt);
+    expiryYear_->setCurrentIndex(-1);
+    expiryYear_->setEditText(yearPrompt);
+}
+
+}  // namespace innvera

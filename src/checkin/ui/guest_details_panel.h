@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QWidget>
+
+#include <initializer_list>
+#include <map>
+#include <set>
+
+#include "checkin/guest_form.h"
+
+namespace innvera {
+
+// The guest boxes shared by the check-in, reservation and folio windows: "Name" (Text1)
+// to "Credit Card#" (Text10), the expiry month and year lists (Combo1, Combo2), "Adults"
+// (Text11) and "Children" (Text12). Each window says which boxes turn their text to upper
+// case as it is typed (the caret stays at the end) and whether two characters in "State"
+// move on to "Zip".
+class GuestDetailsPanel : public QWidget {
+    Q_OBJECT
+public:
+    enum Box { Name, Address, City, State, Zip, Phone, Cell, Company, Comment, CardNo, Adults, Children };
+
+    GuestDetailsPanel(std::initializer_list<Box> upperCased, bool stateMovesToZip, QWidget* parent = nullptr);
+
+    QLineEdit* box(Box which) const { return boxes_.at(which); }
+    QComboBox* expiryMonth() const { return expiryMonth_; }
+    QComboBox* expiryYear() const { return expiryYear_; }
+
+    GuestForm form() const;
+    // Shows stored particulars; the expiry lists show the stored texts.
+    void showForm(const GuestForm& form);
+    // Empties every box and puts the prompts back in the expiry lists.
+    void clear(const QString& monthPrompt = QStringLiteral("Expire Month"),
+               const QString& yearPrompt = QStringLiteral("Expire Year"));
+
+signals:
+    // The clerk changed the "Name" box.
+    void nameEdited();
+
+private:
+    void upperCase(QLineEdit* edit);
+
+    std::map<Box, QLineEdit*> boxes_;
+    QComboBox* expiryMonth_;
+    QComboBox* expiryYear_;
+};
+
+// An editable drop-down list whose text starts as a prompt ("Select Room").
+QComboBox* promptList(const QString& objectName, const QString& prompt, const QStringList& entries, QWidget* parent);
+
+}  // namespace innvera
