@@ -37,14 +37,15 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::uint64_t count() const { return dir_.size(path_) / kLength; }
 
-    // Record n; a record past the end reads as zero bytes.
+    // Record n; the bytes of it that are missing from the file read as zero. A short
+    // last record is read for what it holds: a counter file may hold just its Single.
     R read(std::uint64_t n) const {
         Bytes bytes(kLength, '\0');
-        if (n >= 1 && n <= count()) {
+        if (n >= 1 && (n - 1) * kLength < dir_.size(path_)) {
             if (std::FILE* f = open()) {
                 if (seek(f, (n - 1) * kLength)) {
                     const std::size_t got = std::fread(bytes.data(), 1, kLength, f);
-                    if (got < kLength) std::fill(bytes.begin() + got, bytes.end(), '\0');
+                    std::fill(bytes.begin() + static_cast<std::ptrdiff_t>(got), bytes.end(), '\0');
                 }
                 std::fclose(f);
             }

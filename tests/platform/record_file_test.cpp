@@ -89,6 +89,13 @@ TEST_F(RecordFiles, CountersKeepTheirOtherBytesAndHandOutNumbers) {
     EXPECT_EQ(readBytes(dir.confirmationCounter()), Bytes(RecordBytes(10).single(0, 1)));
 }
 
+TEST_F(RecordFiles, ACounterFileHoldingOnlyItsSingleIsRead) {
+    writeBytes(dir.taxRate(), singleBytes(0.09f));  // four bytes, shorter than a record
+    EXPECT_FLOAT_EQ(readCounter(dir, dir.taxRate()), 0.09f);
+    writeBytes(dir.setBackFlag(), singleBytes(1));
+    EXPECT_EQ(readFlag<SetBackFlagRecord>(dir, dir.setBackFlag()), 1);
+}
+
 TEST_F(RecordFiles, FlagsWriteBackTheRestOfTheirBlock) {
     writeBytes(dir.endOfDayFlag(), RecordBytes(40).single(0, 1).text(4, "KEEP ME KEEP", 12).text(20, "tail", 4));
     EXPECT_EQ(readFlag<EndOfDayFlagRecord>(dir, dir.endOfDayFlag()), 1);
