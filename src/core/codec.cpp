@@ -68,6 +68,9 @@ std::string toCp1252(std::string_view utf8) {
 }
 
 std::string fromCp1252(std::string_view bytes) {
+    bool ascii = true;
+    for (unsigned char c : bytes) ascii &= c < 0x80;
+    if (ascii) return std::string(bytes);
     std::string out;
     out.reserve(bytes.size());
     for (unsigned char c : bytes) {
@@ -82,10 +85,17 @@ std::string Text::stored(std::size_t width) const { return fitWidth(value_, widt
 
 Text getText(const Bytes& record, std::size_t offset, std::size_t width) {
     if (!fits(record, offset, width)) return Text();
-    std::string_view raw(record.data() + offset, width);
-    if (raw.find_first_not_of('\0') == std::string_view::npos) return Text();
-    while (!raw.empty() && (raw.back() == ' ' || raw.back() == '\0')) raw.remove_suffix(1);
-    return Text(fromCp1252(raw));
+    // One pass back over the padding: its end is the value's end; a field of zero bytes
+    // alone was never assigned.
+    const char* begin = record.data() + offset;
+    std::size_t length = width;
+    bool blankSeen = false;
+    while (length > 0 && (begin[length - 1] == ' ' || begin[length - 1] == '\0')) {
+        blankSeen |= begin[length - 1] == ' ';
+        --length;
+    }
+    if (length == 0 && !blankSeen) return Text();
+    return Text(fromCp1252(std::string_view(begin, length)));
 }
 
 void putText(Bytes& record, std::size_t offset, std::size_t width, const Text& value) {

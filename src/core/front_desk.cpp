@@ -5,7 +5,13 @@
 
 namespace innvera {
 
-std::string guestEntry(const GuestDetails& guest) { return guest.roomNo.str() + "  " + guest.guestName.str(); }
+namespace {
+
+std::string entry(const Text& roomNo, const Text& guestName) { return roomNo.str() + "  " + guestName.str(); }
+
+}  // namespace
+
+std::string guestEntry(const GuestDetails& guest) { return entry(guest.roomNo, guest.guestName); }
 
 std::vector<std::string> arrivalsOn(DataDir& dir, Date hotelDate) {
     std::vector<std::string> arrivals;
@@ -18,10 +24,10 @@ std::vector<std::string> arrivalsOn(DataDir& dir, Date hotelDate) {
 DayAtAGlance dayAtAGlance(DataDir& dir, Date hotelDate) {
     DayAtAGlance day;
     day.arrivals = arrivalsOn(dir, hotelDate);
-    RecordFile<Guest>(dir, dir.guests()).scan([&](const Guest& guest, std::uint64_t) {
+    RecordFile<StayKeys>(dir, dir.guests()).scan([&](const StayKeys& guest, std::uint64_t) {
         if (!guest.inHouse()) return;
         ++day.inHouse;
-        if (guest.departDate == hotelDate) day.departures.push_back(guestEntry(guest));
+        if (guest.departDate == hotelDate) day.departures.push_back(entry(guest.roomNo, guest.guestName));
         if (guest.departDate > hotelDate) ++day.stayOvers;
     });
     RecordFile<Room>(dir, dir.rooms()).scan([&](const Room& room, std::uint64_t) {

@@ -104,6 +104,16 @@ Bytes Guest::encode() const {
     return b;
 }
 
+StayKeys StayKeys::decode(const Bytes& bytes) {
+    StayKeys k;
+    k.guestName = getText(bytes, 0, 30);
+    k.roomNo = getText(bytes, 272, 5);
+    k.departDate = getDate(bytes, 320);
+    k.folioNo = getSingle(bytes, 356);
+    k.stayStatus = getText(bytes, 394, 20);
+    return k;
+}
+
 Reservation Reservation::decode(const Bytes& bytes) {
     Reservation r;
     r.raw = bytes;

@@ -79,6 +79,22 @@ struct Guest : GuestDetails {
     Bytes encode() const;
 };
 
+// The few fields of a stay that the long scans of the guest file look at (the day's
+// lists and counts, finding a stay by its folio number), read without the rest: a guest
+// file holds every stay of many years. Read only; the whole record is a Guest.
+struct StayKeys {
+    static constexpr std::size_t kLength = Guest::kLength;
+
+    Text guestName;
+    Text roomNo;
+    Date departDate;
+    float folioNo = 0;
+    Text stayStatus;
+
+    bool inHouse() const { return stayStatus.str() != "*"; }
+    static StayKeys decode(const Bytes& bytes);
+};
+
 // c:/motel/reservation: one record per reservation.
 struct Reservation : GuestDetails {
     static constexpr std::size_t kLength = 538;

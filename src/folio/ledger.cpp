@@ -326,18 +326,24 @@ std::vector<InvoiceLine> readInvoiceLines(DataDir& dir, const InvoiceFiles& file
 
 // ---- Stays and accounts ------------------------------------------------------------------
 
-std::optional<Guest> findInHouseStay(DataDir& dir, float folioNo) {
-    const auto found = RecordFile<Guest>(dir, dir.guests()).findFirst([&](const Guest& g) {
-        return g.inHouse() && g.folioNo == folioNo;
-    });
+namespace {
+
+// The whole record of the first stay matching on its keys.
+template <class Pred>
+std::optional<Guest> firstStay(DataDir& dir, Pred&& matches) {
+    const auto found = RecordFile<StayKeys>(dir, dir.guests()).findFirst(matches);
     if (!found) return std::nullopt;
-    return found->record;
+    return RecordFile<Guest>(dir, dir.guests()).read(found->number);
+}
+
+}  // namespace
+
+std::optional<Guest> findInHouseStay(DataDir& dir, float folioNo) {
+    return firstStay(dir, [&](const StayKeys& g) { return g.inHouse() && g.folioNo == folioNo; });
 }
 
 std::optional<Guest> findStay(DataDir& dir, float folioNo) {
-    const auto found = RecordFile<Guest>(dir, dir.guests()).findFirst([&](const Guest& g) { return g.folioNo == folioNo; });
-    if (!found) return std::nullopt;
-    return found->record;
+    return firstStay(dir, [&](const StayKeys& g) { return g.folioNo == folioNo; });
 }
 
 std::optional<DirectBillAccount> findAccount(DataDir& dir, float accountNo) {
