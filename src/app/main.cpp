@@ -4,7 +4,6 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QLockFile>
-#include <QMessageBox>
 
 #include "app/wiring.h"
 #include "platform/qt/message_box_dialogs.h"
@@ -21,8 +20,8 @@ QString chosen(const QCommandLineParser& parser, const QCommandLineOption& optio
     return qEnvironmentVariable(environment);
 }
 
-int refuse(const QString& text) {
-    QMessageBox::critical(nullptr, QStringLiteral("ATTENTION!"), text);
+int refuse(Dialogs& dialogs, const QString& text) {
+    dialogs.inform("ATTENTION!", text.toStdString());
     return 1;
 }
 
@@ -45,31 +44,31 @@ int main(int argc, char* argv[]) {
     parser.addOption(dataDirOption);
     parser.addOption(printDirOption);
     parser.process(app);
+    MessageBoxDialogs dialogs;
 
     const QString dataDirText = chosen(parser, dataDirOption, "INNVERA_DATA_DIR");
     DataDir dataDir(dataDirText.isEmpty() ? DataDir::defaultRoot() : std::filesystem::path(dataDirText.toStdString()));
     try {
         dataDir.createFolders();
     } catch (const FileError& error) {
-        return refuse(QStringLiteral("The data directory %1 cannot be made: %2")
+        return refuse(dialogs, QStringLiteral("The data directory %1 cannot be made: %2")
                           .arg(QString::fromStdString(dataDir.root().string()), QString::fromStdString(error.reason())));
     }
 
     // One copy of the program per data directory; a lock left by a crashed copy is taken over.
     QLockFile lock(QDir(QString::fromStdString(dataDir.root().string())).filePath(QStringLiteral(".innvera.lock")));
     if (!lock.tryLock(0)) {
-        return refuse(QStringLiteral("Innvera is already running on the data directory %1. Use the window that is open.")
+        return refuse(dialogs, QStringLiteral("Innvera is already running on the data directory %1. Use the window that is open.")
                           .arg(QString::fromStdString(dataDir.root().string())));
     }
 
     SystemClock clock;
-    MessageBoxDialogs dialogs;
     SystemPrinter printer(chosen(parser, printDirOption, "INNVERA_PRINT_DIR"));
     Session session;
     Windows windows([] { QApplication::quit(); });
     Desk desk{clock, dialogs, printer, dataDir, session, windows};
 
     defineWindows(desk);
-    if (!windows.open(QStringLiteral("MainWindow"))) return refuse(QStringLiteral("The main window is missing."));
+    windows.open(QStringLiteral("MainWindow"));
     return app.exec();
 }
