@@ -250,3 +250,20 @@ TEST_F(CheckInWindowTest, UntickedPrintsNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CheckInWindowTest, TheMainWindowsCheckInOpensItOnceTheGatePasses) {
+    writeCounter(t.dataDir, t.dataDir.taxRate(), 0);
+    QWidget* main = t.windows.open("MainWindow");
+    child<QPushButton>(main, "Command4")->click();
+    EXPECT_EQ(t.windows.find("Form4"), nullptr);
+    ASSERT_FALSE(t.dialogs.shown.empty());
+    EXPECT_EQ(t.dialogs.shown.back().title, "ATTENTION!");
+
+    writeCounter(t.dataDir, t.dataDir.taxRate(), 0.12f);
+    child<QPushButton>(main, "Command4")->click();
+    EXPECT_NE(t.windows.find("Form4"), nullptr);
+}
+
+}  // namespace
