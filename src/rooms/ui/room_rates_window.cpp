@@ -49,7 +49,9 @@ RoomRatesWindow::RoomRatesWindow(Desk& desk, QWidget* parent) : QWidget(parent),
     layout->addStretch();
     resize(300, 160);
 
+    // A type is chosen from the list, or typed and confirmed with Enter.
     connect(typeList_, &QComboBox::activated, this, &RoomRatesWindow::chooseType);
+    connect(typeList_->lineEdit(), &QLineEdit::returnPressed, this, &RoomRatesWindow::chooseType);
     connect(saveButton_, &QPushButton::clicked, this, &RoomRatesWindow::saveNow);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
 }
