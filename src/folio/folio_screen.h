@@ -1,0 +1,102 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "checkin/guest_form.h"
+#include "core/date.h"
+#include "core/records.h"
+#include "folio/ledger.h"
+#include "platform/data_dir.h"
+
+// The folio screen: the guests in house to choose from, the stay shown with its folio
+// lines and balance, moving the guest to another room and saving edited particulars.
+namespace innvera {
+
+// The prompts the folio screen's lists show until something is chosen.
+inline constexpr const char* kSelectGuest = "Select Guest";
+inline constexpr const char* kChangeRoom = "Change Room";
+
+// The room number of a list entry ("101  SMITH" or "101  NQ1"): the characters before
+// its first blank. For three-character room numbers this is the entry's first three
+// characters; a longer room number is taken whole instead of being cut.
+std::string roomOfEntry(std::string_view entry);
+
+// "Select Guest": one entry per stay in house, in guest-file order: the room number
+// trimmed, two blanks, the guest name trimmed.
+std::vector<std::string> inHouseGuestEntries(DataDir& dir);
+
+// The stay a guest entry names: the first stay in house whose trimmed room number is the
+// entry's room.
+std::optional<Guest> stayOfEntry(DataDir& dir, std::string_view entry);
+
+// The stay the main window's departures list chose: the first stay in house departing on
+// the hotel date whose room number equals the room (both trimmed).
+std::optional<Guest> departingStay(DataDir& dir, std::string_view room, Date hotelDate);
+
+// One row of the folio list, in a fixed-pitch font: the room field and five blanks (10),
+// the posting date (20), the code (15), the description (35), the amount rounded to the
+// cent in signed form (20); a value longer than its width is cut.
+std::string folioListRow(const FolioLine& line);
+
+struct FolioView {
+    std::vector<std::string> rows;  // one per folio line, in file order
+    double balance = 0;
+};
+// The rows and balance of the stay's folio charge file; a missing file has neither.
+FolioView folioView(const DataDir& dir, float folioNo);
+
+// The direct-bill value label: the account number in signed form, "-", and the account
+// name as stored (30 characters). Nothing when the stay has no account, or its account
+// record is missing.
+std::optional<std::string> directBillLine(DataDir& dir, float directBillNo);
+
+// "Change Room": every room vacant, clean and in service (VacantFlag not "O", CleanFlag
+// not "N", StatusFlag not "X"), in room-file order: the room number trimmed, two blanks,
+// the room type trimmed.
+std::vector<std::string> roomsToMoveTo(DataDir& dir);
+
+inline constexpr const char* kNoSuchRoomToMoveTo = "That room can't be chosen. Choose a room from the Change Room list.";
+
+struct RoomChange {
+    std::string newRoom;  // the room the guest now has; empty when refused
+    std::string message;  // shown under "ATTENTION!" when refused
+    bool refused() const { return !message.empty(); }
+};
+
+// Moves the stay with the folio number from its current room to the room of the entry:
+// the old room becomes vacant and dirty, the new one occupied and dirty, and the stay's
+// RoomNo the new room. Lines already posted keep the old room. Refused, with nothing
+// written, when the entry names no room the guest can move to.
+RoomChange changeRoom(DataDir& dir, float folioNo, std::string_view currentRoom, std::string_view entry);
+
+// The folio screen's boxes as "Save and Exit" reads them.
+struct FolioSaveForm {
+    GuestForm guest;
+    std::string departDate;  // "Depart Date"
+    std::string rate;        // "Rate"
+};
+
+enum class FolioSaveField { Rate, DepartDate };
+
+struct FolioSaveRefusal {
+    std::string message;  // shown under "ATTENTION!"
+    FolioSaveField focus;
+};
+
+inline constexpr const char* kEnterRate = "Please enter the rate.";
+inline constexpr const char* kRateNotANumber = "The rate is not a number. Enter it in digits, for example 65 or 59.95.";
+
+// The checks of "Save and Exit", in order: a rate, a rate that is a number, a departure
+// date that is a date (refused with check-in's kDepartNotADate). The first failure, or
+// nothing when all pass.
+std::optional<FolioSaveRefusal> checkFolioSave(const FolioSaveForm& form);
+
+// Saves the particulars, the departure date and the rate into the stay with the folio
+// number (the arrival date and days are not saved). The form must have passed
+// checkFolioSave. False when no stay carries the folio number: nothing is written.
+bool saveFolio(DataDir& dir, float folioNo, const FolioSaveForm& form);
+
+}  // namespace innvera
