@@ -5,6 +5,9 @@
 #include "core/ui/main_window.h"
 #include "core/ui/menus.h"
 #include "core/ui/welcome_window.h"
+#include "folio/ui/folio_calendar.h"
+#include "folio/ui/folio_window.h"
+#include "messages/ui/message_windows.h"
 #include "platform/qt/windows.h"
 #include "rooms/ui/room_inventory_window.h"
 #include "rooms/ui/room_properties_window.h"
@@ -29,6 +32,10 @@ void defineWindows(Desk& desk) {
     windows.define("RoomStatusWindow", [&desk] { return new RoomStatusWindow(desk); });
     windows.define("Form4", [&desk] { return new CheckInWindow(desk); });
     windows.define("Form5", [&desk] { return new DepartDateCalendar(desk); });
+    windows.define("FolioWindow", [&desk] { return new FolioWindow(desk); });
+    windows.define("Form9", [&desk] { return new FolioCalendar(desk); });
+    windows.define("PostMessageWindow", [&desk] { return new PostMessageWindow(desk); });
+    windows.define("ViewMessageWindow", [&desk] { return new ViewMessageWindow(desk); });
 }
 
 }  // namespace innvera
