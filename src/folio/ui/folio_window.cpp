@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QFontDatabase>
-#include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -144,14 +143,17 @@ FolioWindow::FolioWindow(Desk& desk, QWidget* parent) : QWidget(parent), desk_(d
     top->addWidget(topExitButton_);
 
     // Left: the guest and the stay's dates and rate.
+    // The stay's rows go on under the guest boxes, in the same columns.
     auto* left = new QVBoxLayout;
     left->addWidget(guest_);
-    auto* stay = new QFormLayout;
-    stay->addRow(QStringLiteral("Arrival Date"), arrivalBox_);
-    stay->addRow(QStringLiteral("Depart Date"), departBox_);
-    stay->addRow(QStringLiteral("Days"), daysBox_);
-    stay->addRow(QStringLiteral("Rate"), rateBox_);
-    left->addLayout(stay);
+    if (auto* grid = qobject_cast<QGridLayout*>(guest_->layout())) {
+        for (auto [caption, box] : {std::pair{"Arrival Date", arrivalBox_}, std::pair{"Depart Date", departBox_},
+                                    std::pair{"Days", daysBox_}, std::pair{"Rate", rateBox_}}) {
+            const int row = grid->rowCount();
+            grid->addWidget(new QLabel(QString::fromLatin1(caption), guest_), row, 0);
+            grid->addWidget(box, row, 1);
+        }
+    }
     left->addStretch();
 
     // Right: the folio, its balance and account, then posting, room change and actions.
