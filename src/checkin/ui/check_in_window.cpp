@@ -8,6 +8,7 @@
 
 #include "core/forms.h"
 #include "platform/counters.h"
+#include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "platform/qt/windows.h"
 
@@ -15,30 +16,8 @@ namespace innvera {
 
 namespace {
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
 std::string text(const QLineEdit* box) { return box->text().toStdString(); }
 double number(const QLineEdit* box) { return leadingNumber(text(box)); }
-
-QLineEdit* lineEdit(const char* name, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    return box;
-}
-
-QLabel* valueLabel(const char* name, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setMinimumWidth(80);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    return label;
-}
-
-QPushButton* button(const char* name, const char* caption, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
 
 }  // namespace
 
@@ -147,12 +126,10 @@ void CheckInWindow::load() {
     hotelDateLabel_->setText(qs(hotelDate.text()));
     runHandler(desk_, [&] {
         for (const std::string& name : accountNames(desk_.dataDir)) accountList_->addItem(qs(name));
-        accountList_->setCurrentIndex(-1);
-        accountList_->setEditText(QString::fromLatin1(kSelectAccount));
+        showPrompt(accountList_, QString::fromLatin1(kSelectAccount));
         printBox_->setChecked(readCounter(desk_.dataDir, desk_.dataDir.printFolioOption()) == 1.0f);
         for (const std::string& entry : offeredRooms(desk_.dataDir, hotelDate)) roomList_->addItem(qs(entry));
-        roomList_->setCurrentIndex(-1);
-        roomList_->setEditText(QString::fromLatin1(kSelectRoom));
+        showPrompt(roomList_, QString::fromLatin1(kSelectRoom));
     });
     arrivalBox_->setText(qs(hotelDate.text()));
     departBox_->setText(qs(hotelDate.plusDays(1).text()));

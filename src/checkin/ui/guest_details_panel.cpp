@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "core/forms.h"
+#include "platform/qt/controls.h"
 
 namespace innvera {
 
@@ -24,22 +25,7 @@ const BoxInfo kBoxes[] = {
     {GuestDetailsPanel::Adults, "Text11", "Adults"},     {GuestDetailsPanel::Children, "Text12", "Children"},
 };
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
-
 }  // namespace
-
-QComboBox* promptList(const QString& objectName, const QString& prompt, const QStringList& entries, QWidget* parent) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(objectName);
-    list->setEditable(true);
-    list->setInsertPolicy(QComboBox::NoInsert);
-    list->addItems(entries);
-    list->setCurrentIndex(-1);
-    list->setEditText(prompt);
-    list->setMinimumContentsLength(static_cast<int>(prompt.size()));
-    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    return list;
-}
 
 GuestDetailsPanel::GuestDetailsPanel(std::initializer_list<Box> upperCased, bool stateMovesToZip, QWidget* parent)
     : QWidget(parent) {
@@ -131,10 +117,8 @@ void GuestDetailsPanel::showForm(const GuestForm& f) {
 
 void GuestDetailsPanel::clear(const QString& monthPrompt, const QString& yearPrompt) {
     for (auto& [which, edit] : boxes_) edit->clear();
-    expiryMonth_->setCurrentIndex(-1);
-    expiryMonth_->setEditText(monthPrompt);
-    expiryYear_->setCurrentIndex(-1);
-    expiryYear_->setEditText(yearPrompt);
+    showPrompt(expiryMonth_, monthPrompt);
+    showPrompt(expiryYear_, yearPrompt);
 }
 
 }  // namespace innvera

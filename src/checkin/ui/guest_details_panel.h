@@ -47,7 +47,4 @@ private:
     QComboBox* expiryYear_;
 };
 
-// An editable drop-down list whose text starts as a prompt ("Select Room").
-QComboBox* promptList(const QString& objectName, const QString& prompt, const QStringList& entries, QWidget* parent);
-
 }  // namespace innvera

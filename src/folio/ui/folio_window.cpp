@@ -13,6 +13,7 @@
 #include "folio/post_entry.h"
 #include "folio/printed_folio.h"
 #include "core/front_desk.h"
+#include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "platform/qt/windows.h"
 
@@ -20,7 +21,6 @@ namespace innvera {
 
 namespace {
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
 std::string text(const QLineEdit* box) { return box->text().toStdString(); }
 
 // Back colours of the list and balance (paid up, or owing) and of "View Message".
@@ -42,36 +42,10 @@ void setButtonColour(QPushButton* button, const char* colour) {
                               .arg(QString::fromLatin1(colour)));
 }
 
-QLineEdit* lineEdit(const char* name, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    return box;
-}
-
-QLabel* valueLabel(const char* name, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setMinimumWidth(70);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    return label;
-}
-
-QPushButton* button(const char* name, const char* caption, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
-void showPrompt(QComboBox* list, const char* prompt) {
-    list->setCurrentIndex(-1);
-    list->setEditText(QString::fromLatin1(prompt));
-}
-
 void refill(QComboBox* list, const std::vector<std::string>& entries, const char* prompt) {
     list->clear();
     for (const std::string& entry : entries) list->addItem(qs(entry));
-    showPrompt(list, prompt);
+    showPrompt(list, QString::fromLatin1(prompt));
 }
 
 }  // namespace
@@ -89,15 +63,15 @@ FolioWindow::FolioWindow(Desk& desk, QWidget* parent) : QWidget(parent), desk_(d
     departBox_ = lineEdit("Text14", this);
     daysBox_ = lineEdit("Text15", this);
     rateBox_ = lineEdit("Text17", this);
-    arrivalTimeLabel_ = valueLabel("Label28", this);
-    folioLabel_ = valueLabel("Label24", this);
-    roomLabel_ = valueLabel("Label29", this);
+    arrivalTimeLabel_ = valueLabel("Label28", this, 70);
+    folioLabel_ = valueLabel("Label24", this, 70);
+    roomLabel_ = valueLabel("Label29", this, 70);
     directBillCaption_ = new QLabel(QStringLiteral("Direct Bill Account"), this);
     directBillCaption_->setObjectName(QStringLiteral("Label31"));
-    directBillLabel_ = valueLabel("Label30", this);
+    directBillLabel_ = valueLabel("Label30", this, 70);
     lines_ = new QListWidget(this);
     lines_->setObjectName(QStringLiteral("List1"));
-    balanceLabel_ = valueLabel("Label22", this);
+    balanceLabel_ = valueLabel("Label22", this, 70);
     balanceLabel_->setMinimumWidth(110);
     balanceLabel_->setAutoFillBackground(true);
     chargesFrame_ = new QGroupBox(QStringLiteral("Add Charges/Payments"), this);
@@ -236,7 +210,7 @@ void FolioWindow::fillGuestList() { refill(guestList_, inHouseGuestEntries(desk_
 void FolioWindow::fillRoomList() { refill(roomList_, roomsToMoveTo(desk_.dataDir), kChangeRoom); }
 
 void FolioWindow::resetCodeEntry() {
-    showPrompt(codeList_, kSelectCode.data());
+    showPrompt(codeList_, QString::fromLatin1(kSelectCode.data(), static_cast<int>(kSelectCode.size())));
     amountBox_->clear();
 }
 
@@ -375,7 +349,7 @@ void FolioWindow::roomChosen() {
                                              roomList_->currentText().toStdString());
         if (change.refused()) {
             desk_.dialogs.inform("ATTENTION!", change.message);
-            showPrompt(roomList_, kChangeRoom);
+            showPrompt(roomList_, QString::fromLatin1(kChangeRoom));
             return;
         }
         roomLabel_->setText(qs(change.newRoom));

@@ -6,6 +6,7 @@
 
 #include "core/forms.h"
 #include "messages/messages.h"
+#include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "platform/qt/windows.h"
 
@@ -13,35 +14,12 @@ namespace innvera {
 
 namespace {
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
-
-QLabel* valueLabel(const char* name, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setMinimumWidth(100);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    return label;
-}
-
-QLineEdit* lineEdit(const char* name, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    return box;
-}
-
 QTextEdit* messageBox(QWidget* parent) {
     auto* box = new QTextEdit(parent);
     box->setObjectName(QStringLiteral("RichTextBox1"));
     box->setAcceptRichText(false);
     box->setMinimumHeight(90);
     return box;
-}
-
-QPushButton* button(const char* name, const char* caption, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
 }
 
 }  // namespace
@@ -62,8 +40,8 @@ PostMessageWindow::PostMessageWindow(Desk& desk, QWidget* parent) : QWidget(pare
     setWindowTitle(QStringLiteral("Message"));
     stay_ = stayShownOnFolioScreen(desk_);
 
-    dateLabel_ = valueLabel("Label2", this);
-    timeLabel_ = valueLabel("Label3", this);
+    dateLabel_ = valueLabel("Label2", this, 100);
+    timeLabel_ = valueLabel("Label3", this, 100);
     fromBox_ = lineEdit("Text1", this);
     toBox_ = lineEdit("Text2", this);
     textBox_ = messageBox(this);
@@ -122,8 +100,8 @@ ViewMessageWindow::ViewMessageWindow(Desk& desk, QWidget* parent) : QWidget(pare
     setWindowTitle(QStringLiteral("Message"));
     stay_ = stayShownOnFolioScreen(desk_);
 
-    dateLabel_ = valueLabel("Label1", this);
-    timeLabel_ = valueLabel("Label2", this);
+    dateLabel_ = valueLabel("Label1", this, 100);
+    timeLabel_ = valueLabel("Label2", this, 100);
     toBox_ = lineEdit("Text1", this);
     fromBox_ = lineEdit("Text2", this);
     textBox_ = messageBox(this);
