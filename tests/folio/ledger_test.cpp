@@ -1,84 +1,29 @@
-// The ledger's files as they lie on disk: folio lines, totals, invoice files, and the
-// folio balance.
-#include <gtest/gtest.h>
-
-#include "folio/charge_codes.h"
-#include "folio/folio_data.h"
-#include "folio/ledger.h"
+// The ledger's files as they lie on disk: folio lines, totals, invoice files, and the balance.
+#include "folio/charge_codes.h"  // slot::
+#include "folio/folio_test_support.h"
 
 using namespace innvera;
 using namespace innvera::testing;
 
 namespace {
 
-// Built on use: a Date made during static start-up would come before date.cpp is ready.
-Date may1() { return Date::fromYmd(2019, 5, 1); }
-const std::string kTrailer = ",\"-----\",\"-----\",\"-----\"\r\n";
+FolioLine line(const char* code, double amount) { return {"101  ", "A", {}, code, "", amount, "", "1", {}}; }
 
-Bytes totalsBytes(std::initializer_list<std::pair<int, float>> slots) {
-    RecordBytes record(190);
-    for (auto [slot, value] : slots) record.single(4 * static_cast<std::size_t>(slot), value);
-    return record.bytes();
+TEST(FolioLines, AreWrittenInTheirExactTextFormAndReadBack) {
+    TestDesk t;
+    appendFolioLine(t.dataDir, 1234, "101", may(1), 'E', "Room Rent", 65.0);
+    appendFolioLine(t.dataDir, 1234, "101  ", may(1), 'T', "Tax", 65.0 * static_cast<double>(0.12f));
+    appendFolioLine(t.dataDir, 1234, "101", may(1), 'T', "Tax", 65.0f * 0.12f);  // single precision: 7 digits
+    appendFolioLine(t.dataDir, 1234, "101", may(1), 'V', "Visa", -5.0);
+    EXPECT_EQ(readText(t.path("dailycharge/ 1234")),
+              folioText("101  ", "E", "Room Rent", "65", "1234") +
+                  folioText("101  ", "T", "Tax", "7.79999982565641", "1234") +
+                  folioText("101  ", "T", "Tax", "7.8", "1234") + folioText("101  ", "V", "Visa", "-5", "1234"));
 }
 
-FolioLine line(const char* code, double amount) {
-    FolioLine l;
-    l.room = "101  ";
-    l.postDate = may1();
-    l.code = code;
-    l.amount = amount;
-    return l;
-}
-
-TEST(ChargeCodes, TableGivesDescriptionsSlotsAndEffects) {
-    EXPECT_EQ(chargeCodes().size(), 16u);
-    EXPECT_EQ(chargeCode('W')->description, "Wi-Fi");
-    EXPECT_EQ(chargeCode('C')->description, "Cash Received");
-    EXPECT_EQ(chargeCode('N')->slot, 11);
-    EXPECT_EQ(chargeCode('R')->slot, 5);
-    EXPECT_EQ(chargeCode('R')->effect, BalanceEffect::None);
-    EXPECT_FALSE(chargeCode('L')->slot.has_value());
-    EXPECT_EQ(chargeCode('A')->effect, BalanceEffect::Subtracted);
-    EXPECT_EQ(chargeCode('X'), nullptr);
-    EXPECT_EQ(chargeCode('e'), nullptr);
-    EXPECT_EQ(chargeCode(std::string_view("E ")), chargeCode('E'));
-    EXPECT_EQ(chargeCode(std::string_view("EE")), nullptr);
-    ASSERT_EQ(folioScreenCodeEntries().size(), 12u);
-    EXPECT_EQ(folioScreenCodeEntries()[5], "A - American Ex.");
-    EXPECT_EQ(folioScreenCodeEntries()[10], "Q - Stamps ");
-    EXPECT_EQ(folioScreenCodeEntries()[11], "O - Other ");
-}
-
-TEST(LedgerKeys, FolioMonthAndDayKeys) {
-    EXPECT_EQ(folioKey(1234), " 1234");
-    EXPECT_EQ(monthKey(may1()), "52019");
-    EXPECT_EQ(monthKey(Date::fromYmd(2019, 12, 25)), "122019");
-    EXPECT_EQ(legacyDayKey(may1()), "512019");
-    EXPECT_EQ(legacyDayKey(Date::fromYmd(2019, 12, 5)), "1252019");
-    EXPECT_EQ(legacyDayKey(Date::fromYmd(2019, 12, 25)), "1225201");
-    EXPECT_EQ(dayKey(may1()), "05012019");
-    EXPECT_EQ(dayKey(Date::fromYmd(2019, 12, 25)), "12252019");
-    // The dates the old rule mixed up each have their own day.
-    EXPECT_NE(dayKey(Date::fromYmd(2019, 1, 25)), dayKey(Date::fromYmd(2019, 12, 5)));
-    EXPECT_NE(dayKey(Date::fromYmd(2019, 12, 25)), dayKey(Date::fromYmd(2010, 12, 25)));
-}
-
-TEST(FolioLines, AreWrittenInTheirExactTextForm) {
-    LedgerDir d;
-    appendFolioLine(d.dir, 1234, "101", may1(), 'E', "Room Rent", 65.0);
-    appendFolioLine(d.dir, 1234, "101  ", may1(), 'T', "Tax", 65.0 * static_cast<double>(0.12f));
-    appendFolioLine(d.dir, 1234, "101", may1(), 'T', "Tax", 65.0f * 0.12f);
-    appendFolioLine(d.dir, 1234, "101", may1(), 'V', "Visa", -5.0);
-    EXPECT_EQ(d.folio(" 1234"),
-              "\"101  \",\"A\",#2019-05-01#,\"E\",\"Room Rent\",65,,1234" + kTrailer +
-                  "\"101  \",\"A\",#2019-05-01#,\"T\",\"Tax\",7.79999982565641,,1234" + kTrailer +
-                  "\"101  \",\"A\",#2019-05-01#,\"T\",\"Tax\",7.8,,1234" + kTrailer +
-                  "\"101  \",\"A\",#2019-05-01#,\"V\",\"Visa\",-5,,1234" + kTrailer);
-}
-
-TEST(FolioLines, AreReadBackFromFilesWrittenByHandSkippingDamagedLines) {
-    LedgerDir d;
-    writeText(d.path("dailycharge/ 7"),
+TEST(FolioLines, AreReadFromFilesWrittenByHandSkippingDamagedLines) {
+    TestDesk t;
+    writeText(t.path("dailycharge/ 7"),
               "\"101  \",\"A\",#2019-05-01#,\"E\",\"Room Rent\",65,,7,\"-----\",\"-----\",\"-----\"\r\n"
               "\"101  \",\"A\",#2019-05-01#,\"T\",\"Tax\",7.79999982565641,,7,\"-----\",\"-----\",\"-----\"\r\n"
               "garbage that is no folio line\r\n"
@@ -88,32 +33,22 @@ TEST(FolioLines, AreReadBackFromFilesWrittenByHandSkippingDamagedLines) {
               "\"101  \",\"A\",#2019-05-02#,\"C\",\"Cash, Received\",.5,,7,\"-----\",\"-----\",\"-----\"\n"
               "\r\n"
               "\"101  \",\"A\",#2019-05-03#,\"V\",\"Visa\",-72.8,,7,\"-----\",\"-----\",\"-----\"");
-    const auto lines = readFolioLines(d.dir, 7);
+    const auto lines = readFolioLines(t.dataDir, 7);
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[0].room, "101  ");
-    EXPECT_EQ(lines[0].status, "A");
-    EXPECT_EQ(lines[0].postDate, may1());
-    EXPECT_EQ(lines[0].code, "E");
-    EXPECT_EQ(lines[0].description, "Room Rent");
-    EXPECT_EQ(lines[0].amount, 65);
-    EXPECT_EQ(lines[0].folioNo, "7");
-    EXPECT_EQ(lines[0].trailer[2], "-----");
+    const FolioLine& first = lines[0];
+    EXPECT_EQ(std::tie(first.room, first.status, first.code, first.description, first.folioNo, first.trailer[2]),
+              std::make_tuple("101  ", "A", "E", "Room Rent", "7", "-----"));
+    EXPECT_EQ(first.postDate, may(1));
+    EXPECT_EQ(first.amount, 65);
     EXPECT_DOUBLE_EQ(lines[1].amount, 7.79999982565641);
     EXPECT_EQ(lines[2].description, "Cash, Received");
     EXPECT_EQ(lines[2].amount, 0.5);
-    EXPECT_EQ(lines[3].postDate, Date::fromYmd(2019, 5, 3));
+    EXPECT_EQ(lines[3].postDate, may(3));
     EXPECT_EQ(lines[3].amount, -72.8);
+    EXPECT_TRUE(readFolioLines(t.dataDir, 8).empty());  // no file
 
-    EXPECT_TRUE(readFolioLines(d.dir, 8).empty());  // no file
-}
-
-TEST(FolioLines, WrittenLinesReadBackAndQuotesCannotBreakThem) {
-    LedgerDir d;
-    appendFolioLine(d.dir, 3, "1\"1", may1(), 'O', "Other", 12.5);
-    const auto lines = readFolioLines(d.dir, 3);
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0].room, "1'1  ");
-    EXPECT_EQ(lines[0].amount, 12.5);
+    appendFolioLine(t.dataDir, 3, "1\"1", may(1), 'O', "Other", 12.5);  // a quote cannot break the line
+    EXPECT_EQ(readFolioLines(t.dataDir, 3).at(0).room, "1'1  ");
 }
 
 TEST(FolioBalance, RoundsEachAmountAddsChargesAndSubtractsPayments) {
@@ -129,112 +64,73 @@ TEST(FolioBalance, RoundsEachAmountAddsChargesAndSubtractsPayments) {
 }
 
 TEST(Totals, AdditionsGoToTheMonthAndDayFilesInSinglePrecision) {
-    LedgerDir d;
-    addToTotals(d.dir, may1(), slot::RoomRent, 65);
-    addToTotals(d.dir, may1(), slot::Tax, 65.0 * static_cast<double>(0.12f));
-    addToTotals(d.dir, may1(), slot::Visa, 16777216);
-    addToTotals(d.dir, may1(), slot::Visa, 1);  // lost in single precision
-    // The unrounded tax 7.79999982565641 is the Single 7.7999997.
+    TestDesk t;
+    addToTotals(t.dataDir, may(1), slot::RoomRent, 65);
+    addToTotals(t.dataDir, may(1), slot::Tax, 65.0 * static_cast<double>(0.12f));  // the Single 7.7999997
+    addToTotals(t.dataDir, may(1), slot::Visa, 16777216);
+    addToTotals(t.dataDir, may(1), slot::Visa, 1);  // lost in single precision
     const Bytes expected = totalsBytes({{6, 65}, {7, 7.7999997f}, {1, 16777216}});
-    EXPECT_EQ(readBytes(d.path("totals/52019")), expected);
-    EXPECT_EQ(readBytes(d.path("dailytotals/05012019")), expected);
-    EXPECT_FALSE(d.exists("dailytotals/512019"));
+    EXPECT_EQ(readBytes(t.path("totals/52019")), expected);
+    EXPECT_EQ(readBytes(t.path("dailytotals/05012019")), expected);
+    EXPECT_EQ(readDayTotals(t.dataDir, may(1)).totalRevenue(), 65 + 7.7999997f);
+    EXPECT_EQ(monthKey(Date::fromYmd(2019, 12, 25)), "122019");
+    EXPECT_THROW(addToTotals(t.dataDir, may(1), 19, 1), std::out_of_range);
 
-    const Totals day = readDayTotals(d.dir, may1());
-    EXPECT_EQ(day.values[6], 65);
-    EXPECT_EQ(day.values[7], 7.7999997f);
-    EXPECT_EQ(day.totalRevenue(), 65 + 7.7999997f);
-    EXPECT_EQ(readMonthTotals(d.dir, may1()).values[1], 16777216);
-    EXPECT_EQ(readMonthTotals(d.dir, Date::fromYmd(2019, 6, 1)).values[6], 0);  // no file
-
-    EXPECT_THROW(addToTotals(d.dir, may1(), 19, 1), std::out_of_range);
+    // A short file reads as zeros; a record of only its 76 used bytes is read and kept.
+    writeBytes(t.path("totals/42019"), Bytes(40, '\x11'));
+    EXPECT_EQ(readMonthTotals(t.dataDir, Date::fromYmd(2019, 4, 1)).values[0], 0);
+    writeBytes(t.path("totals/42019"), RecordBytes(76).single(0, 5).single(24, 100));
+    EXPECT_EQ(readMonthTotals(t.dataDir, Date::fromYmd(2019, 4, 1)).values[6], 100);
+    addToTotals(t.dataDir, Date::fromYmd(2019, 4, 1), slot::RoomRent, 50);
+    EXPECT_EQ(readBytes(t.path("totals/42019")), totalsBytes({{0, 5}, {6, 150}}));
 }
 
-TEST(Totals, DaysTheOldKeyMixedUpAreKeptApart) {
-    LedgerDir d;
-    addToTotals(d.dir, Date::fromYmd(2019, 1, 25), slot::Cash, 10);
-    addToTotals(d.dir, Date::fromYmd(2019, 12, 5), slot::Cash, 20);
-    EXPECT_EQ(readDayTotals(d.dir, Date::fromYmd(2019, 1, 25)).values[0], 10);
-    EXPECT_EQ(readDayTotals(d.dir, Date::fromYmd(2019, 12, 5)).values[0], 20);
-    EXPECT_EQ(readBytes(d.path("dailytotals/01252019")), totalsBytes({{0, 10}}));
-    EXPECT_EQ(readBytes(d.path("dailytotals/12052019")), totalsBytes({{0, 20}}));
+TEST(Totals, EachDayHasItsOwnFileAndOldDayFilesAreStillRead) {
+    TestDesk t;
+    // 1/25/2019 and 12/5/2019 shared the old key "1252019".
+    EXPECT_EQ(legacyDayKey(Date::fromYmd(2019, 12, 25)), "1225201");  // the date text's first nine characters
+    addToTotals(t.dataDir, Date::fromYmd(2019, 1, 25), slot::Cash, 10);
+    addToTotals(t.dataDir, Date::fromYmd(2019, 12, 5), slot::Cash, 20);
+    EXPECT_EQ(readBytes(t.path("dailytotals/01252019")), totalsBytes({{0, 10}}));
+    EXPECT_EQ(readBytes(t.path("dailytotals/12052019")), totalsBytes({{0, 20}}));
+    EXPECT_FALSE(std::filesystem::exists(t.path("dailytotals/1252019")));
+
+    // A day an earlier installation wrote under the old key is read from it until the day has its own file.
+    writeBytes(t.path("dailytotals/512019"), totalsBytes({{6, 130}, {7, 15.6f}}));
+    EXPECT_EQ(readDayTotals(t.dataDir, may(1)).values[6], 130);
+    addToTotals(t.dataDir, may(1), slot::RoomRent, 65);
+    EXPECT_EQ(readDayTotals(t.dataDir, may(1)).values[6], 65);
+    EXPECT_EQ(readBytes(t.path("dailytotals/05012019")), totalsBytes({{6, 65}}));
+    EXPECT_EQ(readBytes(t.path("dailytotals/512019")), totalsBytes({{6, 130}, {7, 15.6f}}));
 }
 
-TEST(Totals, ADayWithoutItsOwnFileIsReadFromTheOldKey) {
-    LedgerDir d;
-    writeBytes(d.path("dailytotals/512019"), totalsBytes({{6, 130}, {7, 15.6f}}));
-    EXPECT_EQ(readDayTotals(d.dir, may1()).values[6], 130);
-    EXPECT_EQ(readDayTotals(d.dir, may1()).values[7], 15.6f);
-
-    addToTotals(d.dir, may1(), slot::RoomRent, 65);  // now the day has its own file
-    EXPECT_EQ(readDayTotals(d.dir, may1()).values[6], 65);
-    EXPECT_EQ(readBytes(d.path("dailytotals/512019")), totalsBytes({{6, 130}, {7, 15.6f}}));
-}
-
-TEST(Totals, ShortFilesReadAsZerosAndA76ByteRecordIsKept) {
-    LedgerDir d;
-    writeBytes(d.path("totals/52019"), Bytes(40, '\x11'));
-    EXPECT_EQ(readMonthTotals(d.dir, may1()).values[0], 0);
-
-    // A record of only its 76 used bytes, as an earlier installation may hold it.
-    RecordBytes used(76);
-    used.single(0, 5).single(24, 100);
-    writeBytes(d.path("totals/52019"), used.bytes());
-    EXPECT_EQ(readMonthTotals(d.dir, may1()).values[6], 100);
-    addToTotals(d.dir, may1(), slot::RoomRent, 50);
-    EXPECT_EQ(readBytes(d.path("totals/52019")), totalsBytes({{0, 5}, {6, 150}}));
-}
-
-TEST(InvoiceFiles, AccountNamesThatWouldLeaveTheFolderAreRefused) {
-    LedgerDir d;
+TEST(InvoiceFiles, UnsafeAccountNamesAreRefusedAndSafeOnesNameTheCounterAndInvoices) {
+    TestDesk t;
     for (const char* bad : {"../rooms", "..", ".", "", "   ", "A/B", "A\\B", "C:X", "WHAT?", "A*", "A\"B", "<A>", "A|B",
                             "CON", "nul", "Com1", "LPT9.TXT", "TAB\tNAME"}) {
         EXPECT_EQ(accountNameProblem(bad), kUnsafeAccountName) << bad;
-        EXPECT_FALSE(InvoiceFiles::of(d.dir, bad).has_value()) << bad;
+        EXPECT_FALSE(InvoiceFiles::of(t.dataDir, bad).has_value()) << bad;
     }
-    EXPECT_TRUE(d.emptyFolder("directinvoice"));
-    EXPECT_FALSE(d.exists("rooms"));
-
-    for (const char* good : {"ACME", "ACME INC.", "O'BRIEN & SONS", "CONSOLIDATED", "COM10", "J.B. HUNT   "})
+    EXPECT_TRUE(std::filesystem::is_empty(t.path("directinvoice")));
+    EXPECT_FALSE(std::filesystem::exists(t.path("rooms")));
+    for (const char* good : {"ACME INC.", "O'BRIEN & SONS", "CONSOLIDATED", "COM10", "J.B. HUNT   "})
         EXPECT_EQ(accountNameProblem(good), "") << good;
-    const auto files = InvoiceFiles::of(d.dir, "ACME   ");
-    ASSERT_TRUE(files.has_value());
-    EXPECT_EQ(files->counter(), d.path("directinvoice/ACME"));
-    EXPECT_EQ(files->invoice(3), d.path("directinvoice/ACME 3"));
-}
 
-TEST(InvoiceFiles, CounterOpensNewInvoicesAndLinesAreAppended) {
-    LedgerDir d;
-    const auto files = *InvoiceFiles::of(d.dir, "ACME");
+    // The counter opens new invoices; lines are appended to an invoice file.
+    const auto files = *InvoiceFiles::of(t.dataDir, "ACME   ");
+    EXPECT_EQ(files.invoice(3), t.path("directinvoice/ACME 3"));
     EXPECT_EQ(currentInvoiceNumber(files), 0);
-    EXPECT_EQ(nextInvoiceNumber(d.dir, files), 1);
-    EXPECT_EQ(readBytes(d.path("directinvoice/ACME")), RecordBytes(10).single(0, 1).bytes());
+    EXPECT_EQ(nextInvoiceNumber(t.dataDir, files), 1);
+    EXPECT_EQ(readBytes(t.path("directinvoice/ACME")), RecordBytes(10).single(0, 1).bytes());
+    writeBytes(t.path("directinvoice/ACME"), singleBytes(4));  // a counter of its four bytes alone still counts
+    EXPECT_EQ(nextInvoiceNumber(t.dataDir, files), 5);
+    EXPECT_EQ(readBytes(t.path("directinvoice/ACME")), RecordBytes(10).single(0, 5).bytes());
 
-    // A counter written as its four bytes alone still counts.
-    writeBytes(d.path("directinvoice/ACME"), singleBytes(4));
-    EXPECT_EQ(currentInvoiceNumber(files), 4);
-    EXPECT_EQ(nextInvoiceNumber(d.dir, files), 5);
-    EXPECT_EQ(readBytes(d.path("directinvoice/ACME")), RecordBytes(10).single(0, 5).bytes());
-
-    appendInvoiceLine(d.dir, files, chargeInvoiceLine("101  ", may1(), 5, 100, 'E'));
-    appendInvoiceLine(d.dir, files, chargeInvoiceLine("101", may1(), 5, 12, 'T'));
-    auto expectedLine = [](float amount, const char* code, const char* description) {
-        return RecordBytes(185)
-            .text(0, "101", 5)
-            .date(5, Date::fromYmd(2019, 5, 1).stored())
-            .single(13, 5)
-            .single(17, amount)
-            .text(21, code, 30)
-            .text(51, description, 30)
-            .text(81, "----", 20)
-            .bytes();
-    };
-    Bytes both = expectedLine(100, "E", "Room Rent");
-    const Bytes tax = expectedLine(12, "T", "Tax");
-    both.insert(both.end(), tax.begin(), tax.end());
-    EXPECT_EQ(readBytes(d.path("directinvoice/ACME 5")), both);
-
-    const auto lines = readInvoiceLines(d.dir, files, 5);
+    appendInvoiceLine(t.dataDir, files, chargeInvoiceLine("101  ", may(1), 5, 100, 'E'));
+    appendInvoiceLine(t.dataDir, files, chargeInvoiceLine("101", may(1), 5, 12, 'T'));
+    EXPECT_EQ(readBytes(t.path("directinvoice/ACME 5")),
+              invoiceBytes({{5, 100, "E", "Room Rent"}, {5, 12, "T", "Tax"}}));
+    const auto lines = readInvoiceLines(t.dataDir, files, 5);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[1].code, "T");
     EXPECT_EQ(lines[1].amount, 12);
