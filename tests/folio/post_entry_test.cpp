@@ -52,10 +52,14 @@ TEST(PostEntry, ChargesAndPaymentsGoToTheFolioTheTotalsAndTheInvoice) {
 TEST(PostEntry, RefusalsComeInOrderAndWriteNothing) {
     TestDesk t;
     setTaxRate(t.dataDir, 0.12f);
+    putRoom(t.dataDir, "101", "NQ1", "O", "N");
+    putRoom(t.dataDir, "102", "KK1", "Y", "N");
     putGuest(t.dataDir, "101", 1, "JOHN SMITH", may(3), 8);  // account 8's record is gone
     putGuest(t.dataDir, "102", 2, "GONE", may(1), 0, 0, "*");
     addAccount(t.dataDir, "../rooms", 9);  // a name that would leave the invoice folder
     putGuest(t.dataDir, "103", 3, "JANE DOE", may(3), 9);
+    const Bytes rooms = readBytes(t.path("rooms"));
+    const Bytes guests = readBytes(t.path("guest"));
 
     EXPECT_EQ(post(t, 1, "Select Code", "").message, "You didn't select a code.");
     EXPECT_EQ(post(t, 1, "V - Visa", "").message, "You didn't enter an amount.");
@@ -73,7 +77,15 @@ TEST(PostEntry, RefusalsComeInOrderAndWriteNothing) {
     EXPECT_EQ(unsafe.message, kUnsafeAccountName);
     for (const char* folder : {"dailycharge", "totals", "dailytotals", "directinvoice"})
         EXPECT_TRUE(std::filesystem::is_empty(t.path(folder))) << folder;
-    EXPECT_FALSE(std::filesystem::exists(t.path("rooms")));
+
+    // Nor does a room the "Change Room" list no longer offers, or a stay no guest carries.
+    for (const char* entry : {"102  KK1", "109  XX", "Change Room"})
+        EXPECT_EQ(changeRoom(t.dataDir, 1, "101", entry).message, kNoSuchRoomToMoveTo) << entry;
+    EXPECT_FALSE(saveFolio(t.dataDir, 99, FolioSaveForm{{}, "5/6/2019", "65"}));
+    EXPECT_FALSE(checkOut(t.dataDir, 99, "11:05:32 AM"));
+    EXPECT_EQ(readBytes(t.path("rooms")), rooms);
+    EXPECT_EQ(readBytes(t.path("guest")), guests);
+    EXPECT_FALSE(directBillLine(t.dataDir, 8));  // the account label stays hidden
 
     // Without its account record a direct-bill stay is posted with no invoice; payments never
     // touch the invoice files, so they post whatever the account's name.
@@ -84,30 +96,10 @@ TEST(PostEntry, RefusalsComeInOrderAndWriteNothing) {
     EXPECT_TRUE(std::filesystem::is_empty(t.path("directinvoice")));
 }
 
-TEST(FolioScreen, ARoomTheListNoLongerOffersOrAStayNoGuestCarriesWritesNothing) {
-    TestDesk t;
-    putRoom(t.dataDir, "101", "NQ1", "O", "N");
-    putRoom(t.dataDir, "102", "KK1", "Y", "N");
-    putGuest(t.dataDir, "101", 1234, "JOHN SMITH", may(3));
-    const Bytes rooms = readBytes(t.path("rooms"));
-    const Bytes guests = readBytes(t.path("guest"));
-    for (const char* entry : {"102  KK1", "109  XX", "Change Room"})
-        EXPECT_EQ(changeRoom(t.dataDir, 1234, "101", entry).message, kNoSuchRoomToMoveTo) << entry;
-    EXPECT_FALSE(saveFolio(t.dataDir, 99, FolioSaveForm{{}, "5/6/2019", "65"}));
-    EXPECT_FALSE(checkOut(t.dataDir, 99, "11:05:32 AM"));
-    EXPECT_EQ(readBytes(t.path("rooms")), rooms);
-    EXPECT_EQ(readBytes(t.path("guest")), guests);
-}
-
-TEST(FolioScreen, ListRowsCutLongValuesAndShowTheDirectBillAccountOnlyWhenItIsThere) {
-    FolioLine longOne{"1234567", "A", Date::fromYmd(2019, 12, 25), "O", std::string(40, 'x'), -5, "", "1", {}};
+TEST(FolioScreen, ListRowsCutValuesLongerThanTheirColumn) {
+    const FolioLine longOne{"1234567", "A", Date::fromYmd(2019, 12, 25), "O", std::string(40, 'x'), -5, "", "1", {}};
     EXPECT_EQ(folioListRow(longOne), "12345     12/25/2019          O              " + std::string(35, 'x') +
                                          "-5                  ");
-    TestDesk t;
-    addAccount(t.dataDir, "ACME TOOLS", 3);
-    EXPECT_EQ(directBillLine(t.dataDir, 3), " 3-ACME TOOLS                    ");
-    EXPECT_FALSE(directBillLine(t.dataDir, 0));
-    EXPECT_FALSE(directBillLine(t.dataDir, 9));  // no such account record
 }
 
 }  // namespace
