@@ -5,13 +5,9 @@
 
 namespace innvera {
 
-namespace {
+std::string guestEntry(const Text& roomNo, const Text& guestName) { return roomNo.str() + "  " + guestName.str(); }
 
-std::string entry(const Text& roomNo, const Text& guestName) { return roomNo.str() + "  " + guestName.str(); }
-
-}  // namespace
-
-std::string guestEntry(const GuestDetails& guest) { return entry(guest.roomNo, guest.guestName); }
+std::string guestEntry(const GuestDetails& guest) { return guestEntry(guest.roomNo, guest.guestName); }
 
 std::vector<std::string> arrivalsOn(DataDir& dir, Date hotelDate) {
     std::vector<std::string> arrivals;
@@ -27,7 +23,7 @@ DayAtAGlance dayAtAGlance(DataDir& dir, Date hotelDate) {
     RecordFile<StayKeys>(dir, dir.guests()).scan([&](const StayKeys& guest, std::uint64_t) {
         if (!guest.inHouse()) return;
         ++day.inHouse;
-        if (guest.departDate == hotelDate) day.departures.push_back(entry(guest.roomNo, guest.guestName));
+        if (guest.departDate == hotelDate) day.departures.push_back(guestEntry(guest.roomNo, guest.guestName));
         if (guest.departDate > hotelDate) ++day.stayOvers;
     });
     RecordFile<Room>(dir, dir.rooms()).scan([&](const Room& room, std::uint64_t) {

@@ -17,6 +17,7 @@ namespace innvera {
 // A guest as listed on the main window: the room number, two blanks, the guest name
 // ("101  SMITH JOHN").
 std::string guestEntry(const GuestDetails& guest);
+std::string guestEntry(const Text& roomNo, const Text& guestName);
 
 struct DayAtAGlance {
     std::vector<std::string> arrivals;    // open reservations arriving on the hotel date, in record order

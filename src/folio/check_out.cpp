@@ -2,18 +2,18 @@
 
 #include "core/forms.h"
 #include "core/records.h"
+#include "folio/ledger.h"
 #include "platform/record_file.h"
 
 namespace innvera {
 
 bool checkOut(DataDir& dir, float folioNo, const std::string& departTime) {
-    RecordFile<Guest> guests(dir, dir.guests());
-    const auto stay = guests.findFirst([&](const Guest& g) { return g.folioNo == folioNo; });
+    const auto stay = findStayRecord(dir, folioNo);
     if (!stay) return false;
     Guest guest = stay->record;
     guest.stayStatus = "*";
     guest.departTime = departTime;
-    guests.write(stay->number, guest);
+    RecordFile<Guest>(dir, dir.guests()).write(stay->number, guest);
 
     const std::string room(trimRight(guest.roomNo.str()));
     RecordFile<Room> rooms(dir, dir.rooms());

@@ -18,8 +18,8 @@ std::string roomOfEntry(std::string_view entry) { return upToFirstBlank(entry); 
 
 std::vector<std::string> inHouseGuestEntries(DataDir& dir) {
     std::vector<std::string> entries;
-    RecordFile<Guest>(dir, dir.guests()).scan([&](const Guest& g, std::uint64_t) {
-        if (g.inHouse()) entries.push_back(guestEntry(g));
+    RecordFile<StayKeys>(dir, dir.guests()).scan([&](const StayKeys& g, std::uint64_t) {
+        if (g.inHouse()) entries.push_back(guestEntry(g.roomNo, g.guestName));
     });
     return entries;
 }
@@ -27,16 +27,14 @@ std::vector<std::string> inHouseGuestEntries(DataDir& dir) {
 std::optional<Guest> stayOfEntry(DataDir& dir, std::string_view entry) {
     const std::string room = roomOfEntry(entry);
     if (room.empty()) return std::nullopt;
-    const auto found = RecordFile<Guest>(dir, dir.guests()).findFirst([&](const Guest& g) {
-        return g.inHouse() && trimmed(g.roomNo) == room;
-    });
+    const auto found = findStayWhere(dir, [&](const StayKeys& g) { return g.inHouse() && trimmed(g.roomNo) == room; });
     if (!found) return std::nullopt;
     return found->record;
 }
 
 std::optional<Guest> departingStay(DataDir& dir, std::string_view room, Date hotelDate) {
     const std::string wanted(trimRight(room));
-    const auto found = RecordFile<Guest>(dir, dir.guests()).findFirst([&](const Guest& g) {
+    const auto found = findStayWhere(dir, [&](const StayKeys& g) {
         return g.inHouse() && g.departDate == hotelDate && trimmed(g.roomNo) == wanted;
     });
     if (!found) return std::nullopt;
@@ -79,14 +77,13 @@ std::vector<std::string> roomsToMoveTo(DataDir& dir) {
 
 RoomChange changeRoom(DataDir& dir, float folioNo, std::string_view currentRoom, std::string_view entry) {
     RecordFile<Room> rooms(dir, dir.rooms());
-    RecordFile<Guest> guests(dir, dir.guests());
     const std::string oldRoom(trimRight(currentRoom));
     const std::string newRoom = roomOfEntry(entry);
 
     // Checked before anything is written: the room offered, and the stay moved.
     const auto target = rooms.findFirst([&](const Room& r) { return trimmed(r.roomNo) == newRoom; });
     if (newRoom.empty() || !target || !canMoveInto(target->record)) return {{}, kNoSuchRoomToMoveTo};
-    const auto stay = guests.findFirst([&](const Guest& g) { return g.folioNo == folioNo; });
+    const auto stay = findStayRecord(dir, folioNo);
     if (!stay) return {{}, kNoStayInHouse};
 
     if (const auto old = rooms.findFirst([&](const Room& r) { return trimmed(r.roomNo) == oldRoom; })) {
@@ -102,7 +99,7 @@ RoomChange changeRoom(DataDir& dir, float folioNo, std::string_view currentRoom,
 
     Guest guest = stay->record;
     guest.roomNo = newRoom;
-    guests.write(stay->number, guest);
+    RecordFile<Guest>(dir, dir.guests()).write(stay->number, guest);
     return {newRoom, {}};
 }
 
@@ -116,14 +113,13 @@ std::optional<FolioSaveRefusal> checkFolioSave(const FolioSaveForm& form) {
 bool saveFolio(DataDir& dir, float folioNo, const FolioSaveForm& form) {
     const std::optional<Date> departDate = Date::parse(form.departDate);
     if (!departDate || !isNumberText(form.rate)) return false;
-    RecordFile<Guest> guests(dir, dir.guests());
-    const auto stay = guests.findFirst([&](const Guest& g) { return g.folioNo == folioNo; });
+    const auto stay = findStayRecord(dir, folioNo);
     if (!stay) return false;
     Guest guest = stay->record;
     form.guest.copyTo(guest);
     guest.departDate = *departDate;
     guest.rate = toSingle(leadingNumber(form.rate));
-    guests.write(stay->number, guest);
+    RecordFile<Guest>(dir, dir.guests()).write(stay->number, guest);
     return true;
 }
 

@@ -326,24 +326,20 @@ std::vector<InvoiceLine> readInvoiceLines(DataDir& dir, const InvoiceFiles& file
 
 // ---- Stays and accounts ------------------------------------------------------------------
 
-namespace {
-
-// The whole record of the first stay matching on its keys.
-template <class Pred>
-std::optional<Guest> firstStay(DataDir& dir, Pred&& matches) {
-    const auto found = RecordFile<StayKeys>(dir, dir.guests()).findFirst(matches);
-    if (!found) return std::nullopt;
-    return RecordFile<Guest>(dir, dir.guests()).read(found->number);
+std::optional<Found<Guest>> findStayRecord(DataDir& dir, float folioNo) {
+    return findStayWhere(dir, [&](const StayKeys& g) { return g.folioNo == folioNo; });
 }
 
-}  // namespace
-
 std::optional<Guest> findInHouseStay(DataDir& dir, float folioNo) {
-    return firstStay(dir, [&](const StayKeys& g) { return g.inHouse() && g.folioNo == folioNo; });
+    const auto found = findStayWhere(dir, [&](const StayKeys& g) { return g.inHouse() && g.folioNo == folioNo; });
+    if (!found) return std::nullopt;
+    return found->record;
 }
 
 std::optional<Guest> findStay(DataDir& dir, float folioNo) {
-    return firstStay(dir, [&](const StayKeys& g) { return g.folioNo == folioNo; });
+    const auto found = findStayRecord(dir, folioNo);
+    if (!found) return std::nullopt;
+    return found->record;
 }
 
 std::optional<DirectBillAccount> findAccount(DataDir& dir, float accountNo) {

@@ -10,6 +10,7 @@
 #include "core/date.h"
 #include "core/records.h"
 #include "platform/data_dir.h"
+#include "platform/record_file.h"
 
 // The ledger: the folio charge file of each stay, the month and day totals files, the
 // direct-bill invoice files and the folio balance. Check-in, the folio screen, the
@@ -143,6 +144,17 @@ InvoiceLine chargeInvoiceLine(std::string_view room, Date hotelDate, float invoi
 std::vector<InvoiceLine> readInvoiceLines(DataDir& dir, const InvoiceFiles& files, float invoiceNo);
 
 // ---- Stays and accounts ------------------------------------------------------------------
+
+// The first stay, in record order, whose keys match; the scan reads only each stay's
+// keys and the record found is then read whole.
+template <class Pred>
+std::optional<Found<Guest>> findStayWhere(DataDir& dir, Pred&& matches) {
+    const auto found = RecordFile<StayKeys>(dir, dir.guests()).findFirst(matches);
+    if (!found) return std::nullopt;
+    return Found<Guest>{found->number, RecordFile<Guest>(dir, dir.guests()).read(found->number)};
+}
+// The first stay with that folio number, with its record number.
+std::optional<Found<Guest>> findStayRecord(DataDir& dir, float folioNo);
 
 // The first stay with that folio number that is in house.
 std::optional<Guest> findInHouseStay(DataDir& dir, float folioNo);

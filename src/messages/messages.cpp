@@ -1,6 +1,7 @@
 #include "messages/messages.h"
 
 #include "core/forms.h"
+#include "folio/ledger.h"
 #include "platform/record_file.h"
 
 namespace innvera {
@@ -8,12 +9,11 @@ namespace innvera {
 namespace {
 
 void setMessageFlag(DataDir& dir, float folioNo, float flag) {
-    RecordFile<Guest> guests(dir, dir.guests());
-    const auto stay = guests.findFirst([&](const Guest& g) { return g.folioNo == folioNo; });
+    const auto stay = findStayRecord(dir, folioNo);
     if (!stay) return;
     Guest guest = stay->record;
     guest.messageFlag = flag;
-    guests.write(stay->number, guest);
+    RecordFile<Guest>(dir, dir.guests()).write(stay->number, guest);
 }
 
 }  // namespace
