@@ -1,11 +1,14 @@
 #pragma once
 
-// Sets up the front desk's windows in a test desk: the main window, the menus and the
-// welcome window, plus stand-ins (plain windows of the right name) for the windows that
-// other parts of the program provide.
+// The front desk's windows in a test desk (the main window, the menus and the welcome window,
+// with stand-ins of the right name for windows other parts provide) and the hand-built records
+// they read, laid out field by field at their offsets.
 
+#include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "core/ui/main_window.h"
 #include "core/ui/menus.h"
@@ -14,38 +17,76 @@
 
 namespace innvera::testing {
 
-inline void defineFrontDesk(TestDesk& t) {
-    Desk& desk = t.desk;
-    t.windows.define("MainWindow", [&desk] { return new MainWindow(desk); });
-    t.windows.define("Form6", [&desk] { return new SettingsMenu(desk); });
-    t.windows.define("Form24", [&desk] { return new StartReportsMenu(desk); });
-    t.windows.define("Form11", [&desk] { return new ReservationsMenu(desk); });
-    t.windows.define("Form28", [&desk] { return new DirectBillMenu(desk); });
-    t.windows.define("Form35", [&desk] { return new WelcomeWindow(desk); });
-}
+inline constexpr double kMay1 = 43586;  // the test clock's day, as stored
 
-inline void defineStandIn(TestDesk& t, const char* name) {
-    t.windows.define(name, [name] {
-        auto* window = new QWidget;
-        window->setObjectName(QString::fromLatin1(name));
+// A reservation, or a stay; an empty status is left as zero bytes, as on a record never closed.
+inline Bytes reservation(const std::string& room, const std::string& name, double arrival, const std::string& status = "") {
+    RecordBytes r(538);
+    r.text(0, name, 30).text(272, room, 5).date(312, arrival).date(320, arrival + 2);
+    return status.empty() ? r.bytes() : r.text(400, status, 20).bytes();
+}
+inline Bytes stay(const std::string& room, const std::string& name, double depart, const std::string& status = "") {
+    RecordBytes r(528);
+    r.text(0, name, 30).text(272, room, 5).date(312, depart - 3).date(320, depart).single(356, 7);
+    return status.empty() ? r.bytes() : r.text(394, status, 20).bytes();
+}
+inline Bytes roomBytes(const std::string& room, const std::string& vacant, const std::string& status) {
+    return RecordBytes(148).text(0, room, 5).text(5, "KING", 10).text(31, vacant, 1).text(32, "Y", 1).text(33, status, 1);
+}
+// Record 1 of a counter file (10 bytes) or flag file (20 or 40 bytes) holding `value`.
+inline Bytes singleFile(float value, std::size_t length) { return RecordBytes(length).single(0, value); }
+
+class FrontDeskWindows : public ::testing::Test {
+protected:
+    FrontDeskWindows() {
+        Desk& desk = t.desk;
+        t.windows.define("MainWindow", [&desk] { return new MainWindow(desk); });
+        t.windows.define("Form6", [&desk] { return new SettingsMenu(desk); });
+        t.windows.define("Form24", [&desk] { return new StartReportsMenu(desk); });
+        t.windows.define("Form11", [&desk] { return new ReservationsMenu(desk); });
+        t.windows.define("Form28", [&desk] { return new DirectBillMenu(desk); });
+        t.windows.define("Form35", [&desk] { return new WelcomeWindow(desk); });
+    }
+    // Plain windows of these names, for windows that other parts of the program provide.
+    void standIns(std::initializer_list<const char*> names) {
+        for (const char* name : names)
+            t.windows.define(name, [name] { auto* window = new QWidget; window->setObjectName(name); return window; });
+    }
+    // Opening, clicking and closing let the events they cause run before returning.
+    QWidget* open(const char* name) {
+        QWidget* window = t.windows.open(QString::fromLatin1(name));
+        settle();
         return window;
-    });
-}
+    }
+    void click(QWidget* window, const char* button) {
+        if (auto* b = child<QPushButton>(window, button)) QTest::mouseClick(b, Qt::LeftButton);
+        settle();
+    }
+    void closeNow(QWidget* window) { window->close(), settle(); }
+    bool isOpen(const char* name) { return t.windows.find(QString::fromLatin1(name)) != nullptr; }
+    QString text(QWidget* window, const char* label) { auto* l = child<QLabel>(window, label); return l ? l->text() : ""; }
+    // The texts of the window's labels (or buttons), each after its object name if it has one, in window order.
+    template <class W = QLabel>
+    QStringList texts(QWidget* window) {
+        QStringList all;
+        for (auto* w : window->findChildren<W*>())
+            all << (w->objectName().isEmpty() ? "" : w->objectName() + " ") + w->text();
+        return all;
+    }
+    // The window's Timer1 as "interval ms, running" (or "stopped").
+    QString timer(QWidget* window) {
+        auto* timer = window->findChild<QTimer*>("Timer1");
+        return !timer ? "no Timer1" : QString("%1 ms, %2").arg(timer->interval()).arg(timer->isActive() ? "running" : "stopped");
+    }
+    // The message boxes shown since the last call, as "title: text", a line each.
+    std::string shownBoxes() {
+        std::string all;
+        for (const auto& box : t.dialogs.shown) all += (box.question ? "? " : "") + box.title + ": " + box.text + "\n";
+        t.dialogs.clear();
+        return all;
+    }
 
-inline bool isOpen(TestDesk& t, const char* name) { return t.windows.find(QString::fromLatin1(name)) != nullptr; }
-
-inline QStringList entries(QListWidget* list) {
-    QStringList all;
-    for (int i = 0; list && i < list->count(); ++i) all << list->item(i)->text();
-    return all;
-}
-
-inline void doubleClick(QListWidget* list, int row) {
-    QListWidgetItem* item = list->item(row);
-    list->setCurrentItem(item);
-    const QPoint at = list->visualItemRect(item).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-}
+    TestDesk t;
+};
 
 }  // namespace innvera::testing

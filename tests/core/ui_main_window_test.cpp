@@ -1,303 +1,180 @@
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTimer>
+#include <QRegularExpression>
 
-#include "core/front_desk_data.h"
 #include "core/ui_front_desk_helpers.h"
 
-namespace innvera {
+namespace innvera::testing {
 namespace {
 
-using namespace innvera::testing;
+const std::string kNoTaxRate =
+    "ATTENTION!: You can't check anyone in yet because you don't have your tax rate entered. To do that, click on "
+    "settings and reports then click on apply tax rate.\n";
+const std::string kNoRooms =
+    "ATTENTION!: You can't check anyone in yet because you don't have room inventory entered yet. To do that, click "
+    "on settings and reports then click on enter room inventory. After that, click on apply room rates to set rates "
+    "for your rooms.\n";
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public FrontDeskWindows {
 protected:
-    MainWindowTest() { defineFrontDesk(t); }
-
-    QWidget* openMain() {
-        QWidget* main = t.windows.open("MainWindow");
-        settle();
-        return main;
+    // Opens the main window with the welcome window switched off, at that time of day.
+    MainWindow* openMain(TimeOfDay now = {10, 0, 0}) {
+        writeBytes(t.path("intro"), singleFile(1.0f, 10));
+        t.clock.setTime(now);
+        return static_cast<MainWindow*>(open("MainWindow"));
     }
-    QString text(QWidget* window, const char* label) {
-        QLabel* l = child<QLabel>(window, label);
-        return l ? l->text() : QString();
+    QStringList entries(QWidget* window, const char* name) {
+        QStringList all;
+        for (auto* item : child<QListWidget>(window, name)->findItems("*", Qt::MatchWildcard)) all << item->text();
+        return all;
     }
-    void switchWelcomeOff() { writeBytes(t.path("intro"), singleFile(1.0f, 10)); }
-    void click(QWidget* window, const char* button) {
-        if (auto* b = child<QPushButton>(window, button)) QTest::mouseClick(b, Qt::LeftButton);
+    void doubleClick(QWidget* window, const char* name, int row) {
+        auto* list = child<QListWidget>(window, name);
+        const QPoint at = list->visualItemRect(list->item(row)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     }
-
-    TestDesk t;
 };
 
 TEST_F(MainWindowTest, AnEmptyDataDirectoryShowsTheDatesZeroCountsAndTheWelcome) {
-    QWidget* main = openMain();
+    QWidget* main = open("MainWindow");
     ASSERT_NE(main, nullptr);
-    EXPECT_EQ(text(main, "Label7"), "Corvid Lodge Inn");
-    EXPECT_EQ(text(main, "Label4"), "Hotel Date:");
-    EXPECT_EQ(text(main, "Label3"), "5/1/2019");
-    EXPECT_EQ(text(main, "Label5"), "System Date:");
-    EXPECT_EQ(text(main, "Label6"), "5/1/2019");
-    EXPECT_EQ(text(main, "Label1"), "Todays Arrivals");
-    EXPECT_EQ(text(main, "Label2"), "Todays Departures");
-    const char* captions[][2] = {{"Label16", "Arrivals:"},   {"Label18", "Departures:"}, {"Label20", "In House:"},
-                                 {"Label22", "Stay Overs:"}, {"Label24", "Vacant:"},     {"Label26", "Out Of Order:"}};
-    for (const auto& [name, caption] : captions) EXPECT_EQ(text(main, name), caption);
-    for (const char* count : {"Label17", "Label19", "Label21", "Label23", "Label25", "Label27"})
-        EXPECT_EQ(text(main, count), "0") << count;
-    EXPECT_EQ(child<QListWidget>(main, "List1")->count(), 0);
-    EXPECT_EQ(child<QListWidget>(main, "List2")->count(), 0);
-    EXPECT_EQ(t.session.hotelDate, Date::fromYmd(2019, 5, 1));
-    EXPECT_TRUE(isOpen(t, "Form35")) << "the welcome window comes up with the main window";
-
-    QTimer* timer = main->findChild<QTimer*>("Timer1");
-    ASSERT_NE(timer, nullptr);
-    EXPECT_EQ(timer->interval(), 500);
-    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(texts(main), QStringList({"Label7 Corvid Lodge Inn", "Label4 Hotel Date:", "Label3 5/1/2019", "Label5 System Date:",
+                                        "Label6 5/1/2019", "Label1 Todays Arrivals", "Label2 Todays Departures",
+                                        "Label16 Arrivals:", "Label17 0", "Label18 Departures:", "Label19 0",
+                                        "Label20 In House:", "Label21 0", "Label22 Stay Overs:", "Label23 0",
+                                        "Label24 Vacant:", "Label25 0", "Label26 Out Of Order:", "Label27 0"}));
+    EXPECT_EQ(entries(main, "List1") + entries(main, "List2"), QStringList());
+    EXPECT_TRUE(isOpen("Form35")) << "the welcome window comes up with the main window";
+    EXPECT_EQ(timer(main), "500 ms, running");
 }
 
-TEST_F(MainWindowTest, ButtonsAppearForTheWindowsTheProgramHas) {
-    switchWelcomeOff();
+TEST_F(MainWindowTest, ButtonsAppearForTheWindowsTheProgramHasAndOpenThemOverIt) {
+    writeBytes(t.path("tax"), singleFile(0.09f, 10));
+    writeBytes(t.path("rooms"), roomBytes("101", "Y", "K"));
     QWidget* main = openMain();
-    const char* buttons[][2] = {{"Command6", "Reservations"}, {"Command5", "Settings and Reports"}, {"Command2", "Exit Innvera"}};
-    for (const auto& [name, caption] : buttons) {
-        auto* button = child<QPushButton>(main, name);
-        if (button) {
-            EXPECT_EQ(button->text(), caption);
-        }
-    }
-    for (const char* missing : {"Command4", "Command7", "Command1", "Command3", "Command9"})
-        EXPECT_EQ(main->findChild<QPushButton*>(missing), nullptr) << missing;
-    main->close();
-    settle();
-
-    for (const char* name : {"Form4", "FolioWindow", "RoomStatusWindow", "Form34"}) defineStandIn(t, name);
+    EXPECT_EQ(texts<QPushButton>(main),
+              QStringList({"Command6 Reservations", "Command5 Settings and Reports", "Command2 Exit Innvera"}));
+    closeNow(main);
+    standIns({"Form4", "FolioWindow", "RoomStatusWindow", "Form34"});
     main = openMain();
-    const char* more[][2] = {{"Command4", "Check In"}, {"Command7", "Check Out"}, {"Command1", "View Folio"},
-                             {"Command3", "Room List"}, {"Command9", "Guest List"}};
-    for (const auto& [name, caption] : more) {
-        auto* button = child<QPushButton>(main, name);
-        if (button) {
-            EXPECT_EQ(button->text(), caption);
-        }
+    EXPECT_EQ(texts<QPushButton>(main), QStringList({"Command4 Check In", "Command7 Check Out", "Command1 View Folio",
+                                                     "Command6 Reservations", "Command3 Room List", "Command9 Guest List",
+                                                     "Command5 Settings and Reports", "Command2 Exit Innvera"}));
+    // With a tax rate and a room, the check-in gate lets "Check In" and "Reservations" through.
+    for (const auto& [button, window] : {std::pair{"Command4", "Form4"}, {"Command6", "Form11"},
+                                         {"Command3", "RoomStatusWindow"}, {"Command9", "Form34"}, {"Command5", "Form6"}}) {
+        click(main, button);
+        EXPECT_TRUE(isOpen(window)) << window;
     }
-    click(main, "Command3");
-    EXPECT_TRUE(isOpen(t, "RoomStatusWindow"));
-    click(main, "Command9");
-    EXPECT_TRUE(isOpen(t, "Form34"));
-    click(main, "Command5");
-    EXPECT_TRUE(isOpen(t, "Form6"));
+    EXPECT_EQ(shownBoxes(), "");
     EXPECT_TRUE(main->isVisible()) << "the main window stays open under them";
 }
 
-TEST_F(MainWindowTest, ListsAndCountsLeaveClosedStaysAndReservationsOut) {
-    switchWelcomeOff();
-    writeBytes(t.path("reservation"), joined({
-                                          reservationBytes("104", "WILSON AMY", kMay1st2019),
-                                          reservationBytes("102", "CLOSED PARTY", kMay1st2019, "*"),
-                                          reservationBytes("105", "NEXT WEEK", kMay1st2019 + 7),
-                                      }));
-    writeBytes(t.path("guest"), joined({
-                                    stayBytes("101", "SMITH JOHN", kMay1st2019),
-                                    stayBytes("202", "STAYING ON", kMay1st2019 + 2),
-                                    stayBytes("203", "OVERSTAYED", kMay1st2019 - 1),
-                                    stayBytes("204", "CHECKED OUT", kMay1st2019, "*"),
-                                }));
-    writeBytes(t.path("rooms"), joined({roomBytes("101", "O", "K"), roomBytes("102", "Y", "X"), roomBytes("103", "Y", "K")}));
+TEST_F(MainWindowTest, ListsAndCountsLeaveClosedStaysAndReservationsOutAndADoubleClickOpensTheEntry) {
+    standIns({"FolioWindow", "Form16"});
+    writeBytes(t.path("reservation"),
+               concat({reservation("104", "WILSON AMY", kMay1), reservation("102", "CLOSED PARTY", kMay1, "*"),
+                       reservation("105", "NEXT WEEK", kMay1 + 7), reservation("103", "MOORE DAN", kMay1, "OPEN")}));
+    writeBytes(t.path("guest"), concat({stay("101", "SMITH JOHN", kMay1), stay("202", "STAYING ON", kMay1 + 2),
+                                        stay("203", "OVERSTAYED", kMay1 - 1), stay("204", "CHECKED OUT", kMay1, "*"),
+                                        stay("205", "ALSO LEAVING", kMay1)}));
+    Bytes rooms = concat({roomBytes("101", "O", "K"), roomBytes("102", "Y", "X"), roomBytes("103", "Y", "K")});
+    rooms.resize(rooms.size() + 60, 'Y');  // a trailing partial record is not a room
+    writeBytes(t.path("rooms"), rooms);
 
     QWidget* main = openMain();
-    EXPECT_EQ(entries(child<QListWidget>(main, "List1")), QStringList{"104  WILSON AMY"});
-    EXPECT_EQ(entries(child<QListWidget>(main, "List2")), QStringList{"101  SMITH JOHN"});
-    EXPECT_EQ(text(main, "Label17"), "1");  // arrivals
-    EXPECT_EQ(text(main, "Label19"), "1");  // departures
-    EXPECT_EQ(text(main, "Label21"), "3");  // in house, the overstayed guest included
-    EXPECT_EQ(text(main, "Label23"), "1");  // stay overs
-    EXPECT_EQ(text(main, "Label25"), "2");  // vacant, the out-of-order room included
-    EXPECT_EQ(text(main, "Label27"), "1");  // out of order
-    EXPECT_FALSE(isOpen(t, "Form35")) << "the welcome window is switched off";
-}
+    EXPECT_EQ(entries(main, "List1"), QStringList({"104  WILSON AMY", "103  MOORE DAN"}));
+    EXPECT_EQ(entries(main, "List2"), QStringList({"101  SMITH JOHN", "205  ALSO LEAVING"}));
+    // In house counts the overstayed guest, vacant the out-of-order room.
+    EXPECT_EQ(texts(main).filter(QRegularExpression("^Label(17|19|21|23|25|27) ")),
+              QStringList({"Label17 2", "Label19 2", "Label21 4", "Label23 1", "Label25 2", "Label27 1"}));
+    EXPECT_FALSE(isOpen("Form35")) << "the welcome window is switched off";
 
-TEST_F(MainWindowTest, CheckInGateAsksForTheTaxRateFirstThenTheRooms) {
-    switchWelcomeOff();
-    defineStandIn(t, "Form4");
-    writeBytes(t.path("rooms"), roomBytes("101", "Y", "K"));
-    writeBytes(t.path("tax"), singleFile(0.01f, 10));
-    QWidget* main = openMain();
-
-    for (const char* button : {"Command4", "Command6"}) {
-        t.dialogs.clear();
-        click(main, button);
-        ASSERT_EQ(t.dialogs.shown.size(), 1u) << button;
-        EXPECT_EQ(t.dialogs.shown[0].title, "ATTENTION!");
-        EXPECT_FALSE(t.dialogs.shown[0].question);
-        EXPECT_EQ(t.dialogs.shown[0].text,
-                  "You can't check anyone in yet because you don't have your tax rate entered. To do that, click on "
-                  "settings and reports then click on apply tax rate.");
-    }
-    EXPECT_FALSE(isOpen(t, "Form4"));
-    EXPECT_FALSE(isOpen(t, "Form11"));
-
-    writeBytes(t.path("tax"), singleFile(0.09f, 10));
-    writeBytes(t.path("rooms"), Bytes());
-    for (const char* button : {"Command4", "Command6"}) {
-        t.dialogs.clear();
-        click(main, button);
-        ASSERT_EQ(t.dialogs.shown.size(), 1u) << button;
-        EXPECT_EQ(t.dialogs.shown[0].text,
-                  "You can't check anyone in yet because you don't have room inventory entered yet. To do that, "
-                  "click on settings and reports then click on enter room inventory. After that, click on apply room "
-                  "rates to set rates for your rooms.");
-    }
-    EXPECT_FALSE(isOpen(t, "Form4"));
-    EXPECT_FALSE(isOpen(t, "Form11"));
-
-    writeBytes(t.path("rooms"), roomBytes("101", "Y", "K"));
-    t.dialogs.clear();
-    click(main, "Command4");
-    click(main, "Command6");
-    EXPECT_TRUE(t.dialogs.shown.empty());
-    EXPECT_TRUE(isOpen(t, "Form4"));
-    EXPECT_TRUE(isOpen(t, "Form11"));
-}
-
-TEST_F(MainWindowTest, DoubleClickingADepartureOpensItsFolio) {
-    switchWelcomeOff();
-    defineStandIn(t, "FolioWindow");
-    writeBytes(t.path("guest"), joined({stayBytes("205", "FIRST OUT", kMay1st2019), stayBytes("101", "SMITH JOHN", kMay1st2019)}));
-    QWidget* main = openMain();
-    EXPECT_EQ(t.session.folioPreselection, "tava");
-
-    doubleClick(child<QListWidget>(main, "List2"), 1);
-    EXPECT_EQ(t.session.folioPreselection, "101");
-    EXPECT_TRUE(isOpen(t, "FolioWindow"));
+    doubleClick(main, "List2", 1);
+    EXPECT_EQ(t.session.folioPreselection, "205");
+    EXPECT_TRUE(isOpen("FolioWindow"));
+    doubleClick(main, "List1", 1);
+    EXPECT_EQ(t.session.selectedRoom, "103");
+    EXPECT_TRUE(isOpen("Form16"));
     EXPECT_TRUE(main->isVisible());
 }
 
-TEST_F(MainWindowTest, DoubleClickingAnArrivalPicksItsRoom) {
-    switchWelcomeOff();
-    defineStandIn(t, "Form16");
-    writeBytes(t.path("reservation"), reservationBytes("104", "WILSON AMY", kMay1st2019));
+TEST_F(MainWindowTest, CheckInAndReservationsAskForTheTaxRateFirstThenTheRooms) {
+    standIns({"Form4"});
     QWidget* main = openMain();
-    doubleClick(child<QListWidget>(main, "List1"), 0);
-    EXPECT_EQ(t.session.selectedRoom, "104");
-    EXPECT_TRUE(isOpen(t, "Form16"));
-    EXPECT_TRUE(main->isVisible());
+    // A rate of 0.01 counts as not entered, and is asked for even with rooms entered.
+    for (const auto& [tax, rooms, refusal] : {std::tuple{0.01f, true, kNoTaxRate}, {0.09f, false, kNoRooms}}) {
+        writeBytes(t.path("tax"), singleFile(tax, 10));
+        writeBytes(t.path("rooms"), rooms ? roomBytes("101", "Y", "K") : Bytes());
+        click(main, "Command4");
+        click(main, "Command6");
+        EXPECT_EQ(shownBoxes(), refusal + refusal);
+        EXPECT_FALSE(isOpen("Form4") || isOpen("Form11"));
+    }
 }
 
-TEST_F(MainWindowTest, ClosingClosesEverythingButTheWelcomeAndClearsTheSetBackFlag) {
-    writeBytes(t.path("datedone"), singleFile(1.0f, 20));
-    QWidget* main = openMain();
-    click(main, "Command5");
-    writeBytes(t.path("tax"), singleFile(0.09f, 10));
-    writeBytes(t.path("rooms"), roomBytes("101", "Y", "K"));
-    click(main, "Command6");
-    ASSERT_TRUE(isOpen(t, "Form6"));
-    ASSERT_TRUE(isOpen(t, "Form11"));
-    ASSERT_TRUE(isOpen(t, "Form35"));
+TEST_F(MainWindowTest, TheTimerMovesAnOpenNightBackOnceInTheMorningAndOpensTheNextNightOnceInTheAfternoon) {
+    writeBytes(t.path("dateaudit"), singleFile(1.0f, 40));
+    MainWindow* main = openMain({1, 0, 0});
+    main->onTimer();
+    EXPECT_EQ(text(main, "Label3"), "5/1/2019") << "the night is closed";
+    EXPECT_FALSE(std::filesystem::exists(t.path("datedone")));
 
-    click(main, "Command2");
-    settle();
-    EXPECT_FALSE(isOpen(t, "MainWindow"));
-    EXPECT_FALSE(isOpen(t, "Form6"));
-    EXPECT_FALSE(isOpen(t, "Form11"));
-    EXPECT_TRUE(isOpen(t, "Form35"));
-    EXPECT_EQ(singleIn(t.path("datedone")), 0.0f);
-    EXPECT_EQ(t.programEnded, 0) << "the welcome window is still open";
-
-    t.windows.find("Form35")->close();
-    settle();
-    EXPECT_EQ(t.programEnded, 1);
-}
-
-TEST_F(MainWindowTest, AtOneInTheMorningTheOpenNightMovesTheDateBack) {
-    switchWelcomeOff();
-    t.clock.setTime(TimeOfDay{1, 0, 0});
-    QWidget* main = openMain();
-    EXPECT_EQ(text(main, "Label3"), "5/1/2019");
-    static_cast<MainWindow*>(main)->onTimer();
+    // The end-of-day run not done: yesterday, marked in the set-back flag, the rest of its block kept.
+    writeBytes(t.path("dateaudit"), singleFile(0, 40));
+    writeBytes(t.path("datedone"), RecordBytes(20).single(4, 3.5f).single(8, 7));
+    main->onTimer();
     EXPECT_EQ(text(main, "Label3"), "4/30/2019");
     EXPECT_EQ(text(main, "Label6"), "5/1/2019");
     EXPECT_EQ(t.session.hotelDate, Date::fromYmd(2019, 4, 30));
-    EXPECT_EQ(singleIn(t.path("datedone")), 1.0f);
-
-    static_cast<MainWindow*>(main)->onTimer();
+    EXPECT_EQ(readBytes(t.path("datedone")), RecordBytes(20).single(0, 1.0f).single(4, 3.5f).single(8, 7).bytes());
+    main->onTimer();
     EXPECT_EQ(text(main, "Label3"), "4/30/2019") << "moved back once only";
+    closeNow(main);  // which clears the set-back flag
+    EXPECT_EQ(readBytes(t.path("datedone")), RecordBytes(20).single(4, 3.5f).single(8, 7).bytes());
 
-    main->close();
-    settle();
-    EXPECT_EQ(singleIn(t.path("datedone")), 0.0f);
+    // In the afternoon the first tick opens the next night, the rest of its block kept, once per run.
+    writeBytes(t.path("dateaudit"), RecordBytes(40).single(0, 1.0f).single(12, 9));
+    main = openMain({14, 0, 0});
+    main->onTimer();
+    EXPECT_EQ(readBytes(t.path("dateaudit")), RecordBytes(40).single(0, 0).single(12, 9).bytes());
+    writeBytes(t.path("dateaudit"), singleFile(1.0f, 40));  // the night's run sets it again
+    main->onTimer();
+    closeNow(main);  // nor does the main window reopened in the same run clear it
+    openMain({14, 0, 0})->onTimer();
+    EXPECT_EQ(readBytes(t.path("dateaudit")), singleFile(1.0f, 40));
 }
 
-TEST_F(MainWindowTest, AtOneInTheMorningAClosedNightKeepsTheSystemDate) {
-    switchWelcomeOff();
-    writeBytes(t.path("dateaudit"), singleFile(1.0f, 40));
-    t.clock.setTime(TimeOfDay{1, 0, 0});
-    QWidget* main = openMain();
-    static_cast<MainWindow*>(main)->onTimer();
-    EXPECT_EQ(text(main, "Label3"), "5/1/2019");
-    EXPECT_EQ(t.session.hotelDate, Date::fromYmd(2019, 5, 1));
-}
-
-TEST_F(MainWindowTest, InTheAfternoonTheFirstTickReopensTheNightOncePerRun) {
-    switchWelcomeOff();
-    writeBytes(t.path("dateaudit"), singleFile(1.0f, 40));
-    t.clock.setTime(TimeOfDay{14, 0, 0});
-    auto* main = static_cast<MainWindow*>(openMain());
-    main->onTimer();
-    EXPECT_EQ(singleIn(t.path("dateaudit")), 0.0f);
-    EXPECT_EQ(text(main, "Label3"), "5/1/2019");
-
-    writeBytes(t.path("dateaudit"), singleFile(1.0f, 40));
-    main->onTimer();
-    EXPECT_EQ(singleIn(t.path("dateaudit")), 1.0f);
-
-    // reopened later in the same run, the main window leaves the flag alone
-    main->close();
-    settle();
-    main = static_cast<MainWindow*>(openMain());
-    main->onTimer();
-    EXPECT_EQ(singleIn(t.path("dateaudit")), 1.0f);
-}
-
-TEST_F(MainWindowTest, ComingBackFromTheFolioPastMidnightShowsTheSystemDate) {
-    switchWelcomeOff();
-    defineStandIn(t, "FolioWindow");
-    t.clock.setTime(TimeOfDay{1, 0, 0});
-    auto* main = static_cast<MainWindow*>(openMain());
+TEST_F(MainWindowTest, ClosingClosesEveryWindowButTheWelcomeAndClearsTheSetBackFlag) {
+    standIns({"FolioWindow"});
+    t.clock.setTime({1, 0, 0});
+    auto* main = static_cast<MainWindow*>(open("MainWindow"));
     main->onTimer();
     ASSERT_EQ(t.session.hotelDate, Date::fromYmd(2019, 4, 30));
-
-    click(main, "Command1");  // "View Folio" leaves the main window for the folio screen
-    settle();
-    EXPECT_FALSE(isOpen(t, "MainWindow"));
-    EXPECT_TRUE(isOpen(t, "FolioWindow"));
-    EXPECT_EQ(singleIn(t.path("datedone")), 0.0f);
-    EXPECT_EQ(t.programEnded, 0);
-
-    // the folio screen, when left, opens the main window again
-    t.windows.find("FolioWindow")->close();
-    main = static_cast<MainWindow*>(t.windows.open("MainWindow"));
-    settle();
-    main->onTimer();
-    EXPECT_EQ(text(main, "Label3"), "5/1/2019");
-    EXPECT_EQ(t.session.hotelDate, Date::fromYmd(2019, 5, 1));
-    EXPECT_EQ(t.session.folioPreselection, "tava");
-}
-
-TEST_F(MainWindowTest, CheckOutAlsoLeavesForTheFolioScreen) {
-    switchWelcomeOff();
-    defineStandIn(t, "FolioWindow");
-    QWidget* main = openMain();
+    // "View Folio" and "Check Out" close it for the folio screen, which opens it again when left.
+    for (const char* button : {"Command1", "Command7"}) {
+        writeBytes(t.path("datedone"), singleFile(1.0f, 20));
+        click(main, "Command5");
+        ASSERT_TRUE(isOpen("Form6") && isOpen("Form35"));
+        click(main, button);
+        EXPECT_FALSE(isOpen("MainWindow") || isOpen("Form6")) << button;
+        EXPECT_TRUE(isOpen("FolioWindow") && isOpen("Form35"));
+        EXPECT_EQ(readBytes(t.path("datedone")), singleFile(0, 20));
+        t.session.folioPreselection = "101";  // as the folio screen may leave it
+        closeNow(t.windows.find("FolioWindow"));
+        main = static_cast<MainWindow*>(open("MainWindow"));
+        main->onTimer();
+        EXPECT_EQ(text(main, "Label3"), "5/1/2019") << "back on the system date past midnight";
+        EXPECT_EQ(t.session.folioPreselection, "tava");
+    }
+    writeBytes(t.path("datedone"), singleFile(1.0f, 20));
     click(main, "Command5");
-    click(main, "Command7");
-    settle();
-    EXPECT_FALSE(isOpen(t, "MainWindow"));
-    EXPECT_FALSE(isOpen(t, "Form6"));
-    EXPECT_TRUE(isOpen(t, "FolioWindow"));
-    EXPECT_EQ(t.programEnded, 0);
+    click(main, "Command2");
+    EXPECT_FALSE(isOpen("MainWindow") || isOpen("Form6"));
+    EXPECT_EQ(readBytes(t.path("datedone")), singleFile(0, 20));
+    EXPECT_EQ(t.programEnded, 0) << "the welcome window is still open";
+    closeNow(t.windows.find("Form35"));
+    EXPECT_EQ(t.programEnded, 1);
 }
 
 }  // namespace
-}  // namespace innvera
+}  // namespace innvera::testing

@@ -1,108 +1,54 @@
-// A newcomer sets the motel up from the welcome window and the Settings menu: tax rate,
-// rooms and rates, after which the main window lets guests be checked in.
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-
+// A newcomer sets the motel up from the welcome window (tax rate, rooms, and the rates window),
+// after which the main window lets guests be checked in.
 #include "room_files.h"
 
 namespace innvera::testing {
 namespace {
 
-class MotelSetup : public ::testing::Test {
-protected:
-    void SetUp() override {
-        t.clock.set(Date::fromYmd(2019, 5, 1), TimeOfDay{10, 0, 0});
-        main = openWindow(t, "MainWindow");
-        settle();  // the welcome window comes up over the main window
-    }
-    QWidget* opened(const char* name) {
-        QWidget* window = t.windows.find(QString::fromLatin1(name));
-        EXPECT_NE(window, nullptr) << name << " is not open";
-        return window;
-    }
-
+TEST(MotelSetup, FromTheWelcomeWindowToTheFirstCheckInAndOnToTheOtherSetupWindows) {
     TestDesk t;
-    QWidget* main = nullptr;
-};
-
-TEST_F(MotelSetup, FromTheWelcomeWindowToTheFirstCheckIn) {
-    QWidget* welcome = opened("Form35");
-    ASSERT_NE(welcome, nullptr);
-
-    // The gate is closed on a new installation.
+    QWidget* main = openWindow(t, "MainWindow");
+    settle();  // the welcome window comes up over the main window
+    const auto opened = [&](const char* name) {
+        EXPECT_TRUE(isOpen(t, name)) << name;
+        return t.windows.find(QString::fromLatin1(name));
+    };
+    // A new installation: the gate is closed; "Room List" shows an empty board with nothing to change.
     click(main, "Command4");
-    ASSERT_EQ(t.dialogs.shown.size(), 1u);
-    EXPECT_EQ(t.dialogs.shown[0].text.rfind("You can't check anyone in yet because you don't have your tax rate entered.", 0), 0u);
-    t.dialogs.clear();
-
-    click(welcome, "Command1");
-    QWidget* tax = opened("Form7");
-    ASSERT_NE(tax, nullptr);
-    QTest::keyClicks(child<QLineEdit>(tax, "Text1"), ".09");
-    click(tax, "Command1");
-    settle();
-
-    click(welcome, "Command2");
-    QWidget* inventory = opened("RoomInventoryWindow");
-    ASSERT_NE(inventory, nullptr);
-    QTest::keyClicks(child<QLineEdit>(inventory, "Text1"), "101");
-    choose(child<QComboBox>(inventory, "Combo1"), "NQ1");
-    click(inventory, "Command1");
-    click(inventory, "Command2");
-
-    click(welcome, "Command3");
-    QWidget* rates = opened("Form20");
-    ASSERT_NE(rates, nullptr);
-    choose(child<QComboBox>(rates, "Combo1"), "NQ1       ");
-    QTest::keyClicks(child<QLineEdit>(rates, "Text1"), "65");
-    click(rates, "Command1");
-    EXPECT_NE(t.windows.find("Form35"), nullptr) << "the welcome window stays open";
-
-    EXPECT_EQ(readBytes(t.path("tax")), RecordBytes(10).single(0, 0.09f).bytes());
-    EXPECT_EQ(readBytes(t.path("rooms")), RoomBytes("101", "NQ1", "Y", "Y", "K", 65.0f).bytes());
-
-    click(main, "Command4");
-    EXPECT_TRUE(t.dialogs.shown.empty());
-    EXPECT_NE(t.windows.find("Form4"), nullptr) << "the check-in screen opens";
-}
-
-TEST_F(MotelSetup, TheSettingsMenuOpensTheRoomSetupWindows) {
-    click(main, "Command5");
-    QWidget* settings = opened("Form6");
-    ASSERT_NE(settings, nullptr);
-    click(settings, "Command1");
-    EXPECT_NE(t.windows.find("Form7"), nullptr);
-    click(settings, "Command2");
-    EXPECT_NE(t.windows.find("RoomPropertiesWindow"), nullptr);
-    click(settings, "Command3");
-    EXPECT_NE(t.windows.find("RoomInventoryWindow"), nullptr);
-    EXPECT_NE(t.windows.find("Form6"), nullptr) << "Settings stays open for these three";
-
-    click(settings, "Command5");
-    settle();
-    EXPECT_NE(t.windows.find("Form20"), nullptr);
-    EXPECT_EQ(t.windows.find("Form6"), nullptr) << "Settings closes for the rates";
-}
-
-TEST_F(MotelSetup, TheMainWindowOpensTheStatusBoardAndShowsTheOutOfOrderCountTheEditorSets) {
-    writeRooms(t, {{"101", "NQ1"}, {"102", "KK1", "Y", "Y", "X"}});
-    main->close();
-    settle();
-    main = openWindow(t, "MainWindow");
-    settle();
-    EXPECT_EQ(labelText(main, "Label27"), "1");
-
+    EXPECT_EQ(shownBoxes(t).rfind("ATTENTION!: You can't check anyone in yet because you don't have your tax rate", 0), 0u);
     click(main, "Command3");
-    QWidget* board = opened("RoomStatusWindow");
-    ASSERT_NE(board, nullptr);
+    click(opened("RoomStatusWindow"), "Command3");
+    EXPECT_EQ(shownBoxes(t), "? Vacant: Are you sure you want to make all rooms vacant?\n");
+    EXPECT_TRUE(entries(opened("RoomStatusWindow"), "List1").isEmpty());
+    EXPECT_TRUE(storedRooms(t).empty());
+    click(opened("RoomStatusWindow"), "Command1");
+    settle();
+    EXPECT_FALSE(isOpen(t, "RoomStatusWindow"));
 
-    QWidget* editor = openWindow(t, "RoomPropertiesWindow");
-    choose(child<QComboBox>(editor, "Combo1"), "101     NQ1       ");
-    click(editor, "Command5");
-    choose(child<QComboBox>(editor, "Combo5"), "X");
-    click(editor, "Command10");
-    EXPECT_EQ(labelText(main, "Label27"), "2");
+    click(opened("Form35"), "Command1");
+    fill(opened("Form7"), "Text1", ".09");
+    click(opened("Form7"), "Command1");
+    click(opened("Form35"), "Command2");
+    fill(opened("RoomInventoryWindow"), "Text1", "101");
+    fill(opened("RoomInventoryWindow"), "Combo1", "NQ1");
+    click(opened("RoomInventoryWindow"), "Command1");
+    click(opened("Form35"), "Command3");
+    click(opened("Form20"), "Command2");
+    settle();
+    EXPECT_TRUE(isOpen(t, "Form35")) << "the welcome window stays open";
+
+    click(main, "Command4");
+    EXPECT_EQ(shownBoxes(t), "");
+    EXPECT_TRUE(isOpen(t, "Form4")) << "the check-in screen opens";
+
+    // Settings opens the room properties and, closing itself, the rates.
+    click(main, "Command5");
+    click(opened("Form6"), "Command2");
+    EXPECT_TRUE(isOpen(t, "RoomPropertiesWindow"));
+    click(opened("Form6"), "Command5");
+    settle();
+    EXPECT_TRUE(isOpen(t, "Form20"));
+    EXPECT_FALSE(isOpen(t, "Form6"));
 }
 
 }  // namespace

@@ -2,11 +2,9 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
-
-#include <filesystem>
-#include <string>
-#include <vector>
 
 #include "app/wiring.h"
 #include "support/test_desk.h"
@@ -14,53 +12,30 @@
 // Room files written and read byte by byte, and the ways the room tests drive windows.
 namespace innvera::testing {
 
-// 1 May 2019, the day the room tests work on, as a stored day number.
-inline constexpr double kMay1 = 43586;
+inline constexpr double kMay1 = 43586;  // 1 May 2019, the day the room tests work on, as stored
 
-struct RoomBytes {
-    RoomBytes(std::string no, std::string type, std::string vacant = "Y", std::string clean = "Y", std::string status = "K",
-              float rate = 0, std::string comment = "")
-        : no(std::move(no)), type(std::move(type)), vacant(std::move(vacant)), clean(std::move(clean)),
-          status(std::move(status)), rate(rate), comment(std::move(comment)) {}
+// A Room record: `flags` are the vacant, clean and status letters, each one byte.
+inline Bytes roomBytes(const std::string& no, const std::string& type, const std::string& flags = "YYK", float rate = 0,
+                       const std::string& comment = "", double entered = kMay1) {
+    RecordBytes r(148);
+    r.text(0, no, 5).text(5, type, 10).date(15, entered).date(23, entered).text(31, flags, 3).single(34, rate);
+    if (!comment.empty()) r.text(38, comment, 20);
+    return r;
+}
 
-    std::string no;
-    std::string type;
-    std::string vacant;
-    std::string clean;
-    std::string status;
-    float rate;
-    std::string comment;  // written only when not empty
-    double entered = kMay1;
+inline Bytes patched(const Bytes& record, std::size_t offset, const std::string& text) {
+    return RecordBytes(record.size()).at(0, record).text(offset, text, text.size());
+}
 
-    Bytes bytes() const {
-        RecordBytes r(148);
-        r.text(0, no, 5).text(5, type, 10).date(15, entered).date(23, entered);
-        r.text(31, vacant, 1).text(32, clean, 1).text(33, status, 1).single(34, rate);
-        if (!comment.empty()) r.text(38, comment, 20);
-        return r.bytes();
-    }
-};
+inline Bytes storedRooms(const TestDesk& t) { return readBytes(t.path("rooms")); }
 
-inline Bytes joined(const std::vector<Bytes>& records) {
-    Bytes all;
-    for (const Bytes& r : records) all.insert(all.end(), r.begin(), r.end());
+// The message boxes shown since the last call, as "title: text" ("? title: text" for a question), a line each.
+inline std::string shownBoxes(TestDesk& t) {
+    std::string all;
+    for (const auto& box : t.dialogs.shown) all += (box.question ? "? " : "") + box.title + ": " + box.text + "\n";
+    t.dialogs.clear();
     return all;
 }
-
-inline void writeRooms(const TestDesk& t, const std::vector<RoomBytes>& rooms) {
-    std::vector<Bytes> records;
-    for (const RoomBytes& room : rooms) records.push_back(room.bytes());
-    writeBytes(t.path("rooms"), joined(records));
-}
-
-// Record n (from 1) of the room file as it is on disk.
-inline Bytes roomRecord(const TestDesk& t, std::size_t n) {
-    const Bytes all = readBytes(t.path("rooms"));
-    if (all.size() < n * 148) return {};
-    return Bytes(all.begin() + static_cast<std::ptrdiff_t>((n - 1) * 148), all.begin() + static_cast<std::ptrdiff_t>(n * 148));
-}
-
-inline std::size_t roomCount(const TestDesk& t) { return readBytes(t.path("rooms")).size() / 148; }
 
 // Opens a window by name through the program's own wiring.
 inline QWidget* openWindow(TestDesk& t, const char* name) {
@@ -70,31 +45,51 @@ inline QWidget* openWindow(TestDesk& t, const char* name) {
     return window;
 }
 
+inline bool isOpen(TestDesk& t, const char* name) { return t.windows.find(QString::fromLatin1(name)) != nullptr; }
+
 inline void click(QWidget* window, const char* button) {
     auto* b = child<QPushButton>(window, button);
-    ASSERT_NE(b, nullptr);
-    ASSERT_TRUE(b->isVisible() && b->isEnabled()) << button << " cannot be clicked";
-    QTest::mouseClick(b, Qt::LeftButton);
+    EXPECT_TRUE(b && b->isVisible() && b->isEnabled()) << button << " cannot be clicked";
+    if (b && b->isVisible() && b->isEnabled()) QTest::mouseClick(b, Qt::LeftButton);
 }
 
-// Picks an item of a list as the clerk does: the item becomes the list's text, and the
-// list reports the choice.
-inline void choose(QComboBox* list, const QString& item) {
-    const int index = list->findText(item);
-    ASSERT_GE(index, 0) << item.toStdString();
-    list->setCurrentIndex(index);
-    emit list->activated(index);
+// Types into a text box; in a drop-down list, picks the item as the clerk does (it becomes the
+// list's text and the list reports the choice), or types the text when it is not an item.
+inline void fill(QWidget* window, const char* name, const QString& text) {
+    auto* list = window ? window->findChild<QComboBox*>(QString::fromLatin1(name)) : nullptr;
+    auto* edit = list ? list->lineEdit() : child<QLineEdit>(window, name);
+    if (const int index = list ? list->findText(text) : -1; index >= 0) {
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    } else if (edit) {
+        edit->clear();
+        QTest::keyClicks(edit, text);
+    }
 }
 
-inline QStringList items(const QComboBox* list) {
+// The items of a list box or a drop-down list.
+inline QStringList entries(QWidget* window, const char* name) {
     QStringList all;
-    for (int i = 0; i < list->count(); ++i) all << list->itemText(i);
+    if (auto* list = window ? window->findChild<QComboBox*>(QString::fromLatin1(name)) : nullptr)
+        for (int i = 0; i < list->count(); ++i) all << list->itemText(i);
+    else if (auto* list = child<QListWidget>(window, name))
+        for (int i = 0; i < list->count(); ++i) all << list->item(i)->text();
     return all;
 }
 
 inline std::string labelText(QWidget* window, const char* name) {
-    auto* label = child<QLabel>(window, name);
-    return label ? label->text().toStdString() : std::string("<none>");
+    return child<QLabel>(window, name) ? child<QLabel>(window, name)->text().toStdString() : "<none>";
 }
+
+// The texts of every label of the window, or of every button as "name caption"; sorted.
+template <class W>
+QStringList texts(QWidget* window) {
+    QStringList all;
+    for (auto* w : window->findChildren<W*>()) all << (std::is_same_v<W, QLabel> ? "" : w->objectName() + " ") + w->text();
+    all.sort();
+    return all;
+}
+
+inline const QStringList kTypeCodes{"NQ1", "NQQ1", "Q11", "QQ1", "PNQ1", "PQ1", "NK1", "KK1", "JNK1", "JK1"};
 
 }  // namespace innvera::testing

@@ -1,7 +1,3 @@
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-
 #include "room_files.h"
 
 namespace innvera::testing {
@@ -10,276 +6,132 @@ namespace {
 class RoomProperties : public ::testing::Test {
 protected:
     void SetUp() override {
-        RoomBytes first{"101", "NQ1", "Y", "N", "K", 65.0f, "LEAKY TAP"};
-        RoomBytes second{"102", "KK1", "O", "Y", "X", 59.95f};
-        room101 = first.bytes();
-        room101[60] = 'Z';  // a reserved byte every change keeps
-        room102 = second.bytes();
-        writeBytes(t.path("rooms"), joined({room101, room102}));
-    }
-
-    QWidget* open() {
+        writeBytes(t.path("rooms"), concat({room101, room102}));
         window = openWindow(t, "RoomPropertiesWindow");
-        return window;
     }
-    void chooseRoom(const QString& entry) { choose(child<QComboBox>(window, "Combo1"), entry); }
-    bool visible(const char* name) {
-        auto* w = child<QWidget>(window, name);
-        return w && w->isVisible();
+    // Opens an editor with its "Change" button, chooses or types a value and presses "Change Now".
+    void change(const char* changeButton, const char* editor, const QString& value, const char* changeNow) {
+        click(window, changeButton);
+        fill(window, editor, value);
+        click(window, changeNow);
     }
-    bool enabled(const char* name) {
-        auto* w = child<QWidget>(window, name);
-        return w && w->isEnabled();
+    // Those of the named widgets (blank-separated) that are visible, or enabled.
+    QString which(const QString& names, bool (QWidget::*test)() const = &QWidget::isVisible) {
+        QStringList found;
+        for (const QString& name : names.split(' '))
+            if (auto* w = child<QWidget>(window, qPrintable(name)); w && (w->*test)()) found << name;
+        return found.join(' ');
     }
-    // What the value labels show, in the order of the window.
-    std::vector<std::string> shown() {
-        std::vector<std::string> values;
-        for (const char* name : {"Label3", "Label4", "Label6", "Label8", "Label10", "Label12"})
-            values.push_back(labelText(window, name));
-        return values;
+    // What the value labels and the comment box show, in the order of the window.
+    QStringList shown() {
+        QStringList values;
+        for (const char* label : {"Label3", "Label4", "Label6", "Label8", "Label10", "Label12"})
+            values << labelText(window, label).c_str();
+        return values << child<QLineEdit>(window, "Text2")->text();
     }
 
     TestDesk t;
-    Bytes room101, room102;
+    const Bytes room101 = patched(roomBytes("101", "NQ1", "YNK", 65, "LEAKY TAP"), 60, "Z");  // Z: a reserved byte
+    const Bytes room102 = roomBytes("102", "KK1", "OYX", 59.95f);
+    const QString changeButtons = "Command1 Command2 Command3 Command4 Command5";
+    const QString editors = "Combo2 Command9 Text1 Command6 Combo3 Command7 Combo4 Command8 Combo5 Command10";
     QWidget* window = nullptr;
 };
 
-const char* const kChangeButtons[] = {"Command1", "Command2", "Command3", "Command4", "Command5"};
-const char* const kHiddenAtFirst[] = {"Combo2", "Text1",   "Combo3",   "Combo4",   "Combo5",
-                                      "Command9", "Command6", "Command7", "Command8", "Command10"};
-
-TEST_F(RoomProperties, OpensWithTheRoomsToChooseAndNothingToChangeYet) {
-    open();
+TEST_F(RoomProperties, ShowsTheChosenRoomAndNothingForATextNamingNoRoom) {
     EXPECT_EQ(window->windowTitle(), "Edit Room Properties");
-    auto* chooser = child<QComboBox>(window, "Combo1");
-    EXPECT_EQ(items(chooser), QStringList({"101     NQ1       ", "102     KK1       "}));
-    EXPECT_EQ(chooser->currentText(), "Choose Room");
-    EXPECT_EQ(items(child<QComboBox>(window, "Combo2")),
-              QStringList({"NQ1", "NQQ1", "Q11", "QQ1", "PNQ1", "PQ1", "NK1", "KK1", "JNK1", "JK1"}));
-    EXPECT_EQ(items(child<QComboBox>(window, "Combo3")), QStringList({"Y", "O"}));
-    EXPECT_EQ(items(child<QComboBox>(window, "Combo4")), QStringList({"Y", "N"}));
-    EXPECT_EQ(items(child<QComboBox>(window, "Combo5")), QStringList({"K", "X"}));
-    for (const char* name : kChangeButtons) {
-        EXPECT_FALSE(enabled(name)) << name;
-        EXPECT_EQ(child<QPushButton>(window, name)->text(), "Change");
-    }
-    for (const char* name : kHiddenAtFirst) EXPECT_FALSE(visible(name)) << name;
-    EXPECT_TRUE(visible("Text2"));
-    EXPECT_EQ(child<QPushButton>(window, "Command12")->text(), "Update");
-    EXPECT_EQ(child<QPushButton>(window, "Command11")->text(), "Exit");
-}
+    EXPECT_EQ(entries(window, "Combo1"), QStringList({"101     NQ1       ", "102     KK1       "}));
+    EXPECT_EQ(child<QComboBox>(window, "Combo1")->currentText(), "Choose Room");
+    EXPECT_EQ(entries(window, "Combo2"), kTypeCodes);
+    EXPECT_EQ(entries(window, "Combo3") + entries(window, "Combo4") + entries(window, "Combo5"),
+              QStringList({"Y", "O", "Y", "N", "K", "X"}));
+    EXPECT_EQ(texts<QPushButton>(window),
+              QStringList({"Command1 Change", "Command10 Change Now", "Command11 Exit", "Command12 Update", "Command2 Change",
+                           "Command3 Change", "Command4 Change", "Command5 Change", "Command6 Change Now",
+                           "Command7 Change Now", "Command8 Change Now", "Command9 Change Now"}));
+    EXPECT_EQ(which(changeButtons, &QWidget::isEnabled), "");
+    EXPECT_EQ(which(editors + " Text2"), "Text2");
 
-TEST_F(RoomProperties, ChoosingARoomShowsItsStoredValues) {
-    open();
-    chooseRoom("102     KK1       ");
-    EXPECT_EQ(shown(), std::vector<std::string>({"102  ", "KK1       ", "59.95", "O", "Y", "X"}));
-    EXPECT_EQ(child<QLineEdit>(window, "Text2")->text(), "");
-    for (const char* name : kChangeButtons) EXPECT_TRUE(enabled(name)) << name;
+    fill(window, "Combo1", "102     KK1       ");
+    EXPECT_EQ(shown(), QStringList({"102  ", "KK1       ", "59.95", "O", "Y", "X", ""}));
+    EXPECT_EQ(which(changeButtons, &QWidget::isEnabled), changeButtons);
+    fill(window, "Combo1", "101     NQ1       ");
+    EXPECT_EQ(shown(), QStringList({"101  ", "NQ1       ", "65", "Y", "N", "K", "LEAKY TAP"}));
 
-    chooseRoom("101     NQ1       ");
-    EXPECT_EQ(shown(), std::vector<std::string>({"101  ", "NQ1       ", "65", "Y", "N", "K"}));
-    EXPECT_EQ(child<QLineEdit>(window, "Text2")->text(), "LEAKY TAP");
-}
-
-TEST_F(RoomProperties, ATypedTextNamingNoRoomShowsNothingAndAllowsNoChange) {
-    open();
-    chooseRoom("101     NQ1       ");
-    auto* chooser = child<QComboBox>(window, "Combo1");
-    chooser->lineEdit()->clear();
-    QTest::keyClicks(chooser->lineEdit(), "999");
-    QTest::keyClick(chooser->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(shown(), std::vector<std::string>({"", "", "", "", "", ""}));
-    EXPECT_EQ(child<QLineEdit>(window, "Text2")->text(), "");
-    for (const char* name : kChangeButtons) EXPECT_FALSE(enabled(name)) << name;
-
-    // With no room shown, closing stores no comment.
-    window->close();
+    fill(window, "Combo1", "999");  // typed and confirmed with Enter
+    QTest::keyClick(child<QComboBox>(window, "Combo1")->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(shown(), QStringList({"", "", "", "", "", "", ""}));
+    EXPECT_EQ(which(changeButtons, &QWidget::isEnabled), "");
+    window->close();  // with no room shown, closing stores no comment
     settle();
-    EXPECT_EQ(readBytes(t.path("rooms")), joined({room101, room102}));
+    EXPECT_EQ(storedRooms(t), concat({room101, room102}));
 
-    // A typed number that names a room shows it.
-    open();
-    chooser = child<QComboBox>(window, "Combo1");
-    chooser->lineEdit()->clear();
-    QTest::keyClicks(chooser->lineEdit(), "102");
-    QTest::keyClick(chooser->lineEdit(), Qt::Key_Return);
+    // A longer room number shows the three-character room it begins with.
+    writeBytes(t.path("rooms"), concat({roomBytes("1012", "JK1"), room101, room102}));
+    window = openWindow(t, "RoomPropertiesWindow");
+    fill(window, "Combo1", "1012    JK1       ");
+    EXPECT_EQ(shown().mid(0, 2), QStringList({"101  ", "NQ1       "}));
+    fill(window, "Combo1", "102");
+    QTest::keyClick(child<QComboBox>(window, "Combo1")->lineEdit(), Qt::Key_Return);
     EXPECT_EQ(labelText(window, "Label3"), "102  ");
+    writeBytes(t.path("rooms"), room101);  // 102 is gone from under the editor: changes change nothing
+    change("Command5", "Combo5", "X", "Command10");
+    click(window, "Command12");
+    EXPECT_EQ(storedRooms(t), room101);
+    EXPECT_EQ(shownBoxes(t), "");
 }
 
-TEST_F(RoomProperties, ALongerRoomNumberShowsTheThreeCharacterRoomItBeginsWith) {
-    writeBytes(t.path("rooms"), joined({RoomBytes{"1012", "JK1"}.bytes(), room101}));
-    open();
-    chooseRoom("1012    JK1       ");
-    EXPECT_EQ(labelText(window, "Label3"), "101  ");
-    EXPECT_EQ(labelText(window, "Label4"), "NQ1       ");
-}
-
-TEST_F(RoomProperties, TheTypeChangeStoresTheChosenTypeOnTheShownRoomOnly) {
-    open();
-    chooseRoom("101     NQ1       ");
-    click(window, "Command1");
-    EXPECT_TRUE(visible("Combo2"));
-    EXPECT_FALSE(visible("Command9"));
+TEST_F(RoomProperties, EachChangeStoresItsFieldOnTheShownRoomOnly) {
+    QWidget* main = openWindow(t, "MainWindow");
+    EXPECT_EQ(labelText(main, "Label27"), "1");
+    fill(window, "Combo1", "101     NQ1       ");
+    click(window, "Command1");  // the type editor shows its prompt; its "Change Now" comes with a choice
     EXPECT_EQ(child<QComboBox>(window, "Combo2")->currentText(), "Select Type");
-    choose(child<QComboBox>(window, "Combo2"), "JNK1");
-    EXPECT_TRUE(visible("Command9"));
+    EXPECT_EQ(which("Combo2 Command9"), "Combo2");
+    fill(window, "Combo2", "JNK1");
     click(window, "Command9");
-
-    RecordBytes changed(148);
-    changed.at(0, room101).text(5, "JNK1", 10);
-    EXPECT_EQ(readBytes(t.path("rooms")), joined({changed.bytes(), room102}));
-    EXPECT_EQ(labelText(window, "Label4"), "JNK1      ");
-    EXPECT_FALSE(visible("Combo2"));
-    EXPECT_FALSE(visible("Command9"));
-}
-
-TEST_F(RoomProperties, ATypeTypedIntoTheEditorIsStoredCutToTen) {
-    open();
-    chooseRoom("101     NQ1       ");
-    click(window, "Command1");
-    auto* editor = child<QComboBox>(window, "Combo2");
-    editor->lineEdit()->clear();
-    QTest::keyClicks(editor->lineEdit(), "HONEYMOON SUITE");
-    click(window, "Command9");
-    EXPECT_EQ(roomRecord(t, 1), [&] {
-        RecordBytes r(148);
-        r.at(0, room101).text(5, "HONEYMOON ", 10);
-        return r.bytes();
-    }());
-}
-
-TEST_F(RoomProperties, TheRateChangeStoresTheTypedRate) {
-    open();
-    chooseRoom("101     NQ1       ");
-    click(window, "Command2");
-    EXPECT_TRUE(visible("Text1"));
-    EXPECT_TRUE(visible("Command6"));
+    EXPECT_EQ(storedRooms(t), concat({patched(room101, 5, "JNK1      "), room102}));
+    change("Command1", "Combo2", "HONEYMOON SUITE", "Command9");  // typed: cut to ten
+    click(window, "Command2");  // the rate box and its "Change Now" come at once, the cursor in the box
     EXPECT_EQ(window->focusWidget(), child<QLineEdit>(window, "Text1"));
-    QTest::keyClicks(child<QLineEdit>(window, "Text1"), "72.5");
-    click(window, "Command6");
-
-    RecordBytes expected(148);
-    expected.at(0, room101).single(34, 72.5f);
-    EXPECT_EQ(readBytes(t.path("rooms")), joined({expected.bytes(), room102}));
-    EXPECT_EQ(labelText(window, "Label6"), "72.5");
-    EXPECT_EQ(child<QLineEdit>(window, "Text1")->text(), "");
-    EXPECT_FALSE(visible("Text1"));
-    EXPECT_FALSE(visible("Command6"));
-}
-
-TEST_F(RoomProperties, ARateThatIsNotANumberLeavesTheStoredRate) {
-    open();
-    chooseRoom("101     NQ1       ");
     for (const char* typed : {"abc", "", "65 dollars", "1e39"}) {
-        click(window, "Command2");
-        auto* box = child<QLineEdit>(window, "Text1");
-        box->clear();
-        QTest::keyClicks(box, typed);
+        fill(window, "Text1", typed);
         click(window, "Command6");
-        EXPECT_EQ(readBytes(t.path("rooms")), joined({room101, room102})) << typed;
-        EXPECT_EQ(labelText(window, "Label6"), "65") << typed;
-        EXPECT_TRUE(visible("Text1")) << typed;
-        EXPECT_EQ(box->text().toStdString(), typed);
+        EXPECT_EQ(child<QLineEdit>(window, "Text1")->text().toStdString(), typed) << "left for the clerk to correct";
+        EXPECT_EQ(shownBoxes(t), "ATTENTION!: The room rate must be a number.\n") << typed;
     }
-    ASSERT_EQ(t.dialogs.shown.size(), 4u);
-    for (const auto& shown : t.dialogs.shown) {
-        EXPECT_EQ(shown.title, "ATTENTION!");
-        EXPECT_EQ(shown.text, "The room rate must be a number.");
-    }
-}
-
-TEST_F(RoomProperties, VacantAndCleanTakeTheFirstCharacterOfTheChoice) {
-    open();
-    chooseRoom("101     NQ1       ");
-    click(window, "Command3");
-    choose(child<QComboBox>(window, "Combo3"), "O");
-    click(window, "Command7");
-    click(window, "Command4");
-    auto* clean = child<QComboBox>(window, "Combo4");
-    clean->lineEdit()->clear();
-    QTest::keyClicks(clean->lineEdit(), "yes");  // typed, not chosen: its first character
-    EXPECT_TRUE(visible("Command8"));
-    click(window, "Command8");
-
-    RecordBytes expected(148);
-    expected.at(0, room101).text(31, "O", 1).text(32, "y", 1);
-    EXPECT_EQ(readBytes(t.path("rooms")), joined({expected.bytes(), room102}));
-    EXPECT_EQ(labelText(window, "Label8"), "O");
-    EXPECT_EQ(labelText(window, "Label10"), "y");
-    for (const char* name : {"Combo3", "Command7", "Combo4", "Command8"}) EXPECT_FALSE(visible(name)) << name;
-}
-
-TEST_F(RoomProperties, AStatusChangeRefreshesTheMainWindowsOutOfOrderCount) {
-    // The main window as far as this editor sees it: a window with its "Out Of Order:" value.
-    t.windows.define("MainWindow", [] {
-        auto* main = new QWidget;
-        main->setObjectName("MainWindow");
-        auto* count = new QLabel("1", main);
-        count->setObjectName("Label27");
-        return main;
-    });
-    QWidget* main = t.windows.open("MainWindow");
-    auto* outOfOrder = child<QLabel>(main, "Label27");
-    open();
-
-    chooseRoom("101     NQ1       ");
+    EXPECT_EQ(labelText(window, "Label6"), "65");
+    EXPECT_EQ(storedRooms(t), concat({patched(room101, 5, "HONEYMOON "), room102}));
+    fill(window, "Text1", "72.5");
+    click(window, "Command6");
+    EXPECT_EQ(child<QLineEdit>(window, "Text1")->text(), "");
+    change("Command3", "Combo3", "O", "Command7");    // the flags take the first character,
+    change("Command4", "Combo4", "yes", "Command8");  // of a choice or of typed text
     click(window, "Command5");
     EXPECT_EQ(child<QComboBox>(window, "Combo5")->currentText(), "Out Of Order");
-    choose(child<QComboBox>(window, "Combo5"), "X");
+    fill(window, "Combo5", "X");
     click(window, "Command10");
-    EXPECT_EQ(roomRecord(t, 1), [&] {
-        RecordBytes r(148);
-        r.at(0, room101).text(33, "X", 1);
-        return r.bytes();
-    }());
-    EXPECT_EQ(labelText(window, "Label12"), "X");
-    EXPECT_EQ(outOfOrder->text(), "2");  // 102 was out of order already
+    EXPECT_EQ(shown(), QStringList({"101  ", "HONEYMOON ", "72.5", "O", "y", "X", "LEAKY TAP"}));
+    EXPECT_EQ(which(editors), "");
+    const Bytes changed = RecordBytes(148).at(0, patched(patched(room101, 5, "HONEYMOON "), 31, "OyX")).single(34, 72.5f);
+    EXPECT_EQ(storedRooms(t), concat({changed, room102}));
+    EXPECT_EQ(labelText(main, "Label27"), "2") << "102 was out of order already";
 
-    for (const char* entry : {"101     NQ1       ", "102     KK1       "}) {
-        chooseRoom(entry);
-        click(window, "Command5");
-        choose(child<QComboBox>(window, "Combo5"), "K");
-        click(window, "Command10");
-    }
-    EXPECT_EQ(outOfOrder->text(), "0");
-    EXPECT_EQ(roomRecord(t, 2), [&] {
-        RecordBytes r(148);
-        r.at(0, room102).text(33, "K", 1);
-        return r.bytes();
-    }());
-}
-
-TEST_F(RoomProperties, TheCommentIsStoredCutToTwentyByUpdateAndOnClosing) {
-    open();
-    chooseRoom("102     KK1       ");
-    auto* comment = child<QLineEdit>(window, "Text2");
-    QTest::keyClicks(comment, "NEEDS NEW CARPET IN BATH");  // 24 characters
+    // Back in service one by one; the comment is stored cut to twenty by "Update", and on closing.
+    change("Command5", "Combo5", "K", "Command10");
+    EXPECT_EQ(labelText(main, "Label27"), "1");
+    child<QLineEdit>(window, "Text2")->setText("NEEDS NEW CARPET IN BATH");
     click(window, "Command12");
-    RecordBytes expected(148);
-    expected.at(0, room102).text(38, "NEEDS NEW CARPET IN ", 20);
-    EXPECT_EQ(readBytes(t.path("rooms")), joined({room101, expected.bytes()}));
-
-    // Edited and closed without "Update": still stored.
-    chooseRoom("101     NQ1       ");
-    comment->setText("TV REMOTE MISSING");
+    const Bytes room101Now = patched(patched(changed, 33, "K"), 38, "NEEDS NEW CARPET IN ");
+    EXPECT_EQ(storedRooms(t), concat({room101Now, room102}));
+    fill(window, "Combo1", "102     KK1       ");
+    change("Command5", "Combo5", "K", "Command10");
+    EXPECT_EQ(labelText(main, "Label27"), "0");
+    child<QLineEdit>(window, "Text2")->setText("TV REMOTE MISSING");
     click(window, "Command11");
     settle();
-    EXPECT_EQ(t.windows.find("RoomPropertiesWindow"), nullptr);
-    RecordBytes closed(148);
-    closed.at(0, room101).text(38, "TV REMOTE MISSING", 20);
-    EXPECT_EQ(readBytes(t.path("rooms")), joined({closed.bytes(), expected.bytes()}));
-}
-
-TEST_F(RoomProperties, AChangeToARoomNoLongerOnFileChangesNothing) {
-    open();
-    chooseRoom("101     NQ1       ");
-    writeBytes(t.path("rooms"), room102);  // the room is gone from under the editor
-    click(window, "Command5");
-    choose(child<QComboBox>(window, "Combo5"), "X");
-    click(window, "Command10");
-    click(window, "Command12");
-    EXPECT_EQ(readBytes(t.path("rooms")), room102);
-    EXPECT_TRUE(t.dialogs.shown.empty());
+    EXPECT_FALSE(isOpen(t, "RoomPropertiesWindow"));
+    EXPECT_EQ(storedRooms(t), concat({room101Now, patched(patched(room102, 33, "K"), 38, "TV REMOTE MISSING   ")}));
 }
 
 }  // namespace
