@@ -64,7 +64,14 @@ TEST_F(MessageWindowsTest, PostingStoresTheLastMessageDatedBySystemClockAndLight
     write("NOBODY", "JOHN", "NOT SENT", "Command2");  // "Exit" writes nothing
     EXPECT_EQ(readBytes(t.path("message/1234")), second);
 
-    // Closing the folio screen closes both message windows.
+    // Showing another guest closes both message windows, so a message never lands on the
+    // wrong stay; so does closing the folio screen.
+    open("Command7", "ViewMessageWindow");
+    open("Command6", "PostMessageWindow");
+    choose("Combo3", "102  ANN LEE");
+    settle();
+    EXPECT_FALSE(isOpen("ViewMessageWindow") || isOpen("PostMessageWindow"));
+    choose("Combo3", "101  JOHN SMITH");
     open("Command7", "ViewMessageWindow");
     open("Command6", "PostMessageWindow");
     ASSERT_TRUE(isOpen("ViewMessageWindow") && isOpen("PostMessageWindow"));

@@ -220,7 +220,15 @@ void FolioWindow::enableGuestActions(bool enabled) {
         control->setEnabled(enabled);
 }
 
+// The message windows belong to the stay they were opened for: they close whenever the
+// window shows another stay or none, so a message never lands on the wrong guest.
+void FolioWindow::closeMessageWindows() {
+    for (const char* name : {"PostMessageWindow", "ViewMessageWindow"})
+        if (QWidget* window = desk_.windows.find(QString::fromLatin1(name))) window->close();
+}
+
 void FolioWindow::showNoGuest() {
+    closeMessageWindows();
     lines_->clear();
     guest_->clear();
     for (QLineEdit* box : {arrivalBox_, departBox_, daysBox_, rateBox_}) box->clear();
@@ -236,6 +244,7 @@ void FolioWindow::showNoGuest() {
 }
 
 void FolioWindow::showGuest(const Guest& g) {
+    closeMessageWindows();
     lines_->clear();
     directBillCaption_->hide();
     directBillLabel_->hide();
@@ -312,7 +321,8 @@ void FolioWindow::doNow() {
         if (result.failed()) {
             desk_.dialogs.inform("ATTENTION!", result.message);
             if (result.outcome == PostEntryOutcome::NoCode) codeList_->setFocus();
-            if (result.outcome == PostEntryOutcome::NoAmount) amountBox_->setFocus();
+            if (result.outcome == PostEntryOutcome::NoAmount || result.outcome == PostEntryOutcome::AmountTooLarge)
+                amountBox_->setFocus();
             return;
         }
         resetCodeEntry();
@@ -394,8 +404,8 @@ bool FolioWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void FolioWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    for (const char* name : {"PostMessageWindow", "ViewMessageWindow", "Form9"})
-        if (QWidget* window = desk_.windows.find(QString::fromLatin1(name))) window->close();
+    closeMessageWindows();
+    if (QWidget* calendar = desk_.windows.find(QStringLiteral("Form9"))) calendar->close();
     desk_.session.folioPreselection = Session::kNoPreselection;
     // Whatever way the clerk leaves, the main window comes back when it was closed for this one.
     if (!desk_.windows.find(QStringLiteral("MainWindow"))) desk_.windows.open(QStringLiteral("MainWindow"));

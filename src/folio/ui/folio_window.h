@@ -48,6 +48,7 @@ private:
     void resetCodeEntry();
     // Empties the window as it is with no guest shown, every guest action disabled.
     void showNoGuest();
+    void closeMessageWindows();
     void showGuest(const Guest& guest);
     void showFolioLines(float folioNo);
     void enableGuestActions(bool enabled);
