@@ -1,5 +1,7 @@
 #include "checkin/check_in.h"
 
+#include <algorithm>
+
 #include "core/forms.h"
 #include "core/records.h"
 #include "folio/charge_codes.h"
@@ -22,7 +24,7 @@ char firstLetter(const std::string& text) { return text.empty() ? '\0' : text[0]
 
 }  // namespace
 
-std::optional<Refusal> checkCheckIn(DataDir& dir, const CheckInForm& f) {
+std::optional<Refusal> checkCheckIn(DataDir& dir, const CheckInForm& f, Date hotelDate) {
     const struct {
         bool failed;
         const char* message;
@@ -45,6 +47,15 @@ std::optional<Refusal> checkCheckIn(DataDir& dir, const CheckInForm& f) {
     };
     for (const auto& check : checks)
         if (check.failed) return Refusal{check.message, check.focus};
+    const std::vector<std::string> offered = offeredRooms(dir, hotelDate);
+    if (std::find(offered.begin(), offered.end(), f.roomEntry) == offered.end())
+        return Refusal{kRoomNotOffered, CheckInField::RoomList};
+    const std::pair<const std::string*, CheckInField> amounts[] = {{&f.rate, CheckInField::Rate},
+                                                                   {&f.totalStay, CheckInField::TotalStay},
+                                                                   {&f.cashTotal, CheckInField::CashTotal},
+                                                                   {&f.extraAmount, CheckInField::ExtraAmount}};
+    for (const auto& [text, field] : amounts)
+        if (!fitsSingle(leadingNumber(*text))) return Refusal{kAmountTooLarge, field};
     if (firstLetter(f.payType) == 'R') {
         if (!accountNamed(dir, f.account)) return Refusal{kNoSuchAccount, CheckInField::AccountList};
         // An account whose name cannot name its invoice files would lose the invoice.
@@ -106,7 +117,7 @@ CheckedIn checkIn(DataDir& dir, const CheckInForm& f, Date hotelDate, const std:
 
     Guest guest;
     f.guest.copyTo(guest);
-    guest.roomNo = firstChars(f.roomEntry, 3);
+    guest.roomNo = std::string(trimRight(firstChars(f.roomEntry, 3)));
     guest.payType = firstChars(f.payType, 1);
     guest.arrivalTime = arrivalTime;
     guest.arrivalDate = Date::parse(f.arrivalDate).value_or(hotelDate);
@@ -143,7 +154,7 @@ CheckedIn checkIn(DataDir& dir, const CheckInForm& f, Date hotelDate, const std:
     if (account) {
         if (const auto files = InvoiceFiles::of(dir, account->record.accountName.str())) {
             const float invoiceNo = nextInvoiceNumber(dir, *files);
-            const std::string roomNo = firstChars(f.roomEntry, 3);
+            const std::string roomNo = guest.roomNo.str();
             appendInvoiceLine(dir, *files, chargeInvoiceLine(roomNo, hotelDate, invoiceNo, rate, 'E'));
             appendInvoiceLine(dir, *files, chargeInvoiceLine(roomNo, hotelDate, invoiceNo, roundCents(tax), 'T'));
         }

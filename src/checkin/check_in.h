@@ -36,7 +36,10 @@ struct CheckInForm {
 };
 
 // The control a refused check-in puts the keyboard focus on.
-enum class CheckInField { Name, Address, City, State, Zip, Adults, RoomList, Rate, PayTypeList, DepartDate, AccountList, ArrivalDate };
+enum class CheckInField {
+    Name, Address, City, State, Zip, Adults, RoomList, Rate, PayTypeList, DepartDate, AccountList, ArrivalDate,
+    TotalStay, CashTotal, ExtraAmount
+};
 
 struct Refusal {
     std::string message;  // shown under "ATTENTION!"
@@ -44,15 +47,17 @@ struct Refusal {
 };
 
 // The checks of "Check In Now", in order; the first failure, or nothing when all pass.
-// After the window's own checks come three that keep bad values out of the files: the
-// arrival and departure dates must be real dates, and a direct-bill stay needs an
-// account that exists.
-std::optional<Refusal> checkCheckIn(DataDir& dir, const CheckInForm& form);
+// After the window's own checks come those that keep bad values out of the files: the
+// arrival and departure dates must be real dates, the room one the window offers on the
+// hotel date (the list can be typed into), the amounts storable, and a direct-bill stay
+// needs an account that exists and can name its invoice files.
+std::optional<Refusal> checkCheckIn(DataDir& dir, const CheckInForm& form, Date hotelDate);
 
 inline constexpr const char* kArrivalNotADate =
     "The arrival date is not a date. Enter it as month/day/year, for example 12/25/2024.";
 inline constexpr const char* kDepartNotADate =
     "The depart date is not a date. Enter it as month/day/year, for example 12/25/2024.";
+inline constexpr const char* kRoomNotOffered = "That room can't be chosen. Choose a room from the list.";
 inline constexpr const char* kNoSuchAccount =
     "There is no direct bill account of that name. Choose one from the list.";
 

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -110,6 +111,10 @@ bool isNumberText(std::string_view text) {
     if (used == 0) return false;
     while (used < text.size() && isBlank(text[used])) ++used;
     return used == text.size() && parseDecimal(digits).has_value();
+}
+
+bool fitsSingle(double value) {
+    return std::isfinite(value) && std::fabs(value) <= std::numeric_limits<float>::max();
 }
 
 std::string plainNumber(float value) { return generalDigits(value, 7); }

@@ -15,6 +15,11 @@ double leadingNumber(std::string_view text);
 // True when the text holds a number and nothing else but blanks ("65", " 59.95 ", "-5").
 bool isNumberText(std::string_view text);
 
+// True when the value can be stored as a Single (finite, within the Single's range).
+bool fitsSingle(double value);
+// Shown when a typed amount or rate is too large to be stored.
+inline constexpr const char* kAmountTooLarge = "That amount is too large. Enter a smaller amount.";
+
 // Plain decimal text: no leading blank, a point, no trailing zeros, at most 7 significant
 // digits for a single-precision value and 15 for a double-precision one (65, 7.8, -5).
 std::string plainNumber(float value);

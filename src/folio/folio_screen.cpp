@@ -106,13 +106,14 @@ RoomChange changeRoom(DataDir& dir, float folioNo, std::string_view currentRoom,
 std::optional<FolioSaveRefusal> checkFolioSave(const FolioSaveForm& form) {
     if (form.rate.empty()) return FolioSaveRefusal{kEnterRate, FolioSaveField::Rate};
     if (!isNumberText(form.rate)) return FolioSaveRefusal{kRateNotANumber, FolioSaveField::Rate};
+    if (!fitsSingle(leadingNumber(form.rate))) return FolioSaveRefusal{kAmountTooLarge, FolioSaveField::Rate};
     if (!Date::parse(form.departDate)) return FolioSaveRefusal{kDepartNotADate, FolioSaveField::DepartDate};
     return std::nullopt;
 }
 
 bool saveFolio(DataDir& dir, float folioNo, const FolioSaveForm& form) {
     const std::optional<Date> departDate = Date::parse(form.departDate);
-    if (!departDate || !isNumberText(form.rate)) return false;
+    if (checkFolioSave(form)) return false;
     const auto stay = findStayRecord(dir, folioNo);
     if (!stay) return false;
     Guest guest = stay->record;

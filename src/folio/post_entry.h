@@ -20,6 +20,7 @@ enum class PostEntryOutcome {
     NothingToPost,      // a letter that is not posted from the folio screen: nothing written
     NoCode,             // "You didn't select a code."; focus to the code list
     NoAmount,           // "You didn't enter an amount."; focus to the amount box
+    AmountTooLarge,     // an amount too large to store; focus to the amount box
     NoStay,             // no stay in house carries the folio number
     UnsafeAccountName,  // the stay's account name cannot name invoice files
 };

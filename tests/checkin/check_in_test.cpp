@@ -3,6 +3,7 @@
 
 #include "checkin/check_in.h"
 #include "checkin_data.h"
+#include "core/forms.h"
 #include "folio/ledger.h"
 #include "support/files.h"
 
@@ -135,7 +136,7 @@ TEST_F(CheckIn, ADirectBillStayOpensTheAccountsNextInvoice) {
     f.payType = "R - Direct Bill";
     f.account = "ACME";
     f.totalStay = "72.8";
-    ASSERT_FALSE(checkCheckIn(dir, f));
+    ASSERT_FALSE(checkCheckIn(dir, f, kHotelDate));
     checkIn(dir, f, kHotelDate, "11:05:32 AM");
 
     EXPECT_EQ(readCounter(dir, files->counter()), 5);
@@ -157,7 +158,7 @@ TEST_F(CheckIn, ChecksComeInOrderAndStopAtTheFirst) {
     f.roomEntry = kSelectRoom;
     f.payType = kSelectPaymentType;
     f.account = kSelectAccount;
-    auto refusal = [&] { return checkCheckIn(dir, f); };
+    auto refusal = [&] { return checkCheckIn(dir, f, kHotelDate); };
     EXPECT_EQ(refusal()->message, "You didn't enter a name.");
     f.guest.name = " ";  // blanks pass
     EXPECT_EQ(refusal()->message, "You didn't enter an address.");
@@ -190,6 +191,13 @@ TEST_F(CheckIn, ChecksComeInOrderAndStopAtTheFirst) {
     EXPECT_EQ(refusal()->message, accountNameProblem("A/B CORP"));
     f.payType = "C - Cash";
     EXPECT_FALSE(refusal());
+    f.roomEntry = "103";  // typed into the list: no such room on offer
+    EXPECT_EQ(refusal()->message, kRoomNotOffered);
+    f.roomEntry = "102  KK1";
+    f.extraAmount = "1e39";  // more than a Single holds
+    EXPECT_EQ(refusal()->message, kAmountTooLarge);
+    EXPECT_EQ(refusal()->focus, CheckInField::ExtraAmount);
+    f.extraAmount = "";
     f.departDate = "5/32/2019";
     EXPECT_EQ(refusal()->message, kDepartNotADate);
     EXPECT_EQ(refusal()->focus, CheckInField::DepartDate);

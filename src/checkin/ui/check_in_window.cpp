@@ -243,6 +243,9 @@ QWidget* CheckInWindow::control(CheckInField field) const {
     case CheckInField::DepartDate: return departBox_;
     case CheckInField::AccountList: return accountList_;
     case CheckInField::ArrivalDate: return arrivalBox_;
+    case CheckInField::TotalStay: return totalStayBox_;
+    case CheckInField::CashTotal: return cashTotalBox_;
+    case CheckInField::ExtraAmount: return extraAmountBox_;
     }
     return nullptr;
 }
@@ -251,7 +254,7 @@ void CheckInWindow::checkInNow() {
     bool done = false;
     runHandler(desk_, [&] {
         const CheckInForm f = form();
-        if (const auto refusal = checkCheckIn(desk_.dataDir, f)) {
+        if (const auto refusal = checkCheckIn(desk_.dataDir, f, desk_.session.hotelDate)) {
             desk_.dialogs.inform("ATTENTION!", refusal->message);
             if (QWidget* focus = control(refusal->focus)) focus->setFocus();
             return;
