@@ -232,7 +232,7 @@ Totals readMonthTotals(const DataDir& dir, Date hotelDate) { return readTotals(d
 
 Totals readDayTotals(const DataDir& dir, Date hotelDate) {
     const fs::path own = dir.dayTotals(dayKey(hotelDate));
-    if (dir.size(own) >= Totals::kUsed) return readTotals(own);
+    if (fs::exists(own)) return readTotals(own);
     return readTotals(dir.dayTotals(legacyDayKey(hotelDate)));
 }
 
