@@ -144,6 +144,18 @@ TEST_F(MainWindowTest, TheTimerMovesAnOpenNightBackOnceInTheMorningAndOpensTheNe
     EXPECT_EQ(readBytes(t.path("dateaudit")), singleFile(1.0f, 40));
 }
 
+TEST_F(MainWindowTest, ASetBackFlagThatCannotBeWrittenIsReportedOnceAndTheDateStillShown) {
+    std::filesystem::create_directory(t.path("datedone"));  // a folder where the flag file should be
+    MainWindow* main = openMain({1, 0, 0});
+    main->onTimer();
+    main->onTimer();
+    EXPECT_EQ(text(main, "Label3"), "4/30/2019");
+    EXPECT_EQ(t.session.hotelDate, Date::fromYmd(2019, 4, 30));
+    ASSERT_EQ(t.dialogs.shown.size(), 1u);
+    EXPECT_EQ(t.dialogs.shown[0].title, "ATTENTION!");
+    EXPECT_NE(t.dialogs.shown[0].text.find("datedone"), std::string::npos);
+}
+
 TEST_F(MainWindowTest, ClosingClosesEveryWindowButTheWelcomeAndClearsTheSetBackFlag) {
     standIns({"FolioWindow"});
     t.clock.setTime({1, 0, 0});

@@ -155,10 +155,14 @@ void MainWindow::showWelcomeUnlessSwitchedOff() {
 }
 
 void MainWindow::onTimer() {
-    runHandler(desk_, [this] {
-        if (tickHotelDate(desk_.dataDir, desk_.session, desk_.clock.now()) == HotelDateStep::SetBackOneDay)
-            hotelDate_->setText(qs(desk_.session.hotelDate.text()));
-    });
+    // A message box about a file keeps the event loop turning; the ticks that come meanwhile
+    // wait instead of piling up more boxes.
+    if (ticking_) return;
+    ticking_ = true;
+    runHandler(desk_, [this] { tickHotelDate(desk_.dataDir, desk_.session, desk_.clock.now()); });
+    // Shown even when writing the set-back flag failed: the date the desk works on has moved.
+    hotelDate_->setText(qs(desk_.session.hotelDate.text()));
+    ticking_ = false;
 }
 
 void MainWindow::openAfterCheckInGate(const char* windowName) {

@@ -52,6 +52,7 @@ private:
     QLabel* vacantCount_;
     QLabel* outOfOrderCount_;
     QTimer* timer_;
+    bool ticking_ = false;  // a tick is running (a message box may be up)
     bool closed_ = false;
 };
 
