@@ -150,6 +150,9 @@ Date getDate(const Bytes& record, std::size_t offset) {
 
 void putDate(Bytes& record, std::size_t offset, Date value) {
     if (!fits(record, offset, 8)) return;
+    // A stored value that reads as this day (a time of day, a damaged number read as day 0)
+    // is written back as it was: only a changed date is rewritten.
+    if (getDate(record, offset) == value) return;
     const double stored = value.stored();
     std::uint64_t bits;
     std::memcpy(&bits, &stored, 8);

@@ -163,6 +163,13 @@ TEST(DateFields, DamagedValuesReadAsDayZero) {
     EXPECT_EQ(Room::decode(RecordBytes(148).date(15, 1e300)).enteredDate, Date());
     EXPECT_EQ(Room::decode(RecordBytes(148).date(15, 43586.75)).enteredDate, Date::fromYmd(2019, 5, 1));
     EXPECT_EQ(Room::decode(Bytes(10, 'x')).enteredDate, Date());  // a record cut short
+
+    // Rewriting the record keeps a stored date it did not change, time of day and all.
+    Room room = Room::decode(RecordBytes(148).date(15, 43586.75).date(23, 5e6));
+    room.rate = 70;
+    EXPECT_EQ(room.encode(), Bytes(RecordBytes(148).date(15, 43586.75).date(23, 5e6).single(34, 70)));
+    room.enteredDate = Date::fromYmd(2019, 5, 2);
+    EXPECT_EQ(room.encode(), Bytes(RecordBytes(148).date(15, 43587).date(23, 5e6).single(34, 70)));
 }
 
 }  // namespace
