@@ -92,6 +92,14 @@ std::uint64_t DataDir::size(const fs::path& file) const {
     return error ? 0 : bytes;
 }
 
+std::uint64_t DataDir::sizeForAppending(const fs::path& file) const {
+    std::error_code error;
+    const auto bytes = fs::file_size(file, error);
+    if (!error) return bytes;
+    if (!fs::exists(file, error) && !error) return 0;
+    throw FileError(file, "its size cannot be read");
+}
+
 void DataDir::createIfMissing(const fs::path& file) const {
     std::error_code error;
     if (fs::exists(file, error) || error) return;
@@ -120,7 +128,7 @@ void DataDir::write(const fs::path& file, std::uint64_t offset, const char* data
 }
 
 void DataDir::appendText(const fs::path& file, std::string_view text) {
-    write(file, size(file), text.data(), text.size());
+    write(file, sizeForAppending(file), text.data(), text.size());
 }
 
 void DataDir::remove(const fs::path& file) {

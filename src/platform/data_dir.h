@@ -57,6 +57,9 @@ public:
 
     // Reading. A missing file has size 0; reads past the end return fewer bytes.
     std::uint64_t size(const std::filesystem::path& file) const;
+    // The size a write at the end starts from: 0 for a missing file, FileError when the
+    // file is there but its size cannot be read (an append must never land on record 1).
+    std::uint64_t sizeForAppending(const std::filesystem::path& file) const;
     // Creates a missing file empty, as opening it for records does. Failing to create it
     // is not an error: the file then reads as empty.
     void createIfMissing(const std::filesystem::path& file) const;

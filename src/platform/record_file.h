@@ -60,7 +60,7 @@ public:
 
     // Writes the record at count + 1 and returns that number.
     std::uint64_t append(const R& record) {
-        const std::uint64_t n = count() + 1;
+        const std::uint64_t n = dir_.sizeForAppending(path_) / kLength + 1;
         write(n, record);
         return n;
     }
