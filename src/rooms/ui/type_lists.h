@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "platform/qt/controls.h"
 #include "rooms/rates.h"
 #include "rooms/room_types.h"
 
@@ -38,11 +39,6 @@ inline QStringList roomTypeItems(bool padded) {
         items << qText(padded ? paddedRoomType(code) : code);
     }
     return items;
-}
-
-inline void showPrompt(QComboBox* list, const QString& prompt) {
-    list->setCurrentIndex(-1);
-    list->setEditText(prompt);
 }
 
 }  // namespace innvera
