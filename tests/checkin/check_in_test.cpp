@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "checkin/check_in.h"
-#include "checkin_data.h"
+#include "support/motel_files.h"
 #include "core/forms.h"
 #include "folio/ledger.h"
 #include "support/files.h"

@@ -12,7 +12,7 @@
 #include "checkin/check_in.h"
 #include "checkin/ui/check_in_window.h"
 #include "checkin/ui/depart_date_calendar.h"
-#include "checkin_data.h"
+#include "support/motel_files.h"
 #include "folio/ledger.h"
 #include "support/test_desk.h"
 
@@ -44,13 +44,7 @@ protected:
     // The control that has (or, with the window in the background, will get) the focus.
     QWidget* focused() { return t.windows.find("Form4")->focusWidget(); }
     void type(const char* name, const QString& text) { QTest::keyClicks(box(name), text); }
-    void choose(const char* list, const QString& entry) {
-        auto* combo = get<QComboBox>(list);
-        const int index = combo->findText(entry);
-        ASSERT_GE(index, 0) << entry.toStdString();
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    }
+    void choose(const char* list, const QString& entry) { chooseEntry(get<QComboBox>(list), entry); }
     void fillGuest() {
         type("Text1", "john smith");
         type("Text2", "1 main st");

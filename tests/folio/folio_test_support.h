@@ -10,6 +10,7 @@
 #include "folio/ui/folio_window.h"
 #include "platform/counters.h"
 #include "platform/record_file.h"
+#include "support/motel_files.h"
 #include "support/test_desk.h"
 
 namespace innvera::testing {
@@ -21,14 +22,7 @@ inline void setTaxRate(DataDir& dir, float rate) { writeCounter(dir, dir.taxRate
 
 inline void putRoom(DataDir& dir, const char* roomNo, const char* type, const char* vacant = "Y",
                     const char* clean = "Y", const char* status = "K") {
-    Room room;
-    room.roomNo = roomNo;
-    room.roomType = type;
-    room.vacantFlag = vacant;
-    room.cleanFlag = clean;
-    room.statusFlag = status;
-    room.rate = 65;
-    RecordFile<Room>(dir, dir.rooms()).append(room);
+    addRoom(dir, roomNo, type, 65, vacant, clean, status);
 }
 
 // A stay from 1 May at 65 a night; status "*" makes it checked out.
@@ -50,13 +44,6 @@ inline void putGuest(DataDir& dir, const char* roomNo, float folioNo, const char
     g.messageFlag = messageFlag;
     if (*status) g.stayStatus = status;
     RecordFile<Guest>(dir, dir.guests()).append(g);
-}
-
-inline void addAccount(DataDir& dir, const char* name, float accountNo) {
-    DirectBillAccount account;
-    account.accountName = name;
-    account.accountNo = accountNo;
-    RecordFile<DirectBillAccount>(dir, dir.directBillAccounts()).append(account);
 }
 
 // Room record n's VacantFlag and CleanFlag: "YN" is vacant and dirty.
@@ -157,13 +144,7 @@ protected:
         return text.toString();
     }
 
-    void choose(const char* list, const QString& entry) {
-        auto* combo = get<QComboBox>(list);
-        const int index = combo->findText(entry);
-        ASSERT_GE(index, 0) << entry.toStdString();
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    }
+    void choose(const char* list, const QString& entry) { chooseEntry(get<QComboBox>(list), entry); }
     void post(const QString& code, const QString& amount) {
         choose("Combo4", code);
         box("Text16")->setText(amount);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QComboBox>
 #include <QTest>
 #include <QWidget>
 
@@ -41,6 +42,15 @@ W* child(QWidget* window, const char* objectName) {
     W* found = window ? window->findChild<W*>(QString::fromLatin1(objectName)) : nullptr;
     EXPECT_NE(found, nullptr) << "no " << objectName;
     return found;
+}
+
+// Chooses the entry in a drop-down list as the clerk's click would; fails the test when
+// the list has no such entry.
+inline void chooseEntry(QComboBox* list, const QString& entry) {
+    const int index = list ? list->findText(entry) : -1;
+    ASSERT_GE(index, 0) << entry.toStdString();
+    list->setCurrentIndex(index);
+    emit list->activated(index);
 }
 
 // Lets queued events (deferred deletes, single-shot timers of 0 ms) run.

@@ -1,6 +1,6 @@
 #pragma once
 
-// Small builders for the data files the check-in tests start from.
+// Small builders for the data files tests start from: rooms, reservations, accounts.
 
 #include "core/records.h"
 #include "platform/counters.h"
