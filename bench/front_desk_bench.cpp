@@ -8,7 +8,7 @@
 #include <map>
 #include <memory>
 
-#include "checkin/check_in.h"
+#include "checkin/check_in_form.h"
 #include "core/front_desk.h"
 #include "sample_data.h"
 

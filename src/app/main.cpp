@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QLockFile>
 
-#include "app/wiring.h"
+#include "core/ui/main_window.h"
 #include "platform/qt/message_box_dialogs.h"
 #include "platform/qt/system_clock.h"
 #include "platform/qt/system_printer.h"
@@ -67,8 +67,8 @@ int main(int argc, char* argv[]) {
     Session session;
     Windows windows([] { QApplication::quit(); });
     Desk desk{clock, dialogs, printer, dataDir, session, windows};
+    windows.attach(desk);
 
-    defineWindows(desk);
-    windows.open(QStringLiteral("MainWindow"));
+    windows.open<MainWindow>();
     return app.exec();
 }

@@ -117,6 +117,13 @@ bool fitsSingle(double value) {
     return std::isfinite(value) && std::fabs(value) <= std::numeric_limits<float>::max();
 }
 
+float toSingle(double value) {
+    if (std::isnan(value)) return static_cast<float>(value);
+    if (value > std::numeric_limits<float>::max()) return std::numeric_limits<float>::infinity();
+    if (value < -std::numeric_limits<float>::max()) return -std::numeric_limits<float>::infinity();
+    return static_cast<float>(value);
+}
+
 std::string plainNumber(float value) { return generalDigits(value, 7); }
 std::string plainNumber(double value) { return generalDigits(value, 15); }
 

@@ -17,6 +17,9 @@ bool isNumberText(std::string_view text);
 
 // True when the value can be stored as a Single (finite, within the Single's range).
 bool fitsSingle(double value);
+// A double as a Single; values beyond the Single range become infinities instead of
+// undefined behaviour.
+float toSingle(double value);
 // Shown when a typed amount or rate is too large to be stored.
 inline constexpr const char* kAmountTooLarge = "That amount is too large. Enter a smaller amount.";
 

@@ -1,21 +1,11 @@
 #include "core/front_desk.h"
 
-#include "platform/counters.h"
+#include "core/counters.h"
+#include "core/reservations.h"
+#include "core/stays.h"
 #include "platform/record_file.h"
 
 namespace innvera {
-
-std::string guestEntry(const Text& roomNo, const Text& guestName) { return roomNo.str() + "  " + guestName.str(); }
-
-std::string guestEntry(const GuestDetails& guest) { return guestEntry(guest.roomNo, guest.guestName); }
-
-std::vector<std::string> arrivalsOn(DataDir& dir, Date hotelDate) {
-    std::vector<std::string> arrivals;
-    RecordFile<Reservation>(dir, dir.reservations()).scan([&](const Reservation& reservation, std::uint64_t) {
-        if (reservation.open() && reservation.arrivalDate == hotelDate) arrivals.push_back(guestEntry(reservation));
-    });
-    return arrivals;
-}
 
 DayAtAGlance dayAtAGlance(DataDir& dir, Date hotelDate) {
     DayAtAGlance day;

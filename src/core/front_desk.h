@@ -14,11 +14,6 @@
 // date on the day not yet closed.
 namespace innvera {
 
-// A guest as listed on the main window: the room number, two blanks, the guest name
-// ("101  SMITH JOHN").
-std::string guestEntry(const GuestDetails& guest);
-std::string guestEntry(const Text& roomNo, const Text& guestName);
-
 struct DayAtAGlance {
     std::vector<std::string> arrivals;    // open reservations arriving on the hotel date, in record order
     std::vector<std::string> departures;  // stays in house departing on the hotel date, in record order
@@ -30,10 +25,6 @@ struct DayAtAGlance {
 
 // Reads the reservation, guest and room files once each.
 DayAtAGlance dayAtAGlance(DataDir& dir, Date hotelDate);
-
-// Today's arrivals alone (the reservation file read once), for windows that refill the
-// main window's arrivals list after adding or cancelling a reservation.
-std::vector<std::string> arrivalsOn(DataDir& dir, Date hotelDate);
 
 inline constexpr const char* kNoTaxRateMessage =
     "You can't check anyone in yet because you don't have your tax rate entered. To do that, click on "

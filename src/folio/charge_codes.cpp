@@ -50,6 +50,16 @@ const ChargeCode* chargeCode(std::string_view codeField) {
     return code.size() == 1 ? chargeCode(code.front()) : nullptr;
 }
 
+bool isSundryCharge(char letter) {
+    const ChargeCode* code = chargeCode(letter);
+    return code && code->kind == ChargeKind::Charge && code->slot != slot::RoomRent && code->slot != slot::Tax;
+}
+
+bool isSettlement(char letter) {
+    const ChargeCode* code = chargeCode(letter);
+    return code && (code->kind == ChargeKind::Payment || code->kind == ChargeKind::DirectBill);
+}
+
 std::span<const std::string_view> folioScreenCodeEntries() { return kFolioScreenEntries; }
 
 }  // namespace innvera

@@ -34,6 +34,11 @@ const ChargeCode* chargeCode(char letter);
 // any other text.
 const ChargeCode* chargeCode(std::string_view codeField);
 
+// A sundry charge a check-in can add: P, S, Q, N, W or O (a charge other than rent and tax).
+bool isSundryCharge(char letter);
+// What settles a stay at check-in: a payment (C, V, M, D, A) or a direct-bill account (R).
+bool isSettlement(char letter);
+
 // The twelve entries of the folio screen's "Select Code" list, in order ("Q - Stamps " and
 // "O - Other " end in a blank). Only an entry's first letter is used.
 std::span<const std::string_view> folioScreenCodeEntries();

@@ -5,36 +5,20 @@
 #include <string_view>
 #include <vector>
 
-#include "checkin/guest_form.h"
+#include "core/guest_form.h"
 #include "core/date.h"
 #include "core/records.h"
-#include "folio/ledger.h"
+#include "folio/folio_file.h"
 #include "platform/data_dir.h"
 
-// The folio screen: the guests in house to choose from, the stay shown with its folio
-// lines and balance, moving the guest to another room and saving edited particulars.
+// The folio screen: the stay shown with its folio lines and balance, moving the guest to
+// another room and saving edited particulars. The guests in house to choose from are found
+// in core/stays.h.
 namespace innvera {
 
 // The prompts the folio screen's lists show until something is chosen.
 inline constexpr const char* kSelectGuest = "Select Guest";
 inline constexpr const char* kChangeRoom = "Change Room";
-
-// The room number of a list entry ("101  SMITH" or "101  NQ1"): the characters before
-// its first blank. For three-character room numbers this is the entry's first three
-// characters; a longer room number is taken whole instead of being cut.
-std::string roomOfEntry(std::string_view entry);
-
-// "Select Guest": one entry per stay in house, in guest-file order: the room number
-// trimmed, two blanks, the guest name trimmed.
-std::vector<std::string> inHouseGuestEntries(DataDir& dir);
-
-// The stay a guest entry names: the first stay in house whose trimmed room number is the
-// entry's room.
-std::optional<Guest> stayOfEntry(DataDir& dir, std::string_view entry);
-
-// The stay the main window's departures list chose: the first stay in house departing on
-// the hotel date whose room number equals the room (both trimmed).
-std::optional<Guest> departingStay(DataDir& dir, std::string_view room, Date hotelDate);
 
 // One row of the folio list, in a fixed-pitch font: the room field and five blanks (10),
 // the posting date (20), the code (15), the description (35), the amount rounded to the

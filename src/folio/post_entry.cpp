@@ -2,10 +2,12 @@
 
 #include <optional>
 
+#include "core/accounts.h"
 #include "core/forms.h"
+#include "core/stays.h"
 #include "folio/charge_codes.h"
 #include "folio/ledger.h"
-#include "platform/counters.h"
+#include "core/counters.h"
 
 namespace innvera {
 

@@ -1,7 +1,7 @@
 #include "messages/messages.h"
 
 #include "core/forms.h"
-#include "folio/ledger.h"
+#include "core/stays.h"
 #include "platform/record_file.h"
 
 namespace innvera {
@@ -9,11 +9,10 @@ namespace innvera {
 namespace {
 
 void setMessageFlag(DataDir& dir, float folioNo, float flag) {
-    const auto stay = findStayRecord(dir, folioNo);
+    auto stay = findStayRecord(dir, folioNo);
     if (!stay) return;
-    Guest guest = stay->record;
-    guest.messageFlag = flag;
-    RecordFile<Guest>(dir, dir.guests()).write(stay->number, guest);
+    stay->record.messageFlag = flag;
+    rewriteStay(dir, *stay);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 
 #include "core/forms.h"
 #include "core/records.h"
-#include "platform/counters.h"
+#include "core/counters.h"
 #include "platform/record_file.h"
 #include "rooms/room_types.h"
 

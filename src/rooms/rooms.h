@@ -30,4 +30,14 @@ std::optional<Found<Room>> findRoomByEntry(DataDir& dir, std::string_view entry)
 // Rooms whose status is "X" (out of order).
 int countOutOfOrder(DataDir& dir);
 
+// The room state changes a stay makes. Each finds the room by its number (trailing blanks
+// removed) and writes the whole record back; a number no room has changes nothing.
+// A guest moves in: the first room of that number becomes occupied and dirty, and due out
+// on `dueOut` when one is given (check-in sets the day after the hotel date).
+bool occupyRoom(DataDir& dir, std::string_view roomNo, std::optional<Date> dueOut = std::nullopt);
+// A guest moves out to another room: the first room of that number becomes vacant and dirty.
+bool vacateRoom(DataDir& dir, std::string_view roomNo);
+// A guest checks out: every room of that number becomes vacant and dirty.
+void vacateEveryRoom(DataDir& dir, std::string_view roomNo);
+
 }  // namespace innvera

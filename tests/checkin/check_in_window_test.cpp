@@ -8,10 +8,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/wiring.h"
-#include "checkin/check_in.h"
+#include "checkin/check_in_form.h"
+#include "core/stay_rules.h"
+#include "core/ui/date_calendar.h"
 #include "checkin/ui/check_in_window.h"
-#include "checkin/ui/depart_date_calendar.h"
 #include "support/motel_files.h"
 #include "folio/ledger.h"
 #include "support/test_desk.h"
@@ -31,10 +31,14 @@ protected:
         addRoom(t.dataDir, "101", "NQ1", 65);
         addRoom(t.dataDir, "102", "KK1", 80);
         addAccount(t.dataDir, "ACME", 3);
-        defineWindows(t.desk);
     }
 
-    CheckInWindow* open() { return qobject_cast<CheckInWindow*>(t.windows.open("Form4")); }
+    CheckInWindow* open() { return t.windows.open<CheckInWindow>(); }
+    // A click in "Depart Date" opens its calendar.
+    DateCalendar* openCalendar() {
+        QTest::mouseClick(box("Text14"), Qt::LeftButton);
+        return qobject_cast<DateCalendar*>(t.windows.find("Form5"));
+    }
 
     template <class W>
     W* get(const char* name) {
@@ -99,9 +103,9 @@ TEST_F(CheckInWindowTest, TypingUpperCasesMovesFromStateToZipAndEnablesTheLists)
 TEST_F(CheckInWindowTest, TheFiguresFollowTheRoomTheRateTheDaysAndTheExtraCharge) {
     open();
     type("Text1", "x");
-    t.windows.open("Form5");
-    auto* calendar = qobject_cast<DepartDateCalendar*>(t.windows.find("Form5"));
+    DateCalendar* calendar = openCalendar();
     ASSERT_NE(calendar, nullptr);
+    EXPECT_EQ(calendar->windowTitle(), "Depart Date");
     EXPECT_EQ(child<QCalendarWidget>(calendar, "Calendar1")->selectedDate(), QDate(2019, 5, 2));
     calendar->dayClicked(QDate(2019, 5, 4));
     settle();
@@ -139,8 +143,10 @@ TEST_F(CheckInWindowTest, TheFiguresFollowTheRoomTheRateTheDaysAndTheExtraCharge
 
 TEST_F(CheckInWindowTest, TheCalendarLeftAloneClosesAndChangesNothing) {
     open();
-    t.windows.open("Form5");
-    qobject_cast<DepartDateCalendar*>(t.windows.find("Form5"))->timerFired();
+    DateCalendar* calendar = openCalendar();
+    ASSERT_NE(calendar, nullptr);
+    EXPECT_EQ(calendar->findChild<QTimer*>("Timer1")->interval(), 10000);
+    calendar->timerFired();
     settle();
     EXPECT_EQ(t.windows.find("Form5"), nullptr);
     EXPECT_EQ(box("Text14")->text(), "5/2/2019");
@@ -249,7 +255,7 @@ namespace {
 
 TEST_F(CheckInWindowTest, TheMainWindowsCheckInOpensItOnceTheGatePasses) {
     writeCounter(t.dataDir, t.dataDir.taxRate(), 0);
-    QWidget* main = t.windows.open("MainWindow");
+    QWidget* main = t.open("MainWindow");
     child<QPushButton>(main, "Command4")->click();
     EXPECT_EQ(t.windows.find("Form4"), nullptr);
     ASSERT_FALSE(t.dialogs.shown.empty());

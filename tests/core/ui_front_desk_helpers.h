@@ -1,8 +1,7 @@
 #pragma once
 
-// The front desk's windows in a test desk (the main window, the menus and the welcome window,
-// with stand-ins of the right name for windows other parts provide) and the hand-built records
-// they read, laid out field by field at their offsets.
+// The front desk's windows in a test desk (the main window, the menus and the welcome window)
+// and the hand-built records they read, laid out field by field at their offsets.
 
 #include <QLabel>
 #include <QListWidget>
@@ -38,23 +37,9 @@ inline Bytes singleFile(float value, std::size_t length) { return RecordBytes(le
 
 class FrontDeskWindows : public ::testing::Test {
 protected:
-    FrontDeskWindows() {
-        Desk& desk = t.desk;
-        t.windows.define("MainWindow", [&desk] { return new MainWindow(desk); });
-        t.windows.define("Form6", [&desk] { return new SettingsMenu(desk); });
-        t.windows.define("Form24", [&desk] { return new StartReportsMenu(desk); });
-        t.windows.define("Form11", [&desk] { return new ReservationsMenu(desk); });
-        t.windows.define("Form28", [&desk] { return new DirectBillMenu(desk); });
-        t.windows.define("Form35", [&desk] { return new WelcomeWindow(desk); });
-    }
-    // Plain windows of these names, for windows that other parts of the program provide.
-    void standIns(std::initializer_list<const char*> names) {
-        for (const char* name : names)
-            t.windows.define(name, [name] { auto* window = new QWidget; window->setObjectName(name); return window; });
-    }
     // Opening, clicking and closing let the events they cause run before returning.
     QWidget* open(const char* name) {
-        QWidget* window = t.windows.open(QString::fromLatin1(name));
+        QWidget* window = t.open(QString::fromLatin1(name));
         settle();
         return window;
     }

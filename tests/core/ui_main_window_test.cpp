@@ -1,3 +1,4 @@
+#include <QComboBox>
 #include <QRegularExpression>
 
 #include "core/ui_front_desk_helpers.h"
@@ -37,31 +38,28 @@ protected:
 TEST_F(MainWindowTest, AnEmptyDataDirectoryShowsTheDatesZeroCountsAndTheWelcome) {
     QWidget* main = open("MainWindow");
     ASSERT_NE(main, nullptr);
-    EXPECT_EQ(texts(main), QStringList({"Label7 Corvid Lodge Inn", "Label4 Hotel Date:", "Label3 5/1/2019", "Label5 System Date:",
-                                        "Label6 5/1/2019", "Label1 Todays Arrivals", "Label2 Todays Departures",
-                                        "Label16 Arrivals:", "Label17 0", "Label18 Departures:", "Label19 0",
-                                        "Label20 In House:", "Label21 0", "Label22 Stay Overs:", "Label23 0",
-                                        "Label24 Vacant:", "Label25 0", "Label26 Out Of Order:", "Label27 0"}));
+    QStringList shown = texts(main);
+    shown.sort();
+    EXPECT_EQ(shown, QStringList({"Label1 Todays Arrivals", "Label16 Arrivals:", "Label17 0", "Label18 Departures:",
+                                  "Label19 0", "Label2 Todays Departures", "Label20 In House:", "Label21 0",
+                                  "Label22 Stay Overs:", "Label23 0", "Label24 Vacant:", "Label25 0",
+                                  "Label26 Out Of Order:", "Label27 0", "Label3 5/1/2019", "Label4 Hotel Date:",
+                                  "Label5 System Date:", "Label6 5/1/2019", "Label7 Corvid Lodge Inn"}));
     EXPECT_EQ(entries(main, "List1") + entries(main, "List2"), QStringList());
     EXPECT_TRUE(isOpen("Form35")) << "the welcome window comes up with the main window";
     EXPECT_EQ(timer(main), "500 ms, running");
 }
 
-TEST_F(MainWindowTest, ButtonsAppearForTheWindowsTheProgramHasAndOpenThemOverIt) {
+TEST_F(MainWindowTest, ItsButtonsOpenTheirWindowsOverIt) {
     writeBytes(t.path("tax"), singleFile(0.09f, 10));
     writeBytes(t.path("rooms"), roomBytes("101", "Y", "K"));
     QWidget* main = openMain();
-    EXPECT_EQ(texts<QPushButton>(main),
-              QStringList({"Command6 Reservations", "Command5 Settings and Reports", "Command2 Exit Innvera"}));
-    closeNow(main);
-    standIns({"Form4", "FolioWindow", "RoomStatusWindow", "Form34"});
-    main = openMain();
     EXPECT_EQ(texts<QPushButton>(main), QStringList({"Command4 Check In", "Command7 Check Out", "Command1 View Folio",
-                                                     "Command6 Reservations", "Command3 Room List", "Command9 Guest List",
+                                                     "Command6 Reservations", "Command3 Room List",
                                                      "Command5 Settings and Reports", "Command2 Exit Innvera"}));
     // With a tax rate and a room, the check-in gate lets "Check In" and "Reservations" through.
     for (const auto& [button, window] : {std::pair{"Command4", "Form4"}, {"Command6", "Form11"},
-                                         {"Command3", "RoomStatusWindow"}, {"Command9", "Form34"}, {"Command5", "Form6"}}) {
+                                         {"Command3", "RoomStatusWindow"}, {"Command5", "Form6"}}) {
         click(main, button);
         EXPECT_TRUE(isOpen(window)) << window;
     }
@@ -70,7 +68,6 @@ TEST_F(MainWindowTest, ButtonsAppearForTheWindowsTheProgramHasAndOpenThemOverIt)
 }
 
 TEST_F(MainWindowTest, ListsAndCountsLeaveClosedStaysAndReservationsOutAndADoubleClickOpensTheEntry) {
-    standIns({"FolioWindow", "Form16"});
     writeBytes(t.path("reservation"),
                concat({reservation("104", "WILSON AMY", kMay1), reservation("102", "CLOSED PARTY", kMay1, "*"),
                        reservation("105", "NEXT WEEK", kMay1 + 7), reservation("103", "MOORE DAN", kMay1, "OPEN")}));
@@ -90,16 +87,13 @@ TEST_F(MainWindowTest, ListsAndCountsLeaveClosedStaysAndReservationsOutAndADoubl
     EXPECT_FALSE(isOpen("Form35")) << "the welcome window is switched off";
 
     doubleClick(main, "List2", 1);
-    EXPECT_EQ(t.session.folioPreselection, "205");
-    EXPECT_TRUE(isOpen("FolioWindow"));
-    doubleClick(main, "List1", 1);
-    EXPECT_EQ(t.session.selectedRoom, "103");
-    EXPECT_TRUE(isOpen("Form16"));
+    EXPECT_EQ(t.session.folioPreselection, "");  // used by the folio screen, which shows room 205's stay
+    ASSERT_TRUE(isOpen("FolioWindow"));
+    EXPECT_EQ(child<QComboBox>(t.windows.find("FolioWindow"), "Combo3")->currentText(), "205  ALSO LEAVING");
     EXPECT_TRUE(main->isVisible());
 }
 
 TEST_F(MainWindowTest, CheckInAndReservationsAskForTheTaxRateFirstThenTheRooms) {
-    standIns({"Form4"});
     QWidget* main = openMain();
     // A rate of 0.01 counts as not entered, and is asked for even with rooms entered.
     for (const auto& [tax, rooms, refusal] : {std::tuple{0.01f, true, kNoTaxRate}, {0.09f, false, kNoRooms}}) {
@@ -157,7 +151,6 @@ TEST_F(MainWindowTest, ASetBackFlagThatCannotBeWrittenIsReportedOnceAndTheDateSt
 }
 
 TEST_F(MainWindowTest, ClosingClosesEveryWindowButTheWelcomeAndClearsTheSetBackFlag) {
-    standIns({"FolioWindow"});
     t.clock.setTime({1, 0, 0});
     auto* main = static_cast<MainWindow*>(open("MainWindow"));
     main->onTimer();
@@ -172,8 +165,9 @@ TEST_F(MainWindowTest, ClosingClosesEveryWindowButTheWelcomeAndClearsTheSetBackF
         EXPECT_TRUE(isOpen("FolioWindow") && isOpen("Form35"));
         EXPECT_EQ(readBytes(t.path("datedone")), singleFile(0, 20));
         t.session.folioPreselection = "101";  // as the folio screen may leave it
-        closeNow(t.windows.find("FolioWindow"));
-        main = static_cast<MainWindow*>(open("MainWindow"));
+        closeNow(t.windows.find("FolioWindow"));  // which opens the main window again
+        main = t.windows.find<MainWindow>();
+        ASSERT_NE(main, nullptr);
         main->onTimer();
         EXPECT_EQ(text(main, "Label3"), "5/1/2019") << "back on the system date past midnight";
         EXPECT_EQ(t.session.folioPreselection, "tava");

@@ -10,11 +10,6 @@ using MenusTest = FrontDeskWindows;
 TEST_F(MenusTest, SettingsOffersTheTasksTheProgramHasStaysOpenForSetupAndGatesTheEndOfDay) {
     QWidget* settings = open("Form6");
     EXPECT_EQ(settings->windowTitle(), "Settings");
-    EXPECT_EQ(texts<QPushButton>(settings),
-              (QStringList{"Command7 End of Day Reports", "Command10 Direct Bill", "Command4 Exit"}));
-    closeNow(settings);
-    standIns({"Form7", "RoomPropertiesWindow", "RoomInventoryWindow", "Form20"});
-    settings = open("Form6");
     EXPECT_EQ(texts<QPushButton>(settings), (QStringList{"Command1 Apply Tax Rate", "Command2 Edit Room Properties",
                                               "Command3 Enter Room Inventory", "Command5 Apply Room Rates",
                                               "Command7 End of Day Reports", "Command10 Direct Bill", "Command4 Exit"}));
@@ -67,10 +62,6 @@ TEST_F(MenusTest, WelcomeShowsItsTextsLeadsToTheSetupTasksAndCanBeSwitchedOff) {
                            "clicking on settings and reports button and then go from there.",
                            "To set your hotels tax rate,", "To enter room inventory,", "To enter room rates,",
                            "NOTE: It is recommended to do your end of day reports between 1 and 5 AM every morning."}));
-    EXPECT_EQ(texts<QPushButton>(welcome), QStringList{"Command4 Exit"}) << "no task window defined yet";
-    closeNow(welcome);
-    standIns({"Form7", "RoomInventoryWindow", "Form20"});
-    welcome = open("Form35");
     EXPECT_EQ(texts<QPushButton>(welcome),
               (QStringList{"Command1 Click Here", "Command2 Click Here", "Command3 Click Here", "Command4 Exit"}));
     for (const char* button : {"Command1", "Command2", "Command3"}) click(welcome, button);

@@ -5,10 +5,9 @@
 
 #include <QtWidgets>
 
-#include "app/wiring.h"
 #include "folio/ledger.h"
 #include "folio/ui/folio_window.h"
-#include "platform/counters.h"
+#include "core/counters.h"
 #include "platform/record_file.h"
 #include "support/motel_files.h"
 #include "support/test_desk.h"
@@ -119,7 +118,6 @@ protected:
         putRoom(t.dataDir, "106", "KK1", "Y", "N");
         putRoom(t.dataDir, "103", "NQ2", "Y", "Y", "X");
         putRoom(t.dataDir, "1050", "SUITE");
-        defineWindows(t.desk);
     }
 
     void TearDown() override {  // leaving the folio screen opens the main window again: close until none is left
@@ -127,8 +125,8 @@ protected:
             for (QWidget* window : t.windows.openWindows()) window->close();
     }
 
-    FolioWindow* folioWindow() { return t.windows.find<FolioWindow>(QStringLiteral("FolioWindow")); }
-    FolioWindow* openFolio() { return qobject_cast<FolioWindow*>(t.windows.open(QStringLiteral("FolioWindow"))); }
+    FolioWindow* folioWindow() { return t.windows.find<FolioWindow>(); }
+    FolioWindow* openFolio() { return t.windows.open<FolioWindow>(); }
     bool isOpen(const char* name) { return t.windows.find(QString::fromLatin1(name)) != nullptr; }
 
     template <class W>

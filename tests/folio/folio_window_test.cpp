@@ -192,7 +192,7 @@ TEST_F(FolioWindowTest, OpenedForADepartingGuestItShowsAndPostsToThatStay) {
     folioWindow()->close();
     settle();
 
-    QWidget* main = t.windows.open("MainWindow");
+    QWidget* main = t.open("MainWindow");
     auto* departures = child<QListWidget>(main, "List2");
     ASSERT_EQ(itemsOf(departures), (QStringList{"102  ANN LEE", "101  JOHN SMITH"}));
     emit departures->itemDoubleClicked(departures->item(1));
@@ -289,7 +289,7 @@ TEST_F(FolioWindowTest, LeavingByAnyWayBringsTheMainWindowBack) {
         {"Command1", "close box"}, {"Command7", "Command3"}, {"Command1", "Command8"}};
     for (auto [mainButton, way] : ways) {
         const int endedBefore = t.programEnded;
-        click(child<QPushButton>(t.windows.open("MainWindow"), mainButton));
+        click(child<QPushButton>(t.open("MainWindow"), mainButton));
         settle();
         ASSERT_FALSE(isOpen("MainWindow")) << way;
         ASSERT_NE(folioWindow(), nullptr) << way;

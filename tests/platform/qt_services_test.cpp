@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include "core/counters.h"
+#include "core/ui/main_window.h"
+#include "core/ui/menus.h"
+#include "core/ui/welcome_window.h"
 #include "platform/qt/handler.h"
 #include "platform/qt/system_printer.h"
 #include "platform/qt/windows.h"
@@ -15,44 +19,52 @@ using namespace innvera::testing;
 
 namespace {
 
-QWidget* namedWindow(const char* name) {
-    auto* window = new QWidget;
-    window->setObjectName(QString::fromLatin1(name));
-    return window;
-}
+TEST(WindowRegistry, OpensEachWindowOnceAndEndsTheProgramWhenNoneIsLeft) {
+    TestDesk t;
+    writeCounter(t.dataDir, t.dataDir.welcomeOption(), 1);
+    MainWindow* main = t.windows.open<MainWindow>();
+    EXPECT_EQ(t.windows.open<MainWindow>(), main);  // already open: brought forward
+    t.windows.open<WelcomeWindow>();
+    t.windows.open<SettingsMenu>();
 
-TEST(WindowRegistry, OpensDefinedWindowsOnceAndEndsWhenNoneIsLeft) {
-    int ended = 0;
-    Windows windows([&] { ++ended; });
-    int made = 0;
-    windows.define("MainWindow", [&] { ++made; return namedWindow("MainWindow"); });
-    windows.define("Form35", [] { return namedWindow("Form35"); });
-    windows.define("Form6", [] { return namedWindow("Form6"); });
-
-    EXPECT_EQ(windows.open("Nothing"), nullptr);
-    QWidget* main = windows.open("MainWindow");
-    EXPECT_EQ(windows.open("MainWindow"), main);  // already open: brought forward
-    EXPECT_EQ(made, 1);
-    windows.open("Form35");
-    windows.open("Form6");
-
-    windows.closeAllBut(main, {"Form35"});
+    t.windows.closeAllBut(main, {"Form35"});
     settle();
-    EXPECT_EQ(windows.find("Form6"), nullptr);
-    EXPECT_NE(windows.find("Form35"), nullptr);
-    EXPECT_EQ(ended, 0);
+    EXPECT_EQ(t.windows.find<SettingsMenu>(), nullptr);
+    EXPECT_NE(t.windows.find<WelcomeWindow>(), nullptr);
 
     // Closing one window and opening another in the same handler does not end the program.
     main->close();
-    windows.find("Form35")->close();
-    windows.open("MainWindow");
+    t.windows.find<WelcomeWindow>()->close();
+    t.windows.open<SettingsMenu>();
     settle();
-    EXPECT_EQ(ended, 0);
-    EXPECT_EQ(made, 2);
+    EXPECT_EQ(t.programEnded, 0);
+    t.windows.find<SettingsMenu>()->close();
+    settle();
+    EXPECT_EQ(t.programEnded, 1);
+}
 
-    windows.find("MainWindow")->close();
-    settle();
-    EXPECT_EQ(ended, 1);
+TEST(WindowRegistry, EveryWindowOpensUnderItsOwnName) {
+    TestDesk t;
+    writeCounter(t.dataDir, t.dataDir.welcomeOption(), 1);
+    for (const QString& name : windowNames()) {
+        QWidget* window = openWindow(t.desk, name);
+        ASSERT_NE(window, nullptr) << name.toStdString();
+        EXPECT_EQ(window->objectName(), name);
+        EXPECT_FALSE(window->windowTitle().isEmpty()) << name.toStdString();
+        EXPECT_EQ(t.windows.find(name), window);
+    }
+}
+
+TEST(Handler, AnyFailureInAHandlerGivesOneMessageAndTheProgramGoesOn) {
+    TestDesk t;
+    EXPECT_FALSE(runHandler(t.desk, [] { throw std::out_of_range("no totals slot 40"); }));
+    EXPECT_FALSE(runHandler(t.desk, [] { throw 42; }));
+    ASSERT_EQ(t.dialogs.shown.size(), 2u);
+    EXPECT_EQ(t.dialogs.shown[0].title, "ATTENTION!");
+    EXPECT_NE(t.dialogs.shown[0].text.find("no totals slot 40"), std::string::npos);
+    EXPECT_EQ(t.dialogs.shown[1].title, "ATTENTION!");
+    EXPECT_TRUE(runHandler(t.desk, [] {}));
+    EXPECT_EQ(t.dialogs.shown.size(), 2u);
 }
 
 TEST(Handler, AFailedWriteIsShownNamingTheFileAndTheRestIsSynced) {

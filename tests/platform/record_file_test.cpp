@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/records.h"
-#include "platform/counters.h"
+#include "core/counters.h"
 #include "platform/record_file.h"
 #include "support/files.h"
 

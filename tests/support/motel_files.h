@@ -3,7 +3,7 @@
 // Small builders for the data files tests start from: rooms, reservations, accounts.
 
 #include "core/records.h"
-#include "platform/counters.h"
+#include "core/counters.h"
 #include "platform/record_file.h"
 
 namespace innvera::testing {

@@ -8,7 +8,14 @@ TestDesk::TestDesk()
     : dataDir(folder.path()),
       windows([this] { ++programEnded; }),
       desk{clock, dialogs, printer, dataDir, session, windows} {
+    windows.attach(desk);
     dataDir.createFolders();
+}
+
+QWidget* TestDesk::open(const QString& name) {
+    QWidget* window = openWindow(desk, name);
+    EXPECT_NE(window, nullptr) << "no window " << name.toStdString();
+    return window;
 }
 
 TestDesk::~TestDesk() {

@@ -10,6 +10,7 @@
 #include "platform/qt/windows.h"
 #include "support/fakes.h"
 #include "support/files.h"
+#include "support/open_windows.h"
 
 // Lets test failures show a QString as text.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -24,6 +25,8 @@ public:
     ~TestDesk();
 
     std::filesystem::path path(const std::string& name) const { return folder.path() / name; }
+    // Opens the window of that object name as the program does; fails the test for no such window.
+    QWidget* open(const QString& name);
 
     TempFolder folder;
     DataDir dataDir;

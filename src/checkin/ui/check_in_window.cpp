@@ -1,16 +1,20 @@
 #include "checkin/ui/check_in_window.h"
 
+#include <QCheckBox>
 #include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "core/accounts.h"
+#include "core/counters.h"
 #include "core/forms.h"
-#include "platform/counters.h"
+#include "core/stay_rules.h"
+#include "core/ui/date_calendar.h"
+#include "core/ui/guest_details_panel.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
-#include "platform/qt/windows.h"
 
 namespace innvera {
 
@@ -19,12 +23,22 @@ namespace {
 std::string text(const QLineEdit* box) { return box->text().toStdString(); }
 double number(const QLineEdit* box) { return leadingNumber(text(box)); }
 
+const QStringList kPaymentTypes{"C - Cash", "V - Visa", "M - Master Card", "D - Discover", "A - American Express",
+                                "R - Direct Bill"};
+const QStringList kExtraCharges{"P - Pet Fee", "S - Copies", "Q - Stamps", "N - Roll Away", "W - Wi Fi", "O - Other"};
+
 }  // namespace
 
 CheckInWindow::CheckInWindow(Desk& desk, QWidget* parent) : QWidget(parent), desk_(desk) {
-    setObjectName(QStringLiteral("Form4"));
+    setObjectName(QString::fromLatin1(kName));
     setWindowTitle(QStringLiteral("Check In"));
+    createControls();
+    createLayout();
+    connectControls();
+    load();
+}
 
+void CheckInWindow::createControls() {
     guest_ = new GuestDetailsPanel({GuestDetailsPanel::Name, GuestDetailsPanel::Address, GuestDetailsPanel::City,
                                     GuestDetailsPanel::State, GuestDetailsPanel::Zip, GuestDetailsPanel::Phone,
                                     GuestDetailsPanel::Company, GuestDetailsPanel::Comment},
@@ -37,19 +51,12 @@ CheckInWindow::CheckInWindow(Desk& desk, QWidget* parent) : QWidget(parent), des
     taxLabel_ = valueLabel("Label18", this);
     nightTotalLabel_ = valueLabel("Label20", this);
     totalStayBox_ = lineEdit("Text17", this);
-    paymentList_ = promptList(QStringLiteral("Combo4"), QString::fromLatin1(kSelectPaymentType),
-                              {QStringLiteral("C - Cash"), QStringLiteral("V - Visa"), QStringLiteral("M - Master Card"),
-                               QStringLiteral("D - Discover"), QStringLiteral("A - American Express"),
-                               QStringLiteral("R - Direct Bill")},
-                              this);
+    paymentList_ = promptList(QStringLiteral("Combo4"), QString::fromLatin1(kSelectPaymentType), kPaymentTypes, this);
     accountList_ = promptList(QStringLiteral("Combo6"), QString::fromLatin1(kSelectAccount), {}, this);
     cashTotalBox_ = lineEdit("Text18", this);
     tenderedBox_ = lineEdit("Text19", this);
     changeBox_ = lineEdit("Text20", this);
-    extraList_ = promptList(QStringLiteral("Combo5"), QString::fromLatin1(kExtraCharge),
-                            {QStringLiteral("P - Pet Fee"), QStringLiteral("S - Copies"), QStringLiteral("Q - Stamps"),
-                             QStringLiteral("N - Roll Away"), QStringLiteral("W - Wi Fi"), QStringLiteral("O - Other")},
-                            this);
+    extraList_ = promptList(QStringLiteral("Combo5"), QString::fromLatin1(kExtraCharge), kExtraCharges, this);
     extraAmountBox_ = lineEdit("Text21", this);
     enterButton_ = button("Command3", "Enter", this);
     printBox_ = new QCheckBox(QStringLiteral("Print folio upon check in"), this);
@@ -58,19 +65,18 @@ CheckInWindow::CheckInWindow(Desk& desk, QWidget* parent) : QWidget(parent), des
     hotelDateLabel_->setObjectName(QStringLiteral("Label26"));
     checkInButton_ = button("Command1", "Check In Now", this);
     exitButton_ = button("Command2", "Exit", this);
+}
 
-    // Left: the guest and the dates.
+void CheckInWindow::createLayout() {
+    // Left: the guest and the dates, in the guest boxes' columns.
+    guest_->addRow(QStringLiteral("Arrival Date"), arrivalBox_);
+    guest_->addRow(QStringLiteral("Depart Date"), departBox_);
+    guest_->addRow(QStringLiteral("Days"), daysBox_);
     auto* left = new QVBoxLayout;
     left->addWidget(guest_);
-    auto* dates = new QFormLayout;
-    dates->addRow(QStringLiteral("Arrival Date"), arrivalBox_);
-    dates->addRow(QStringLiteral("Depart Date"), departBox_);
-    dates->addRow(QStringLiteral("Days"), daysBox_);
-    left->addLayout(dates);
     left->addStretch();
 
     // Middle: room, rate, totals and payment.
-    auto* middle = new QVBoxLayout;
     auto* money = new QFormLayout;
     money->addRow(QStringLiteral("Room"), roomList_);
     money->addRow(QStringLiteral("Rate"), rateBox_);
@@ -82,20 +88,21 @@ CheckInWindow::CheckInWindow(Desk& desk, QWidget* parent) : QWidget(parent), des
     money->addRow(QStringLiteral("Total"), cashTotalBox_);
     money->addRow(QStringLiteral("Amount Tendered"), tenderedBox_);
     money->addRow(QStringLiteral("Change"), changeBox_);
-    middle->addLayout(money);
-    middle->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(checkInButton_);
     buttons->addWidget(exitButton_);
+    auto* middle = new QVBoxLayout;
+    middle->addLayout(money);
+    middle->addStretch();
     middle->addLayout(buttons);
 
     // Right: the extra charge and the print choice.
-    auto* right = new QVBoxLayout;
     auto* extra = new QGroupBox(QStringLiteral("Extra Charge"), this);
     auto* extraLayout = new QFormLayout(extra);
     extraLayout->addRow(extraList_);
     extraLayout->addRow(QStringLiteral("Amount"), extraAmountBox_);
     extraLayout->addRow(enterButton_);
+    auto* right = new QVBoxLayout;
     right->addWidget(extra);
     right->addWidget(printBox_);
     right->addWidget(hotelDateLabel_);
@@ -105,7 +112,9 @@ CheckInWindow::CheckInWindow(Desk& desk, QWidget* parent) : QWidget(parent), des
     columns->addLayout(left, 3);
     columns->addLayout(middle, 3);
     columns->addLayout(right, 2);
+}
 
+void CheckInWindow::connectControls() {
     connect(guest_, &GuestDetailsPanel::nameEdited, this, &CheckInWindow::enableRoomAndPayment);
     connect(rateBox_, &QLineEdit::textEdited, this, &CheckInWindow::rateTyped);
     connect(tenderedBox_, &QLineEdit::textEdited, this, &CheckInWindow::tenderedTyped);
@@ -117,8 +126,6 @@ CheckInWindow::CheckInWindow(Desk& desk, QWidget* parent) : QWidget(parent), des
     connect(checkInButton_, &QPushButton::clicked, this, &CheckInWindow::checkInNow);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
     departBox_->installEventFilter(this);
-
-    load();
 }
 
 void CheckInWindow::load() {
@@ -140,6 +147,11 @@ void CheckInWindow::load() {
     for (QLineEdit* box : {cashTotalBox_, tenderedBox_, changeBox_}) box->setEnabled(false);
 }
 
+void CheckInWindow::openDepartureCalendar() {
+    DateCalendar::open(desk_, this, {"Form5", "Depart Date", desk_.session.hotelDate.plusDays(1), 10000},
+                       [this](Date picked) { takeDepartureDate(picked); });
+}
+
 void CheckInWindow::enableRoomAndPayment() {
     roomList_->setEnabled(true);
     paymentList_->setEnabled(true);
@@ -147,17 +159,22 @@ void CheckInWindow::enableRoomAndPayment() {
 
 double CheckInWindow::nights() const { return number(daysBox_); }
 
+// The tax and total of one night, and the stay's total with the extra charges added.
+void CheckInWindow::showNight(double rate, float taxRate, double extras) {
+    const OneNight night = oneNight(rate, taxRate);
+    taxLabel_->setText(qs(plainNumber(night.tax)));
+    nightTotalLabel_->setText(qs(plainNumber(night.total)));
+    totalStayBox_->setText(qs(plainNumber(totalStay(nights(), night.total, extras))));
+}
+
 void CheckInWindow::rateTyped() {
     runHandler(desk_, [&] {
-        const OneNight night = oneNight(number(rateBox_), readCounter(desk_.dataDir, desk_.dataDir.taxRate()));
-        taxLabel_->setText(qs(plainNumber(night.tax)));
-        nightTotalLabel_->setText(qs(plainNumber(night.total)));
-        totalStayBox_->setText(qs(plainNumber(nights() * night.total + number(extraAmountBox_))));
+        showNight(number(rateBox_), readCounter(desk_.dataDir, desk_.dataDir.taxRate()), number(extraAmountBox_));
     });
 }
 
 void CheckInWindow::tenderedTyped() {
-    changeBox_->setText(qs(plainNumber(number(tenderedBox_) - number(cashTotalBox_))));
+    changeBox_->setText(qs(plainNumber(changeDue(number(tenderedBox_), number(cashTotalBox_)))));
 }
 
 void CheckInWindow::roomChosen() {
@@ -170,11 +187,8 @@ void CheckInWindow::roomChosen() {
         const float taxRate = readCounter(desk_.dataDir, desk_.dataDir.taxRate());
         const std::optional<float> rate = roomRate(desk_.dataDir, entry);
         if (!rate) return;  // a typed entry naming no room: the figures stay as they were
-        const OneNight night = oneNight(*rate, taxRate);
         rateBox_->setText(qs(plainNumber(*rate)));
-        taxLabel_->setText(qs(plainNumber(night.tax)));
-        nightTotalLabel_->setText(qs(plainNumber(night.total)));
-        totalStayBox_->setText(qs(plainNumber(nights() * night.total)));
+        showNight(*rate, taxRate, 0);
     });
 }
 
@@ -199,17 +213,16 @@ void CheckInWindow::printChoiceClicked() {
 }
 
 void CheckInWindow::takeDepartureDate(Date picked) {
-    const Date hotelDate = desk_.session.hotelDate;
     departBox_->setText(qs(picked.text()));
-    daysBox_->setText(QString::number(picked.daysSince(hotelDate)));
+    daysBox_->setText(QString::number(picked.daysSince(desk_.session.hotelDate)));
     if (!rateBox_->text().isEmpty())
-        totalStayBox_->setText(qs(plainNumber(leadingNumber(nightTotalLabel_->text().toStdString()) * nights())));
+        totalStayBox_->setText(qs(plainNumber(totalStay(nights(), leadingNumber(nightTotalLabel_->text().toStdString())))));
     enableRoomAndPayment();
     desk_.session.pickedDepartureDate = picked;
 }
 
 bool CheckInWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == departBox_ && event->type() == QEvent::MouseButtonPress) desk_.windows.open(QStringLiteral("Form5"));
+    if (watched == departBox_ && event->type() == QEvent::MouseButtonPress) openDepartureCalendar();
     return QWidget::eventFilter(watched, event);
 }
 
@@ -254,15 +267,22 @@ void CheckInWindow::checkInNow() {
     bool done = false;
     runHandler(desk_, [&] {
         const CheckInForm f = form();
-        if (const auto refusal = checkCheckIn(desk_.dataDir, f, desk_.session.hotelDate)) {
+        const auto reading = readCheckIn(desk_.dataDir, f, desk_.session.hotelDate);
+        if (const auto* refusal = std::get_if<Refusal>(&reading)) {
             desk_.dialogs.inform("ATTENTION!", refusal->message);
             if (QWidget* focus = control(refusal->focus)) focus->setFocus();
             return;
         }
+        const CheckInOrder& order = std::get<CheckInOrder>(reading);
         const std::string arrivalTime = desk_.clock.now().text();
-        const CheckedIn stay = checkIn(desk_.dataDir, f, desk_.session.hotelDate, arrivalTime);
+        const CheckedIn stay = checkIn(desk_.dataDir, order, desk_.session.hotelDate, arrivalTime);
+        desk_.dataDir.syncWritten();
         done = true;  // the guest is in: the window closes even if the printer fails
-        if (printBox_->isChecked()) desk_.printer.print(printedCheckInFolio(desk_.dataDir, f, stay, arrivalTime));
+        if (printBox_->isChecked()) {
+            const std::optional<std::string> chosen =
+                f.account == kSelectAccount ? std::nullopt : std::optional<std::string>(f.account);
+            desk_.printer.print(printedCheckInFolio(desk_.dataDir, order, stay, arrivalTime, chosen));
+        }
     });
     if (done) close();
 }

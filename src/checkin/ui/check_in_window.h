@@ -1,36 +1,42 @@
 #pragma once
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDate>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QWidget>
 
-#include "checkin/check_in.h"
-#include "checkin/ui/guest_details_panel.h"
+#include "checkin/check_in_form.h"
 #include "platform/desk.h"
 
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
 namespace innvera {
+
+class GuestDetailsPanel;
 
 // "Check In": registers a walk-in guest.
 class CheckInWindow : public QWidget {
     Q_OBJECT
 public:
+    static constexpr const char* kName = "Form4";
+
     explicit CheckInWindow(Desk& desk, QWidget* parent = nullptr);
 
     // The "Depart Date" calendar's choice: the departure date, the days, the stay's total
     // and the lists become available.
     void takeDepartureDate(Date picked);
-
     void checkInNow();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void createControls();
+    void createLayout();
+    void connectControls();
     void load();
+    void openDepartureCalendar();
     void enableRoomAndPayment();
     void rateTyped();
     void tenderedTyped();
@@ -38,6 +44,7 @@ private:
     void paymentChosen();
     void addExtraToTotalStay();
     void printChoiceClicked();
+    void showNight(double rate, float taxRate, double extras);
     double nights() const;
     CheckInForm form() const;
     QWidget* control(CheckInField field) const;

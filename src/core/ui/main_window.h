@@ -11,7 +11,8 @@ class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 class QTimer;
-class QBoxLayout;
+class QGroupBox;
+class QVBoxLayout;
 
 namespace innvera {
 
@@ -21,7 +22,12 @@ namespace innvera {
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
+    static constexpr const char* kName = "MainWindow";
+
     explicit MainWindow(Desk& desk);
+
+    // Another window changed the rooms out of order: the "Out Of Order:" count shows `count`.
+    void showOutOfOrderCount(int count);
 
     // Timer1, every half second: keeps the hotel date on the day not yet closed.
     void onTimer();
@@ -30,15 +36,16 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void createControls();
+    void createLayout();
     void startUp();
     void showWelcomeUnlessSwitchedOff();
-    void openAfterCheckInGate(const char* windowName);
+    // Opens the window once the check-in gate passes; shows the gate's refusal otherwise.
+    template <class W>
+    void openAfterCheckInGate();
     void leaveForFolio();
     void openDeparture(QListWidgetItem* item);
-    void openArrival(QListWidgetItem* item);
-    // Adds the button unless its window is one the program does not have.
-    void addButton(QBoxLayout* layout, const char* objectName, const char* caption, const char* targetWindow,
-                   std::function<void()> action);
+    QPushButton* addButton(const char* objectName, const char* caption, std::function<void()> action);
 
     Desk& desk_;
     QLabel* hotelDate_;
@@ -51,6 +58,9 @@ private:
     QLabel* stayOverCount_;
     QLabel* vacantCount_;
     QLabel* outOfOrderCount_;
+    QGroupBox* countsFrame_;
+    QVBoxLayout* buttons_;
+    QLabel* propertyName_;
     QTimer* timer_;
     bool ticking_ = false;  // a tick is running (a message box may be up)
     bool closed_ = false;

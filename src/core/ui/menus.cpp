@@ -7,7 +7,11 @@
 #include <QVBoxLayout>
 
 #include "core/front_desk.h"
+#include "platform/qt/controls.h"
 #include "platform/qt/windows.h"
+#include "rooms/ui/room_inventory_window.h"
+#include "rooms/ui/room_properties_window.h"
+#include "rooms/ui/room_rates_window.h"
 
 namespace innvera {
 
@@ -18,31 +22,27 @@ MenuWindow::MenuWindow(Desk& desk, const char* objectName, const char* caption)
     setMinimumWidth(260);
 }
 
-void MenuWindow::addButton(const char* objectName, const char* caption, const char* targetWindow,
-                           std::function<void()> action) {
-    if (targetWindow && !desk_.windows.defines(QString::fromLatin1(targetWindow))) return;
-    auto* button = new QPushButton(QString::fromLatin1(caption), this);
-    button->setObjectName(QString::fromLatin1(objectName));
-    button->setMinimumHeight(32);
-    connect(button, &QPushButton::clicked, this, std::move(action));
-    layout_->addWidget(button);
+void MenuWindow::addButton(const char* objectName, const char* caption, std::function<void()> action) {
+    QPushButton* b = button(objectName, caption, this);
+    b->setMinimumHeight(32);
+    connect(b, &QPushButton::clicked, this, std::move(action));
+    layout_->addWidget(b);
 }
 
-void MenuWindow::openInstead(const char* windowName) {
-    desk_.windows.open(QString::fromLatin1(windowName));
+template <class W>
+void MenuWindow::openInstead() {
+    desk_.windows.open<W>();
     close();
 }
 
-SettingsMenu::SettingsMenu(Desk& desk) : MenuWindow(desk, "Form6", "Settings") {
-    const auto open = [this](const char* name) { return [this, name] { desk_.windows.open(QString::fromLatin1(name)); }; };
-    const auto instead = [this](const char* name) { return [this, name] { openInstead(name); }; };
-    addButton("Command1", "Apply Tax Rate", "Form7", open("Form7"));
-    addButton("Command2", "Edit Room Properties", "RoomPropertiesWindow", open("RoomPropertiesWindow"));
-    addButton("Command3", "Enter Room Inventory", "RoomInventoryWindow", open("RoomInventoryWindow"));
-    addButton("Command5", "Apply Room Rates", "Form20", instead("Form20"));
-    addButton("Command7", "End of Day Reports", "Form24", [this] { endOfDayReports(); });
-    addButton("Command10", "Direct Bill", "Form28", instead("Form28"));
-    addButton("Command4", "Exit", nullptr, [this] { close(); });
+SettingsMenu::SettingsMenu(Desk& desk) : MenuWindow(desk, kName, "Settings") {
+    addButton("Command1", "Apply Tax Rate", [this] { desk_.windows.open<TaxRateWindow>(); });
+    addButton("Command2", "Edit Room Properties", [this] { desk_.windows.open<RoomPropertiesWindow>(); });
+    addButton("Command3", "Enter Room Inventory", [this] { desk_.windows.open<RoomInventoryWindow>(); });
+    addButton("Command5", "Apply Room Rates", [this] { openInstead<RoomRatesWindow>(); });
+    addButton("Command7", "End of Day Reports", [this] { endOfDayReports(); });
+    addButton("Command10", "Direct Bill", [this] { openInstead<DirectBillMenu>(); });
+    addButton("Command4", "Exit", [this] { close(); });
 }
 
 void SettingsMenu::endOfDayReports() {
@@ -50,12 +50,12 @@ void SettingsMenu::endOfDayReports() {
         desk_.dialogs.inform("ATTENTION!", *refusal);
         return;
     }
-    desk_.windows.open(QStringLiteral("Form24"));
+    desk_.windows.open<StartReportsMenu>();
 }
 
 void SettingsMenu::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (QWidget* taxRate = desk_.windows.find(QStringLiteral("Form7"))) taxRate->close();
+    if (auto* taxRate = desk_.windows.find<TaxRateWindow>()) taxRate->close();
 }
 
 SelfClosingMenu::SelfClosingMenu(Desk& desk, const char* objectName, const char* caption, int milliseconds)
@@ -69,19 +69,19 @@ SelfClosingMenu::SelfClosingMenu(Desk& desk, const char* objectName, const char*
 
 void SelfClosingMenu::onTimer() { close(); }
 
-StartReportsMenu::StartReportsMenu(Desk& desk) : SelfClosingMenu(desk, "Form24", "Start Reports", 20000) {
+StartReportsMenu::StartReportsMenu(Desk& desk) : SelfClosingMenu(desk, kName, "Start Reports", 20000) {
     auto* text = new QLabel(QStringLiteral("To start end of day reports, click the start now button below."), this);
     text->setWordWrap(true);
     layout_->addWidget(text);
-    addButton("Command2", "Exit", nullptr, [this] { close(); });
+    addButton("Command2", "Exit", [this] { close(); });
 }
 
-ReservationsMenu::ReservationsMenu(Desk& desk) : SelfClosingMenu(desk, "Form11", "Reservations", 10000) {
-    addButton("Command3", "Exit", nullptr, [this] { close(); });
+ReservationsMenu::ReservationsMenu(Desk& desk) : SelfClosingMenu(desk, kName, "Reservations", 10000) {
+    addButton("Command3", "Exit", [this] { close(); });
 }
 
-DirectBillMenu::DirectBillMenu(Desk& desk) : SelfClosingMenu(desk, "Form28", "Direct Bill", 30000) {
-    addButton("Command3", "Exit", nullptr, [this] { close(); });
+DirectBillMenu::DirectBillMenu(Desk& desk) : SelfClosingMenu(desk, kName, "Direct Bill", 30000) {
+    addButton("Command3", "Exit", [this] { close(); });
 }
 
 }  // namespace innvera

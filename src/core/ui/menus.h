@@ -18,10 +18,10 @@ public:
     MenuWindow(Desk& desk, const char* objectName, const char* caption);
 
 protected:
-    // Adds the button unless its window is one the program does not have (no target: always).
-    void addButton(const char* objectName, const char* caption, const char* targetWindow, std::function<void()> action);
+    void addButton(const char* objectName, const char* caption, std::function<void()> action);
     // Opens the window and closes this menu.
-    void openInstead(const char* windowName);
+    template <class W>
+    void openInstead();
 
     Desk& desk_;
     QVBoxLayout* layout_;
@@ -31,6 +31,8 @@ protected:
 class SettingsMenu : public MenuWindow {
     Q_OBJECT
 public:
+    static constexpr const char* kName = "Form6";
+
     explicit SettingsMenu(Desk& desk);
 
 protected:
@@ -57,6 +59,8 @@ private:
 class StartReportsMenu : public SelfClosingMenu {
     Q_OBJECT
 public:
+    static constexpr const char* kName = "Form24";
+
     explicit StartReportsMenu(Desk& desk);
 };
 
@@ -64,6 +68,8 @@ public:
 class ReservationsMenu : public SelfClosingMenu {
     Q_OBJECT
 public:
+    static constexpr const char* kName = "Form11";
+
     explicit ReservationsMenu(Desk& desk);
 };
 
@@ -71,6 +77,8 @@ public:
 class DirectBillMenu : public SelfClosingMenu {
     Q_OBJECT
 public:
+    static constexpr const char* kName = "Form28";
+
     explicit DirectBillMenu(Desk& desk);
 };
 

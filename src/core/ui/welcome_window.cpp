@@ -7,14 +7,17 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/counters.h"
+#include "core/counters.h"
+#include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "platform/qt/windows.h"
+#include "rooms/ui/room_inventory_window.h"
+#include "rooms/ui/room_rates_window.h"
 
 namespace innvera {
 
 WelcomeWindow::WelcomeWindow(Desk& desk) : desk_(desk) {
-    setObjectName(QStringLiteral("Form35"));
+    setObjectName(QString::fromLatin1(kName));
     setWindowTitle(QStringLiteral("Welcome"));
 
     auto* heading = new QLabel(QStringLiteral("Welcome"), this);
@@ -32,21 +35,16 @@ WelcomeWindow::WelcomeWindow(Desk& desk) : desk_(desk) {
 
     auto* tasks = new QGridLayout;
     int row = 0;
-    const auto addTask = [&](const char* text, const char* buttonName, const char* windowName) {
+    const auto addTask = [&](const char* text, const char* buttonName, std::function<void()> open) {
         tasks->addWidget(new QLabel(QString::fromLatin1(text), this), row, 0);
-        // Only for a task whose window the program has.
-        if (desk_.windows.defines(QString::fromLatin1(windowName))) {
-            auto* button = new QPushButton(QStringLiteral("Click Here"), this);
-            button->setObjectName(QString::fromLatin1(buttonName));
-            connect(button, &QPushButton::clicked, this,
-                    [this, windowName] { desk_.windows.open(QString::fromLatin1(windowName)); });
-            tasks->addWidget(button, row, 1);
-        }
+        QPushButton* clickHere = button(buttonName, "Click Here", this);
+        connect(clickHere, &QPushButton::clicked, this, std::move(open));
+        tasks->addWidget(clickHere, row, 1);
         ++row;
     };
-    addTask("To set your hotels tax rate,", "Command1", "Form7");
-    addTask("To enter room inventory,", "Command2", "RoomInventoryWindow");
-    addTask("To enter room rates,", "Command3", "Form20");
+    addTask("To set your hotels tax rate,", "Command1", [this] { desk_.windows.open<TaxRateWindow>(); });
+    addTask("To enter room inventory,", "Command2", [this] { desk_.windows.open<RoomInventoryWindow>(); });
+    addTask("To enter room rates,", "Command3", [this] { desk_.windows.open<RoomRatesWindow>(); });
     tasks->setColumnStretch(0, 1);
 
     auto* note = new QLabel(QStringLiteral("NOTE: It is recommended to do your end of day reports between 1 and 5 AM every morning."), this);
@@ -56,8 +54,7 @@ WelcomeWindow::WelcomeWindow(Desk& desk) : desk_(desk) {
     dontShowAgain_->setObjectName(QStringLiteral("Check1"));
     connect(dontShowAgain_, &QCheckBox::clicked, this, &WelcomeWindow::rememberChoice);
 
-    auto* exit = new QPushButton(QStringLiteral("Exit"), this);
-    exit->setObjectName(QStringLiteral("Command4"));
+    QPushButton* exit = button("Command4", "Exit", this);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
     auto* bottom = new QHBoxLayout;

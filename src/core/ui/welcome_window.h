@@ -13,6 +13,8 @@ namespace innvera {
 class WelcomeWindow : public QWidget {
     Q_OBJECT
 public:
+    static constexpr const char* kName = "Form35";
+
     explicit WelcomeWindow(Desk& desk);
 
 private:

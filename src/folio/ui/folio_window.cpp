@@ -1,18 +1,26 @@
 #include "folio/ui/folio_window.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QListWidget>
 #include <QVBoxLayout>
 
 #include "core/forms.h"
+#include "core/stay_rules.h"
+#include "core/stays.h"
+#include "core/ui/date_calendar.h"
+#include "core/ui/guest_details_panel.h"
+#include "core/ui/main_window.h"
 #include "folio/charge_codes.h"
 #include "folio/check_out.h"
 #include "folio/folio_screen.h"
 #include "folio/post_entry.h"
 #include "folio/printed_folio.h"
-#include "core/front_desk.h"
+#include "messages/ui/message_windows.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "platform/qt/windows.h"
@@ -48,12 +56,28 @@ void refill(QComboBox* list, const std::vector<std::string>& entries, const char
     showPrompt(list, QString::fromLatin1(prompt));
 }
 
+// The window of that kind the folio screen has open, if any.
+template <class W>
+W* openChild(QWidget* owner) {
+    for (W* window : owner->findChildren<W*>(QString(), Qt::FindDirectChildrenOnly))
+        if (window->isVisible()) return window;
+    return nullptr;
+}
+
+QLabel* caption(const char* text, QWidget* parent) { return new QLabel(QString::fromLatin1(text), parent); }
+
 }  // namespace
 
 FolioWindow::FolioWindow(Desk& desk, QWidget* parent) : QWidget(parent), desk_(desk) {
-    setObjectName(QStringLiteral("FolioWindow"));
+    setObjectName(QString::fromLatin1(kName));
     setWindowTitle(QStringLiteral("View Folio"));
+    createControls();
+    createLayout();
+    connectControls();
+    load();
+}
 
+void FolioWindow::createControls() {
     guestList_ = promptList(QStringLiteral("Combo3"), QString::fromLatin1(kSelectGuest), {}, this);
     guestList_->setMinimumContentsLength(28);
     guest_ = new GuestDetailsPanel({GuestDetailsPanel::Name, GuestDetailsPanel::Address, GuestDetailsPanel::City,
@@ -66,13 +90,12 @@ FolioWindow::FolioWindow(Desk& desk, QWidget* parent) : QWidget(parent), desk_(d
     arrivalTimeLabel_ = valueLabel("Label28", this, 70);
     folioLabel_ = valueLabel("Label24", this, 70);
     roomLabel_ = valueLabel("Label29", this, 70);
-    directBillCaption_ = new QLabel(QStringLiteral("Direct Bill Account"), this);
+    directBillCaption_ = caption("Direct Bill Account", this);
     directBillCaption_->setObjectName(QStringLiteral("Label31"));
     directBillLabel_ = valueLabel("Label30", this, 70);
     lines_ = new QListWidget(this);
     lines_->setObjectName(QStringLiteral("List1"));
-    balanceLabel_ = valueLabel("Label22", this, 70);
-    balanceLabel_->setMinimumWidth(110);
+    balanceLabel_ = valueLabel("Label22", this, 110);
     balanceLabel_->setAutoFillBackground(true);
     chargesFrame_ = new QGroupBox(QStringLiteral("Add Charges/Payments"), this);
     chargesFrame_->setObjectName(QStringLiteral("ChargesFrame"));
@@ -82,69 +105,60 @@ FolioWindow::FolioWindow(Desk& desk, QWidget* parent) : QWidget(parent), desk_(d
     amountBox_ = lineEdit("Text16", chargesFrame_);
     doNowButton_ = button("Command4", "Do Now", chargesFrame_);
     roomList_ = promptList(QStringLiteral("Combo5"), QString::fromLatin1(kChangeRoom), {}, this);
-    auto* actionFrame = new QGroupBox(QStringLiteral("Action"), this);
-    actionFrame->setObjectName(QStringLiteral("ActionFrame"));
-    checkOutButton_ = button("Command1", "Check Out", actionFrame);
-    printButton_ = button("Command2", "Print Folio", actionFrame);
-    saveButton_ = button("Command5", "Save and Exit", actionFrame);
-    frameExitButton_ = button("Command3", "Exit", actionFrame);
-    postMessageButton_ = button("Command6", "Post Message", actionFrame);
-    viewMessageButton_ = button("Command7", "View Message", actionFrame);
+    actionFrame_ = new QGroupBox(QStringLiteral("Action"), this);
+    actionFrame_->setObjectName(QStringLiteral("ActionFrame"));
+    checkOutButton_ = button("Command1", "Check Out", actionFrame_);
+    printButton_ = button("Command2", "Print Folio", actionFrame_);
+    saveButton_ = button("Command5", "Save and Exit", actionFrame_);
+    frameExitButton_ = button("Command3", "Exit", actionFrame_);
+    postMessageButton_ = button("Command6", "Post Message", actionFrame_);
+    viewMessageButton_ = button("Command7", "View Message", actionFrame_);
     topExitButton_ = button("Command8", "Exit", this);
 
     // The folio lines in a fixed-pitch font, under headings at the rows' columns.
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     lines_->setFont(fixed);
-    auto* headings = new QLabel(qs(fitWidth("Room", 10) + fitWidth("Date", 20) + fitWidth("Code", 15) +
-                                   fitWidth("Description", 35) + "Amount"),
-                                this);
-    headings->setFont(fixed);
-    const int rowWidth = QFontMetrics(fixed).horizontalAdvance(QString(100, QLatin1Char('M')));
-    lines_->setMinimumWidth(rowWidth + 30);
-    headings->setContentsMargins(lines_->frameWidth() + 2, 0, 0, 0);
+    headings_ = new QLabel(qs(fitWidth("Room", 10) + fitWidth("Date", 20) + fitWidth("Code", 15) +
+                              fitWidth("Description", 35) + "Amount"),
+                           this);
+    headings_->setFont(fixed);
+    lines_->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(100, QLatin1Char('M'))) + 30);
+    headings_->setContentsMargins(lines_->frameWidth() + 2, 0, 0, 0);
+}
 
+void FolioWindow::createLayout() {
     // Top: the guest chooser, the stay's number and room, and the way out.
     auto* top = new QHBoxLayout;
     top->addWidget(guestList_);
     top->addSpacing(12);
-    top->addWidget(new QLabel(QStringLiteral("Folio#"), this));
-    top->addWidget(folioLabel_);
-    top->addWidget(new QLabel(QStringLiteral("Room"), this));
-    top->addWidget(roomLabel_);
-    top->addWidget(new QLabel(QStringLiteral("Arrival Time"), this));
-    top->addWidget(arrivalTimeLabel_);
+    for (auto [text, value] : {std::pair{"Folio#", folioLabel_}, std::pair{"Room", roomLabel_},
+                               std::pair{"Arrival Time", arrivalTimeLabel_}}) {
+        top->addWidget(caption(text, this));
+        top->addWidget(value);
+    }
     top->addStretch();
     top->addWidget(topExitButton_);
 
-    // Left: the guest and the stay's dates and rate.
-    // The stay's rows go on under the guest boxes, in the same columns.
+    // Left: the guest, and the stay's rows under the guest boxes, in the same columns.
+    guest_->addRow(QStringLiteral("Arrival Date"), arrivalBox_);
+    guest_->addRow(QStringLiteral("Depart Date"), departBox_);
+    guest_->addRow(QStringLiteral("Days"), daysBox_);
+    guest_->addRow(QStringLiteral("Rate"), rateBox_);
     auto* left = new QVBoxLayout;
     left->addWidget(guest_);
-    if (auto* grid = qobject_cast<QGridLayout*>(guest_->layout())) {
-        for (auto [caption, box] : {std::pair{"Arrival Date", arrivalBox_}, std::pair{"Depart Date", departBox_},
-                                    std::pair{"Days", daysBox_}, std::pair{"Rate", rateBox_}}) {
-            const int row = grid->rowCount();
-            grid->addWidget(new QLabel(QString::fromLatin1(caption), guest_), row, 0);
-            grid->addWidget(box, row, 1);
-        }
-    }
     left->addStretch();
 
     // Right: the folio, its balance and account, then posting, room change and actions.
-    auto* right = new QVBoxLayout;
-    right->addWidget(headings);
-    right->addWidget(lines_, 1);
     auto* balanceRow = new QHBoxLayout;
     balanceRow->addWidget(directBillCaption_);
     balanceRow->addWidget(directBillLabel_);
     balanceRow->addStretch();
-    balanceRow->addWidget(new QLabel(QStringLiteral("Balance....."), this));
+    balanceRow->addWidget(caption("Balance.....", this));
     balanceRow->addWidget(balanceLabel_);
-    right->addLayout(balanceRow);
 
     auto* charges = new QHBoxLayout(chargesFrame_);
     charges->addWidget(codeList_);
-    charges->addWidget(new QLabel(QStringLiteral("Amount"), chargesFrame_));
+    charges->addWidget(caption("Amount", chargesFrame_));
     charges->addWidget(amountBox_);
     charges->addWidget(doNowButton_);
     auto* changeRoomBox = new QGroupBox(this);  // the list shows "Change Room" itself
@@ -153,16 +167,21 @@ FolioWindow::FolioWindow(Desk& desk, QWidget* parent) : QWidget(parent), desk_(d
     auto* middleRow = new QHBoxLayout;
     middleRow->addWidget(chargesFrame_, 2);
     middleRow->addWidget(changeRoomBox, 1);
-    right->addLayout(middleRow);
 
-    auto* actions = new QGridLayout(actionFrame);
+    auto* actions = new QGridLayout(actionFrame_);
     actions->addWidget(checkOutButton_, 0, 0);
     actions->addWidget(printButton_, 0, 1);
     actions->addWidget(saveButton_, 0, 2);
     actions->addWidget(frameExitButton_, 0, 3);
     actions->addWidget(postMessageButton_, 1, 0);
     actions->addWidget(viewMessageButton_, 1, 1);
-    right->addWidget(actionFrame);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(headings_);
+    right->addWidget(lines_, 1);
+    right->addLayout(balanceRow);
+    right->addLayout(middleRow);
+    right->addWidget(actionFrame_);
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(left, 0);
@@ -170,7 +189,9 @@ FolioWindow::FolioWindow(Desk& desk, QWidget* parent) : QWidget(parent), desk_(d
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(columns, 1);
+}
 
+void FolioWindow::connectControls() {
     connect(guestList_, &QComboBox::activated, this, &FolioWindow::guestChosen);
     connect(codeList_, &QComboBox::activated, this, &FolioWindow::codeChosen);
     connect(doNowButton_, &QPushButton::clicked, this, &FolioWindow::doNow);
@@ -180,13 +201,9 @@ FolioWindow::FolioWindow(Desk& desk, QWidget* parent) : QWidget(parent), desk_(d
     connect(saveButton_, &QPushButton::clicked, this, &FolioWindow::saveAndExit);
     connect(frameExitButton_, &QPushButton::clicked, this, &QWidget::close);
     connect(topExitButton_, &QPushButton::clicked, this, &QWidget::close);
-    connect(postMessageButton_, &QPushButton::clicked, this,
-            [this] { desk_.windows.open(QStringLiteral("PostMessageWindow")); });
-    connect(viewMessageButton_, &QPushButton::clicked, this,
-            [this] { desk_.windows.open(QStringLiteral("ViewMessageWindow")); });
+    connect(postMessageButton_, &QPushButton::clicked, this, &FolioWindow::openPostMessage);
+    connect(viewMessageButton_, &QPushButton::clicked, this, &FolioWindow::openViewMessage);
     departBox_->installEventFilter(this);
-
-    load();
 }
 
 void FolioWindow::load() {
@@ -210,7 +227,7 @@ void FolioWindow::fillGuestList() { refill(guestList_, inHouseGuestEntries(desk_
 void FolioWindow::fillRoomList() { refill(roomList_, roomsToMoveTo(desk_.dataDir), kChangeRoom); }
 
 void FolioWindow::resetCodeEntry() {
-    showPrompt(codeList_, QString::fromLatin1(kSelectCode.data(), static_cast<int>(kSelectCode.size())));
+    showPrompt(codeList_, qs(std::string(kSelectCode)));
     amountBox_->clear();
 }
 
@@ -223,12 +240,13 @@ void FolioWindow::enableGuestActions(bool enabled) {
 // The message windows belong to the stay they were opened for: they close whenever the
 // window shows another stay or none, so a message never lands on the wrong guest.
 void FolioWindow::closeMessageWindows() {
-    for (const char* name : {"PostMessageWindow", "ViewMessageWindow"})
-        if (QWidget* window = desk_.windows.find(QString::fromLatin1(name))) window->close();
+    for (QWidget* window : findChildren<PostMessageWindow*>(Qt::FindDirectChildrenOnly)) window->close();
+    for (QWidget* window : findChildren<ViewMessageWindow*>(Qt::FindDirectChildrenOnly)) window->close();
 }
 
 void FolioWindow::showNoGuest() {
     closeMessageWindows();
+    shown_.reset();
     lines_->clear();
     guest_->clear();
     for (QLineEdit* box : {arrivalBox_, departBox_, daysBox_, rateBox_}) box->clear();
@@ -245,6 +263,7 @@ void FolioWindow::showNoGuest() {
 
 void FolioWindow::showGuest(const Guest& g) {
     closeMessageWindows();
+    shown_ = g;
     lines_->clear();
     directBillCaption_->hide();
     directBillLabel_->hide();
@@ -286,10 +305,26 @@ void FolioWindow::showMessageWaiting() {
     setButtonColour(viewMessageButton_, kMessageWaiting);
 }
 
-std::optional<float> FolioWindow::shownFolio() const {
-    const std::string folio = folioLabel_->text().toStdString();
-    if (!isNumberText(folio)) return std::nullopt;
-    return static_cast<float>(leadingNumber(folio));
+void FolioWindow::openPostMessage() {
+    if (!shown_) return;
+    if (QWidget* open = openChild<PostMessageWindow>(this)) {
+        desk_.windows.show(open);
+        return;
+    }
+    auto* window = new PostMessageWindow(desk_, {shown_->folioNo, roomLabel_->text().toStdString()}, this);
+    connect(window, &PostMessageWindow::posted, this, [this](float folioNo) {
+        if (shown_ && shown_->folioNo == folioNo) showMessageWaiting();
+    });
+    desk_.windows.show(window);
+}
+
+void FolioWindow::openViewMessage() {
+    if (!shown_) return;
+    if (QWidget* open = openChild<ViewMessageWindow>(this)) {
+        desk_.windows.show(open);
+        return;
+    }
+    desk_.windows.show(new ViewMessageWindow(desk_, {shown_->folioNo, roomLabel_->text().toStdString()}, this));
 }
 
 void FolioWindow::guestChosen() {
@@ -309,11 +344,11 @@ void FolioWindow::codeChosen() {
 }
 
 void FolioWindow::doNow() {
-    const std::optional<float> folio = shownFolio();
-    if (!folio) return;
+    if (!shown_) return;
+    const float folioNo = shown_->folioNo;
     runHandler(desk_, [&] {
         PostEntryInput input;
-        input.folioNo = *folio;
+        input.folioNo = folioNo;
         input.codeText = codeList_->currentText().toStdString();
         input.amountText = text(amountBox_);
         input.hotelDate = desk_.session.hotelDate;
@@ -326,56 +361,55 @@ void FolioWindow::doNow() {
             return;
         }
         resetCodeEntry();
-        showFolioLines(*folio);
+        showFolioLines(folioNo);
     });
 }
 
 void FolioWindow::printFolio() {
-    const std::optional<float> folio = shownFolio();
-    if (!folio) return;
+    if (!shown_) return;
+    const float folioNo = shown_->folioNo;
     runHandler(desk_, [&] {
-        const std::optional<Guest> stay = findStay(desk_.dataDir, *folio);
+        const std::optional<Guest> stay = findStay(desk_.dataDir, folioNo);
         if (!stay) return;
-        desk_.printer.print(folioScreenFolio(guestBlockOf(*stay), readFolioLines(desk_.dataDir, *folio)));
+        desk_.printer.print(folioScreenFolio(guestBlockOf(*stay), readFolioLines(desk_.dataDir, folioNo)));
     });
 }
 
 void FolioWindow::checkOutGuest() {
-    const std::optional<float> folio = shownFolio();
-    if (!folio) return;
+    if (!shown_) return;
     if (!desk_.dialogs.ask(kCheckOutTitle, kCheckOutQuestion)) return;
+    const float folioNo = shown_->folioNo;
     runHandler(desk_, [&] {
-        checkOut(desk_.dataDir, *folio, desk_.clock.now().text());
+        checkOut(desk_.dataDir, folioNo, desk_.clock.now().text());
         showNoGuest();
         fillGuestList();
     });
 }
 
 void FolioWindow::roomChosen() {
-    const std::optional<float> folio = shownFolio();
-    if (!folio) return;
+    if (!shown_) return;
+    const float folioNo = shown_->folioNo;
     runHandler(desk_, [&] {
-        const RoomChange change = changeRoom(desk_.dataDir, *folio, roomLabel_->text().toStdString(),
+        const RoomChange change = changeRoom(desk_.dataDir, folioNo, shown_->roomNo.str(),
                                              roomList_->currentText().toStdString());
         if (change.refused()) {
             desk_.dialogs.inform("ATTENTION!", change.message);
             showPrompt(roomList_, QString::fromLatin1(kChangeRoom));
             return;
         }
+        shown_->roomNo = change.newRoom;
         roomLabel_->setText(qs(change.newRoom));
         // The lists follow the move: the guest under the new room, the new room no longer free.
         fillGuestList();
-        if (const auto stay = findStay(desk_.dataDir, *folio)) {
-            const int index = guestList_->findText(qs(guestEntry(*stay)));
-            if (index >= 0) guestList_->setCurrentIndex(index);
-        }
+        const int index = guestList_->findText(qs(guestEntry(*shown_)));
+        if (index >= 0) guestList_->setCurrentIndex(index);
         fillRoomList();
     });
 }
 
 void FolioWindow::saveAndExit() {
-    const std::optional<float> folio = shownFolio();
-    if (!folio) return;
+    if (!shown_) return;
+    const float folioNo = shown_->folioNo;
     bool saved = false;
     runHandler(desk_, [&] {
         FolioSaveForm form;
@@ -387,7 +421,7 @@ void FolioWindow::saveAndExit() {
             (refusal->focus == FolioSaveField::Rate ? rateBox_ : departBox_)->setFocus();
             return;
         }
-        if (!saveFolio(desk_.dataDir, *folio, form)) {
+        if (!saveFolio(desk_.dataDir, folioNo, form)) {
             desk_.dialogs.inform("ATTENTION!", kNoStayInHouse);
             return;
         }
@@ -396,19 +430,36 @@ void FolioWindow::saveAndExit() {
     if (saved) close();
 }
 
+void FolioWindow::openDepartureCalendar() {
+    DateCalendar::open(desk_, this, {"Form9", "Form9", desk_.session.hotelDate, 0},
+                       [this](Date picked) { departureDatePicked(picked); });
+}
+
+// The departure calendar's pick: refused when the stay would run into an open reservation of
+// the guest's room.
+void FolioWindow::departureDatePicked(Date picked) {
+    if (!shown_) return;
+    runHandler(desk_, [&] {
+        if (overbooks(desk_.dataDir, roomLabel_->text().toStdString(), picked)) {
+            desk_.dialogs.inform("ATTENTION!", kOverbooking);
+            return;
+        }
+        departBox_->setText(qs(picked.text()));
+    });
+}
+
 bool FolioWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == departBox_ && event->type() == QEvent::MouseButtonPress && shownFolio())
-        desk_.windows.open(QStringLiteral("Form9"));
+    if (watched == departBox_ && event->type() == QEvent::MouseButtonPress && shown_) openDepartureCalendar();
     return QWidget::eventFilter(watched, event);
 }
 
 void FolioWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     closeMessageWindows();
-    if (QWidget* calendar = desk_.windows.find(QStringLiteral("Form9"))) calendar->close();
+    for (QWidget* calendar : findChildren<DateCalendar*>(Qt::FindDirectChildrenOnly)) calendar->close();
     desk_.session.folioPreselection = Session::kNoPreselection;
     // Whatever way the clerk leaves, the main window comes back when it was closed for this one.
-    if (!desk_.windows.find(QStringLiteral("MainWindow"))) desk_.windows.open(QStringLiteral("MainWindow"));
+    if (!desk_.windows.find<MainWindow>()) desk_.windows.open<MainWindow>();
 }
 
 }  // namespace innvera

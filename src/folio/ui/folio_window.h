@@ -1,20 +1,22 @@
 #pragma once
 
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QWidget>
 
 #include <optional>
 
-#include "checkin/ui/guest_details_panel.h"
 #include "core/records.h"
 #include "platform/desk.h"
 
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
 namespace innvera {
+
+class GuestDetailsPanel;
 
 // "View Folio": one in-house guest's stay, its folio lines and balance. From here the clerk
 // posts charges and payments, prints the folio, moves the guest to another room, saves the
@@ -23,7 +25,12 @@ namespace innvera {
 class FolioWindow : public QWidget {
     Q_OBJECT
 public:
+    static constexpr const char* kName = "FolioWindow";
+
     explicit FolioWindow(Desk& desk, QWidget* parent = nullptr);
+
+    // The stay shown, as it was read when it was shown; nothing when no guest is shown.
+    const std::optional<Guest>& shownStay() const { return shown_; }
 
     // The event handlers, public so tests can call them as the controls do.
     void guestChosen();
@@ -34,27 +41,32 @@ public:
     void roomChosen();
     void saveAndExit();
 
-    // A message was posted for the stay shown: "View Message" lights up.
-    Q_INVOKABLE void showMessageWaiting();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void createControls();
+    void createLayout();
+    void connectControls();
     void load();
     void fillGuestList();
     void fillRoomList();
     void resetCodeEntry();
     // Empties the window as it is with no guest shown, every guest action disabled.
     void showNoGuest();
-    void closeMessageWindows();
     void showGuest(const Guest& guest);
     void showFolioLines(float folioNo);
+    void showMessageWaiting();
     void enableGuestActions(bool enabled);
-    std::optional<float> shownFolio() const;
+    void openDepartureCalendar();
+    void departureDatePicked(Date picked);
+    void openPostMessage();
+    void openViewMessage();
+    void closeMessageWindows();
 
     Desk& desk_;
+    std::optional<Guest> shown_;
     QComboBox* guestList_;
     GuestDetailsPanel* guest_;
     QLineEdit* arrivalBox_;
@@ -66,6 +78,7 @@ private:
     QLabel* roomLabel_;
     QLabel* directBillCaption_;
     QLabel* directBillLabel_;
+    QLabel* headings_;
     QListWidget* lines_;
     QLabel* balanceLabel_;
     QGroupBox* chargesFrame_;
@@ -73,6 +86,7 @@ private:
     QLineEdit* amountBox_;
     QPushButton* doNowButton_;
     QComboBox* roomList_;
+    QGroupBox* actionFrame_;
     QPushButton* checkOutButton_;
     QPushButton* printButton_;
     QPushButton* saveButton_;

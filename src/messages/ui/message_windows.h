@@ -1,38 +1,46 @@
 #pragma once
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTextEdit>
 #include <QWidget>
 
-#include <optional>
 #include <string>
 
 #include "platform/desk.h"
 
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTextEdit;
+
 namespace innvera {
 
-// The stay a message window works on: the folio number and room the folio screen shows
-// when the window opens. Nothing when no stay is shown there.
+// The stay a message window works on: the folio number and room the folio screen showed when
+// it opened the window.
 struct MessageStay {
     float folioNo = 0;
     std::string room;
 };
-std::optional<MessageStay> stayShownOnFolioScreen(Desk& desk);
 
-// "Message", for posting: who left a message for the stay shown on the folio screen, for
-// whom, and its text, dated by the system clock.
+// "Message", for posting: who left a message for the stay, for whom, and its text, dated by
+// the system clock.
 class PostMessageWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit PostMessageWindow(Desk& desk, QWidget* parent = nullptr);
+    static constexpr const char* kName = "PostMessageWindow";
+
+    PostMessageWindow(Desk& desk, MessageStay stay, QWidget* owner);
 
     void post();
 
+signals:
+    // A message was posted for the stay with this folio number.
+    void posted(float folioNo);
+
 private:
+    void createControls();
+    void createLayout();
+
     Desk& desk_;
-    std::optional<MessageStay> stay_;
+    MessageStay stay_;
     QLabel* dateLabel_;
     QLabel* timeLabel_;
     QLineEdit* fromBox_;
@@ -46,14 +54,20 @@ private:
 class ViewMessageWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit ViewMessageWindow(Desk& desk, QWidget* parent = nullptr);
+    static constexpr const char* kName = "ViewMessageWindow";
+
+    ViewMessageWindow(Desk& desk, MessageStay stay, QWidget* owner);
 
     void print();
     void deleteMessage();
 
 private:
+    void createControls();
+    void createLayout();
+    void load();
+
     Desk& desk_;
-    std::optional<MessageStay> stay_;
+    MessageStay stay_;
     QLabel* dateLabel_;
     QLabel* timeLabel_;
     QLineEdit* toBox_;

@@ -1,5 +1,7 @@
 #include "platform/qt/handler.h"
 
+#include <exception>
+
 namespace innvera {
 
 namespace {
@@ -7,6 +9,10 @@ namespace {
 void report(Desk& desk, const FileError& error) {
     desk.dialogs.inform("ATTENTION!", "The file " + error.path().string() + " could not be used: " + error.reason() +
                                           ". What you just did may not be complete.");
+}
+
+void reportUnexpected(Desk& desk, const std::string& what) {
+    desk.dialogs.inform("ATTENTION!", "Something went wrong: " + what + ". What you just did may not be complete.");
 }
 
 }  // namespace
@@ -18,12 +24,21 @@ bool runHandler(Desk& desk, const std::function<void()>& body) {
     } catch (const FileError& error) {
         ok = false;
         report(desk, error);
+    } catch (const std::exception& error) {
+        ok = false;
+        reportUnexpected(desk, error.what());
+    } catch (...) {
+        ok = false;
+        reportUnexpected(desk, "an unknown error");
     }
     try {
         desk.dataDir.syncWritten();
     } catch (const FileError& error) {
         ok = false;
         report(desk, error);
+    } catch (const std::exception& error) {
+        ok = false;
+        reportUnexpected(desk, error.what());
     }
     return ok;
 }

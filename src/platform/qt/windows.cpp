@@ -6,27 +6,28 @@ namespace innvera {
 
 Windows::Windows(std::function<void()> whenNoneLeft) : whenNoneLeft_(std::move(whenNoneLeft)) {}
 
-void Windows::define(const QString& name, Factory factory) { factories_[name] = std::move(factory); }
-
-QWidget* Windows::open(const QString& name) {
-    if (QWidget* existing = find(name)) {
-        existing->show();
-        existing->raise();
-        existing->activateWindow();
-        return existing;
+QWidget* Windows::show(QWidget* window) {
+    if (windows_.contains(window)) {
+        raise(window);
+        return window;
     }
-    const auto it = factories_.find(name);
-    if (it == factories_.end()) return nullptr;
-    QWidget* window = it->second();
-    track(window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    windows_.append(window);
+    connect(window, &QObject::destroyed, this, [this] { checkNoneLeft(); });
     window->show();
     window->raise();
     return window;
 }
 
+void Windows::raise(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 QWidget* Windows::find(const QString& name) const {
-    for (const auto& window : windows_)
-        if (window && window->isVisible() && window->objectName() == name) return window;
+    for (QWidget* window : openWindows())
+        if (window->objectName() == name) return window;
     return nullptr;
 }
 
@@ -40,12 +41,6 @@ QList<QWidget*> Windows::openWindows() const {
 void Windows::closeAllBut(const QWidget* except, const QStringList& keep) {
     for (QWidget* window : openWindows())
         if (window != except && !keep.contains(window->objectName())) window->close();
-}
-
-void Windows::track(QWidget* window) {
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    windows_.append(window);
-    connect(window, &QObject::destroyed, this, [this] { checkNoneLeft(); });
 }
 
 void Windows::checkNoneLeft() {

@@ -7,41 +7,58 @@
 #include <QWidget>
 
 #include <functional>
-#include <map>
+
+#include "platform/desk.h"
 
 namespace innvera {
 
-// The registry of the program's windows. Each kind of window is defined once, under its
-// object name, by the code that wires the program together; any window can then open
-// another by name without knowing its class. When the last open window is gone the
-// program ends.
+// The registry of the program's open windows. A window class carries its documented name as
+// `kName` (also its object name) and is made from the desk: `open<CheckInWindow>()` shows the
+// open one on top or makes a new one; `find<FolioWindow>()` gives the open one. Windows that
+// need more than the desk to be made (a calendar, a message window) are made by their owner and
+// handed to show(). When the last open window is gone the program ends.
 class Windows : public QObject {
 public:
-    using Factory = std::function<QWidget*()>;
-
     // `whenNoneLeft` runs once the last window has closed (production: the application quits).
     explicit Windows(std::function<void()> whenNoneLeft);
 
-    void define(const QString& name, Factory factory);
-    bool defines(const QString& name) const { return factories_.count(name) > 0; }
+    // The desk new windows are made with; set once, by whoever builds the desk.
+    void attach(Desk& desk) { desk_ = &desk; }
 
-    // Shows the open window of that name on top, or makes and shows a new one.
-    // Returns nullptr for a name nobody defined.
-    QWidget* open(const QString& name);
-    // The open window of that name, if any.
-    QWidget* find(const QString& name) const;
     template <class W>
-    W* find(const QString& name) const { return qobject_cast<W*>(find(name)); }
+    W* open() {
+        if (W* existing = find<W>()) {
+            raise(existing);
+            return existing;
+        }
+        Q_ASSERT(desk_);
+        auto* window = new W(*desk_);
+        Q_ASSERT(window->objectName() == QLatin1String(W::kName));
+        show(window);
+        return window;
+    }
+
+    template <class W>
+    W* find() const {
+        for (QWidget* window : openWindows())
+            if (auto* typed = qobject_cast<W*>(window)) return typed;
+        return nullptr;
+    }
+
+    // Tracks a window made elsewhere and shows it on top; returns it.
+    QWidget* show(QWidget* window);
+    // The open window of that object name, if any (calendars share one class under several names).
+    QWidget* find(const QString& name) const;
     // Every open window but `except` and the windows named in `keep`.
     void closeAllBut(const QWidget* except, const QStringList& keep);
     QList<QWidget*> openWindows() const;
 
 private:
-    void track(QWidget* window);
+    static void raise(QWidget* window);
     void checkNoneLeft();
 
+    Desk* desk_ = nullptr;
     std::function<void()> whenNoneLeft_;
-    std::map<QString, Factory> factories_;
     QList<QPointer<QWidget>> windows_;
     bool checkQueued_ = false;
 };

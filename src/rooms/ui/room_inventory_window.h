@@ -15,6 +15,8 @@ namespace innvera {
 class RoomInventoryWindow : public QWidget {
     Q_OBJECT
 public:
+    static constexpr const char* kName = "RoomInventoryWindow";
+
     explicit RoomInventoryWindow(Desk& desk, QWidget* parent = nullptr);
 
     // "Enter Now".

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/forms.h"
+#include "core/ui/main_window.h"
 #include "platform/qt/handler.h"
 #include "platform/qt/windows.h"
 #include "rooms/rooms.h"
@@ -271,8 +272,7 @@ void RoomPropertiesWindow::changeStatusNow() {
 }
 
 void RoomPropertiesWindow::refreshOutOfOrderCount() {
-    if (auto* main = desk_.windows.find("MainWindow"))
-        if (auto* count = main->findChild<QLabel*>("Label27")) count->setText(QString::number(countOutOfOrder(desk_.dataDir)));
+    if (auto* main = desk_.windows.find<MainWindow>()) main->showOutOfOrderCount(countOutOfOrder(desk_.dataDir));
 }
 
 void RoomPropertiesWindow::storeComment() {

@@ -19,6 +19,8 @@ namespace innvera {
 class RoomPropertiesWindow : public QWidget {
     Q_OBJECT
 public:
+    static constexpr const char* kName = "RoomPropertiesWindow";
+
     explicit RoomPropertiesWindow(Desk& desk, QWidget* parent = nullptr);
 
     // A room chosen (or typed) in the room chooser.

@@ -15,6 +15,8 @@ namespace innvera {
 class RoomRatesWindow : public QWidget {
     Q_OBJECT
 public:
+    static constexpr const char* kName = "Form20";
+
     explicit RoomRatesWindow(Desk& desk, QWidget* parent = nullptr);
 
     // A type chosen in the type list: shows the rate its rooms have now.
@@ -35,6 +37,8 @@ private:
 class TaxRateWindow : public QWidget {
     Q_OBJECT
 public:
+    static constexpr const char* kName = "Form7";
+
     explicit TaxRateWindow(Desk& desk, QWidget* parent = nullptr);
 
     // "Enter Now": stores the rate and closes.

@@ -13,6 +13,8 @@ namespace innvera {
 class RoomStatusWindow : public QWidget {
     Q_OBJECT
 public:
+    static constexpr const char* kName = "RoomStatusWindow";
+
     explicit RoomStatusWindow(Desk& desk, QWidget* parent = nullptr);
 
     // "Make All Rooms Clean".

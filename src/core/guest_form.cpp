@@ -1,4 +1,4 @@
-#include "checkin/guest_form.h"
+#include "core/guest_form.h"
 
 #include "core/forms.h"
 

@@ -1,4 +1,4 @@
-#include "checkin/ui/guest_details_panel.h"
+#include "core/ui/guest_details_panel.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -30,8 +30,9 @@ const BoxInfo kBoxes[] = {
 GuestDetailsPanel::GuestDetailsPanel(std::initializer_list<Box> upperCased, bool stateMovesToZip, QWidget* parent)
     : QWidget(parent) {
     const std::set<Box> upper(upperCased);
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(0, 0, 0, 0);
+    grid_ = new QGridLayout(this);
+    grid_->setContentsMargins(0, 0, 0, 0);
+    QGridLayout* grid = grid_;
     int row = 0;
     for (const BoxInfo& info : kBoxes) {
         auto* edit = new QLineEdit(this);
@@ -70,6 +71,12 @@ GuestDetailsPanel::GuestDetailsPanel(std::initializer_list<Box> upperCased, bool
     setTabOrder(box(Zip), box(Phone));
     setTabOrder(box(Phone), box(Cell));
     setTabOrder(box(Cell), box(Company));
+}
+
+void GuestDetailsPanel::addRow(const QString& caption, QWidget* control) {
+    const int row = grid_->rowCount();
+    grid_->addWidget(new QLabel(caption, this), row, 0);
+    grid_->addWidget(control, row, 1);
 }
 
 void GuestDetailsPanel::upperCase(QLineEdit* edit) {

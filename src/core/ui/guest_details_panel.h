@@ -8,7 +8,9 @@
 #include <map>
 #include <set>
 
-#include "checkin/guest_form.h"
+#include "core/guest_form.h"
+
+class QGridLayout;
 
 namespace innvera {
 
@@ -28,6 +30,9 @@ public:
     QComboBox* expiryMonth() const { return expiryMonth_; }
     QComboBox* expiryYear() const { return expiryYear_; }
 
+    // Adds a row under the guest boxes, in the same columns: the caption, then the control.
+    void addRow(const QString& caption, QWidget* control);
+
     GuestForm form() const;
     // Shows stored particulars; the expiry lists show the stored texts.
     void showForm(const GuestForm& form);
@@ -42,6 +47,7 @@ signals:
 private:
     void upperCase(QLineEdit* edit);
 
+    QGridLayout* grid_;
     std::map<Box, QLineEdit*> boxes_;
     QComboBox* expiryMonth_;
     QComboBox* expiryYear_;

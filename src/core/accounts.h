@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/records.h"
+#include "platform/data_dir.h"
+#include "platform/record_file.h"
+
+// Finding the direct-bill accounts of the account file.
+namespace innvera {
+
+// What an account list shows until an account is chosen.
+inline constexpr const char* kSelectAccount = "Select Direct Bill Account";
+
+// The first account with that number.
+std::optional<DirectBillAccount> findAccount(DataDir& dir, float accountNo);
+// The first account, in record order, whose name (trailing blanks removed) is `name`.
+std::optional<Found<DirectBillAccount>> findAccountNamed(DataDir& dir, std::string_view name);
+// Every account's name, trailing blanks removed, in record order: the account lists.
+std::vector<std::string> accountNames(DataDir& dir);
+
+}  // namespace innvera

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+#include "core/date.h"
+#include "platform/data_dir.h"
+
+// Rules every window that books a stay shares: the overbooking rule, the messages for dates
+// that are not dates, and the figures of a night and of a stay.
+namespace innvera {
+
+inline constexpr const char* kOverbooking = "You are overbooking on this room. Choose another room.";
+inline constexpr const char* kArrivalNotADate =
+    "The arrival date is not a date. Enter it as month/day/year, for example 12/25/2024.";
+inline constexpr const char* kDepartNotADate =
+    "The depart date is not a date. Enter it as month/day/year, for example 12/25/2024.";
+
+// A stay in the room ending on `departure` runs into an open reservation of the room that
+// arrives before that day.
+bool overbooks(DataDir& dir, const std::string& roomNo, Date departure);
+
+// One night at a rate: the tax rounded to the cent (ties to the even cent), as shown and
+// invoiced, and the rate plus that tax.
+struct OneNight {
+    double tax;
+    double total;
+};
+OneNight oneNight(double rate, float taxRate);
+
+// What a stay comes to: the night's total for each day, plus the extra charges added to it.
+double totalStay(double days, double nightTotal, double extras = 0);
+
+// The change given back on a cash payment.
+double changeDue(double tendered, double cashTotal);
+
+}  // namespace innvera

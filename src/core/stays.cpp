@@ -1,0 +1,64 @@
+#include "core/stays.h"
+
+#include "core/forms.h"
+
+namespace innvera {
+
+namespace {
+
+std::string trimmed(const Text& text) { return std::string(trimRight(text.str())); }
+
+}  // namespace
+
+std::string guestEntry(const Text& roomNo, const Text& guestName) { return roomNo.str() + "  " + guestName.str(); }
+
+std::string guestEntry(const GuestDetails& guest) { return guestEntry(guest.roomNo, guest.guestName); }
+
+std::string roomOfEntry(std::string_view entry) { return upToFirstBlank(entry); }
+
+std::optional<Found<Guest>> findStayRecord(DataDir& dir, float folioNo) {
+    return findStayWhere(dir, [&](const StayKeys& g) { return g.folioNo == folioNo; });
+}
+
+std::optional<Guest> findStay(DataDir& dir, float folioNo) {
+    const auto found = findStayRecord(dir, folioNo);
+    if (!found) return std::nullopt;
+    return found->record;
+}
+
+std::optional<Guest> findInHouseStay(DataDir& dir, float folioNo) {
+    const auto found = findStayWhere(dir, [&](const StayKeys& g) { return g.inHouse() && g.folioNo == folioNo; });
+    if (!found) return std::nullopt;
+    return found->record;
+}
+
+std::vector<std::string> inHouseGuestEntries(DataDir& dir) {
+    std::vector<std::string> entries;
+    RecordFile<StayKeys>(dir, dir.guests()).scan([&](const StayKeys& g, std::uint64_t) {
+        if (g.inHouse()) entries.push_back(guestEntry(g.roomNo, g.guestName));
+    });
+    return entries;
+}
+
+std::optional<Guest> stayOfEntry(DataDir& dir, std::string_view entry) {
+    const std::string room = roomOfEntry(entry);
+    if (room.empty()) return std::nullopt;
+    const auto found = findStayWhere(dir, [&](const StayKeys& g) { return g.inHouse() && trimmed(g.roomNo) == room; });
+    if (!found) return std::nullopt;
+    return found->record;
+}
+
+std::optional<Guest> departingStay(DataDir& dir, std::string_view room, Date hotelDate) {
+    const std::string wanted(trimRight(room));
+    const auto found = findStayWhere(dir, [&](const StayKeys& g) {
+        return g.inHouse() && g.departDate == hotelDate && trimmed(g.roomNo) == wanted;
+    });
+    if (!found) return std::nullopt;
+    return found->record;
+}
+
+void rewriteStay(DataDir& dir, const Found<Guest>& stay) {
+    RecordFile<Guest>(dir, dir.guests()).write(stay.number, stay.record);
+}
+
+}  // namespace innvera

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/date.h"
+#include "core/records.h"
+#include "platform/data_dir.h"
+#include "platform/record_file.h"
+
+// Finding stays in the guest file. Every lookup goes through here, so the lists, the folio
+// screen, the end of day and the messages all find a stay the same way.
+namespace innvera {
+
+// A guest as the lists show one: the room number, two blanks, the guest name ("101  SMITH JOHN").
+std::string guestEntry(const Text& roomNo, const Text& guestName);
+std::string guestEntry(const GuestDetails& guest);
+
+// The room number of a list entry ("101  SMITH" or "101  NQ1"): the characters before its
+// first blank. For three-character room numbers this is the entry's first three characters;
+// a longer room number is taken whole instead of being cut.
+std::string roomOfEntry(std::string_view entry);
+
+// The first stay, in record order, whose keys match; the scan reads only each stay's keys
+// and the record found is then read whole.
+template <class Pred>
+std::optional<Found<Guest>> findStayWhere(DataDir& dir, Pred&& matches) {
+    const auto found = RecordFile<StayKeys>(dir, dir.guests()).findFirst(matches);
+    if (!found) return std::nullopt;
+    return Found<Guest>{found->number, RecordFile<Guest>(dir, dir.guests()).read(found->number)};
+}
+
+// The first stay with that folio number (in house or checked out), with its record number.
+std::optional<Found<Guest>> findStayRecord(DataDir& dir, float folioNo);
+// The first stay with that folio number, in house or checked out.
+std::optional<Guest> findStay(DataDir& dir, float folioNo);
+// The first stay with that folio number that is in house.
+std::optional<Guest> findInHouseStay(DataDir& dir, float folioNo);
+
+// One entry per stay in house, in guest-file order: the room number trimmed, two blanks,
+// the guest name trimmed.
+std::vector<std::string> inHouseGuestEntries(DataDir& dir);
+
+// The stay a guest entry names: the first stay in house whose room number is the entry's room.
+std::optional<Guest> stayOfEntry(DataDir& dir, std::string_view entry);
+
+// The stay the main window's departures list chose: the first stay in house departing on
+// the hotel date whose room number equals the room (both trimmed).
+std::optional<Guest> departingStay(DataDir& dir, std::string_view room, Date hotelDate);
+
+// Writes a stay back in place, at its record number.
+void rewriteStay(DataDir& dir, const Found<Guest>& stay);
+
+}  // namespace innvera

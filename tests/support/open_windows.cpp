@@ -1,0 +1,54 @@
+#include "support/open_windows.h"
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "checkin/ui/check_in_window.h"
+#include "core/ui/main_window.h"
+#include "core/ui/menus.h"
+#include "core/ui/welcome_window.h"
+#include "folio/ui/folio_window.h"
+#include "platform/qt/windows.h"
+#include "rooms/ui/room_inventory_window.h"
+#include "rooms/ui/room_properties_window.h"
+#include "rooms/ui/room_rates_window.h"
+#include "rooms/ui/room_status_window.h"
+
+namespace innvera::testing {
+
+namespace {
+
+using Opener = std::pair<const char*, std::function<QWidget*(Windows&)>>;
+
+template <class W>
+Opener opener() {
+    return {W::kName, [](Windows& windows) -> QWidget* { return windows.open<W>(); }};
+}
+
+const std::vector<Opener>& openers() {
+    static const std::vector<Opener> all = {
+        opener<MainWindow>(),          opener<SettingsMenu>(),         opener<StartReportsMenu>(),
+        opener<ReservationsMenu>(),    opener<DirectBillMenu>(),       opener<WelcomeWindow>(),
+        opener<RoomInventoryWindow>(), opener<RoomPropertiesWindow>(), opener<RoomRatesWindow>(),
+        opener<TaxRateWindow>(),       opener<RoomStatusWindow>(),     opener<CheckInWindow>(),
+        opener<FolioWindow>(),
+    };
+    return all;
+}
+
+}  // namespace
+
+QStringList windowNames() {
+    QStringList names;
+    for (const auto& [name, open] : openers()) names << QString::fromLatin1(name);
+    return names;
+}
+
+QWidget* openWindow(Desk& desk, const QString& name) {
+    for (const auto& [windowName, open] : openers())
+        if (name == QLatin1String(windowName)) return open(desk.windows);
+    return nullptr;
+}
+
+}  // namespace innvera::testing
