@@ -2,6 +2,7 @@
 
 #include "core/counters.h"
 #include "core/forms.h"
+#include "core/numbers.h"
 #include "core/reservations.h"
 #include "core/stays.h"
 #include "folio/charge_codes.h"
@@ -14,7 +15,7 @@ namespace innvera {
 
 CheckedIn checkIn(DataDir& dir, const CheckInOrder& order, Date hotelDate, const std::string& arrivalTime) {
     const float taxRate = readCounter(dir, dir.taxRate());
-    const float folioNo = takeNextNumber(dir, dir.folioCounter());
+    const float folioNo = takeFolioNumber(dir);
     if (order.reservationConfirmNo) closeReservation(dir, *order.reservationConfirmNo);
 
     Guest guest;

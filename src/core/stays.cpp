@@ -32,6 +32,18 @@ std::optional<Guest> findInHouseStay(DataDir& dir, float folioNo) {
     return found->record;
 }
 
+std::vector<Found<Guest>> staysInHouse(DataDir& dir) {
+    std::vector<std::uint64_t> numbers;
+    RecordFile<StayKeys>(dir, dir.guests()).scan([&](const StayKeys& g, std::uint64_t n) {
+        if (g.inHouse()) numbers.push_back(n);
+    });
+    RecordFile<Guest> guests(dir, dir.guests());
+    std::vector<Found<Guest>> stays;
+    stays.reserve(numbers.size());
+    for (std::uint64_t n : numbers) stays.push_back({n, guests.read(n)});
+    return stays;
+}
+
 std::vector<std::string> inHouseGuestEntries(DataDir& dir) {
     std::vector<std::string> entries;
     RecordFile<StayKeys>(dir, dir.guests()).scan([&](const StayKeys& g, std::uint64_t) {

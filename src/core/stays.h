@@ -39,6 +39,9 @@ std::optional<Guest> findStay(DataDir& dir, float folioNo);
 // The first stay with that folio number that is in house.
 std::optional<Guest> findInHouseStay(DataDir& dir, float folioNo);
 
+// Every stay in house, whole, with its record number, in guest-file order.
+std::vector<Found<Guest>> staysInHouse(DataDir& dir);
+
 // One entry per stay in house, in guest-file order: the room number trimmed, two blanks,
 // the guest name trimmed.
 std::vector<std::string> inHouseGuestEntries(DataDir& dir);
