@@ -146,5 +146,54 @@ TEST_F(RoomProperties, EachChangeStoresItsFieldOnTheShownRoomOnly) {
     EXPECT_EQ(storedRooms(t), concat({room101Now, patched(patched(room102, 33, "K"), 38, "TV REMOTE MISSING   ")}));
 }
 
+TEST_F(RoomProperties, ChangeOnlyShowsItsEditorAndLeavesAChoiceAlreadyMade) {
+    fill(window, "Combo1", "101     NQ1       ");
+    click(window, "Command3");
+    fill(window, "Combo3", "O");
+    click(window, "Command2");
+    typeInto(window, "Text1", "80");
+    click(window, "Command3");
+    click(window, "Command2");
+    EXPECT_EQ(textOf(window, "Combo3"), "O");
+    EXPECT_EQ(textOf(window, "Text1"), "80");
+    EXPECT_EQ(which(editors), "Text1 Command6 Combo3 Command7");
+    click(window, "Command7");
+    EXPECT_EQ(storedRooms(t), concat({patched(room101, 31, "O"), room102}));
+}
+
+TEST_F(RoomProperties, ChoosingAnotherRoomKeepsOpenEditorsForThatRoom) {
+    fill(window, "Combo1", "101     NQ1       ");
+    click(window, "Command5");
+    fill(window, "Combo5", "X");
+    click(window, "Command2");
+    typeInto(window, "Text1", "49.5");
+    click(window, "Command4");
+    fill(window, "Combo1", "102     KK1       ");
+    EXPECT_EQ(shown(), QStringList({"102  ", "KK1       ", "59.95", "O", "Y", "X", ""}));
+    EXPECT_EQ(which(editors), "Text1 Command6 Combo4 Combo5 Command10");
+    EXPECT_EQ(textOf(window, "Combo5"), "X");
+    EXPECT_EQ(textOf(window, "Text1"), "49.5");
+    fill(window, "Combo5", "K");
+    click(window, "Command10");
+    click(window, "Command6");
+    EXPECT_EQ(storedRooms(t), concat({room101, RecordBytes(148).at(0, patched(room102, 33, "K")).single(34, 49.5f)}))
+        << "the changes go to the room now shown";
+}
+
+TEST_F(RoomProperties, TypingIntoAListDoesNotOfferToStoreItButTypingARateDoes) {
+    fill(window, "Combo1", "101     NQ1       ");
+    for (const auto& [change, list] : {std::pair{"Command1", "Combo2"}, {"Command3", "Combo3"}, {"Command4", "Combo4"},
+                                       {"Command5", "Combo5"}}) {
+        click(window, change);
+        typeInto(window, list, "X");
+    }
+    EXPECT_EQ(which(editors), "Combo2 Combo3 Combo4 Combo5");
+    click(window, "Command2");
+    typeInto(window, "Text1", "70");
+    EXPECT_EQ(which("Command6"), "Command6");
+    click(window, "Command6");
+    EXPECT_EQ(storedRooms(t), concat({RecordBytes(148).at(0, room101).single(34, 70.0f), room102}));
+}
+
 }  // namespace
 }  // namespace innvera::testing

@@ -119,12 +119,10 @@ void RoomPropertiesWindow::connectSignals() {
 
     for (Property* p : properties())
         connect(p->change, &QPushButton::clicked, this, [this, p] { startChange(*p); });
-    // A choice, or typed text, offers to store it.
+    // Choosing an entry offers to store it; typing into a list does not. Typing a rate does.
     for (auto [list, now] : {std::pair{typeEditor_, type_.changeNow}, {vacantEditor_, vacant_.changeNow},
-                             {cleanEditor_, clean_.changeNow}, {statusEditor_, status_.changeNow}}) {
+                             {cleanEditor_, clean_.changeNow}, {statusEditor_, status_.changeNow}})
         connect(list, &QComboBox::activated, now, &QWidget::show);
-        connect(list->lineEdit(), &QLineEdit::textEdited, now, &QWidget::show);
-    }
     connect(rateBox_, &QLineEdit::textEdited, rate_.changeNow, &QWidget::show);
 
     connect(type_.changeNow, &QPushButton::clicked, this, &RoomPropertiesWindow::changeTypeNow);
@@ -137,13 +135,9 @@ void RoomPropertiesWindow::connectSignals() {
 }
 
 void RoomPropertiesWindow::startChange(Property& property) {
-    if (auto* list = qobject_cast<QComboBox*>(property.editor)) {
-        showPrompt(list, property.prompt);
-        property.changeNow->hide();
-    } else {
-        property.changeNow->show();
-    }
+    // Only shows: a choice already made and its "Change Now" stay.
     property.editor->show();
+    if (property.editor == rateBox_) property.changeNow->show();
     property.editor->setFocus();
 }
 
@@ -163,7 +157,8 @@ void RoomPropertiesWindow::showView(const std::optional<RoomView>& view) {
     for (Property* p : properties()) {
         p->value->setText(view ? qs((*view).*(p->shown)) : QString());
         p->change->setEnabled(view.has_value());
-        putAway(*p);
+        // With no room shown nothing can be changed, so no editor stays open.
+        if (!view) putAway(*p);
     }
     commentBox_->setText(view ? qs(view->comment) : QString());
 }

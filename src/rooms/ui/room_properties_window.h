@@ -20,6 +20,11 @@ namespace innvera {
 
 // "Edit Room Properties": one room's type, rate, vacant, clean and out-of-order status and
 // housekeeping comment, each changed on its own.
+//
+// A property's "Change" shows its editor (the rate's also its "Change Now"); choosing an entry
+// in a list editor, or typing into the rate box, shows its "Change Now"; "Change Now" stores the
+// editor's text on the shown room and puts the editor away. Choosing another room leaves open
+// editors as they are.
 class RoomPropertiesWindow : public QWidget {
     Q_OBJECT
 public:
