@@ -17,6 +17,11 @@ namespace innvera {
 namespace {
 
 constexpr int kValueWidth = 90;
+constexpr const char* kChooseRoom = "Choose Room";
+constexpr const char* kSelectType = "Select Type";
+constexpr const char* kSelectVacant = "Select Vacant";
+constexpr const char* kSelectClean = "Select Clean Status";
+constexpr const char* kOutOfOrder = "Out Of Order";
 
 }  // namespace
 
@@ -26,44 +31,38 @@ RoomPropertiesWindow::RoomPropertiesWindow(Desk& desk, QWidget* parent) : QWidge
     createControls();
     createLayout();
     connectSignals();
+    showView(std::nullopt);  // nothing can be changed before a room is shown
     runHandler(desk_, [this] {
         for (const std::string& entry : roomListEntries(desk_.dataDir)) chooser_->addItem(qs(entry));
     });
-    showPrompt(chooser_, "Choose Room");
+    showPrompt(chooser_, kChooseRoom);
 }
 
 void RoomPropertiesWindow::createControls() {
-    chooser_ = promptList("Combo1", "Choose Room", {}, this);
+    chooser_ = promptList("Combo1", kChooseRoom, {}, this);
     chooser_->setMinimumWidth(180);
     roomNoValue_ = valueLabel("Label3", this, kValueWidth);
 
-    typeEditor_ = promptList("Combo2", "Select Type", roomTypeItems(false), this);
+    typeEditor_ = promptList("Combo2", kSelectType, roomTypeItems(false), this);
     rateBox_ = lineEdit("Text1", this);
-    vacantEditor_ = promptList("Combo3", "Select Vacant", {"Y", "O"}, this);
-    cleanEditor_ = promptList("Combo4", "Select Clean Status", {"Y", "N"}, this);
-    statusEditor_ = promptList("Combo5", "Out Of Order", {"K", "X"}, this);
+    vacantEditor_ = promptList("Combo3", kSelectVacant, {"Y", "O"}, this);
+    cleanEditor_ = promptList("Combo4", kSelectClean, {"Y", "N"}, this);
+    statusEditor_ = promptList("Combo5", kOutOfOrder, {"K", "X"}, this);
 
     const auto property = [this](const char* valueName, const char* changeName, QWidget* editor, const char* nowName,
                                  std::string RoomView::*shown, const QString& prompt) {
         return Property{valueLabel(valueName, this, kValueWidth), button(changeName, "Change", this), editor,
                         button(nowName, "Change Now", this), shown, prompt};
     };
-    type_ = property("Label4", "Command1", typeEditor_, "Command9", &RoomView::roomType, "Select Type");
+    type_ = property("Label4", "Command1", typeEditor_, "Command9", &RoomView::roomType, kSelectType);
     rate_ = property("Label6", "Command2", rateBox_, "Command6", &RoomView::rate, {});
-    vacant_ = property("Label8", "Command3", vacantEditor_, "Command7", &RoomView::vacant, "Select Vacant");
-    clean_ = property("Label10", "Command4", cleanEditor_, "Command8", &RoomView::clean, "Select Clean Status");
-    status_ = property("Label12", "Command5", statusEditor_, "Command10", &RoomView::status, "Out Of Order");
+    vacant_ = property("Label8", "Command3", vacantEditor_, "Command7", &RoomView::vacant, kSelectVacant);
+    clean_ = property("Label10", "Command4", cleanEditor_, "Command8", &RoomView::clean, kSelectClean);
+    status_ = property("Label12", "Command5", statusEditor_, "Command10", &RoomView::status, kOutOfOrder);
 
     commentBox_ = lineEdit("Text2", this);
     updateButton_ = button("Command12", "Update", this);
     exitButton_ = button("Command11", "Exit", this);
-
-    // Nothing can be changed before a room is shown.
-    for (Property* p : properties()) {
-        p->change->setEnabled(false);
-        p->editor->hide();
-        p->changeNow->hide();
-    }
 }
 
 std::array<RoomPropertiesWindow::Property*, 5> RoomPropertiesWindow::properties() {

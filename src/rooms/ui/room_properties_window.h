@@ -23,8 +23,8 @@ namespace innvera {
 //
 // A property's "Change" shows its editor (the rate's also its "Change Now"); choosing an entry
 // in a list editor, or typing into the rate box, shows its "Change Now"; "Change Now" stores the
-// editor's text on the shown room and puts the editor away. Choosing another room leaves open
-// editors as they are.
+// editor's text on the shown room and puts the editor away, back to its prompt. Choosing another
+// room leaves open editors as they are; a chooser text that names no room closes them.
 class RoomPropertiesWindow : public QWidget {
     Q_OBJECT
 public:
@@ -45,8 +45,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // One property changed on its own: the value shown, its "Change" button, its editor (a
-    // list, or the rate box) with the prompt a list shows, and its "Change Now".
+    // One property changed on its own: the label showing its value (the `shown` field of the
+    // room), its "Change" button, its editor (a list with its prompt, or the rate box) and its
+    // "Change Now".
     struct Property {
         QLabel* value = nullptr;
         QPushButton* change = nullptr;
