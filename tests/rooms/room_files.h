@@ -28,6 +28,8 @@ inline Bytes patched(const Bytes& record, std::size_t offset, const std::string&
 
 inline Bytes storedRooms(const TestDesk& t) { return readBytes(t.path("rooms")); }
 
+inline const QStringList kTypeCodes{"NQ1", "NQQ1", "Q11", "QQ1", "PNQ1", "PQ1", "NK1", "KK1", "JNK1", "JK1"};
+
 // The message boxes shown since the last call, as "title: text" ("? title: text" for a question), a line each.
 inline std::string shownBoxes(TestDesk& t) {
     std::string all;
@@ -47,21 +49,50 @@ inline void click(QWidget* window, const char* button) {
     if (b && b->isVisible() && b->isEnabled()) QTest::mouseClick(b, Qt::LeftButton);
 }
 
-// Types into a text box; in a drop-down list, picks the item as the clerk does (it becomes the
-// list's text and the list reports the choice), or types the text when it is not an item.
-inline void fill(QWidget* window, const char* name, const QString& text) {
+// Empties a text box, or the text of a drop-down list, and types into it key by key, the window
+// active and the box holding the cursor as when the clerk types.
+inline void typeInto(QWidget* window, const char* name, const QString& text) {
     auto* list = window ? window->findChild<QComboBox*>(QString::fromLatin1(name)) : nullptr;
-    auto* edit = list ? list->lineEdit() : child<QLineEdit>(window, name);
-    if (const int index = list ? list->findText(text) : -1; index >= 0) {
-        list->setCurrentIndex(index);
-        emit list->activated(index);
-    } else if (edit) {
+    if (auto* edit = list ? list->lineEdit() : child<QLineEdit>(window, name)) {
+        settle();  // a window still to come up (the welcome window) would take the activation
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+        edit->setFocus();
         edit->clear();
         QTest::keyClicks(edit, text);
     }
 }
 
-// The items of a list box or a drop-down list.
+// Types into a text box; in a drop-down list, chooses the entry as the clerk does, or types the
+// text when it is not an entry.
+inline void fill(QWidget* window, const char* name, const QString& text) {
+    auto* list = window ? window->findChild<QComboBox*>(QString::fromLatin1(name)) : nullptr;
+    if (list && list->findText(text) >= 0)
+        chooseEntry(list, text);
+    else
+        typeInto(window, name, text);
+}
+
+// Types into a drop-down list and confirms with Enter.
+inline void typeAndEnter(QWidget* window, const char* name, const QString& text) {
+    typeInto(window, name, text);
+    if (auto* list = child<QComboBox>(window, name)) QTest::keyClick(list->lineEdit(), Qt::Key_Return);
+}
+
+// What a label, a text box or a drop-down list shows.
+inline QString textOf(QWidget* window, const char* name) {
+    auto* w = child<QWidget>(window, name);
+    if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
+    if (auto* list = qobject_cast<QComboBox*>(w)) return list->currentText();
+    return "<none>";
+}
+
+inline bool hasFocus(QWidget* window, const char* name) {
+    return window && window->focusWidget() && window->focusWidget() == child<QWidget>(window, name);
+}
+
+// The entries of a list box or a drop-down list.
 inline QStringList entries(QWidget* window, const char* name) {
     QStringList all;
     if (auto* list = window ? window->findChild<QComboBox*>(QString::fromLatin1(name)) : nullptr)
@@ -69,10 +100,6 @@ inline QStringList entries(QWidget* window, const char* name) {
     else if (auto* list = child<QListWidget>(window, name))
         for (int i = 0; i < list->count(); ++i) all << list->item(i)->text();
     return all;
-}
-
-inline std::string labelText(QWidget* window, const char* name) {
-    return child<QLabel>(window, name) ? child<QLabel>(window, name)->text().toStdString() : "<none>";
 }
 
 // The texts of every label of the window, or of every button as "name caption"; sorted.
@@ -83,7 +110,5 @@ QStringList texts(QWidget* window) {
     all.sort();
     return all;
 }
-
-inline const QStringList kTypeCodes{"NQ1", "NQQ1", "Q11", "QQ1", "PNQ1", "PQ1", "NK1", "KK1", "JNK1", "JK1"};
 
 }  // namespace innvera::testing

@@ -16,13 +16,13 @@ TEST(RoomInventory, ChecksEachEntryInOrderAndAppendsTheNewRoom) {
         return shownBoxes(t);
     };
     const auto expectFormEmptied = [&] {
-        EXPECT_EQ(child<QLineEdit>(window, "Text1")->text(), "");
-        EXPECT_EQ(child<QComboBox>(window, "Combo1")->currentText(), "Choose Room Type");
-        EXPECT_EQ(window->focusWidget(), child<QLineEdit>(window, "Text1"));
+        EXPECT_EQ(textOf(window, "Text1"), "");
+        EXPECT_EQ(textOf(window, "Combo1"), "Choose Room Type");
+        EXPECT_TRUE(hasFocus(window, "Text1"));
     };
     EXPECT_EQ(window->windowTitle(), "Enter Room Inventory");
     EXPECT_EQ(entries(window, "Combo1"), kTypeCodes);
-    EXPECT_EQ(child<QComboBox>(window, "Combo1")->currentText(), "Choose Room Type");
+    EXPECT_EQ(textOf(window, "Combo1"), "Choose Room Type");
     EXPECT_EQ(texts<QLabel>(window), QStringList({"JK1 = Smoking Suite", "JNK1 = Non Smoking Suite", "KK1 = Smoking King",
                                                   "NK1 = Non Smoking King", "NQ1 = Non Smoking Single",
                                                   "NQQ1 = Non Smoking Double", "PNQ1 = Non Smoking Handicap",
@@ -32,10 +32,10 @@ TEST(RoomInventory, ChecksEachEntryInOrderAndAppendsTheNewRoom) {
     EXPECT_TRUE(entries(window, "List1").isEmpty());
 
     EXPECT_EQ(enter("", nullptr), "ATTENTION!: You didn't enter a room number.\n");
-    EXPECT_EQ(window->focusWidget(), child<QLineEdit>(window, "Text1"));
+    EXPECT_TRUE(hasFocus(window, "Text1"));
     EXPECT_EQ(enter("101", nullptr), "ATTENTION!: You didn't enter a room type.\n");
-    EXPECT_EQ(window->focusWidget(), child<QComboBox>(window, "Combo1"));
-    EXPECT_EQ(child<QLineEdit>(window, "Text1")->text(), "101") << "the typed number stays";
+    EXPECT_TRUE(hasFocus(window, "Combo1"));
+    EXPECT_EQ(textOf(window, "Text1"), "101") << "the typed number stays";
     EXPECT_EQ(enter("   ", "NQ1"), "ATTENTION!: You didn't enter a room number.\n") << "blanks only";
     EXPECT_EQ(enter("102", ""), "ATTENTION!: You didn't enter a room type.\n") << "an emptied type list";
     EXPECT_EQ(storedRooms(t).size(), 0u);
@@ -50,12 +50,13 @@ TEST(RoomInventory, ChecksEachEntryInOrderAndAppendsTheNewRoom) {
     expectFormEmptied();
 
     // A leading blank or another case makes another number; a long one is stored cut to five, so it
-    // never matches; a type typed by hand is stored cut to ten.
+    // never matches; a type typed by hand is stored as typed, cut to ten, never completed to a code.
     for (const auto& [number, type] : {std::pair{" 101", "NQ1"}, {"A12", "Q11"}, {"a12", "Q11"}, {"123456", "KK1"},
-                                       {"123456", "KK1"}, {"201", "PENTHOUSE SUITE"}})
+                                       {"123456", "KK1"}, {"201", "PENTHOUSE SUITE"}, {"202", "NQ"}})
         EXPECT_EQ(enter(number, type), "") << number;
     Bytes file = concat({roomBytes("101", "NQ1"), roomBytes(" 101", "NQ1"), roomBytes("A12", "Q11"), roomBytes("a12", "Q11"),
-                         roomBytes("12345", "KK1"), roomBytes("12345", "KK1"), roomBytes("201", "PENTHOUSE ")});
+                         roomBytes("12345", "KK1"), roomBytes("12345", "KK1"), roomBytes("201", "PENTHOUSE "),
+                         roomBytes("202", "NQ")});
     EXPECT_EQ(storedRooms(t), file);
     EXPECT_EQ(entries(window, "List1").mid(1, 4),
               QStringList({" 101    NQ1       ", "A12     Q11       ", "a12     Q11       ", "12345   KK1       "}));
@@ -70,7 +71,7 @@ TEST(RoomInventory, ChecksEachEntryInOrderAndAppendsTheNewRoom) {
     window = openWindow(t, "RoomInventoryWindow");
     EXPECT_EQ(enter("102", "NQQ1"), "");
     EXPECT_EQ(storedRooms(t), concat({file, roomBytes("102", "NQQ1", "YYK", 0, "", kMay1 + 1)}));
-    EXPECT_EQ(entries(window, "List1").mid(5), QStringList({"12345   KK1       ", "201     PENTHOUSE ", "102     NQQ1      "}));
+    EXPECT_EQ(entries(window, "List1").mid(6), QStringList({"201     PENTHOUSE ", "202     NQ        ", "102     NQQ1      "}));
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ TEST(RoomRates, SetsEveryRoomOfTheChosenTypeToTheLeadingNumberOfTheText) {
     EXPECT_EQ(window->windowTitle(), "Apply Room Rates");
     EXPECT_EQ(entries(window, "Combo1"), QStringList({"NQ1       ", "NQQ1      ", "Q11       ", "QQ1       ", "PNQ1      ",
                                                       "PQ1       ", "NK1       ", "KK1       ", "JNK1      ", "JK1       "}));
-    EXPECT_EQ(child<QComboBox>(window, "Combo1")->currentText(), "Select Room Type");
+    EXPECT_EQ(textOf(window, "Combo1"), "Select Room Type");
     EXPECT_EQ(texts<QPushButton>(window), QStringList({"Command1 Save Now", "Command2 Exit"}));
     EXPECT_EQ(texts<QLabel>(window), QStringList({"", "Change To", "Current Rate"})) << "no current rate yet";
     fill(window, "Text1", "99");
@@ -31,20 +31,19 @@ TEST(RoomRates, SetsEveryRoomOfTheChosenTypeToTheLeadingNumberOfTheText) {
     EXPECT_EQ(storedRooms(t), ratedRooms(55, 80, 70));
 
     fill(window, "Combo1", "NQ1       ");
-    EXPECT_EQ(labelText(window, "Label2"), "55");
-    EXPECT_EQ(window->focusWidget(), child<QLineEdit>(window, "Text1"));
+    EXPECT_EQ(textOf(window, "Label2"), "55");
+    EXPECT_TRUE(hasFocus(window, "Text1"));
     fill(window, "Combo1", "JK1       ");  // no room is a suite: the rate shown before stays
-    EXPECT_EQ(labelText(window, "Label2"), "55");
-    fill(window, "Combo1", "KK1");  // typed by hand and confirmed with Enter
-    QTest::keyClick(child<QComboBox>(window, "Combo1")->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(labelText(window, "Label2"), "80");
+    EXPECT_EQ(textOf(window, "Label2"), "55");
+    typeAndEnter(window, "Combo1", "KK1");  // typed by hand and confirmed with Enter
+    EXPECT_EQ(textOf(window, "Label2"), "80");
 
     saveRate("NQ1       ", "65");
     EXPECT_EQ(storedRooms(t), ratedRooms(65, 80, 70));
-    EXPECT_EQ(child<QComboBox>(window, "Combo1")->currentText(), "Select Room Type");
-    EXPECT_EQ(labelText(window, "Label2"), "");
-    EXPECT_EQ(child<QLineEdit>(window, "Text1")->text(), "");
-    EXPECT_EQ(window->focusWidget(), child<QComboBox>(window, "Combo1"));
+    EXPECT_EQ(textOf(window, "Combo1"), "Select Room Type");
+    EXPECT_EQ(textOf(window, "Label2"), "");
+    EXPECT_EQ(textOf(window, "Text1"), "");
+    EXPECT_TRUE(hasFocus(window, "Combo1"));
     saveRate("NQQ1", "72");  // typed, compared padded to ten
     saveRate("KK1       ", "59.95 a night");
     EXPECT_EQ(storedRooms(t), ratedRooms(65, 59.95f, 72));
@@ -72,9 +71,9 @@ TEST(TaxRate, StoresTheLeadingNumberOfTheTextOnEnterNowAndNothingOnExit) {
     EXPECT_EQ(window->windowTitle(), "Enter Tax Rate");
     EXPECT_EQ(texts<QLabel>(window), QStringList({"(example if your rate is 9% then enter .09", "Enter Tax Rate"}));
     EXPECT_EQ(texts<QPushButton>(window), QStringList({"Command1 Enter Now", "Command2 Exit"}));
-    EXPECT_EQ(child<QLineEdit>(window, "Text1")->text(), "") << "the stored rate is not shown";
-    EXPECT_EQ(window->focusWidget(), child<QLineEdit>(window, "Text1"));
-    QTest::keyClicks(child<QLineEdit>(window, "Text1"), ".09");
+    EXPECT_EQ(textOf(window, "Text1"), "") << "the stored rate is not shown";
+    EXPECT_TRUE(hasFocus(window, "Text1"));
+    typeInto(window, "Text1", ".09");
     click(window, "Command2");
     settle();
     EXPECT_FALSE(isOpen(t, "Form7"));
@@ -82,7 +81,7 @@ TEST(TaxRate, StoresTheLeadingNumberOfTheTextOnEnterNowAndNothingOnExit) {
 
     for (const auto& [typed, stored] : {std::pair{".09", 0.09f}, {"9", 9.0f}, {"9%", 9.0f}, {"nine", 0.0f}, {"0.01", 0.01f}}) {
         window = openWindow(t, "Form7");
-        QTest::keyClicks(child<QLineEdit>(window, "Text1"), typed);
+        typeInto(window, "Text1", typed);
         click(window, "Command1");
         settle();
         EXPECT_EQ(readBytes(t.path("tax")), taxBytes(stored)) << typed;

@@ -1,3 +1,5 @@
+#include <QFontMetricsF>
+
 #include "room_files.h"
 
 namespace innvera::testing {
@@ -18,7 +20,8 @@ TEST(RoomStatusBoard, ShowsTheMarksInOrderAndMakesRoomsCleanAndVacant) {
     EXPECT_EQ(window->windowTitle(), "Room List");
     EXPECT_EQ(entries(window, "List1"), QStringList({"101  NQ1---Dirty---Out of order---Occupied", "102  KK1---Dirty---Occupied",
                                                    "103  NQQ1---Dirty---Out of order", "104  JK1", "105  Q11---Dirty"}));
-    EXPECT_EQ(child<QListWidget>(window, "List1")->font().family(), "Courier New");
+    const QFontMetricsF board(child<QListWidget>(window, "List1")->font());
+    EXPECT_EQ(board.horizontalAdvance("iiiiiiii"), board.horizontalAdvance("MMMMMMMM")) << "a fixed-pitch font";
     EXPECT_EQ(texts<QPushButton>(window),
               QStringList({"Command1 Exit", "Command2 Make All Rooms Clean", "Command3 Make All Rooms Vacant"}));
 

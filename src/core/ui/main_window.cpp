@@ -24,16 +24,6 @@
 
 namespace innvera {
 
-namespace {
-
-QLabel* namedLabel(QWidget* parent, const char* objectName, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(objectName));
-    return label;
-}
-
-}  // namespace
-
 MainWindow::MainWindow(Desk& desk) : desk_(desk) {
     setObjectName(QString::fromLatin1(kName));
     setWindowTitle(QStringLiteral("Innvera"));
@@ -53,28 +43,26 @@ MainWindow::MainWindow(Desk& desk) : desk_(desk) {
 }
 
 void MainWindow::createControls() {
-    propertyName_ = namedLabel(this, "Label7", QStringLiteral("Corvid Lodge Inn"));
+    propertyName_ = captionLabel("Label7", QStringLiteral("Corvid Lodge Inn"), this);
     QFont big = propertyName_->font();
     big.setPointSize(big.pointSize() * 2);
     big.setBold(true);
     propertyName_->setFont(big);
     propertyName_->setAlignment(Qt::AlignCenter);
-    hotelDate_ = namedLabel(this, "Label3", QString());
+    hotelDate_ = captionLabel("Label3", QString(), this);
     QFont bold = hotelDate_->font();
     bold.setBold(true);
     hotelDate_->setFont(bold);
-    systemDate_ = namedLabel(this, "Label6", QString());
-    arrivals_ = new QListWidget(this);
-    arrivals_->setObjectName(QStringLiteral("List1"));
-    departures_ = new QListWidget(this);
-    departures_->setObjectName(QStringLiteral("List2"));
+    systemDate_ = captionLabel("Label6", QString(), this);
+    arrivals_ = listBox("List1", this);
+    departures_ = listBox("List2", this);
 
     countsFrame_ = new QGroupBox(this);
     countsFrame_->setObjectName(QStringLiteral("Frame1"));
     auto* counts = new QGridLayout(countsFrame_);
     const auto addCount = [&](int row, const char* captionName, const char* caption, const char* countName) {
-        counts->addWidget(namedLabel(countsFrame_, captionName, QString::fromLatin1(caption)), row, 0);
-        QLabel* count = namedLabel(countsFrame_, countName, QStringLiteral("0"));
+        counts->addWidget(captionLabel(captionName, QString::fromLatin1(caption), countsFrame_), row, 0);
+        QLabel* count = captionLabel(countName, QStringLiteral("0"), countsFrame_);
         count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         counts->addWidget(count, row, 1);
         return count;
@@ -99,15 +87,15 @@ void MainWindow::createControls() {
 
 void MainWindow::createLayout() {
     auto* dates = new QGridLayout;
-    dates->addWidget(namedLabel(this, "Label4", QStringLiteral("Hotel Date:")), 0, 0);
+    dates->addWidget(captionLabel("Label4", QStringLiteral("Hotel Date:"), this), 0, 0);
     dates->addWidget(hotelDate_, 0, 1);
-    dates->addWidget(namedLabel(this, "Label5", QStringLiteral("System Date:")), 1, 0);
+    dates->addWidget(captionLabel("Label5", QStringLiteral("System Date:"), this), 1, 0);
     dates->addWidget(systemDate_, 1, 1);
     dates->setColumnStretch(2, 1);
 
     auto* lists = new QGridLayout;
-    lists->addWidget(namedLabel(this, "Label1", QStringLiteral("Todays Arrivals")), 0, 0);
-    lists->addWidget(namedLabel(this, "Label2", QStringLiteral("Todays Departures")), 0, 1);
+    lists->addWidget(captionLabel("Label1", QStringLiteral("Todays Arrivals"), this), 0, 0);
+    lists->addWidget(captionLabel("Label2", QStringLiteral("Todays Departures"), this), 0, 1);
     lists->addWidget(arrivals_, 1, 0);
     lists->addWidget(departures_, 1, 1);
 

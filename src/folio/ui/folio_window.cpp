@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -64,7 +63,7 @@ W* openChild(QWidget* owner) {
     return nullptr;
 }
 
-QLabel* caption(const char* text, QWidget* parent) { return new QLabel(QString::fromLatin1(text), parent); }
+QLabel* caption(const char* text, QWidget* parent) { return captionLabel(QString::fromLatin1(text), parent); }
 
 }  // namespace
 
@@ -90,11 +89,9 @@ void FolioWindow::createControls() {
     arrivalTimeLabel_ = valueLabel("Label28", this, 70);
     folioLabel_ = valueLabel("Label24", this, 70);
     roomLabel_ = valueLabel("Label29", this, 70);
-    directBillCaption_ = caption("Direct Bill Account", this);
-    directBillCaption_->setObjectName(QStringLiteral("Label31"));
+    directBillCaption_ = captionLabel("Label31", "Direct Bill Account", this);
     directBillLabel_ = valueLabel("Label30", this, 70);
-    lines_ = new QListWidget(this);
-    lines_->setObjectName(QStringLiteral("List1"));
+    lines_ = listBox("List1", this);
     balanceLabel_ = valueLabel("Label22", this, 110);
     balanceLabel_->setAutoFillBackground(true);
     chargesFrame_ = new QGroupBox(QStringLiteral("Add Charges/Payments"), this);
@@ -116,7 +113,7 @@ void FolioWindow::createControls() {
     topExitButton_ = button("Command8", "Exit", this);
 
     // The folio lines in a fixed-pitch font, under headings at the rows' columns.
-    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const QFont fixed = fixedPitchFont();
     lines_->setFont(fixed);
     headings_ = new QLabel(qs(fitWidth("Room", 10) + fitWidth("Date", 20) + fitWidth("Code", 15) +
                               fitWidth("Description", 35) + "Amount"),

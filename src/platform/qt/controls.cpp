@@ -1,26 +1,72 @@
 #include "platform/qt/controls.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
+
 namespace innvera {
 
-QLineEdit* lineEdit(const char* objectName, QWidget* parent) {
+namespace {
+
+// Whether the font the system really gives for `font` has one width for every character: a
+// family that is missing is replaced by another, which need not be fixed pitch.
+bool reallyFixedPitch(const QFont& font) {
+    if (!QFontInfo(font).fixedPitch()) return false;
+    const QFontMetricsF metrics(font);
+    return metrics.horizontalAdvance(QLatin1Char('i')) == metrics.horizontalAdvance(QLatin1Char('M'));
+}
+
+}  // namespace
+
+QFont fixedPitchFont(int pointSize, bool bold) {
+    QFont chosen = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    for (const char* family : {"DejaVu Sans Mono", "Liberation Mono", "Courier New", "Monospace"}) {
+        QFont font(QString::fromLatin1(family));
+        font.setStyleHint(QFont::TypeWriter);
+        font.setFixedPitch(true);
+        if (reallyFixedPitch(font)) {
+            chosen = font;
+            break;
+        }
+    }
+    if (pointSize > 0) chosen.setPointSize(pointSize);
+    chosen.setBold(bold);
+    return chosen;
+}
+
+QLineEdit* lineEdit(const QString& objectName, QWidget* parent) {
     auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(objectName));
+    box->setObjectName(objectName);
     return box;
 }
 
-QLabel* valueLabel(const char* objectName, QWidget* parent, int minimumWidth) {
+QLabel* valueLabel(const QString& objectName, QWidget* parent, int minimumWidth) {
     auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(objectName));
+    label->setObjectName(objectName);
     label->setMinimumWidth(minimumWidth);
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
     return label;
 }
 
-QPushButton* button(const char* objectName, const char* caption, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
-    b->setObjectName(QString::fromLatin1(objectName));
+QLabel* captionLabel(const QString& objectName, const QString& caption, QWidget* parent) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(objectName);
+    return label;
+}
+
+QLabel* captionLabel(const QString& caption, QWidget* parent) { return new QLabel(caption, parent); }
+
+QPushButton* button(const QString& objectName, const QString& caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(objectName);
     return b;
+}
+
+QListWidget* listBox(const QString& objectName, QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(objectName);
+    return list;
 }
 
 QComboBox* promptList(const QString& objectName, const QString& prompt, const QStringList& entries, QWidget* parent) {
@@ -28,6 +74,8 @@ QComboBox* promptList(const QString& objectName, const QString& prompt, const QS
     list->setObjectName(objectName);
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
+    // Made editable first: that is what gives a list its completer.
+    list->setCompleter(nullptr);
     list->addItems(entries);
     showPrompt(list, prompt);
     list->setMinimumContentsLength(static_cast<int>(prompt.size()));

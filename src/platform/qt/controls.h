@@ -1,23 +1,41 @@
 #pragma once
 
 #include <QComboBox>
+#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QString>
+#include <QStringList>
 
 #include <string>
 
-// Small makers of the controls every window builds, each carrying its documented name.
+// The makers of the controls every window builds, each carrying its documented name as its
+// object name, and the two conversions between the domain's texts and the controls' texts.
 namespace innvera {
 
+// A domain text (UTF-8) as a control's text, and back.
 inline QString qs(const std::string& text) { return QString::fromStdString(text); }
+inline std::string str(const QString& text) { return text.toStdString(); }
 
-QLineEdit* lineEdit(const char* objectName, QWidget* parent);
-// A sunken label that shows a value (a tax, a folio number, a date).
-QLabel* valueLabel(const char* objectName, QWidget* parent, int minimumWidth = 80);
-QPushButton* button(const char* objectName, const char* caption, QWidget* parent);
-// An editable drop-down list whose text starts as a prompt ("Select Room").
+// A font whose characters all have the same width on every machine, for texts laid out in
+// columns: the first installed of DejaVu Sans Mono, Liberation Mono, Courier New and the
+// system's "Monospace" that really is fixed pitch, else the system's fixed font.
+// `pointSize` 0 keeps the default size.
+QFont fixedPitchFont(int pointSize = 0, bool bold = false);
+
+QLineEdit* lineEdit(const QString& objectName, QWidget* parent);
+// A sunken label that shows a value (a rate, a folio number, a date).
+QLabel* valueLabel(const QString& objectName, QWidget* parent, int minimumWidth = 80);
+// A label that names the control beside it ("Room #", "Hotel Date:"); the documented ones carry
+// their name.
+QLabel* captionLabel(const QString& objectName, const QString& caption, QWidget* parent);
+QLabel* captionLabel(const QString& caption, QWidget* parent);
+QPushButton* button(const QString& objectName, const QString& caption, QWidget* parent);
+QListWidget* listBox(const QString& objectName, QWidget* parent);
+// A drop-down list that can also be typed into, showing `prompt` until something is chosen.
+// Typed text stays as typed: it is never completed to a matching entry.
 QComboBox* promptList(const QString& objectName, const QString& prompt, const QStringList& entries, QWidget* parent);
 // Puts the prompt back, with no entry chosen.
 void showPrompt(QComboBox* list, const QString& prompt);

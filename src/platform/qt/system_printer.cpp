@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+#include "platform/qt/controls.h"
+
 namespace innvera {
 
 namespace {
@@ -22,10 +24,7 @@ bool paint(QPrinter& printer, const std::vector<std::string>& lines) {
     std::size_t widest = 1;
     for (const auto& line : lines) widest = std::max<std::size_t>(widest, QString::fromStdString(line).size());
 
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setPointSizeF(10);
+    QFont font = fixedPitchFont(10);
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
     const qreal width = QFontMetricsF(font, &printer).horizontalAdvance(QString(static_cast<int>(widest), QLatin1Char('M')));
     if (width > page.width()) font.setPointSizeF(10 * page.width() / width);

@@ -1,14 +1,10 @@
 #include "rooms/ui/room_inventory_window.h"
 
-#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "rooms/inventory.h"
 #include "rooms/room_types.h"
@@ -20,20 +16,24 @@ namespace innvera {
 RoomInventoryWindow::RoomInventoryWindow(Desk& desk, QWidget* parent) : QWidget(parent), desk_(desk) {
     setObjectName("RoomInventoryWindow");
     setWindowTitle("Enter Room Inventory");
+    createControls();
+    createLayout();
+    connectSignals();
+    runHandler(desk_, [this] { fillRoomsEntered(); });
+    roomNoBox_->setFocus();
+}
 
-    roomNoBox_ = new QLineEdit;
-    roomNoBox_->setObjectName("Text1");
-    typeList_ = makeTypedList("Combo1", roomTypeItems(false), kChooseRoomType);
-    typeList_->setMinimumContentsLength(18);
-    enterButton_ = new QPushButton("Enter Now");
-    enterButton_->setObjectName("Command1");
-    exitButton_ = new QPushButton("Exit");
-    exitButton_->setObjectName("Command2");
-    roomsEntered_ = new QListWidget;
-    roomsEntered_->setObjectName("List1");
+void RoomInventoryWindow::createControls() {
+    roomNoBox_ = lineEdit("Text1", this);
+    typeList_ = promptList("Combo1", kChooseRoomType, roomTypeItems(false), this);
+    enterButton_ = button("Command1", "Enter Now", this);
+    exitButton_ = button("Command2", "Exit", this);
+    roomsEntered_ = listBox("List1", this);
+}
 
+void RoomInventoryWindow::createLayout() {
     auto* entry = new QGridLayout;
-    entry->addWidget(new QLabel("Room #"), 0, 0);
+    entry->addWidget(captionLabel("Room #", this), 0, 0);
     entry->addWidget(roomNoBox_, 0, 1);
     entry->addWidget(typeList_, 1, 1);
 
@@ -43,7 +43,7 @@ RoomInventoryWindow::RoomInventoryWindow(Desk& desk, QWidget* parent) : QWidget(
 
     auto* legend = new QVBoxLayout;
     legend->setSpacing(2);
-    for (const auto& type : kRoomTypes) legend->addWidget(new QLabel(qText(std::string(type.legend))));
+    for (const auto& type : kRoomTypes) legend->addWidget(captionLabel(qs(std::string(type.legend)), this));
 
     auto* left = new QVBoxLayout;
     left->addLayout(entry);
@@ -53,24 +53,23 @@ RoomInventoryWindow::RoomInventoryWindow(Desk& desk, QWidget* parent) : QWidget(
     left->addStretch();
 
     auto* right = new QVBoxLayout;
-    right->addWidget(new QLabel("Rooms Entered"));
+    right->addWidget(captionLabel("Rooms Entered", this));
     right->addWidget(roomsEntered_);
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left);
     layout->addLayout(right, 1);
     resize(520, 380);
+}
 
+void RoomInventoryWindow::connectSignals() {
     connect(enterButton_, &QPushButton::clicked, this, &RoomInventoryWindow::enterNow);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
-
-    runHandler(desk_, [this] { fillRoomsEntered(); });
-    roomNoBox_->setFocus();
 }
 
 void RoomInventoryWindow::fillRoomsEntered() {
     roomsEntered_->clear();
-    for (const std::string& entry : roomListEntries(desk_.dataDir)) roomsEntered_->addItem(qText(entry));
+    for (const std::string& entry : roomListEntries(desk_.dataDir)) roomsEntered_->addItem(qs(entry));
 }
 
 void RoomInventoryWindow::emptyForm() {
@@ -81,7 +80,7 @@ void RoomInventoryWindow::emptyForm() {
 
 void RoomInventoryWindow::enterNow() {
     runHandler(desk_, [this] {
-        const NewRoom entry{stdText(roomNoBox_->text()), stdText(typeList_->currentText())};
+        const NewRoom entry{str(roomNoBox_->text()), str(typeList_->currentText())};
         if (const auto refusal = enterRoom(desk_.dataDir, entry, desk_.session.hotelDate)) {
             desk_.dialogs.inform("ATTENTION!", refusal->message);
             if (refusal->clearForm) {

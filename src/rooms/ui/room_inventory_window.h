@@ -23,15 +23,18 @@ public:
     void enterNow();
 
 private:
+    void createControls();
+    void createLayout();
+    void connectSignals();
     void fillRoomsEntered();
     void emptyForm();
 
     Desk& desk_;
-    QLineEdit* roomNoBox_;
-    QComboBox* typeList_;
-    QPushButton* enterButton_;
-    QPushButton* exitButton_;
-    QListWidget* roomsEntered_;
+    QLineEdit* roomNoBox_ = nullptr;
+    QComboBox* typeList_ = nullptr;
+    QPushButton* enterButton_ = nullptr;
+    QPushButton* exitButton_ = nullptr;
+    QListWidget* roomsEntered_ = nullptr;
 };
 
 }  // namespace innvera

@@ -1,16 +1,13 @@
 #include "rooms/ui/room_properties_window.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "core/forms.h"
 #include "core/ui/main_window.h"
+#include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "platform/qt/windows.h"
 #include "rooms/rooms.h"
@@ -20,95 +17,76 @@ namespace innvera {
 
 namespace {
 
+constexpr int kValueWidth = 90;
 constexpr const char* kChooseRoom = "Choose Room";
 constexpr const char* kSelectType = "Select Type";
 constexpr const char* kSelectVacant = "Select Vacant";
 constexpr const char* kSelectClean = "Select Clean Status";
 constexpr const char* kOutOfOrder = "Out Of Order";
 
-QLabel* valueLabel(const char* name) {
-    auto* label = new QLabel;
-    label->setObjectName(name);
-    label->setMinimumWidth(90);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    return label;
-}
-
-QPushButton* button(const char* caption, const char* name) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(name);
-    return b;
-}
-
 }  // namespace
 
 RoomPropertiesWindow::RoomPropertiesWindow(Desk& desk, QWidget* parent) : QWidget(parent), desk_(desk) {
     setObjectName("RoomPropertiesWindow");
     setWindowTitle("Edit Room Properties");
+    createControls();
+    createLayout();
+    connectSignals();
+    showView(std::nullopt);  // nothing can be changed before a room is shown
+    runHandler(desk_, [this] {
+        for (const std::string& entry : roomListEntries(desk_.dataDir)) chooser_->addItem(qs(entry));
+    });
+    showPrompt(chooser_, kChooseRoom);
+}
 
-    chooser_ = new QComboBox;
-    chooser_->setObjectName("Combo1");
-    chooser_->setEditable(true);
-    chooser_->setInsertPolicy(QComboBox::NoInsert);
+void RoomPropertiesWindow::createControls() {
+    chooser_ = promptList("Combo1", kChooseRoom, {}, this);
     chooser_->setMinimumWidth(180);
+    roomNoValue_ = valueLabel("Label3", this, kValueWidth);
 
-    roomNoValue_ = valueLabel("Label3");
-    typeValue_ = valueLabel("Label4");
-    rateValue_ = valueLabel("Label6");
-    vacantValue_ = valueLabel("Label8");
-    cleanValue_ = valueLabel("Label10");
-    statusValue_ = valueLabel("Label12");
+    typeEditor_ = promptList("Combo2", kSelectType, roomTypeItems(false), this);
+    rateBox_ = lineEdit("Text1", this);
+    vacantEditor_ = promptList("Combo3", kSelectVacant, {"Y", "O"}, this);
+    cleanEditor_ = promptList("Combo4", kSelectClean, {"Y", "N"}, this);
+    statusEditor_ = promptList("Combo5", kOutOfOrder, {"K", "X"}, this);
 
-    changeType_ = button("Change", "Command1");
-    changeRate_ = button("Change", "Command2");
-    changeVacant_ = button("Change", "Command3");
-    changeClean_ = button("Change", "Command4");
-    changeStatus_ = button("Change", "Command5");
+    const auto property = [this](const char* valueName, const char* changeName, QWidget* editor, const char* nowName,
+                                 std::string RoomView::*shown, const QString& prompt) {
+        return Property{valueLabel(valueName, this, kValueWidth), button(changeName, "Change", this), editor,
+                        button(nowName, "Change Now", this), shown, prompt};
+    };
+    type_ = property("Label4", "Command1", typeEditor_, "Command9", &RoomView::roomType, kSelectType);
+    rate_ = property("Label6", "Command2", rateBox_, "Command6", &RoomView::rate, {});
+    vacant_ = property("Label8", "Command3", vacantEditor_, "Command7", &RoomView::vacant, kSelectVacant);
+    clean_ = property("Label10", "Command4", cleanEditor_, "Command8", &RoomView::clean, kSelectClean);
+    status_ = property("Label12", "Command5", statusEditor_, "Command10", &RoomView::status, kOutOfOrder);
 
-    typeEditor_ = makeTypedList("Combo2", roomTypeItems(false), kSelectType);
-    rateEditor_ = new QLineEdit;
-    rateEditor_->setObjectName("Text1");
-    vacantEditor_ = makeTypedList("Combo3", {"Y", "O"}, kSelectVacant);
-    cleanEditor_ = makeTypedList("Combo4", {"Y", "N"}, kSelectClean);
-    statusEditor_ = makeTypedList("Combo5", {"K", "X"}, kOutOfOrder);
+    commentBox_ = lineEdit("Text2", this);
+    updateButton_ = button("Command12", "Update", this);
+    exitButton_ = button("Command11", "Exit", this);
+}
 
-    typeNow_ = button("Change Now", "Command9");
-    rateNow_ = button("Change Now", "Command6");
-    vacantNow_ = button("Change Now", "Command7");
-    cleanNow_ = button("Change Now", "Command8");
-    statusNow_ = button("Change Now", "Command10");
+std::array<RoomPropertiesWindow::Property*, 5> RoomPropertiesWindow::properties() {
+    return {&type_, &rate_, &vacant_, &clean_, &status_};
+}
 
-    commentBox_ = new QLineEdit;
-    commentBox_->setObjectName("Text2");
-    updateButton_ = button("Update", "Command12");
-    exitButton_ = button("Exit", "Command11");
-
+void RoomPropertiesWindow::createLayout() {
     auto* grid = new QGridLayout;
     grid->setColumnStretch(3, 1);
-    int row = 0;
-    grid->addWidget(new QLabel("Room #...................."), row, 0);
-    grid->addWidget(roomNoValue_, row, 1);
-    ++row;
-    const struct {
-        const char* caption;
-        QLabel* value;
-        QPushButton* change;
-        QWidget* editor;
-        QPushButton* now;
-    } properties[] = {
-        {"Room Type.............", typeValue_, changeType_, typeEditor_, typeNow_},
-        {"Room Rate...............", rateValue_, changeRate_, rateEditor_, rateNow_},
-        {"Vacant......................", vacantValue_, changeVacant_, vacantEditor_, vacantNow_},
-        {"Clean........................", cleanValue_, changeClean_, cleanEditor_, cleanNow_},
-        {"Status........................", statusValue_, changeStatus_, statusEditor_, statusNow_},
+    grid->addWidget(captionLabel("Room #....................", this), 0, 0);
+    grid->addWidget(roomNoValue_, 0, 1);
+    const std::pair<const char*, Property*> rows[] = {
+        {"Room Type.............", &type_},       {"Room Rate...............", &rate_},
+        {"Vacant......................", &vacant_}, {"Clean........................", &clean_},
+        {"Status........................", &status_},
     };
-    for (const auto& p : properties) {
-        grid->addWidget(new QLabel(p.caption), row, 0);
-        grid->addWidget(p.value, row, 1);
-        grid->addWidget(p.change, row, 2);
-        grid->addWidget(p.editor, row, 3);
-        grid->addWidget(p.now, row, 4);
+    int row = 1;
+    for (const auto& [caption, p] : rows) {
+        grid->addWidget(captionLabel(caption, this), row, 0);
+        grid->addWidget(p->value, row, 1);
+        grid->addWidget(p->change, row, 2);
+        grid->addWidget(p->editor, row, 3);
+        grid->addWidget(p->changeNow, row, 4);
         ++row;
     }
 
@@ -117,7 +95,7 @@ RoomPropertiesWindow::RoomPropertiesWindow(Desk& desk, QWidget* parent) : QWidge
     chooserRow->addStretch();
 
     auto* commentRow = new QHBoxLayout;
-    commentRow->addWidget(new QLabel("Comment"));
+    commentRow->addWidget(captionLabel("Comment", this));
     commentRow->addWidget(commentBox_, 1);
     commentRow->addWidget(updateButton_);
 
@@ -132,142 +110,103 @@ RoomPropertiesWindow::RoomPropertiesWindow(Desk& desk, QWidget* parent) : QWidge
     layout->addStretch();
     layout->addLayout(exitRow);
     resize(640, 330);
+}
 
+void RoomPropertiesWindow::connectSignals() {
     // A room is chosen from the list, or typed and confirmed with Enter.
     connect(chooser_, &QComboBox::activated, this, &RoomPropertiesWindow::chooseRoom);
     connect(chooser_->lineEdit(), &QLineEdit::returnPressed, this, &RoomPropertiesWindow::chooseRoom);
 
-    // "Change" shows its editor; a choice (or typed text) shows its "Change Now".
-    const struct {
-        QPushButton* change;
-        QComboBox* editor;
-        QPushButton* now;
-        const char* prompt;
-    } lists[] = {
-        {changeType_, typeEditor_, typeNow_, kSelectType},
-        {changeVacant_, vacantEditor_, vacantNow_, kSelectVacant},
-        {changeClean_, cleanEditor_, cleanNow_, kSelectClean},
-        {changeStatus_, statusEditor_, statusNow_, kOutOfOrder},
-    };
-    for (const auto& l : lists) {
-        QComboBox* editor = l.editor;
-        QPushButton* now = l.now;
-        const QString prompt = l.prompt;
-        connect(l.change, &QPushButton::clicked, this, [editor, now, prompt] {
-            showPrompt(editor, prompt);
-            now->hide();
-            editor->show();
-            editor->setFocus();
-        });
-        connect(editor, &QComboBox::activated, now, &QWidget::show);
-        connect(editor->lineEdit(), &QLineEdit::textEdited, now, &QWidget::show);
-    }
-    connect(changeRate_, &QPushButton::clicked, this, [this] {
-        rateEditor_->show();
-        rateNow_->show();
-        rateEditor_->setFocus();
-    });
-    connect(rateEditor_, &QLineEdit::textEdited, rateNow_, &QWidget::show);
+    for (Property* p : properties())
+        connect(p->change, &QPushButton::clicked, this, [this, p] { startChange(*p); });
+    // Choosing an entry offers to store it; typing into a list does not. Typing a rate does.
+    for (auto [list, now] : {std::pair{typeEditor_, type_.changeNow}, {vacantEditor_, vacant_.changeNow},
+                             {cleanEditor_, clean_.changeNow}, {statusEditor_, status_.changeNow}})
+        connect(list, &QComboBox::activated, now, &QWidget::show);
+    connect(rateBox_, &QLineEdit::textEdited, rate_.changeNow, &QWidget::show);
 
-    connect(typeNow_, &QPushButton::clicked, this, &RoomPropertiesWindow::changeTypeNow);
-    connect(rateNow_, &QPushButton::clicked, this, &RoomPropertiesWindow::changeRateNow);
-    connect(vacantNow_, &QPushButton::clicked, this, &RoomPropertiesWindow::changeVacantNow);
-    connect(cleanNow_, &QPushButton::clicked, this, &RoomPropertiesWindow::changeCleanNow);
-    connect(statusNow_, &QPushButton::clicked, this, &RoomPropertiesWindow::changeStatusNow);
+    connect(type_.changeNow, &QPushButton::clicked, this, &RoomPropertiesWindow::changeTypeNow);
+    connect(rate_.changeNow, &QPushButton::clicked, this, &RoomPropertiesWindow::changeRateNow);
+    connect(vacant_.changeNow, &QPushButton::clicked, this, &RoomPropertiesWindow::changeVacantNow);
+    connect(clean_.changeNow, &QPushButton::clicked, this, &RoomPropertiesWindow::changeCleanNow);
+    connect(status_.changeNow, &QPushButton::clicked, this, &RoomPropertiesWindow::changeStatusNow);
     connect(updateButton_, &QPushButton::clicked, this, &RoomPropertiesWindow::updateCommentNow);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
-
-    enableChanges(false);
-    hideEditors();
-    runHandler(desk_, [this] {
-        for (const std::string& entry : roomListEntries(desk_.dataDir)) chooser_->addItem(qText(entry));
-    });
-    showPrompt(chooser_, kChooseRoom);
 }
 
-void RoomPropertiesWindow::enableChanges(bool enabled) {
-    for (QPushButton* change : {changeType_, changeRate_, changeVacant_, changeClean_, changeStatus_}) change->setEnabled(enabled);
+void RoomPropertiesWindow::startChange(Property& property) {
+    // Only shows: a choice already made and its "Change Now" stay.
+    property.editor->show();
+    if (property.editor == rateBox_) property.changeNow->show();
+    property.editor->setFocus();
 }
 
-void RoomPropertiesWindow::hideEditors() {
-    for (QWidget* w : std::initializer_list<QWidget*>{typeEditor_, rateEditor_, vacantEditor_, cleanEditor_, statusEditor_, typeNow_,
-                                                     rateNow_, vacantNow_, cleanNow_, statusNow_})
-        w->hide();
+void RoomPropertiesWindow::putAway(Property& property) {
+    property.editor->hide();
+    property.changeNow->hide();
+    if (auto* list = qobject_cast<QComboBox*>(property.editor))
+        showPrompt(list, property.prompt);
+    else
+        rateBox_->clear();
 }
 
-std::string RoomPropertiesWindow::shownRoomNo() const { return std::string(trimRight(stdText(roomNoValue_->text()))); }
+std::string RoomPropertiesWindow::shownRoomNo() const { return std::string(trimRight(str(roomNoValue_->text()))); }
 
 void RoomPropertiesWindow::showView(const std::optional<RoomView>& view) {
-    roomNoValue_->setText(view ? qText(view->roomNo) : QString());
-    typeValue_->setText(view ? qText(view->roomType) : QString());
-    rateValue_->setText(view ? qText(view->rate) : QString());
-    vacantValue_->setText(view ? qText(view->vacant) : QString());
-    cleanValue_->setText(view ? qText(view->clean) : QString());
-    statusValue_->setText(view ? qText(view->status) : QString());
-    commentBox_->setText(view ? qText(view->comment) : QString());
-    enableChanges(view.has_value());
+    roomNoValue_->setText(view ? qs(view->roomNo) : QString());
+    for (Property* p : properties()) {
+        p->value->setText(view ? qs((*view).*(p->shown)) : QString());
+        p->change->setEnabled(view.has_value());
+        // With no room shown nothing can be changed, so no editor stays open.
+        if (!view) putAway(*p);
+    }
+    commentBox_->setText(view ? qs(view->comment) : QString());
 }
 
 void RoomPropertiesWindow::chooseRoom() {
     runHandler(desk_, [this] {
         commentBox_->clear();
-        hideEditors();
-        // A text that names no room (typed into the chooser) shows nothing, and nothing
-        // can then be changed.
-        showView(showRoom(desk_.dataDir, stdText(chooser_->currentText())));
+        // A text that names no room (typed into the chooser) shows nothing.
+        showView(showRoom(desk_.dataDir, str(chooser_->currentText())));
     });
 }
 
+void RoomPropertiesWindow::storeChoice(Property& property, QComboBox* list, Change change) {
+    if (const auto view = change(desk_.dataDir, shownRoomNo(), str(list->currentText())))
+        property.value->setText(qs((*view).*(property.shown)));
+    putAway(property);
+}
+
 void RoomPropertiesWindow::changeTypeNow() {
+    runHandler(desk_, [this] { storeChoice(type_, typeEditor_, &changeRoomType); });
+}
+
+void RoomPropertiesWindow::changeVacantNow() {
+    runHandler(desk_, [this] { storeChoice(vacant_, vacantEditor_, &changeVacant); });
+}
+
+void RoomPropertiesWindow::changeCleanNow() {
+    runHandler(desk_, [this] { storeChoice(clean_, cleanEditor_, &changeClean); });
+}
+
+void RoomPropertiesWindow::changeStatusNow() {
     runHandler(desk_, [this] {
-        if (const auto view = changeRoomType(desk_.dataDir, shownRoomNo(), stdText(typeEditor_->currentText())))
-            typeValue_->setText(qText(view->roomType));
-        typeEditor_->hide();
-        typeNow_->hide();
+        storeChoice(status_, statusEditor_, &changeStatus);
+        refreshOutOfOrderCount();
     });
 }
 
 void RoomPropertiesWindow::changeRateNow() {
     runHandler(desk_, [this] {
-        const std::string typed = stdText(rateEditor_->text());
+        const std::string typed = str(rateBox_->text());
         if (!singleFromNumberText(typed)) {
             // The stored rate stays as it was; the box stays open for a number.
             desk_.dialogs.inform("ATTENTION!", "The room rate must be a number.");
-            rateEditor_->setFocus();
+            rateBox_->setFocus();
             return;
         }
-        if (const auto view = changeRate(desk_.dataDir, shownRoomNo(), typed)) rateValue_->setText(qText(view->rate));
-        rateEditor_->clear();
-        rateEditor_->hide();
-        rateNow_->hide();
-    });
-}
-
-void RoomPropertiesWindow::changeVacantNow() {
-    runHandler(desk_, [this] {
-        if (const auto view = changeVacant(desk_.dataDir, shownRoomNo(), stdText(vacantEditor_->currentText())))
-            vacantValue_->setText(qText(view->vacant));
-        vacantEditor_->hide();
-        vacantNow_->hide();
-    });
-}
-
-void RoomPropertiesWindow::changeCleanNow() {
-    runHandler(desk_, [this] {
-        if (const auto view = changeClean(desk_.dataDir, shownRoomNo(), stdText(cleanEditor_->currentText())))
-            cleanValue_->setText(qText(view->clean));
-        cleanEditor_->hide();
-        cleanNow_->hide();
-    });
-}
-
-void RoomPropertiesWindow::changeStatusNow() {
-    runHandler(desk_, [this] {
-        if (const auto view = changeStatus(desk_.dataDir, shownRoomNo(), stdText(statusEditor_->currentText())))
-            statusValue_->setText(qText(view->status));
-        statusEditor_->hide();
-        statusNow_->hide();
-        refreshOutOfOrderCount();
+        if (const auto view = changeRate(desk_.dataDir, shownRoomNo(), typed)) rate_.value->setText(qs(view->rate));
+        putAway(rate_);
     });
 }
 
@@ -277,7 +216,7 @@ void RoomPropertiesWindow::refreshOutOfOrderCount() {
 
 void RoomPropertiesWindow::storeComment() {
     if (shownRoomNo().empty()) return;
-    updateComment(desk_.dataDir, shownRoomNo(), stdText(commentBox_->text()));
+    updateComment(desk_.dataDir, shownRoomNo(), str(commentBox_->text()));
 }
 
 void RoomPropertiesWindow::updateCommentNow() {

@@ -1,15 +1,11 @@
 #include "rooms/ui/room_rates_window.h"
 
-#include <QComboBox>
-#include <QFont>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "core/forms.h"
+#include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "rooms/rates.h"
 #include "rooms/ui/type_lists.h"
@@ -19,24 +15,25 @@ namespace innvera {
 RoomRatesWindow::RoomRatesWindow(Desk& desk, QWidget* parent) : QWidget(parent), desk_(desk) {
     setObjectName("Form20");
     setWindowTitle("Apply Room Rates");
+    createControls();
+    createLayout();
+    connectSignals();
+}
 
-    typeList_ = makeTypedList("Combo1", roomTypeItems(true), kSelectRoomType);
-    currentRate_ = new QLabel;
-    currentRate_->setObjectName("Label2");
-    currentRate_->setFrameShape(QFrame::Panel);
-    currentRate_->setFrameShadow(QFrame::Sunken);
-    newRateBox_ = new QLineEdit;
-    newRateBox_->setObjectName("Text1");
-    saveButton_ = new QPushButton("Save Now");
-    saveButton_->setObjectName("Command1");
-    exitButton_ = new QPushButton("Exit");
-    exitButton_->setObjectName("Command2");
+void RoomRatesWindow::createControls() {
+    typeList_ = promptList("Combo1", kSelectRoomType, roomTypeItems(true), this);
+    currentRate_ = valueLabel("Label2", this);
+    newRateBox_ = lineEdit("Text1", this);
+    saveButton_ = button("Command1", "Save Now", this);
+    exitButton_ = button("Command2", "Exit", this);
+}
 
+void RoomRatesWindow::createLayout() {
     auto* grid = new QGridLayout;
     grid->addWidget(typeList_, 0, 0, 1, 2);
-    grid->addWidget(new QLabel("Current Rate"), 1, 0);
+    grid->addWidget(captionLabel("Current Rate", this), 1, 0);
     grid->addWidget(currentRate_, 1, 1);
-    grid->addWidget(new QLabel("Change To"), 2, 0);
+    grid->addWidget(captionLabel("Change To", this), 2, 0);
     grid->addWidget(newRateBox_, 2, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -48,7 +45,9 @@ RoomRatesWindow::RoomRatesWindow(Desk& desk, QWidget* parent) : QWidget(parent),
     layout->addLayout(buttons);
     layout->addStretch();
     resize(300, 160);
+}
 
+void RoomRatesWindow::connectSignals() {
     // A type is chosen from the list, or typed and confirmed with Enter.
     connect(typeList_, &QComboBox::activated, this, &RoomRatesWindow::chooseType);
     connect(typeList_->lineEdit(), &QLineEdit::returnPressed, this, &RoomRatesWindow::chooseType);
@@ -59,15 +58,15 @@ RoomRatesWindow::RoomRatesWindow(Desk& desk, QWidget* parent) : QWidget(parent),
 void RoomRatesWindow::chooseType() {
     runHandler(desk_, [this] {
         // A type no room has leaves the rate shown before.
-        if (const auto rate = currentRateOfType(desk_.dataDir, stdText(typeList_->currentText())))
-            currentRate_->setText(qText(plainNumber(*rate)));
+        if (const auto rate = currentRateOfType(desk_.dataDir, str(typeList_->currentText())))
+            currentRate_->setText(qs(plainNumber(*rate)));
         newRateBox_->setFocus();
     });
 }
 
 void RoomRatesWindow::saveNow() {
     runHandler(desk_, [this] {
-        applyRateToType(desk_.dataDir, stdText(typeList_->currentText()), stdText(newRateBox_->text()));
+        applyRateToType(desk_.dataDir, str(typeList_->currentText()), str(newRateBox_->text()));
         showPrompt(typeList_, kSelectRoomType);
         currentRate_->clear();
         newRateBox_->clear();
@@ -78,41 +77,47 @@ void RoomRatesWindow::saveNow() {
 TaxRateWindow::TaxRateWindow(Desk& desk, QWidget* parent) : QWidget(parent), desk_(desk) {
     setObjectName("Form7");
     setWindowTitle("Enter Tax Rate");
+    createControls();
+    createLayout();
+    connectSignals();
+    rateBox_->setFocus();
+}
 
-    auto* heading = new QLabel("Enter Tax Rate");
-    QFont bold = heading->font();
-    bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.3);
-    heading->setFont(bold);
-    heading->setAlignment(Qt::AlignCenter);
-    auto* hint = new QLabel("(example if your rate is 9% then enter .09");
-    hint->setAlignment(Qt::AlignCenter);
-    rateBox_ = new QLineEdit;
-    rateBox_->setObjectName("Text1");
-    enterButton_ = new QPushButton("Enter Now");
-    enterButton_->setObjectName("Command1");
-    exitButton_ = new QPushButton("Exit");
-    exitButton_->setObjectName("Command2");
+void TaxRateWindow::createControls() {
+    heading_ = captionLabel("Enter Tax Rate", this);
+    QFont large = heading_->font();
+    large.setBold(true);
+    large.setPointSizeF(large.pointSizeF() * 1.3);
+    heading_->setFont(large);
+    heading_->setAlignment(Qt::AlignCenter);
+    hint_ = captionLabel("(example if your rate is 9% then enter .09", this);
+    hint_->setAlignment(Qt::AlignCenter);
+    rateBox_ = lineEdit("Text1", this);
+    enterButton_ = button("Command1", "Enter Now", this);
+    exitButton_ = button("Command2", "Exit", this);
+}
 
+void TaxRateWindow::createLayout() {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(enterButton_);
     buttons->addWidget(exitButton_);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(heading);
-    layout->addWidget(hint);
+    layout->addWidget(heading_);
+    layout->addWidget(hint_);
     layout->addWidget(rateBox_);
     layout->addLayout(buttons);
     layout->addStretch();
     resize(300, 150);
+}
 
+void TaxRateWindow::connectSignals() {
     connect(enterButton_, &QPushButton::clicked, this, &TaxRateWindow::enterNow);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
-    rateBox_->setFocus();
 }
 
 void TaxRateWindow::enterNow() {
-    if (runHandler(desk_, [this] { storeTaxRate(desk_.dataDir, stdText(rateBox_->text())); })) close();
+    if (runHandler(desk_, [this] { storeTaxRate(desk_.dataDir, str(rateBox_->text())); })) close();
 }
 
 }  // namespace innvera

@@ -25,12 +25,16 @@ public:
     void saveNow();
 
 private:
+    void createControls();
+    void createLayout();
+    void connectSignals();
+
     Desk& desk_;
-    QComboBox* typeList_;
-    QLabel* currentRate_;
-    QLineEdit* newRateBox_;
-    QPushButton* saveButton_;
-    QPushButton* exitButton_;
+    QComboBox* typeList_ = nullptr;
+    QLabel* currentRate_ = nullptr;
+    QLineEdit* newRateBox_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* exitButton_ = nullptr;
 };
 
 // "Enter Tax Rate": stores the tax rate as a fraction.
@@ -45,10 +49,16 @@ public:
     void enterNow();
 
 private:
+    void createControls();
+    void createLayout();
+    void connectSignals();
+
     Desk& desk_;
-    QLineEdit* rateBox_;
-    QPushButton* enterButton_;
-    QPushButton* exitButton_;
+    QLabel* heading_ = nullptr;
+    QLabel* hint_ = nullptr;
+    QLineEdit* rateBox_ = nullptr;
+    QPushButton* enterButton_ = nullptr;
+    QPushButton* exitButton_ = nullptr;
 };
 
 }  // namespace innvera

@@ -1,33 +1,32 @@
 #include "rooms/ui/room_status_window.h"
 
-#include <QFont>
 #include <QHBoxLayout>
-#include <QListWidget>
-#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "rooms/status_board.h"
-#include "rooms/ui/type_lists.h"
 
 namespace innvera {
 
 RoomStatusWindow::RoomStatusWindow(Desk& desk, QWidget* parent) : QWidget(parent), desk_(desk) {
     setObjectName("RoomStatusWindow");
     setWindowTitle("Room List");
+    createControls();
+    createLayout();
+    connectSignals();
+    runHandler(desk_, [this] { fillBoard(); });
+}
 
-    board_ = new QListWidget;
-    board_->setObjectName("List1");
-    QFont fixed("Courier New");
-    fixed.setStyleHint(QFont::TypeWriter);
-    board_->setFont(fixed);
-    cleanButton_ = new QPushButton("Make All Rooms Clean");
-    cleanButton_->setObjectName("Command2");
-    vacantButton_ = new QPushButton("Make All Rooms Vacant");
-    vacantButton_->setObjectName("Command3");
-    exitButton_ = new QPushButton("Exit");
-    exitButton_->setObjectName("Command1");
+void RoomStatusWindow::createControls() {
+    board_ = listBox("List1", this);
+    board_->setFont(fixedPitchFont());
+    cleanButton_ = button("Command2", "Make All Rooms Clean", this);
+    vacantButton_ = button("Command3", "Make All Rooms Vacant", this);
+    exitButton_ = button("Command1", "Exit", this);
+}
 
+void RoomStatusWindow::createLayout() {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cleanButton_);
     buttons->addWidget(vacantButton_);
@@ -37,17 +36,17 @@ RoomStatusWindow::RoomStatusWindow(Desk& desk, QWidget* parent) : QWidget(parent
     layout->addWidget(board_, 1);
     layout->addLayout(buttons);
     resize(460, 420);
+}
 
+void RoomStatusWindow::connectSignals() {
     connect(cleanButton_, &QPushButton::clicked, this, &RoomStatusWindow::makeAllClean);
     connect(vacantButton_, &QPushButton::clicked, this, &RoomStatusWindow::makeAllVacant);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
-
-    runHandler(desk_, [this] { fillBoard(); });
 }
 
 void RoomStatusWindow::fillBoard() {
     board_->clear();
-    for (const std::string& line : boardLines(desk_.dataDir)) board_->addItem(qText(line));
+    for (const std::string& line : boardLines(desk_.dataDir)) board_->addItem(qs(line));
 }
 
 void RoomStatusWindow::makeAllClean() {

@@ -23,13 +23,16 @@ public:
     void makeAllVacant();
 
 private:
+    void createControls();
+    void createLayout();
+    void connectSignals();
     void fillBoard();
 
     Desk& desk_;
-    QListWidget* board_;
-    QPushButton* cleanButton_;
-    QPushButton* vacantButton_;
-    QPushButton* exitButton_;
+    QListWidget* board_ = nullptr;
+    QPushButton* cleanButton_ = nullptr;
+    QPushButton* vacantButton_ = nullptr;
+    QPushButton* exitButton_ = nullptr;
 };
 
 }  // namespace innvera
