@@ -1,6 +1,9 @@
 // The ledger's files as they lie on disk: folio lines, totals, invoice files, and the balance.
+#include <gtest/gtest.h>
+
 #include "folio/charge_codes.h"  // slot::
-#include "folio/folio_test_support.h"
+#include "folio/ledger.h"
+#include "support/motel_files.h"
 
 using namespace innvera;
 using namespace innvera::testing;
@@ -10,7 +13,7 @@ namespace {
 FolioLine line(const char* code, double amount) { return {"101  ", "A", {}, code, "", amount, "", "1", {}}; }
 
 TEST(FolioLines, AreWrittenInTheirExactTextFormAndReadBack) {
-    TestDesk t;
+    MotelFolder t;
     appendFolioLine(t.dataDir, 1234, "101", may(1), 'E', "Room Rent", 65.0);
     appendFolioLine(t.dataDir, 1234, "101  ", may(1), 'T', "Tax", 65.0 * static_cast<double>(0.12f));
     appendFolioLine(t.dataDir, 1234, "101", may(1), 'T', "Tax", 65.0f * 0.12f);  // single precision: 7 digits
@@ -22,7 +25,7 @@ TEST(FolioLines, AreWrittenInTheirExactTextFormAndReadBack) {
 }
 
 TEST(FolioLines, AreReadFromFilesWrittenByHandSkippingDamagedLines) {
-    TestDesk t;
+    MotelFolder t;
     writeText(t.path("dailycharge/ 7"),
               "\"101  \",\"A\",#2019-05-01#,\"E\",\"Room Rent\",65,,7,\"-----\",\"-----\",\"-----\"\r\n"
               "\"101  \",\"A\",#2019-05-01#,\"T\",\"Tax\",7.79999982565641,,7,\"-----\",\"-----\",\"-----\"\r\n"
@@ -64,7 +67,7 @@ TEST(FolioBalance, RoundsEachAmountAddsChargesAndSubtractsPayments) {
 }
 
 TEST(Totals, AdditionsGoToTheMonthAndDayFilesInSinglePrecision) {
-    TestDesk t;
+    MotelFolder t;
     addToTotals(t.dataDir, may(1), slot::RoomRent, 65);
     addToTotals(t.dataDir, may(1), slot::Tax, 65.0 * static_cast<double>(0.12f));  // the Single 7.7999997
     addToTotals(t.dataDir, may(1), slot::Visa, 16777216);
@@ -86,7 +89,7 @@ TEST(Totals, AdditionsGoToTheMonthAndDayFilesInSinglePrecision) {
 }
 
 TEST(Totals, EachDayHasItsOwnFileAndOldDayFilesAreStillRead) {
-    TestDesk t;
+    MotelFolder t;
     // 1/25/2019 and 12/5/2019 shared the old key "1252019".
     EXPECT_EQ(legacyDayKey(Date::fromYmd(2019, 12, 25)), "1225201");  // the date text's first nine characters
     addToTotals(t.dataDir, Date::fromYmd(2019, 1, 25), slot::Cash, 10);
@@ -105,7 +108,7 @@ TEST(Totals, EachDayHasItsOwnFileAndOldDayFilesAreStillRead) {
 }
 
 TEST(InvoiceFiles, UnsafeAccountNamesAreRefusedAndSafeOnesNameTheCounterAndInvoices) {
-    TestDesk t;
+    MotelFolder t;
     for (const char* bad : {"../rooms", "..", ".", "", "   ", "A/B", "A\\B", "C:X", "WHAT?", "A*", "A\"B", "<A>", "A|B",
                             "CON", "nul", "Com1", "LPT9.TXT", "TAB\tNAME"}) {
         EXPECT_EQ(accountNameProblem(bad), kUnsafeAccountName) << bad;

@@ -2,9 +2,12 @@
 // does not, and the cases the window cannot reach (values too long for their column, stays,
 // rooms or accounts that are not there). The stay posted to (a shared room, a moved guest,
 // the departures list) is tested through the window.
+#include <gtest/gtest.h>
+
 #include "folio/check_out.h"
 #include "folio/folio_screen.h"
-#include "folio/folio_test_support.h"
+#include "folio/ledger.h"
+#include "support/motel_files.h"
 #include "folio/post_entry.h"
 
 using namespace innvera;
@@ -12,12 +15,12 @@ using namespace innvera::testing;
 
 namespace {
 
-PostEntryResult post(TestDesk& t, float folioNo, const char* code, const char* amount) {
+PostEntryResult post(MotelFolder& t, float folioNo, const char* code, const char* amount) {
     return postEntry(t.dataDir, PostEntryInput{folioNo, code, amount, may(1)});
 }
 
 TEST(PostEntry, ChargesAndPaymentsGoToTheFolioTheTotalsAndTheInvoice) {
-    TestDesk t;
+    MotelFolder t;
     setTaxRate(t.dataDir, 0.12f);
     addAccount(t.dataDir, "ACME", 7);
     putGuest(t.dataDir, "101", 1234, "JOHN SMITH", may(3), 7);
@@ -50,7 +53,7 @@ TEST(PostEntry, ChargesAndPaymentsGoToTheFolioTheTotalsAndTheInvoice) {
 }
 
 TEST(PostEntry, RefusalsComeInOrderAndWriteNothing) {
-    TestDesk t;
+    MotelFolder t;
     setTaxRate(t.dataDir, 0.12f);
     putRoom(t.dataDir, "101", "NQ1", "O", "N");
     putRoom(t.dataDir, "102", "KK1", "Y", "N");

@@ -2,11 +2,24 @@
 
 // Small builders for the data files tests start from: rooms, reservations, accounts.
 
+#include <string>
+
+#include "core/counters.h"
 #include "core/records.h"
+#include "support/files.h"
 #include "core/counters.h"
 #include "platform/record_file.h"
 
 namespace innvera::testing {
+
+// A data directory of its own in a fresh temporary folder, its folders made.
+struct MotelFolder {
+    MotelFolder() { dataDir.createFolders(); }
+    std::filesystem::path path(const std::string& name) const { return folder.path() / name; }
+
+    TempFolder folder;
+    DataDir dataDir{folder.path()};
+};
 
 inline void addRoom(DataDir& dir, const char* roomNo, const char* type, float rate, const char* vacant = "Y",
                     const char* clean = "Y", const char* status = "K") {
@@ -35,6 +48,77 @@ inline void addAccount(DataDir& dir, const char* name, float accountNo) {
     a.accountName = name;
     a.accountNo = accountNo;
     RecordFile<DirectBillAccount>(dir, dir.directBillAccounts()).append(a);
+}
+
+// 1 May 2019 is day 43586 of the data files.
+inline Date may(int day) { return Date::fromYmd(2019, 5, day); }
+
+inline void setTaxRate(DataDir& dir, float rate) { writeCounter(dir, dir.taxRate(), rate); }
+
+inline void putRoom(DataDir& dir, const char* roomNo, const char* type, const char* vacant = "Y",
+                    const char* clean = "Y", const char* status = "K") {
+    addRoom(dir, roomNo, type, 65, vacant, clean, status);
+}
+
+// A stay from 1 May at 65 a night; status "*" makes it checked out.
+inline void putGuest(DataDir& dir, const char* roomNo, float folioNo, const char* name, Date depart,
+                     float directBillNo = 0, float messageFlag = 0, const char* status = "") {
+    Guest g;
+    g.guestName = name;
+    g.city = "SPRINGFIELD";
+    g.phone = "555-0100";
+    g.cardMonth = "May";
+    g.adults = "2";
+    g.roomNo = roomNo;
+    g.arrivalTime = "10:00:00 AM";
+    g.arrivalDate = may(1);
+    g.departDate = depart;
+    g.rate = 65;
+    g.folioNo = folioNo;
+    g.directBillNo = directBillNo;
+    g.messageFlag = messageFlag;
+    if (*status) g.stayStatus = status;
+    RecordFile<Guest>(dir, dir.guests()).append(g);
+}
+
+// Room record n's VacantFlag and CleanFlag: "YN" is vacant and dirty.
+inline std::string roomFlags(DataDir& dir, std::uint64_t n) {
+    const Room room = RecordFile<Room>(dir, dir.rooms()).read(n);
+    return room.vacantFlag.str() + room.cleanFlag.str();
+}
+inline Guest guestAt(DataDir& dir, std::uint64_t n) { return RecordFile<Guest>(dir, dir.guests()).read(n); }
+
+// `width` bytes at `offset` of guest record n (528 bytes each) as stored.
+inline Bytes guestBytes(const DataDir& dir, std::uint64_t n, std::size_t offset, std::size_t width) {
+    const Bytes all = readBytes(dir.guests());
+    const auto start = all.begin() + static_cast<std::ptrdiff_t>((n - 1) * 528 + offset);
+    return Bytes(start, start + static_cast<std::ptrdiff_t>(width));
+}
+
+// A folio line of 1 May 2019 as written, CR LF included.
+inline std::string folioText(const char* room, const char* code, const char* description, const char* amount,
+                             const char* folio) {
+    return std::string("\"") + room + "\",\"A\",#2019-05-01#,\"" + code + "\",\"" + description + "\"," + amount +
+           ",," + folio + ",\"-----\",\"-----\",\"-----\"\r\n";
+}
+
+// A totals record: the Singles at their slots, zeros elsewhere.
+inline Bytes totalsBytes(std::initializer_list<std::pair<int, float>> values) {
+    RecordBytes record(190);
+    for (auto [slot, value] : values) record.single(4 * static_cast<std::size_t>(slot), value);
+    return record.bytes();
+}
+
+// Invoice lines of room 101 on 1 May 2019 (185 bytes each): invoice number, amount, code, description.
+inline Bytes invoiceBytes(std::initializer_list<std::tuple<float, float, const char*, const char*>> lines) {
+    Bytes all;
+    for (auto [invoiceNo, amount, code, description] : lines) {
+        RecordBytes one(185);
+        one.text(0, "101", 5).date(5, 43586).single(13, invoiceNo).single(17, amount);
+        one.text(21, code, 30).text(51, description, 30).text(81, "----", 20);
+        all.insert(all.end(), one.bytes().begin(), one.bytes().end());
+    }
+    return all;
 }
 
 }  // namespace innvera::testing

@@ -1,4 +1,4 @@
-#include "support/open_windows.h"
+#include "support/ui/open_windows.h"
 
 #include <functional>
 #include <utility>

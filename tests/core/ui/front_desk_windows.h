@@ -12,7 +12,7 @@
 #include "core/ui/main_window.h"
 #include "core/ui/menus.h"
 #include "core/ui/welcome_window.h"
-#include "support/test_desk.h"
+#include "support/ui/test_desk.h"
 
 namespace innvera::testing {
 

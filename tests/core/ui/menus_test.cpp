@@ -1,6 +1,6 @@
 #include <QCheckBox>
 
-#include "core/ui_front_desk_helpers.h"
+#include "core/ui/front_desk_windows.h"
 
 namespace innvera::testing {
 namespace {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QRegularExpression>
 #include <QTest>
 #include <QWidget>
 
@@ -10,7 +11,7 @@
 #include "platform/qt/windows.h"
 #include "support/fakes.h"
 #include "support/files.h"
-#include "support/open_windows.h"
+#include "support/ui/open_windows.h"
 
 // Lets test failures show a QString as text.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -58,5 +59,23 @@ inline void chooseEntry(QComboBox* list, const QString& entry) {
 
 // Lets queued events (deferred deletes, single-shot timers of 0 ms) run.
 void settle();
+
+// The back colour a window gave a control, as #rrggbb; empty when it set none.
+inline QString backColour(const QWidget* widget) {
+    static const QRegularExpression rule(QStringLiteral("background-color:\\s*(#[0-9a-fA-F]{6})"));
+    const QRegularExpressionMatch match = rule.match(widget->styleSheet());
+    return match.hasMatch() ? match.captured(1).toLower() : QString();
+}
+
+// The entries of a drop-down or the rows of a list.
+template <class List>
+QStringList itemsOf(const List* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i) items << list->model()->index(i, 0).data().toString();
+    return items;
+}
+
+inline void click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
 
 }  // namespace innvera::testing

@@ -14,7 +14,7 @@
 #include "checkin/ui/check_in_window.h"
 #include "support/motel_files.h"
 #include "folio/ledger.h"
-#include "support/test_desk.h"
+#include "support/ui/test_desk.h"
 
 using namespace innvera;
 using namespace innvera::testing;

@@ -1,7 +1,7 @@
 #include <QComboBox>
 #include <QRegularExpression>
 
-#include "core/ui_front_desk_helpers.h"
+#include "core/ui/front_desk_windows.h"
 
 namespace innvera::testing {
 namespace {

@@ -6,7 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "support/test_desk.h"
+#include "support/ui/test_desk.h"
 
 // Room files written and read byte by byte, and the ways the room tests drive windows.
 namespace innvera::testing {

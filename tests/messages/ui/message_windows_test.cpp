@@ -2,7 +2,7 @@
 // byte for byte, the stay's MessageFlag, the printed message and deleting it.
 #include <QTextEdit>
 
-#include "folio/folio_test_support.h"
+#include "folio/ui/folio_window_test.h"
 
 using namespace innvera;
 using namespace innvera::testing;
@@ -38,7 +38,7 @@ protected:
         settle();
         EXPECT_FALSE(isOpen("PostMessageWindow"));
     }
-    float messageFlag(std::uint64_t n) { return getSingle(guestBytes(t, n, 0, 528), 478); }
+    float messageFlag(std::uint64_t n) { return getSingle(guestBytes(t.dataDir, n, 0, 528), 478); }
 };
 
 TEST_F(MessageWindowsTest, PostingStoresTheLastMessageDatedBySystemClockAndLightsViewMessage) {

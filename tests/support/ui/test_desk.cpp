@@ -1,4 +1,4 @@
-#include "support/test_desk.h"
+#include "support/ui/test_desk.h"
 
 #include <QCoreApplication>
 

@@ -12,7 +12,7 @@
 #include "platform/qt/handler.h"
 #include "platform/qt/system_printer.h"
 #include "platform/qt/windows.h"
-#include "support/test_desk.h"
+#include "support/ui/test_desk.h"
 
 using namespace innvera;
 using namespace innvera::testing;

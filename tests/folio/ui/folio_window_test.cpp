@@ -4,7 +4,7 @@
 
 #include "folio/printed_folio.h"
 
-#include "folio/folio_test_support.h"
+#include "folio/ui/folio_window_test.h"
 
 using namespace innvera;
 using namespace innvera::testing;
@@ -92,8 +92,8 @@ TEST_F(FolioWindowTest, ShowsPrintsAndChecksOutTheStayChosen) {
     click(button("Command1"));
     EXPECT_EQ(shownTexts(), Texts(2, "Check Out: Are you sure you want to check this guest out?"));
     EXPECT_TRUE(t.dialogs.shown[1].question);
-    EXPECT_EQ(guestBytes(t, 3, 297, 15), textBytes("2:05:09 PM", 15));
-    EXPECT_EQ(guestBytes(t, 3, 394, 20), textBytes("*", 20));
+    EXPECT_EQ(guestBytes(t.dataDir, 3, 297, 15), textBytes("2:05:09 PM", 15));
+    EXPECT_EQ(guestBytes(t.dataDir, 3, 394, 20), textBytes("*", 20));
     EXPECT_TRUE(guestAt(t.dataDir, 1).inHouse());  // the other stays are left alone
     EXPECT_EQ(roomFlags(t.dataDir, 1), "YN");
     EXPECT_EQ(roomFlags(t.dataDir, 7), "YN");  // the second record of 101
@@ -273,13 +273,13 @@ TEST_F(FolioWindowTest, TheDepartureCalendarAndSaveAndExitRefuseBadDatesAndSaveT
     settle();
     EXPECT_EQ(folioWindow(), nullptr);
     EXPECT_TRUE(isOpen("MainWindow"));
-    EXPECT_EQ(guestBytes(t, 1, 0, 155), concat({textBytes("JOHN Q SMITH", 30), textBytes("2 ELM ST", 30),
+    EXPECT_EQ(guestBytes(t.dataDir, 1, 0, 155), concat({textBytes("JOHN Q SMITH", 30), textBytes("2 ELM ST", 30),
                                                 textBytes("DAYTON", 30), textBytes("OHIO", 20), textBytes("", 15),
                                                 textBytes("555-0100", 15), textBytes("cell x", 15)}));
-    EXPECT_EQ(guestBytes(t, 1, 170, 60), concat({textBytes("LATE", 40), textBytes("ACME", 20)}));
-    EXPECT_EQ(guestBytes(t, 1, 250, 10), textBytes("June", 10));
-    EXPECT_EQ(guestBytes(t, 1, 270, 2), textBytes("31", 2));  // adults and children: first character
-    EXPECT_EQ(guestBytes(t, 1, 312, 20), concat({dateBytes(43586), dateBytes(43591), singleBytes(59.95f)}));
+    EXPECT_EQ(guestBytes(t.dataDir, 1, 170, 60), concat({textBytes("LATE", 40), textBytes("ACME", 20)}));
+    EXPECT_EQ(guestBytes(t.dataDir, 1, 250, 10), textBytes("June", 10));
+    EXPECT_EQ(guestBytes(t.dataDir, 1, 270, 2), textBytes("31", 2));  // adults and children: first character
+    EXPECT_EQ(guestBytes(t.dataDir, 1, 312, 20), concat({dateBytes(43586), dateBytes(43591), singleBytes(59.95f)}));
 }
 
 TEST_F(FolioWindowTest, LeavingByAnyWayBringsTheMainWindowBack) {
