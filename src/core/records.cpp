@@ -17,6 +17,12 @@ StayKeys StayKeys::decode(const Bytes& bytes) {
 Reservation Reservation::decode(const Bytes& bytes) { return decodeRecord<Reservation>(kReservationFields, bytes); }
 Bytes Reservation::encode() const { return encodeRecord(kReservationFields, *this); }
 
+ReservationKeys ReservationKeys::decode(const Bytes& bytes) {
+    ReservationKeys keys;
+    decodeFields(kReservationKeyFields, bytes, keys);
+    return keys;
+}
+
 DirectBillAccount DirectBillAccount::decode(const Bytes& bytes) {
     return decodeRecord<DirectBillAccount>(kDirectBillAccountFields, bytes);
 }

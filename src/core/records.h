@@ -144,13 +144,15 @@ inline constexpr auto kGuestFields = std::tuple_cat(kGuestDetailsFields, std::tu
 static_assert(tilesRecord(kGuestFields, 486, Guest::kLength));
 
 // The few fields of a stay that the long scans of the guest file look at (the day's
-// lists and counts, finding a stay by its folio number), read without the rest: a guest file holds every stay
+// lists and counts, finding a stay by its folio number, the coming stays and the search
+// of past guests by their dates), read without the rest: a guest file holds every stay
 // of many years. Read only; the whole record is a Guest.
 struct StayKeys {
     static constexpr std::size_t kLength = Guest::kLength;
 
     Text guestName;
     Text roomNo;
+    Date arrivalDate;
     Date departDate;
     float folioNo = 0;
     Text stayStatus;
@@ -162,6 +164,7 @@ struct StayKeys {
 inline constexpr std::tuple kStayKeyFields{
     keyField(kGuestFields, &Guest::guestName, &StayKeys::guestName),
     keyField(kGuestFields, &Guest::roomNo, &StayKeys::roomNo),
+    keyField(kGuestFields, &Guest::arrivalDate, &StayKeys::arrivalDate),
     keyField(kGuestFields, &Guest::departDate, &StayKeys::departDate),
     keyField(kGuestFields, &Guest::folioNo, &StayKeys::folioNo),
     keyField(kGuestFields, &Guest::stayStatus, &StayKeys::stayStatus),
@@ -193,6 +196,32 @@ inline constexpr auto kReservationFields = std::tuple_cat(kGuestDetailsFields, s
     reservedField(488, 4),
 });
 static_assert(tilesRecord(kReservationFields, 492, Reservation::kLength));
+
+// The fields of a reservation that the scans of the reservation file look at (the day's
+// arrivals, the rooms booked over a stay, finding a reservation by its confirmation
+// number), read without the rest. Read only; the whole record is a Reservation.
+struct ReservationKeys {
+    static constexpr std::size_t kLength = Reservation::kLength;
+
+    Text guestName;
+    Text roomNo;
+    Date arrivalDate;
+    Date departDate;
+    Text confirmNo;
+    Text resStatus;
+
+    bool open() const { return resStatus.str() != "*"; }
+    static ReservationKeys decode(const Bytes& bytes);
+};
+
+inline constexpr std::tuple kReservationKeyFields{
+    keyField(kReservationFields, &Reservation::guestName, &ReservationKeys::guestName),
+    keyField(kReservationFields, &Reservation::roomNo, &ReservationKeys::roomNo),
+    keyField(kReservationFields, &Reservation::arrivalDate, &ReservationKeys::arrivalDate),
+    keyField(kReservationFields, &Reservation::departDate, &ReservationKeys::departDate),
+    keyField(kReservationFields, &Reservation::confirmNo, &ReservationKeys::confirmNo),
+    keyField(kReservationFields, &Reservation::resStatus, &ReservationKeys::resStatus),
+};
 
 // c:/motel/directbill: one record per direct-bill account.
 struct DirectBillAccount {
