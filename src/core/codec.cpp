@@ -1,6 +1,8 @@
 #include "core/codec.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 
 #include "core/forms.h"
@@ -38,6 +40,28 @@ char cp1252Byte(char32_t cp) {
 
 bool fits(const Bytes& record, std::size_t offset, std::size_t width) {
     return offset + width <= record.size();
+}
+
+// Numbers are stored little-endian: on a little-endian machine their bytes are copied as
+// they are (the long scans read millions of them), elsewhere assembled byte by byte.
+template <class Bits>
+Bits loadBits(const char* at) {
+    Bits bits = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(&bits, at, sizeof bits);
+    } else {
+        for (std::size_t i = sizeof bits; i-- > 0;) bits = static_cast<Bits>((bits << 8) | static_cast<unsigned char>(at[i]));
+    }
+    return bits;
+}
+
+template <class Bits>
+void storeBits(char* at, Bits bits) {
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(at, &bits, sizeof bits);
+    } else {
+        for (std::size_t i = 0; i < sizeof bits; ++i) at[i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
+    }
 }
 
 }  // namespace
@@ -85,16 +109,16 @@ std::string Text::stored(std::size_t width) const { return fitWidth(value_, widt
 
 Text getText(const Bytes& record, std::size_t offset, std::size_t width) {
     if (!fits(record, offset, width)) return Text();
-    // One pass back over the padding: its end is the value's end; a field of zero bytes
-    // alone was never assigned.
+    // The value ends where its padding starts: blanks, or zero bytes in a field never
+    // assigned. A byte is padding when setting its blank bit (0x20) makes it a blank; the
+    // padding is passed over eight bytes at a time while it lasts.
     const char* begin = record.data() + offset;
+    constexpr std::uint64_t kEightBlanks = 0x2020202020202020;
     std::size_t length = width;
-    bool blankSeen = false;
-    while (length > 0 && (begin[length - 1] == ' ' || begin[length - 1] == '\0')) {
-        blankSeen |= begin[length - 1] == ' ';
-        --length;
-    }
-    if (length == 0 && !blankSeen) return Text();
+    while (length >= 8 && (loadBits<std::uint64_t>(begin + length - 8) | kEightBlanks) == kEightBlanks) length -= 8;
+    while (length > 0 && (static_cast<unsigned char>(begin[length - 1]) | 0x20) == 0x20) --length;
+    // A field of zero bytes alone was never assigned.
+    if (length == 0 && std::all_of(begin, begin + width, [](char c) { return c == '\0'; })) return Text();
     return Text(fromCp1252(std::string_view(begin, length)));
 }
 
@@ -111,41 +135,27 @@ void putText(Bytes& record, std::size_t offset, std::size_t width, const Text& v
 
 float getSingle(const Bytes& record, std::size_t offset) {
     if (!fits(record, offset, 4)) return 0;
-    std::uint32_t bits = 0;
-    for (int i = 3; i >= 0; --i) bits = (bits << 8) | static_cast<unsigned char>(record[offset + i]);
-    float value;
-    std::memcpy(&value, &bits, 4);
-    return value;
+    return std::bit_cast<float>(loadBits<std::uint32_t>(record.data() + offset));
 }
 
 void putSingle(Bytes& record, std::size_t offset, float value) {
     if (!fits(record, offset, 4)) return;
-    std::uint32_t bits;
-    std::memcpy(&bits, &value, 4);
-    for (int i = 0; i < 4; ++i) record[offset + i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
+    storeBits(record.data() + offset, std::bit_cast<std::uint32_t>(value));
 }
 
 std::int16_t getInteger(const Bytes& record, std::size_t offset) {
     if (!fits(record, offset, 2)) return 0;
-    const auto lo = static_cast<unsigned char>(record[offset]);
-    const auto hi = static_cast<unsigned char>(record[offset + 1]);
-    return static_cast<std::int16_t>(lo | (hi << 8));
+    return std::bit_cast<std::int16_t>(loadBits<std::uint16_t>(record.data() + offset));
 }
 
 void putInteger(Bytes& record, std::size_t offset, std::int16_t value) {
     if (!fits(record, offset, 2)) return;
-    const auto bits = static_cast<std::uint16_t>(value);
-    record[offset] = static_cast<char>(bits & 0xFF);
-    record[offset + 1] = static_cast<char>(bits >> 8);
+    storeBits(record.data() + offset, std::bit_cast<std::uint16_t>(value));
 }
 
 Date getDate(const Bytes& record, std::size_t offset) {
     if (!fits(record, offset, 8)) return Date();
-    std::uint64_t bits = 0;
-    for (int i = 7; i >= 0; --i) bits = (bits << 8) | static_cast<unsigned char>(record[offset + i]);
-    double value;
-    std::memcpy(&value, &bits, 8);
-    return Date::fromStored(value);
+    return Date::fromStored(std::bit_cast<double>(loadBits<std::uint64_t>(record.data() + offset)));
 }
 
 void putDate(Bytes& record, std::size_t offset, Date value) {
@@ -153,10 +163,7 @@ void putDate(Bytes& record, std::size_t offset, Date value) {
     // A stored value that reads as this day (a time of day, a damaged number read as day 0)
     // is written back as it was: only a changed date is rewritten.
     if (getDate(record, offset) == value) return;
-    const double stored = value.stored();
-    std::uint64_t bits;
-    std::memcpy(&bits, &stored, 8);
-    for (int i = 0; i < 8; ++i) record[offset + i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
+    storeBits(record.data() + offset, std::bit_cast<std::uint64_t>(value.stored()));
 }
 
 }  // namespace innvera
