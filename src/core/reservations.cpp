@@ -9,8 +9,8 @@ namespace innvera {
 
 std::vector<std::string> arrivalsOn(DataDir& dir, Date day) {
     std::vector<std::string> arrivals;
-    RecordFile<Reservation>(dir, dir.reservations()).scan([&](const Reservation& reservation, std::uint64_t) {
-        if (reservation.open() && reservation.arrivalDate == day) arrivals.push_back(guestEntry(reservation));
+    RecordFile<ReservationKeys>(dir, dir.reservations()).scan([&](const ReservationKeys& r, std::uint64_t) {
+        if (r.open() && r.arrivalDate == day) arrivals.push_back(guestEntry(r.roomNo, r.guestName));
     });
     return arrivals;
 }
