@@ -39,9 +39,13 @@ std::variant<Refusal, CheckInOrder> readCheckIn(DataDir& dir, const CheckInForm&
          CheckInField::AccountList},
         {!Date::parse(f.arrivalDate), kArrivalNotADate, CheckInField::ArrivalDate},
         {!Date::parse(f.departDate), kDepartNotADate, CheckInField::DepartDate},
+        {!stayDate(f.arrivalDate), kDateOutOfRange, CheckInField::ArrivalDate},
+        {!stayDate(f.departDate), kDateOutOfRange, CheckInField::DepartDate},
     };
     for (const auto& check : checks)
         if (check.failed) return Refusal{check.message, check.focus};
+    if (*Date::parse(f.departDate) < *Date::parse(f.arrivalDate))
+        return Refusal{kDepartBeforeArrival, CheckInField::DepartDate};
     const std::vector<std::string> offered = offeredRooms(dir, hotelDate);
     if (std::find(offered.begin(), offered.end(), f.roomEntry) == offered.end())
         return Refusal{kRoomNotOffered, CheckInField::RoomList};
@@ -50,7 +54,7 @@ std::variant<Refusal, CheckInOrder> readCheckIn(DataDir& dir, const CheckInForm&
                                                                    {&f.cashTotal, CheckInField::CashTotal},
                                                                    {&f.extraAmount, CheckInField::ExtraAmount}};
     for (const auto& [text, field] : amounts)
-        if (!fitsSingle(leadingNumber(*text))) return Refusal{kAmountTooLarge, field};
+        if (!isStorableAmount(*text)) return Refusal{kAmountTooLarge, field};
 
     CheckInOrder order;
     order.payCode = firstLetter(f.payType);

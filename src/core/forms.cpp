@@ -117,6 +117,18 @@ bool fitsSingle(double value) {
     return std::isfinite(value) && std::fabs(value) <= std::numeric_limits<float>::max();
 }
 
+bool isStorableAmount(std::string_view text) {
+    std::string digits;
+    if (scanNumber(text, digits) == 0) return true;
+    const std::optional<double> value = parseDecimal(digits);
+    return value && std::fabs(*value) <= kLargestAmount;
+}
+
+std::optional<double> wholeAmount(std::string_view text) {
+    if (!isNumberText(text) || !isStorableAmount(text)) return std::nullopt;
+    return leadingNumber(text);
+}
+
 float toSingle(double value) {
     if (std::isnan(value)) return static_cast<float>(value);
     if (value > std::numeric_limits<float>::max()) return std::numeric_limits<float>::infinity();

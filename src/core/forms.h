@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,11 +18,20 @@ bool isNumberText(std::string_view text);
 
 // True when the value can be stored as a Single (finite, within the Single's range).
 bool fitsSingle(double value);
+
+// The largest amount a clerk can type either way. A rate, charge or payment beyond it is a
+// slip of the keyboard, and totals of such amounts could no longer be kept to the cent.
+inline constexpr double kLargestAmount = 999999.99;
+// True when the leading number of a typed text is an amount the files can hold: a finite
+// number of at most kLargestAmount either way. A text with no leading number counts as 0.
+bool isStorableAmount(std::string_view text);
 // A double as a Single; values beyond the Single range become infinities instead of
 // undefined behaviour.
 float toSingle(double value);
 // Shown when a typed amount or rate is too large to be stored.
 inline constexpr const char* kAmountTooLarge = "That amount is too large. Enter a smaller amount.";
+// The number a text holds in full ("65", " 59.95 ", "-5"), when it is one the files can hold.
+std::optional<double> wholeAmount(std::string_view text);
 
 // Plain decimal text: no leading blank, a point, no trailing zeros, at most 7 significant
 // digits for a single-precision value and 15 for a double-precision one (65, 7.8, -5).

@@ -14,6 +14,12 @@ bool overbooks(DataDir& dir, const std::string& roomNo, Date departure) {
         .has_value();
 }
 
+std::optional<Date> stayDate(std::string_view text) {
+    const std::optional<Date> day = Date::parse(text);
+    if (!day || day->year() < 2000 || day->year() > 2099) return std::nullopt;
+    return day;
+}
+
 OneNight oneNight(double rate, float taxRate) {
     const double tax = roundCents(rate * taxRate);
     return {tax, rate + tax};

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/date.h"
 #include "platform/data_dir.h"
@@ -14,6 +16,13 @@ inline constexpr const char* kArrivalNotADate =
     "The arrival date is not a date. Enter it as month/day/year, for example 12/25/2024.";
 inline constexpr const char* kDepartNotADate =
     "The depart date is not a date. Enter it as month/day/year, for example 12/25/2024.";
+
+inline constexpr const char* kDepartBeforeArrival =
+    "The depart date is before the arrival date. Enter a depart date on or after the arrival date.";
+inline constexpr const char* kDateOutOfRange = "Dates must lie between 1/1/2000 and 12/31/2099.";
+
+// A date box's text as a date a stay can have: a real date in the years 2000 to 2099.
+std::optional<Date> stayDate(std::string_view text);
 
 // A stay in the room ending on `departure` runs into an open reservation of the room that
 // arrives before that day.

@@ -69,8 +69,11 @@ RoomChange changeRoom(DataDir& dir, float folioNo, std::string_view currentRoom,
 std::optional<FolioSaveRefusal> checkFolioSave(const FolioSaveForm& form) {
     if (form.rate.empty()) return FolioSaveRefusal{kEnterRate, FolioSaveField::Rate};
     if (!isNumberText(form.rate)) return FolioSaveRefusal{kRateNotANumber, FolioSaveField::Rate};
-    if (!fitsSingle(leadingNumber(form.rate))) return FolioSaveRefusal{kAmountTooLarge, FolioSaveField::Rate};
-    if (!Date::parse(form.departDate)) return FolioSaveRefusal{kDepartNotADate, FolioSaveField::DepartDate};
+    if (!isStorableAmount(form.rate)) return FolioSaveRefusal{kAmountTooLarge, FolioSaveField::Rate};
+    const std::optional<Date> depart = Date::parse(form.departDate);
+    if (!depart) return FolioSaveRefusal{kDepartNotADate, FolioSaveField::DepartDate};
+    if (!stayDate(form.departDate)) return FolioSaveRefusal{kDateOutOfRange, FolioSaveField::DepartDate};
+    if (*depart < form.arrivalDate) return FolioSaveRefusal{kDepartBeforeArrival, FolioSaveField::DepartDate};
     return std::nullopt;
 }
 

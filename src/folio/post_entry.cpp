@@ -19,8 +19,8 @@ PostEntryResult postEntry(DataDir& dir, const PostEntryInput& input) {
 
     if (trimRight(input.codeText) == kSelectCode) return {PostEntryOutcome::NoCode, kNoCode};
     if (input.amountText.empty()) return {PostEntryOutcome::NoAmount, kNoAmount};
-    // An amount beyond a Single would turn the totals slot into infinity for good.
-    if (!fitsSingle(leadingNumber(input.amountText))) return {PostEntryOutcome::AmountTooLarge, kAmountTooLarge};
+    // An amount beyond what can be typed would throw the totals off for good.
+    if (!isStorableAmount(input.amountText)) return {PostEntryOutcome::AmountTooLarge, kAmountTooLarge};
     if (!stay) return {PostEntryOutcome::NoStay, kNoStayInHouse};
 
     const char letter = input.codeText.empty() ? '\0' : input.codeText.front();

@@ -19,14 +19,18 @@ std::optional<InventoryRefusal> enterRoom(DataDir& dir, const NewRoom& entry, Da
     if (entry.roomType == kChooseRoomType || blank(entry.roomType))
         return InventoryRefusal{"You didn't enter a room type.", InventoryControl::RoomType};
 
+    // Every window books a room by a number of up to three characters with nothing in front of
+    // it: a longer number, or one with a leading blank, would make a room no stay can take.
+    const std::string roomNo(trimRight(entry.roomNo));
+    if (charCount(roomNo) > 3 || roomNo.front() == ' ') return InventoryRefusal{kRoomNoNotBookable, InventoryControl::RoomNo};
+
+    // Trailing blanks are not part of a number: "103 " is room 103.
     RecordFile<Room> rooms(dir, dir.rooms());
-    // The typed number is compared as typed: a leading blank or a different case makes a
-    // different room, and a number longer than the field never equals its stored (cut) form.
-    if (rooms.findFirst([&](const Room& room) { return room.roomNo.str() == entry.roomNo; }))
+    if (rooms.findFirst([&](const Room& room) { return room.roomNo.str() == roomNo; }))
         return InventoryRefusal{"You already entered this room number.", InventoryControl::RoomNo, true};
 
     Room room;
-    room.roomNo = Text(entry.roomNo);
+    room.roomNo = Text(roomNo);
     room.roomType = Text(entry.roomType);
     room.vacantFlag = "Y";
     room.cleanFlag = "Y";

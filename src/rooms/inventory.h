@@ -10,6 +10,8 @@
 namespace innvera {
 
 inline constexpr const char* kChooseRoomType = "Choose Room Type";
+inline constexpr const char* kRoomNoNotBookable =
+    "A room number has at most three characters and no blank in front. Enter it as, for example, 101.";
 
 // What the clerk typed and chose in the inventory window.
 struct NewRoom {

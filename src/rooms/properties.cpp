@@ -48,10 +48,9 @@ std::optional<RoomView> showRoom(DataDir& dir, std::string_view entry) {
 }
 
 std::optional<float> singleFromNumberText(std::string_view text) {
-    if (!isNumberText(text)) return std::nullopt;
-    const double value = leadingNumber(text);
-    if (!(std::fabs(value) <= std::numeric_limits<float>::max())) return std::nullopt;
-    return static_cast<float>(value);
+    const std::optional<double> amount = wholeAmount(text);
+    if (!amount) return std::nullopt;
+    return toSingle(*amount);
 }
 
 std::optional<RoomView> changeRoomType(DataDir& dir, std::string_view shownRoomNo, std::string_view type) {

@@ -24,11 +24,6 @@ bool isOfType(const Room& room, const std::string& chosen) {
 
 std::string paddedRoomType(std::string_view code) { return fitWidth(code, kRoomTypeWidth); }
 
-float typedSingle(std::string_view text) {
-    const double value = leadingNumber(text);
-    return std::fabs(value) <= std::numeric_limits<float>::max() ? static_cast<float>(value) : 0.0f;
-}
-
 std::optional<float> currentRateOfType(DataDir& dir, std::string_view type) {
     const std::string chosen = paddedRoomType(type);
     const auto found = RecordFile<Room>(dir, dir.rooms()).findFirst([&](const Room& room) { return isOfType(room, chosen); });
@@ -36,9 +31,10 @@ std::optional<float> currentRateOfType(DataDir& dir, std::string_view type) {
     return found->record.rate;
 }
 
-int applyRateToType(DataDir& dir, std::string_view type, std::string_view rateText) {
+std::optional<std::string> applyRateToType(DataDir& dir, std::string_view type, std::string_view rateText) {
+    if (!isStorableAmount(rateText)) return kAmountTooLarge;
     const std::string chosen = paddedRoomType(type);
-    const float rate = typedSingle(rateText);
+    const float rate = toSingle(leadingNumber(rateText));
     RecordFile<Room> rooms(dir, dir.rooms());
     std::vector<Found<Room>> matching;
     rooms.scan([&](const Room& room, std::uint64_t n) {
@@ -48,9 +44,14 @@ int applyRateToType(DataDir& dir, std::string_view type, std::string_view rateTe
         room.rate = rate;
         rooms.write(number, room);
     }
-    return static_cast<int>(matching.size());
+    return std::nullopt;
 }
 
-void storeTaxRate(DataDir& dir, std::string_view taxText) { writeCounter(dir, dir.taxRate(), typedSingle(taxText)); }
+std::optional<std::string> storeTaxRate(DataDir& dir, std::string_view taxText) {
+    const double rate = leadingNumber(taxText);
+    if (!isStorableAmount(taxText) || rate < 0 || rate >= 1) return kTaxRateOutOfRange;
+    writeCounter(dir, dir.taxRate(), toSingle(rate));
+    return std::nullopt;
+}
 
 }  // namespace innvera

@@ -20,13 +20,16 @@ std::string paddedRoomType(std::string_view code);
 std::optional<float> currentRateOfType(DataDir& dir, std::string_view type);
 
 // Sets the rate of every room of the chosen type to the leading number of `rateText`
-// (0 when the text does not start with a number). Returns how many rooms were changed.
-int applyRateToType(DataDir& dir, std::string_view type, std::string_view rateText);
+// (0 when the text does not start with a number). A number too large to be a rate is refused
+// with kAmountTooLarge and nothing is written; otherwise nothing is returned.
+std::optional<std::string> applyRateToType(DataDir& dir, std::string_view type, std::string_view rateText);
 
-// Stores the leading number of the typed text as the tax rate (a fraction: .09 for 9%).
-void storeTaxRate(DataDir& dir, std::string_view taxText);
+inline constexpr const char* kTaxRateOutOfRange =
+    "The tax rate is a fraction from 0 up to 1, for example .08 for 8%. Enter it that way.";
 
-// The leading number of a typed amount as a Single; an amount too large for one is 0.
-float typedSingle(std::string_view text);
+// Stores the leading number of the typed text as the tax rate (a fraction: .09 for 9%). A rate
+// below 0, of 1 or more, or too long a number is refused with kTaxRateOutOfRange and nothing is
+// written; otherwise nothing is returned.
+std::optional<std::string> storeTaxRate(DataDir& dir, std::string_view taxText);
 
 }  // namespace innvera

@@ -84,7 +84,7 @@ TEST(PostEntry, RefusalsComeInOrderAndWriteNothing) {
     // Nor does a room the "Change Room" list no longer offers, or a stay no guest carries.
     for (const char* entry : {"102  KK1", "109  XX", "Change Room"})
         EXPECT_EQ(changeRoom(t.dataDir, 1, "101", entry).message, kNoSuchRoomToMoveTo) << entry;
-    EXPECT_FALSE(saveFolio(t.dataDir, 99, FolioSaveForm{{}, "5/6/2019", "65"}));
+    EXPECT_FALSE(saveFolio(t.dataDir, 99, FolioSaveForm{{}, "5/6/2019", "65", may(1)}));
     EXPECT_FALSE(checkOut(t.dataDir, 99, "11:05:32 AM"));
     EXPECT_EQ(readBytes(t.path("rooms")), rooms);
     EXPECT_EQ(readBytes(t.path("guest")), guests);

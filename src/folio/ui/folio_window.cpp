@@ -413,6 +413,7 @@ void FolioWindow::saveAndExit() {
         form.guest = guest_->form();
         form.departDate = text(departBox_);
         form.rate = text(rateBox_);
+        form.arrivalDate = shown_->arrivalDate;
         if (const auto refusal = checkFolioSave(form)) {
             desk_.dialogs.inform("ATTENTION!", refusal->message);
             (refusal->focus == FolioSaveField::Rate ? rateBox_ : departBox_)->setFocus();

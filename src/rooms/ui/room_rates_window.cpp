@@ -66,7 +66,11 @@ void RoomRatesWindow::chooseType() {
 
 void RoomRatesWindow::saveNow() {
     runHandler(desk_, [this] {
-        applyRateToType(desk_.dataDir, str(typeList_->currentText()), str(newRateBox_->text()));
+        if (const auto refusal = applyRateToType(desk_.dataDir, str(typeList_->currentText()), str(newRateBox_->text()))) {
+            desk_.dialogs.inform("ATTENTION!", *refusal);
+            newRateBox_->setFocus();
+            return;
+        }
         showPrompt(typeList_, kSelectRoomType);
         currentRate_->clear();
         newRateBox_->clear();
@@ -117,7 +121,16 @@ void TaxRateWindow::connectSignals() {
 }
 
 void TaxRateWindow::enterNow() {
-    if (runHandler(desk_, [this] { storeTaxRate(desk_.dataDir, str(rateBox_->text())); })) close();
+    bool stored = false;
+    runHandler(desk_, [this, &stored] {
+        if (const auto refusal = storeTaxRate(desk_.dataDir, str(rateBox_->text()))) {
+            desk_.dialogs.inform("ATTENTION!", *refusal);
+            rateBox_->setFocus();
+            return;
+        }
+        stored = true;
+    });
+    if (stored) close();
 }
 
 }  // namespace innvera

@@ -1,4 +1,5 @@
 #include "room_files.h"
+#include "rooms/inventory.h"
 
 namespace innvera::testing {
 namespace {
@@ -49,17 +50,21 @@ TEST(RoomInventory, ChecksEachEntryInOrderAndAppendsTheNewRoom) {
     EXPECT_EQ(storedRooms(t), roomBytes("101", "NQ1"));
     expectFormEmptied();
 
-    // A leading blank or another case makes another number; a long one is stored cut to five, so it
-    // never matches; a type typed by hand is stored as typed, cut to ten, never completed to a code.
-    for (const auto& [number, type] : {std::pair{" 101", "NQ1"}, {"A12", "Q11"}, {"a12", "Q11"}, {"123456", "KK1"},
-                                       {"123456", "KK1"}, {"201", "PENTHOUSE SUITE"}, {"202", "NQ"}})
-        EXPECT_EQ(enter(number, type), "") << number;
-    Bytes file = concat({roomBytes("101", "NQ1"), roomBytes(" 101", "NQ1"), roomBytes("A12", "Q11"), roomBytes("a12", "Q11"),
-                         roomBytes("12345", "KK1"), roomBytes("12345", "KK1"), roomBytes("201", "PENTHOUSE "),
-                         roomBytes("202", "NQ")});
+    // A number no stay could book (a leading blank, more than three characters) is refused, and
+    // trailing blanks are no part of a number.
+    EXPECT_EQ(enter(" 102", "NQ1"), std::string("ATTENTION!: ") + kRoomNoNotBookable + "\n");
+    EXPECT_EQ(enter("1234", "NQ1"), std::string("ATTENTION!: ") + kRoomNoNotBookable + "\n");
+    EXPECT_EQ(enter("101 ", "KK1"), "ATTENTION!: You already entered this room number.\n");
+    // Another case makes another number; a type typed by hand is stored as typed, cut to ten,
+    // never completed to a code.
+    for (const auto& [number, type] : {std::pair{"A12", "Q11"}, {"a12", "Q11"}, {"12", "KK1"}, {"12 ", "KK1"},
+                                       {"201", "PENTHOUSE SUITE"}, {"202", "NQ"}})
+        EXPECT_EQ(enter(number, type), number == std::string("12 ") ? "ATTENTION!: You already entered this room number.\n" : "")
+            << number;
+    Bytes file = concat({roomBytes("101", "NQ1"), roomBytes("A12", "Q11"), roomBytes("a12", "Q11"), roomBytes("12", "KK1"),
+                         roomBytes("201", "PENTHOUSE "), roomBytes("202", "NQ")});
     EXPECT_EQ(storedRooms(t), file);
-    EXPECT_EQ(entries(window, "List1").mid(1, 4),
-              QStringList({" 101    NQ1       ", "A12     Q11       ", "a12     Q11       ", "12345   KK1       "}));
+    EXPECT_EQ(entries(window, "List1").mid(1, 3), QStringList({"A12     Q11       ", "a12     Q11       ", "12      KK1       "}));
     click(window, "Command2");
     settle();
     EXPECT_FALSE(isOpen(t, "RoomInventoryWindow"));
@@ -71,7 +76,7 @@ TEST(RoomInventory, ChecksEachEntryInOrderAndAppendsTheNewRoom) {
     window = openWindow(t, "RoomInventoryWindow");
     EXPECT_EQ(enter("102", "NQQ1"), "");
     EXPECT_EQ(storedRooms(t), concat({file, roomBytes("102", "NQQ1", "YYK", 0, "", kMay1 + 1)}));
-    EXPECT_EQ(entries(window, "List1").mid(6), QStringList({"201     PENTHOUSE ", "202     NQ        ", "102     NQQ1      "}));
+    EXPECT_EQ(entries(window, "List1").mid(4), QStringList({"201     PENTHOUSE ", "202     NQ        ", "102     NQQ1      "}));
 }
 
 }  // namespace

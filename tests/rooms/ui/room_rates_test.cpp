@@ -1,4 +1,5 @@
 #include "room_files.h"
+#include "rooms/rates.h"
 
 namespace innvera::testing {
 namespace {
@@ -49,9 +50,17 @@ TEST(RoomRates, SetsEveryRoomOfTheChosenTypeToTheLeadingNumberOfTheText) {
     EXPECT_EQ(storedRooms(t), ratedRooms(65, 59.95f, 72));
     saveRate("KK1       ", "");
     saveRate("NQ1       ", "$70");
-    saveRate("NQQ1      ", "1e39");  // too large for a stored rate
-    EXPECT_EQ(storedRooms(t), ratedRooms(0, 0, 0));
+    EXPECT_EQ(storedRooms(t), ratedRooms(0, 0, 72));  // "$70" does not start with a number
     EXPECT_TRUE(t.dialogs.shown.empty());
+    // A rate too large to be one is refused, whole: nothing is written and the box stays.
+    for (const char* tooLarge : {"1e39", "1e309", "1000000"}) {
+        saveRate("NQ1       ", tooLarge);
+        EXPECT_EQ(shownBoxes(t), "ATTENTION!: That amount is too large. Enter a smaller amount.\n") << tooLarge;
+        EXPECT_EQ(textOf(window, "Text1"), tooLarge);
+    }
+    saveRate("NQ1       ", "0");
+    saveRate("NQQ1      ", "nothing");
+    EXPECT_EQ(storedRooms(t), ratedRooms(0, 0, 0));
 
     fill(window, "Combo1", "NQ1       ");
     fill(window, "Text1", "99");
@@ -64,7 +73,7 @@ TEST(RoomRates, SetsEveryRoomOfTheChosenTypeToTheLeadingNumberOfTheText) {
 // The tax record keeps what follows its rate.
 Bytes taxBytes(float rate) { return RecordBytes(10).single(0, rate).text(4, "ab", 2); }
 
-TEST(TaxRate, StoresTheLeadingNumberOfTheTextOnEnterNowAndNothingOnExit) {
+TEST(TaxRate, StoresAFractionBelowOneOnEnterNowAndNothingOnExit) {
     TestDesk t;
     writeBytes(t.path("tax"), taxBytes(0.07f));
     QWidget* window = openWindow(t, "Form7");
@@ -79,15 +88,19 @@ TEST(TaxRate, StoresTheLeadingNumberOfTheTextOnEnterNowAndNothingOnExit) {
     EXPECT_FALSE(isOpen(t, "Form7"));
     EXPECT_EQ(readBytes(t.path("tax")), taxBytes(0.07f));
 
-    for (const auto& [typed, stored] : {std::pair{".09", 0.09f}, {"9", 9.0f}, {"9%", 9.0f}, {"nine", 0.0f}, {"0.01", 0.01f}}) {
+    for (const auto& [typed, stored] : {std::pair{".09", 0.09f}, {"8%", 0.09f}, {"0.08%", 0.08f}, {"nine", 0.0f},
+                                        {"0.01", 0.01f}, {"1", 0.01f}, {"-.05", 0.01f}, {"1e309", 0.01f}}) {
         window = openWindow(t, "Form7");
         typeInto(window, "Text1", typed);
         click(window, "Command1");
         settle();
         EXPECT_EQ(readBytes(t.path("tax")), taxBytes(stored)) << typed;
-        EXPECT_FALSE(isOpen(t, "Form7"));
+        // A rate that is not a fraction below 1 is refused and the window stays for another.
+        const bool refused = std::string(typed) == "8%" || (stored == 0.01f && std::string(typed) != "0.01");
+        EXPECT_EQ(shownBoxes(t), refused ? std::string("ATTENTION!: ") + kTaxRateOutOfRange + "\n" : "") << typed;
+        EXPECT_EQ(isOpen(t, "Form7"), refused) << typed;
+        if (refused) t.windows.find("Form7")->close(), settle();
     }
-    EXPECT_TRUE(t.dialogs.shown.empty());
 }
 
 }  // namespace
