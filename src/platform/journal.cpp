@@ -162,6 +162,11 @@ void cover(Ranges& saved, std::uint64_t from, std::uint64_t to) {
     saved[from] = to;
 }
 
+std::uint64_t sizeOf(const fs::path& file) {
+    const auto opened = RegularFile::openForReading(file);
+    return opened ? opened->size() : 0;
+}
+
 }  // namespace
 
 Journal::Journal(fs::path root, FileLayer& layer) : root_(root.lexically_normal()), layer_(layer) {
@@ -266,7 +271,7 @@ void Journal::rollback() {
                         layer_.remove(file);
                         folders.insert(file.parent_path());
                         changed.erase(file);
-                    } else if (RegularFile::openForReading(file)->size() != entry->number) {
+                    } else if (sizeOf(file) != entry->number) {
                         layer_.truncate(file, entry->number);
                         changed.insert(file);
                     }
@@ -277,7 +282,7 @@ void Journal::rollback() {
                     break;
                 case Kind::Removed:
                     layer_.writeAt(file, 0, entry->bytes.data(), entry->bytes.size());
-                    if (RegularFile::openForReading(file)->size() != entry->bytes.size())
+                    if (sizeOf(file) != entry->bytes.size())
                         layer_.truncate(file, entry->bytes.size());
                     changed.insert(file);
                     folders.insert(file.parent_path());
