@@ -4,12 +4,15 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QLockFile>
+#include <QSettings>
+#include <QSysInfo>
 
 #include "core/ui/main_window.h"
 #include "platform/qt/message_box_dialogs.h"
 #include "platform/qt/system_clock.h"
 #include "platform/qt/system_printer.h"
 #include "platform/qt/windows.h"
+#include "platform/start_up.h"
 
 using namespace innvera;
 
@@ -20,9 +23,53 @@ QString chosen(const QCommandLineParser& parser, const QCommandLineOption& optio
     return qEnvironmentVariable(environment);
 }
 
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+
 int refuse(Dialogs& dialogs, const QString& text) {
     dialogs.inform("ATTENTION!", text.toStdString());
     return 1;
+}
+
+// The data directories this user has run Innvera on, remembered so that one that has gone
+// missing (an unmounted disk, a renamed folder) is not silently made into an empty motel.
+class KnownDataDirs {
+public:
+    explicit KnownDataDirs(const std::filesystem::path& root) {
+        std::error_code error;
+        std::filesystem::path full = std::filesystem::absolute(root, error).lexically_normal();
+        if (!full.has_filename() && full.has_parent_path()) full = full.parent_path();
+        key_ = qs(full.string());
+    }
+    bool contains() const { return list().contains(key_); }
+    void remember() {
+        QStringList known = list();
+        if (known.contains(key_)) return;
+        known.append(key_);
+        settings_.setValue(QStringLiteral("dataDirectories"), known);
+        settings_.sync();
+    }
+
+private:
+    QStringList list() const { return settings_.value(QStringLiteral("dataDirectories")).toStringList(); }
+    QSettings settings_{QStringLiteral("Innvera"), QStringLiteral("Innvera")};
+    QString key_;
+};
+
+// One copy of the program per data directory. A lock is stale only when the process that
+// made it has ended on this computer, never because of its age.
+std::optional<std::string> takeLock(QLockFile& lock, const DataDir& dataDir, const QString& lockFile) {
+    lock.setStaleLockTime(0);
+    LockOutcome outcome = LockOutcome::Taken;
+    std::optional<LockOwner> owner;
+    if (!lock.tryLock(0)) {
+        outcome = lock.error() == QLockFile::LockFailedError ? LockOutcome::Held : LockOutcome::CannotCreate;
+        qint64 pid = 0;
+        QString host, application;
+        if (outcome == LockOutcome::Held && lock.getLockInfo(&pid, &host, &application))
+            owner = LockOwner{pid, host.toStdString()};
+    }
+    return lockRefusal(outcome, owner, QSysInfo::machineHostName().toStdString(), dataDir.root(),
+                       std::filesystem::path(lockFile.toStdString()));
 }
 
 }  // namespace
@@ -47,20 +94,35 @@ int main(int argc, char* argv[]) {
     MessageBoxDialogs dialogs;
 
     const QString dataDirText = chosen(parser, dataDirOption, "INNVERA_DATA_DIR");
-    DataDir dataDir(dataDirText.isEmpty() ? DataDir::defaultRoot() : std::filesystem::path(dataDirText.toStdString()));
+    const bool givenExplicitly = !dataDirText.isEmpty();
+    DataDir dataDir(givenExplicitly ? std::filesystem::path(dataDirText.toStdString()) : DataDir::defaultRoot());
+    const QString root = qs(dataDir.root().string());
+    KnownDataDirs knownDirs(dataDir.root());
+
+    std::error_code missing;
+    if (!std::filesystem::exists(dataDir.root(), missing) && !missing &&
+        missingDataDir(givenExplicitly, knownDirs.contains()) == MissingDataDir::AskFirst &&
+        !dialogs.ask("ATTENTION!", missingDataDirQuestion(dataDir.root())))
+        return 1;
     try {
         dataDir.createFolders();
     } catch (const FileError& error) {
-        return refuse(dialogs, QStringLiteral("The data directory %1 cannot be made: %2")
-                          .arg(QString::fromStdString(dataDir.root().string()), QString::fromStdString(error.reason())));
+        return refuse(dialogs, QStringLiteral("The data directory %1 cannot be made: %2").arg(root, qs(error.reason())));
     }
 
-    // One copy of the program per data directory; a lock left by a crashed copy is taken over.
-    QLockFile lock(QDir(QString::fromStdString(dataDir.root().string())).filePath(QStringLiteral(".innvera.lock")));
-    if (!lock.tryLock(0)) {
-        return refuse(dialogs, QStringLiteral("Innvera is already running on the data directory %1. Use the window that is open.")
-                          .arg(QString::fromStdString(dataDir.root().string())));
+    const QString lockFile = QDir(root).filePath(QStringLiteral(".innvera.lock"));
+    QLockFile lock(lockFile);
+    if (const auto refusal = takeLock(lock, dataDir, lockFile)) return refuse(dialogs, qs(*refusal));
+
+    // A change a crash left half made is undone before anything is read.
+    try {
+        dataDir.recover();
+    } catch (const FileError& error) {
+        return refuse(dialogs, QStringLiteral("Innvera stopped in the middle of a change to the data directory %1, and "
+                                              "the change cannot be undone: the file %2 could not be used: %3.")
+                                   .arg(root, qs(error.path().string()), qs(error.reason())));
     }
+    knownDirs.remember();
 
     SystemClock clock;
     SystemPrinter printer(chosen(parser, printDirOption, "INNVERA_PRINT_DIR"));

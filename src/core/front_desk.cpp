@@ -45,12 +45,27 @@ HotelDateStep hotelDateStep(TimeOfDay now, bool morningSetBackDone, bool afterno
     return HotelDateStep::SetBackOneDay;
 }
 
+namespace {
+
+// A flag file that cannot be read counts as a missing one: its flag is 0. The timer must not
+// stop on it, and writing it, which fails the same way, is reported once.
+template <class Flag>
+float readFlagOrZero(DataDir& dir, const std::filesystem::path& file) {
+    try {
+        return readFlag<Flag>(dir, file);
+    } catch (const FileError&) {
+        return 0;
+    }
+}
+
+}  // namespace
+
 HotelDateStep tickHotelDate(DataDir& dir, Session& session, TimeOfDay now) {
     float endOfDayFlag = 0;
     float setBackFlag = 0;
     if (!session.afternoonResetDone && now.isMorning() && !session.morningSetBackDone) {
-        endOfDayFlag = readFlag<EndOfDayFlagRecord>(dir, dir.endOfDayFlag());
-        if (endOfDayFlag != 1.0f) setBackFlag = readFlag<SetBackFlagRecord>(dir, dir.setBackFlag());
+        endOfDayFlag = readFlagOrZero<EndOfDayFlagRecord>(dir, dir.endOfDayFlag());
+        if (endOfDayFlag != 1.0f) setBackFlag = readFlagOrZero<SetBackFlagRecord>(dir, dir.setBackFlag());
     }
     const HotelDateStep step =
         hotelDateStep(now, session.morningSetBackDone, session.afternoonResetDone, endOfDayFlag, setBackFlag);

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 
 #include "core/codec.h"
 #include "core/forms.h"
@@ -131,11 +130,16 @@ std::optional<FolioLine> parseFolioLine(std::string_view line) {
 
 std::vector<FolioLine> readFolioLines(const DataDir& dir, float folioNo) {
     std::vector<FolioLine> lines;
-    std::ifstream in(dir.folioCharges(folioKey(folioNo)), std::ios::binary);
-    std::string text;
-    while (std::getline(in, text)) {
-        if (!text.empty() && text.back() == '\r') text.pop_back();
-        if (auto line = parseFolioLine(text)) lines.push_back(std::move(*line));
+    const std::optional<std::string> text = dir.readWhole(dir.folioCharges(folioKey(folioNo)));
+    if (!text) return lines;
+    // Lines end in CR LF as written, but a file edited elsewhere may end them in LF or CR alone.
+    std::size_t start = 0;
+    while (start < text->size()) {
+        std::size_t end = text->find_first_of("\r\n", start);
+        if (end == std::string::npos) end = text->size();
+        if (auto line = parseFolioLine(std::string_view(*text).substr(start, end - start))) lines.push_back(std::move(*line));
+        start = end + 1;
+        if (end + 1 < text->size() && (*text)[end] == '\r' && (*text)[end + 1] == '\n') ++start;
     }
     return lines;
 }

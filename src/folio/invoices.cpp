@@ -3,14 +3,11 @@
 #include "core/codec.h"
 #include "core/forms.h"
 #include "folio/charge_codes.h"
-#include "folio/file_head.h"
 #include "platform/record_file.h"
 
 namespace innvera {
 
 namespace fs = std::filesystem;
-using detail::Head;
-using detail::readHead;
 
 namespace {
 
@@ -52,16 +49,27 @@ fs::path InvoiceFiles::invoice(float invoiceNo) const {
     return file;
 }
 
-float currentInvoiceNumber(const InvoiceFiles& files) {
-    const Head head = readHead(files.counter(), Counter::kLength);
-    return head.read >= 4 ? getSingle(head.bytes, 0) : 0;
+namespace {
+
+// Record 1 of the account's counter file; its number reads as 0 when the file is missing or
+// holds less than the number's four bytes. Reading never makes the file.
+Bytes readCounterRecord(const DataDir& dir, const InvoiceFiles& files) {
+    Bytes bytes(Counter::kLength, '\0');
+    if (dir.readAt(files.counter(), 0, bytes.data(), bytes.size()) < 4) bytes.assign(Counter::kLength, '\0');
+    return bytes;
+}
+
+}  // namespace
+
+float currentInvoiceNumber(const DataDir& dir, const InvoiceFiles& files) {
+    return getSingle(readCounterRecord(dir, files), 0);
 }
 
 float nextInvoiceNumber(DataDir& dir, const InvoiceFiles& files) {
-    Head head = readHead(files.counter(), Counter::kLength);
-    const float next = (head.read >= 4 ? getSingle(head.bytes, 0) : 0) + 1;
-    putSingle(head.bytes, 0, next);
-    dir.write(files.counter(), 0, head.bytes.data(), head.bytes.size());
+    Bytes bytes = readCounterRecord(dir, files);
+    const float next = getSingle(bytes, 0) + 1;
+    putSingle(bytes, 0, next);
+    dir.write(files.counter(), 0, bytes.data(), bytes.size());
     return next;
 }
 

@@ -41,7 +41,7 @@ private:
 };
 
 // The account's latest invoice number; 0 when it has none.
-float currentInvoiceNumber(const InvoiceFiles& files);
+float currentInvoiceNumber(const DataDir& dir, const InvoiceFiles& files);
 // Opens a new invoice: reads the counter, adds 1, writes it back, returns the new number.
 float nextInvoiceNumber(DataDir& dir, const InvoiceFiles& files);
 // Appends a line (record length 185) at (file length / 185) + 1. `line` holds RoomNo,

@@ -46,7 +46,7 @@ PostEntryResult postEntry(DataDir& dir, const PostEntryInput& input) {
     if (roomRent) postToFolio(dir, stay->folioNo, room, input.hotelDate, 'T', tax);
 
     if (invoices) {
-        const float invoiceNo = currentInvoiceNumber(*invoices);
+        const float invoiceNo = currentInvoiceNumber(dir, *invoices);
         appendInvoiceLine(dir, *invoices, chargeInvoiceLine(room, input.hotelDate, invoiceNo, amount, letter));
         if (roomRent)
             appendInvoiceLine(dir, *invoices, chargeInvoiceLine(room, input.hotelDate, invoiceNo, roundCents(tax), 'T'));

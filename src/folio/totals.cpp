@@ -6,31 +6,35 @@
 #include "core/codec.h"
 #include "core/forms.h"
 #include "folio/charge_codes.h"
-#include "folio/file_head.h"
 
 namespace innvera {
 
 namespace fs = std::filesystem;
-using detail::Head;
-using detail::readHead;
 
 namespace {
 
-Totals readTotals(const fs::path& file) {
+// Record 1 of a totals file, as zeros when the file is missing or shorter than 76 bytes.
+Bytes readRecord(const DataDir& dir, const fs::path& file) {
+    Bytes bytes(Totals::kLength, '\0');
+    if (dir.readAt(file, 0, bytes.data(), bytes.size()) < Totals::kUsed) bytes.assign(Totals::kLength, '\0');
+    return bytes;
+}
+
+Totals readTotals(const DataDir& dir, const fs::path& file) {
     Totals totals;
-    const Head head = readHead(file, Totals::kLength);
-    if (head.read < Totals::kUsed) return totals;
-    for (std::size_t i = 0; i < totals.values.size(); ++i) totals.values[i] = getSingle(head.bytes, 4 * i);
+    const Bytes bytes = readRecord(dir, file);
+    for (std::size_t i = 0; i < totals.values.size(); ++i) totals.values[i] = getSingle(bytes, 4 * i);
     return totals;
 }
 
-void addToTotalsFile(DataDir& dir, const fs::path& file, int slot, float amount) {
-    Head head = readHead(file, Totals::kLength);
-    if (head.read < Totals::kUsed) head.bytes.assign(Totals::kLength, '\0');
+// The slot holds the running sum to the cent: added in double precision and rounded to the
+// cent before it is stored, so a month of postings (and a reversal) never drifts from the sum
+// of what was posted the way a running sum in single precision does.
+void addToTotalsFile(DataDir& dir, const fs::path& file, int slot, double amount) {
+    Bytes bytes = readRecord(dir, file);
     const std::size_t offset = 4 * static_cast<std::size_t>(slot);
-    const float sum = getSingle(head.bytes, offset) + amount;
-    putSingle(head.bytes, offset, sum);
-    dir.write(file, 0, head.bytes.data(), head.bytes.size());
+    putSingle(bytes, offset, toSingle(roundCents(static_cast<double>(getSingle(bytes, offset)) + amount)));
+    dir.write(file, 0, bytes.data(), bytes.size());
 }
 
 }  // namespace
@@ -62,19 +66,19 @@ float Totals::totalRevenue() const {
     return sum;
 }
 
-Totals readMonthTotals(const DataDir& dir, Date hotelDate) { return readTotals(dir.monthTotals(monthKey(hotelDate))); }
+Totals readMonthTotals(const DataDir& dir, Date day) { return readTotals(dir, dir.monthTotals(monthKey(day))); }
 
-Totals readDayTotals(const DataDir& dir, Date hotelDate) {
-    const fs::path own = dir.dayTotals(dayKey(hotelDate));
-    if (fs::exists(own)) return readTotals(own);
-    return readTotals(dir.dayTotals(legacyDayKey(hotelDate)));
+Totals readDayTotals(const DataDir& dir, Date day) {
+    const fs::path own = dir.dayTotals(dayKey(day));
+    std::error_code error;
+    if (fs::exists(own, error) || error) return readTotals(dir, own);
+    return readTotals(dir, dir.dayTotals(legacyDayKey(day)));
 }
 
 void addToTotals(DataDir& dir, Date hotelDate, int slot, double amount) {
     if (slot < 0 || slot >= slot::Count) throw std::out_of_range("no totals slot " + std::to_string(slot));
-    const float single = toSingle(amount);
-    addToTotalsFile(dir, dir.monthTotals(monthKey(hotelDate)), slot, single);
-    addToTotalsFile(dir, dir.dayTotals(dayKey(hotelDate)), slot, single);
+    addToTotalsFile(dir, dir.monthTotals(monthKey(hotelDate)), slot, amount);
+    addToTotalsFile(dir, dir.dayTotals(dayKey(hotelDate)), slot, amount);
 }
 
 }  // namespace innvera

@@ -37,8 +37,8 @@ Totals readMonthTotals(const DataDir& dir, Date day);
 // The day totals of the date: the file under its own key, or, while there is none, the
 // file an earlier installation wrote under the old key.
 Totals readDayTotals(const DataDir& dir, Date day);
-// Adds the amount, in single precision, to the slot of the month totals file and then of
-// the day totals file (under its own key) of the hotel date. A slot outside 0 to 18 is
+// Adds the amount to the slot of the month totals file and then of the day totals file (under
+// its own key) of the hotel date; each slot holds its running sum to the cent, as a Single. A slot outside 0 to 18 is
 // refused with std::out_of_range before anything is written.
 void addToTotals(DataDir& dir, Date hotelDate, int slot, double amount);
 

@@ -5,12 +5,10 @@
 #include <cstring>
 #include <system_error>
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <fcntl.h>
-#include <unistd.h>
-#endif
+#include <sys/stat.h>
+
+#include "platform/file_layer.h"
+#include "platform/journal.h"
 
 namespace innvera {
 
@@ -18,49 +16,37 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string systemReason() { return std::strerror(errno); }
-
-#ifndef _WIN32
-class Fd {
-public:
-    explicit Fd(int fd) : fd_(fd) {}
-    ~Fd() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return fd_; }
-    // Closes now, reporting a failed close (a delayed write error) as false.
-    bool close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
-
-void writeAll(const fs::path& file, int fd, std::uint64_t offset, const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t done = ::pwrite(fd, data, size, static_cast<off_t>(offset));
-        if (done < 0) {
-            if (errno == EINTR) continue;
-            throw FileError(file, systemReason());
-        }
-        data += done;
-        size -= static_cast<std::size_t>(done);
-        offset += static_cast<std::uint64_t>(done);
+// Undoes the open transaction; false when that cannot finish (the journal then stays).
+bool undo(Journal& journal) {
+    if (!journal.open() && !journal.undoPending()) return true;
+    try {
+        journal.rollback();
+        return true;
+    } catch (const FileError&) {
+        return false;
     }
 }
-#endif
 
 }  // namespace
 
 FileError::FileError(fs::path path, const std::string& reason)
     : std::runtime_error(path.string() + ": " + reason), path_(std::move(path)), reason_(reason) {}
 
-DataDir::DataDir(fs::path root) : root_(std::move(root)) {}
+DataDir::DataDir(fs::path root)
+    : root_(std::move(root)),
+      ownLayer_(std::make_unique<PosixFileLayer>()),
+      layer_(ownLayer_.get()),
+      journal_(std::make_unique<Journal>(root_, *layer_)) {}
+
+DataDir::DataDir(fs::path root, FileLayer& layer)
+    : root_(std::move(root)), layer_(&layer), journal_(std::make_unique<Journal>(root_, layer)) {}
+
+DataDir::~DataDir() {
+    try {
+        commit();
+    } catch (...) {  // what could not be committed is undone at the next start
+    }
+}
 
 fs::path DataDir::defaultRoot() {
 #ifdef _WIN32
@@ -85,46 +71,73 @@ fs::path DataDir::monthTotals(std::string_view monthKey) const { return root_ / 
 fs::path DataDir::dayTotals(std::string_view dayKey) const { return root_ / "dailytotals" / std::string(dayKey); }
 fs::path DataDir::directInvoice(std::string_view name) const { return root_ / "directinvoice" / std::string(name); }
 fs::path DataDir::message(std::string_view folioDigits) const { return root_ / "message" / std::string(folioDigits); }
+fs::path DataDir::journal() const { return journal_->file(); }
+
+// ---- Reading -------------------------------------------------------------------------------
 
 std::uint64_t DataDir::size(const fs::path& file) const {
-    std::error_code error;
-    const auto bytes = fs::file_size(file, error);
-    return error ? 0 : bytes;
+    struct stat status;
+    if (::stat(file.c_str(), &status) != 0) return 0;
+    if (!S_ISREG(status.st_mode)) throw FileError(file, kNotRegularFile);
+    return static_cast<std::uint64_t>(status.st_size);
 }
 
 std::uint64_t DataDir::sizeForAppending(const fs::path& file) const {
-    std::error_code error;
-    const auto bytes = fs::file_size(file, error);
-    if (!error) return bytes;
-    if (!fs::exists(file, error) && !error) return 0;
-    throw FileError(file, "its size cannot be read");
+    struct stat status;
+    if (::stat(file.c_str(), &status) != 0) {
+        if (errno == ENOENT) return 0;
+        throw FileError(file, "its size cannot be read");
+    }
+    if (!S_ISREG(status.st_mode)) throw FileError(file, kNotRegularFile);
+    return static_cast<std::uint64_t>(status.st_size);
 }
 
+std::size_t DataDir::readAt(const fs::path& file, std::uint64_t offset, char* out, std::size_t size) const {
+    const auto opened = RegularFile::openForReading(file);
+    return opened ? opened->readAt(offset, out, size) : 0;
+}
+
+void DataDir::readBlocks(const fs::path& file, std::size_t blockSize,
+                         const std::function<bool(const char*, std::size_t)>& visit) const {
+    const auto opened = RegularFile::openForReading(file);
+    if (!opened || blockSize == 0) return;
+    std::string block(blockSize, '\0');
+    for (std::uint64_t offset = 0;; offset += blockSize) {
+        const std::size_t got = opened->readAt(offset, block.data(), blockSize);
+        if (got == 0 || !visit(block.data(), got) || got < blockSize) return;
+    }
+}
+
+std::optional<std::string> DataDir::readWhole(const fs::path& file) const { return readWholeFile(file); }
+
+// ---- Writing -------------------------------------------------------------------------------
+
 void DataDir::createIfMissing(const fs::path& file) const {
-    std::error_code error;
-    if (fs::exists(file, error) || error) return;
-#ifdef _WIN32
-    if (std::FILE* f = std::fopen(file.string().c_str(), "ab")) std::fclose(f);
-#else
-    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT, 0644);
-    if (fd >= 0) ::close(fd);
-#endif
+    try {
+        if (pathKind(file) != PathKind::Missing) return;
+    } catch (const FileError&) {
+        return;  // cannot even be looked at: it reads as empty, or its reader says why
+    }
+    try {
+        journal_->beforeWrite(file, 0, 0);
+    } catch (const FileError&) {
+        undo(*journal_);  // nothing can be added to a journal after an entry that failed
+        throw;
+    }
+    try {
+        layer_->create(file);
+    } catch (const FileError&) {
+    }
 }
 
 void DataDir::write(const fs::path& file, std::uint64_t offset, const char* data, std::size_t size) {
-    written_.insert(file);
-#ifdef _WIN32
-    std::FILE* f = std::fopen(file.string().c_str(), "r+b");
-    if (!f) f = std::fopen(file.string().c_str(), "w+b");
-    if (!f) throw FileError(file, systemReason());
-    const bool ok = _fseeki64(f, static_cast<long long>(offset), SEEK_SET) == 0 && std::fwrite(data, 1, size, f) == size;
-    if (std::fclose(f) != 0 || !ok) throw FileError(file, systemReason());
-#else
-    Fd fd(::open(file.c_str(), O_WRONLY | O_CREAT, 0644));
-    if (fd.get() < 0) throw FileError(file, systemReason());
-    writeAll(file, fd.get(), offset, data, size);
-    if (!fd.close()) throw FileError(file, systemReason());
-#endif
+    try {
+        journal_->beforeWrite(file, offset, size);
+        layer_->writeAt(file, offset, data, size);
+    } catch (const FileError&) {
+        rollback();
+        throw;
+    }
 }
 
 void DataDir::appendText(const fs::path& file, std::string_view text) {
@@ -132,30 +145,33 @@ void DataDir::appendText(const fs::path& file, std::string_view text) {
 }
 
 void DataDir::remove(const fs::path& file) {
-    std::error_code error;
-    fs::remove(file, error);
-    if (error) throw FileError(file, error.message());
-    written_.insert(file.parent_path());
+    try {
+        journal_->beforeRemove(file);
+        layer_->remove(file);
+    } catch (const FileError&) {
+        rollback();
+        throw;
+    }
 }
 
-void DataDir::syncWritten() {
-    std::set<fs::path> pending;
-    pending.swap(written_);
-#ifndef _WIN32
-    std::set<fs::path> folders;
-    for (const fs::path& file : pending) {
-        folders.insert(file.parent_path());
-        std::error_code error;
-        if (!fs::exists(file, error)) continue;  // a removed file: its folder is synced below
-        Fd fd(::open(file.c_str(), O_RDONLY));
-        if (fd.get() < 0 || ::fdatasync(fd.get()) != 0) throw FileError(file, systemReason());
+// ---- Transactions --------------------------------------------------------------------------
+
+void DataDir::commit() {
+    if (!journal_->open()) return;
+    try {
+        journal_->commit();
+    } catch (const FileError&) {
+        rollback();
+        throw;
     }
-    // New and removed names live in their folders.
-    for (const fs::path& folder : folders) {
-        Fd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY));
-        if (fd.get() >= 0) ::fsync(fd.get());
-    }
-#endif
+    ++commits_;
 }
+
+bool DataDir::rollback() { return undo(*journal_); }
+
+void DataDir::recover() { journal_->rollback(); }
+
+bool DataDir::inTransaction() const { return journal_->open(); }
+bool DataDir::undoPending() const { return journal_->undoPending(); }
 
 }  // namespace innvera

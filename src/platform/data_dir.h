@@ -2,12 +2,17 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <set>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace innvera {
+
+class FileLayer;
+class Journal;
 
 // A file of the data directory could not be read or written. The window that ran the
 // handler shows it to the clerk.
@@ -22,12 +27,26 @@ private:
     std::string reason_;
 };
 
-// The motel's data directory: the path of every file in it, and the writes made to its
-// files. Files written by a handler are synced to disk once, by syncWritten(), when the
-// handler ends.
+// The motel's data directory: the path of every file in it, and the reads and writes of its
+// files.
+//
+// Only regular files are opened: a pipe, device, socket or folder standing where a data file
+// is expected gives a FileError saying so, at once (nothing waits on it).
+//
+// The writes form transactions. Before a write changes a file, what it overwrites goes to the
+// journal (see platform/journal.h); commit() puts the transaction's files on the disk and
+// drops the journal, rollback() puts every file back as it was before the transaction's first
+// write. A write that fails rolls the transaction back at once, then throws its FileError.
+// runHandler commits at the end of each handler, so each handler is all or nothing.
 class DataDir {
 public:
     explicit DataDir(std::filesystem::path root);
+    // Makes every change to the disk through `layer`, which must outlive the DataDir.
+    DataDir(std::filesystem::path root, FileLayer& layer);
+    // Commits what is still open: writes made outside a handler are kept, as they always were.
+    ~DataDir();
+    DataDir(const DataDir&) = delete;
+    DataDir& operator=(const DataDir&) = delete;
 
     // c:/motel/ on Windows; $XDG_DATA_HOME/innvera/motel/ (~/.local/share/innvera/motel/) elsewhere.
     static std::filesystem::path defaultRoot();
@@ -54,28 +73,67 @@ public:
     // Invoice counter and invoice line files; the name must already be a safe file name.
     std::filesystem::path directInvoice(std::string_view name) const;
     std::filesystem::path message(std::string_view folioDigits) const;
+    // The journal of the open transaction (.innvera-journal), there only while one is open.
+    std::filesystem::path journal() const;
 
-    // Reading. A missing file has size 0; reads past the end return fewer bytes.
+    // Reading. A missing file has size 0 and reads as empty; reads past the end return
+    // fewer bytes. Each throws FileError when something other than a regular file stands
+    // at the path, or when the file is there but cannot be read.
     std::uint64_t size(const std::filesystem::path& file) const;
     // The size a write at the end starts from: 0 for a missing file, FileError when the
     // file is there but its size cannot be read (an append must never land on record 1).
     std::uint64_t sizeForAppending(const std::filesystem::path& file) const;
-    // Creates a missing file empty, as opening it for records does. Failing to create it
-    // is not an error: the file then reads as empty.
+    // Up to `size` bytes at `offset` into `out`; returns how many there were.
+    std::size_t readAt(const std::filesystem::path& file, std::uint64_t offset, char* out, std::size_t size) const;
+    // Hands the file to `visit` in consecutive blocks of `blockSize` bytes (the last one
+    // shorter) until it ends or `visit` returns false. A missing file gives no block.
+    void readBlocks(const std::filesystem::path& file, std::size_t blockSize,
+                    const std::function<bool(const char* data, std::size_t size)>& visit) const;
+    // The whole file, for the small text and record files; nothing when it is missing.
+    std::optional<std::string> readWhole(const std::filesystem::path& file) const;
+    // Creates a missing file empty, as opening it for records does, within the open
+    // transaction. Nothing is made where something already stands, a pipe or folder
+    // included; failing to make the file is not an error (it then reads as empty).
     void createIfMissing(const std::filesystem::path& file) const;
 
-    // Writing. Each throws FileError when the write does not fully succeed.
+    // Writing, within the open transaction (a write with none open starts one). Each throws
+    // FileError, after rolling the transaction back, when the write does not fully succeed.
     void write(const std::filesystem::path& file, std::uint64_t offset, const char* data, std::size_t size);
     void appendText(const std::filesystem::path& file, std::string_view text);
+    // Removing a missing file is no error.
     void remove(const std::filesystem::path& file);
 
-    // Syncs every file written since the last call, then forgets them.
-    void syncWritten();
-    bool hasUnsyncedWrites() const { return !written_.empty(); }
+    // Ends the open transaction keeping its writes: every file written is synced, then the
+    // folders of files made or removed, then the journal goes. Nothing open, nothing done.
+    // Writes after it start a new transaction, so a handler may commit part-way (before
+    // printing, or once per stay in a long run). On a FileError the transaction is rolled
+    // back before the error is thrown.
+    void commit();
+    // Ends the open transaction undoing its writes, and undoes a journal left by an earlier
+    // rollback that could not finish. False when it could not finish either: the journal
+    // then stays, each later write first tries again, and the next start undoes it.
+    bool rollback();
+    // At start-up, before anything is read: undoes the transaction a crash left in the
+    // journal. A journal with no complete entry is simply removed. FileError when it
+    // cannot be done.
+    void recover();
+
+    bool inTransaction() const;
+    // A rollback could not finish: the files may hold part of a transaction.
+    bool undoPending() const;
+    // Transactions committed so far (a handler that fails part-way can tell what it kept).
+    std::uint64_t commitCount() const { return commits_; }
+
+    // The names the handlers have always used: commit() and inTransaction().
+    void syncWritten() { commit(); }
+    bool hasUnsyncedWrites() const { return inTransaction(); }
 
 private:
     std::filesystem::path root_;
-    std::set<std::filesystem::path> written_;
+    std::unique_ptr<FileLayer> ownLayer_;
+    FileLayer* layer_;
+    std::unique_ptr<Journal> journal_;  // mutable through the pointer: opening a record file may make it
+    std::uint64_t commits_ = 0;
 };
 
 }  // namespace innvera

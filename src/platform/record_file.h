@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -25,6 +24,7 @@ struct Found {
 // R::kLength, reads itself with R::decode(bytes) and writes itself with encode().
 // Records are numbered from 1; the count is the file length divided by the record
 // length, so a trailing partial record is never seen. Opening a missing file creates it.
+// Reads go through the DataDir, which opens regular files only.
 template <class R>
 class RecordFile {
 public:
@@ -41,15 +41,7 @@ public:
     // last record is read for what it holds: a counter file may hold just its Single.
     R read(std::uint64_t n) const {
         Bytes bytes(kLength, '\0');
-        if (n >= 1 && (n - 1) * kLength < dir_.size(path_)) {
-            if (std::FILE* f = open()) {
-                if (seek(f, (n - 1) * kLength)) {
-                    const std::size_t got = std::fread(bytes.data(), 1, kLength, f);
-                    std::fill(bytes.begin() + static_cast<std::ptrdiff_t>(got), bytes.end(), '\0');
-                }
-                std::fclose(f);
-            }
-        }
+        if (n >= 1) dir_.readAt(path_, (n - 1) * kLength, bytes.data(), kLength);
         return R::decode(bytes);
     }
 
@@ -71,27 +63,21 @@ public:
     void scan(Visit&& visit) const {
         const std::uint64_t total = count();
         if (total == 0) return;
-        std::FILE* f = open();
-        if (!f) return;
         constexpr std::size_t kBlockRecords = std::max<std::size_t>(1, (1u << 20) / kLength);
-        Bytes block(kBlockRecords * kLength);
         Bytes bytes(kLength);
         std::uint64_t n = 0;
-        bool going = true;
-        while (going && n < total) {
-            const std::size_t got = std::fread(block.data(), 1, block.size(), f) / kLength;
-            if (got == 0) break;
-            for (std::size_t i = 0; i < got && n < total && going; ++i) {
-                std::copy_n(block.begin() + i * kLength, kLength, bytes.begin());
+        dir_.readBlocks(path_, kBlockRecords * kLength, [&](const char* block, std::size_t size) {
+            for (std::size_t at = 0; at + kLength <= size && n < total; at += kLength) {
+                std::copy_n(block + at, kLength, bytes.begin());
                 ++n;
                 if constexpr (std::is_same_v<std::invoke_result_t<Visit, const R&, std::uint64_t>, bool>) {
-                    going = visit(R::decode(bytes), n);
+                    if (!visit(R::decode(bytes), n)) return false;
                 } else {
                     visit(R::decode(bytes), n);
                 }
             }
-        }
-        std::fclose(f);
+            return n < total;
+        });
     }
 
     // The first record, in record order, for which `matches` holds.
@@ -107,15 +93,6 @@ public:
     }
 
 private:
-    std::FILE* open() const { return std::fopen(path_.string().c_str(), "rb"); }
-    static bool seek(std::FILE* f, std::uint64_t offset) {
-#ifdef _WIN32
-        return _fseeki64(f, static_cast<long long>(offset), SEEK_SET) == 0;
-#else
-        return fseeko(f, static_cast<off_t>(offset), SEEK_SET) == 0;
-#endif
-    }
-
     DataDir& dir_;
     std::filesystem::path path_;
 };

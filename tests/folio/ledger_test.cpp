@@ -49,6 +49,10 @@ TEST(FolioLines, AreReadFromFilesWrittenByHandSkippingDamagedLines) {
     EXPECT_EQ(lines[3].postDate, may(3));
     EXPECT_EQ(lines[3].amount, -72.8);
     EXPECT_TRUE(readFolioLines(t.dataDir, 8).empty());  // no file
+    writeText(t.path("dailycharge/ 9"),  // lines ended by CR alone
+              "\"101  \",\"A\",#2019-05-01#,\"E\",\"Room Rent\",65,,9,\"-----\",\"-----\",\"-----\"\r"
+              "\"101  \",\"A\",#2019-05-01#,\"C\",\"Cash Received\",65,,9,\"-----\",\"-----\",\"-----\"\r");
+    EXPECT_EQ(readFolioLines(t.dataDir, 9).size(), 2u);
 
     appendFolioLine(t.dataDir, 3, "1\"1", may(1), 'O', "Other", 12.5);  // a quote cannot break the line
     EXPECT_EQ(readFolioLines(t.dataDir, 3).at(0).room, "1'1  ");
@@ -66,16 +70,23 @@ TEST(FolioBalance, RoundsEachAmountAddsChargesAndSubtractsPayments) {
     EXPECT_EQ(folioBalance({line("E", 0.1), line("E", 0.2), line("C", 0.3)}), 0);  // exact to the cent
 }
 
-TEST(Totals, AdditionsGoToTheMonthAndDayFilesInSinglePrecision) {
+TEST(Totals, AdditionsGoToTheMonthAndDayFilesKeptToTheCent) {
     MotelFolder t;
     addToTotals(t.dataDir, may(1), slot::RoomRent, 65);
-    addToTotals(t.dataDir, may(1), slot::Tax, 65.0 * static_cast<double>(0.12f));  // the Single 7.7999997
+    addToTotals(t.dataDir, may(1), slot::Tax, 65.0 * static_cast<double>(0.12f));  // 7.7999998...: 7.80 to the cent
     addToTotals(t.dataDir, may(1), slot::Visa, 16777216);
-    addToTotals(t.dataDir, may(1), slot::Visa, 1);  // lost in single precision
-    const Bytes expected = totalsBytes({{6, 65}, {7, 7.7999997f}, {1, 16777216}});
+    addToTotals(t.dataDir, may(1), slot::Visa, 1);  // beyond what a Single holds exactly
+    const Bytes expected = totalsBytes({{6, 65}, {7, 7.8f}, {1, 16777216}});
     EXPECT_EQ(readBytes(t.path("totals/52019")), expected);
     EXPECT_EQ(readBytes(t.path("dailytotals/05012019")), expected);
-    EXPECT_EQ(readDayTotals(t.dataDir, may(1)).totalRevenue(), 65 + 7.7999997f);
+    EXPECT_EQ(readDayTotals(t.dataDir, may(1)).totalRevenue(), 65 + 7.8f);
+
+    // A month of nightly tax stays the sum of its postings to the cent, and a reversal takes it back.
+    for (int night = 0; night < 31; ++night) addToTotals(t.dataDir, may(2), slot::Tax, 65.0 * static_cast<double>(0.12f));
+    EXPECT_EQ(readMonthTotals(t.dataDir, may(2)).values[7], 249.6f);  // 32 nights of 7.80
+    addToTotals(t.dataDir, may(2), slot::Other, 99999.99);
+    addToTotals(t.dataDir, may(2), slot::Other, -99999.99);
+    EXPECT_EQ(readMonthTotals(t.dataDir, may(2)).values[13], 0);
     EXPECT_EQ(monthKey(Date::fromYmd(2019, 12, 25)), "122019");
     EXPECT_THROW(addToTotals(t.dataDir, may(1), 19, 1), std::out_of_range);
 
@@ -122,7 +133,7 @@ TEST(InvoiceFiles, UnsafeAccountNamesAreRefusedAndSafeOnesNameTheCounterAndInvoi
     // The counter opens new invoices; lines are appended to an invoice file.
     const auto files = *InvoiceFiles::of(t.dataDir, "ACME   ");
     EXPECT_EQ(files.invoice(3), t.path("directinvoice/ACME 3"));
-    EXPECT_EQ(currentInvoiceNumber(files), 0);
+    EXPECT_EQ(currentInvoiceNumber(t.dataDir, files), 0);
     EXPECT_EQ(nextInvoiceNumber(t.dataDir, files), 1);
     EXPECT_EQ(readBytes(t.path("directinvoice/ACME")), RecordBytes(10).single(0, 1).bytes());
     writeBytes(t.path("directinvoice/ACME"), singleBytes(4));  // a counter of its four bytes alone still counts

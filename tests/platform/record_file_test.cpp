@@ -1,6 +1,11 @@
 // Record files, counters and flags on disk.
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "core/records.h"
 #include "core/counters.h"
 #include "platform/record_file.h"
@@ -106,16 +111,36 @@ TEST_F(RecordFiles, FlagsWriteBackTheRestOfTheirBlock) {
     EXPECT_EQ(readBytes(dir.setBackFlag()), Bytes(RecordBytes(20).single(0, 1)));
 }
 
-TEST_F(RecordFiles, AFailedWriteIsReportedNamingTheFile) {
-    std::filesystem::create_directories(dir.root() / "rooms");  // a folder where the file should be
-    RecordFile<Room> rooms(dir, dir.rooms());
-    EXPECT_EQ(rooms.count(), 0u);
-    try {
-        rooms.append(Room());
-        FAIL() << "the write should fail";
-    } catch (const FileError& error) {
-        EXPECT_EQ(error.path(), dir.rooms());
+TEST_F(RecordFiles, APipeOrFolderInPlaceOfADataFileIsRefusedAtOnceNamingIt) {
+    alarm(20);  // were anything to wait on the pipe, the test would end here instead of hanging
+    ASSERT_EQ(::mkfifo(dir.guests().c_str(), 0644), 0);
+    std::filesystem::create_directory(dir.rooms());
+    for (const std::filesystem::path& file : {dir.guests(), dir.rooms()}) {
+        SCOPED_TRACE(file.string());
+        const auto refused = [&](const std::function<void()>& use) {
+            try {
+                use();
+                ADD_FAILURE() << "not refused";
+            } catch (const FileError& error) {
+                EXPECT_EQ(error.path(), file);
+                EXPECT_EQ(error.reason(), "it is not a regular file");
+            }
+        };
+        RecordFile<Guest> records(dir, file);  // makes nothing over it
+        char byte;
+        refused([&] { records.count(); });
+        refused([&] { records.read(1); });
+        refused([&] { records.scan([](const Guest&, std::uint64_t) {}); });
+        refused([&] { dir.readAt(file, 0, &byte, 1); });
+        refused([&] { dir.readWhole(file); });
+        refused([&] { records.append(Guest()); });
+        refused([&] { dir.write(file, 0, "x", 1); });
+        refused([&] { dir.remove(file); });
+        EXPECT_FALSE(dir.inTransaction());
     }
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.guests()));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.rooms()));
+    alarm(0);
 }
 
 TEST_F(RecordFiles, WrittenFilesAreSyncedOnceAndForgotten) {

@@ -276,7 +276,7 @@ void CheckInWindow::checkInNow() {
         const CheckInOrder& order = std::get<CheckInOrder>(reading);
         const std::string arrivalTime = desk_.clock.now().text();
         const CheckedIn stay = checkIn(desk_.dataDir, order, desk_.session.hotelDate, arrivalTime);
-        desk_.dataDir.syncWritten();
+        desk_.dataDir.commit();  // the guest stays checked in whatever the printer does
         done = true;  // the guest is in: the window closes even if the printer fails
         if (printBox_->isChecked()) {
             const std::optional<std::string> chosen =

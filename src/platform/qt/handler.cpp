@@ -6,41 +6,35 @@ namespace innvera {
 
 namespace {
 
-void report(Desk& desk, const FileError& error) {
-    desk.dialogs.inform("ATTENTION!", "The file " + error.path().string() + " could not be used: " + error.reason() +
-                                          ". What you just did may not be complete.");
-}
-
-void reportUnexpected(Desk& desk, const std::string& what) {
-    desk.dialogs.inform("ATTENTION!", "Something went wrong: " + what + ". What you just did may not be complete.");
+// What became of the handler's writes, after the reason it failed.
+std::string outcome(Desk& desk, bool keptPart) {
+    if (desk.dataDir.undoPending())
+        return "What you just did could not be undone yet; Innvera will undo it when it starts again.";
+    if (keptPart) return "What was already saved stays saved; nothing after it was changed.";
+    return "Nothing was changed: what you just did was undone.";
 }
 
 }  // namespace
 
 bool runHandler(Desk& desk, const std::function<void()>& body) {
-    bool ok = true;
+    DataDir& dir = desk.dataDir;
+    const std::uint64_t commitsBefore = dir.commitCount();
+    std::string reason;
     try {
         body();
+        dir.commit();
+        return true;
     } catch (const FileError& error) {
-        ok = false;
-        report(desk, error);
+        reason = "The file " + error.path().string() + " could not be used: " + error.reason() + ". ";
     } catch (const std::exception& error) {
-        ok = false;
-        reportUnexpected(desk, error.what());
+        reason = std::string("Something went wrong: ") + error.what() + ". ";
     } catch (...) {
-        ok = false;
-        reportUnexpected(desk, "an unknown error");
+        reason = "Something went wrong. ";
     }
-    try {
-        desk.dataDir.syncWritten();
-    } catch (const FileError& error) {
-        ok = false;
-        report(desk, error);
-    } catch (const std::exception& error) {
-        ok = false;
-        reportUnexpected(desk, error.what());
-    }
-    return ok;
+    // A failed write has rolled back already; a failed read, print or other failure has not.
+    dir.rollback();
+    desk.dialogs.inform("ATTENTION!", reason + outcome(desk, dir.commitCount() != commitsBefore));
+    return false;
 }
 
 }  // namespace innvera

@@ -67,21 +67,62 @@ TEST(Handler, AnyFailureInAHandlerGivesOneMessageAndTheProgramGoesOn) {
     EXPECT_EQ(t.dialogs.shown.size(), 2u);
 }
 
-TEST(Handler, AFailedWriteIsShownNamingTheFileAndTheRestIsSynced) {
+TEST(Handler, AFailureUndoesWhatTheHandlerWroteAndSaysSo) {
     TestDesk t;
-    const bool ok = runHandler(t.desk, [&] {
-        t.dataDir.appendText(t.dataDir.folioCharges(" 1"), "x\r\n");
-        throw FileError(t.dataDir.rooms(), "No space left on device");
-    });
-    EXPECT_FALSE(ok);
-    ASSERT_EQ(t.dialogs.shown.size(), 1u);
-    EXPECT_EQ(t.dialogs.shown[0].title, "ATTENTION!");
-    EXPECT_NE(t.dialogs.shown[0].text.find(t.dataDir.rooms().string()), std::string::npos);
-    EXPECT_NE(t.dialogs.shown[0].text.find("No space left on device"), std::string::npos);
-    EXPECT_FALSE(t.dataDir.hasUnsyncedWrites());
+    const std::filesystem::path folio = t.dataDir.folioCharges(" 1");
+    writeText(folio, "first\r\n");
+    const auto shown = [&] { return t.dialogs.shown.empty() ? std::string() : t.dialogs.shown.back().text; };
 
-    EXPECT_TRUE(runHandler(t.desk, [] {}));
-    EXPECT_EQ(t.dialogs.shown.size(), 1u);
+    // A read or a print that fails after writes: the writes are undone.
+    EXPECT_FALSE(runHandler(t.desk, [&] {
+        t.dataDir.appendText(folio, "second\r\n");
+        t.dataDir.write(t.dataDir.rooms(), 0, "101", 3);
+        throw FileError(t.dataDir.guests(), "Input/output error");
+    }));
+    EXPECT_EQ(t.dialogs.shown.back().title, "ATTENTION!");
+    EXPECT_EQ(shown(), "The file " + t.dataDir.guests().string() +
+                           " could not be used: Input/output error. Nothing was changed: what you just did was undone.");
+    EXPECT_EQ(readText(folio), "first\r\n");
+    EXPECT_FALSE(std::filesystem::exists(t.dataDir.rooms()));
+    EXPECT_FALSE(t.dataDir.inTransaction());
+
+    // What the handler committed itself stays (a check-in whose folio cannot be printed).
+    EXPECT_FALSE(runHandler(t.desk, [&] {
+        t.dataDir.appendText(folio, "second\r\n");
+        t.dataDir.commit();
+        t.dataDir.appendText(folio, "third\r\n");
+        throw FileError("/printouts/Folio.pdf", "Permission denied");
+    }));
+    EXPECT_EQ(shown(), "The file /printouts/Folio.pdf could not be used: Permission denied. "
+                       "What was already saved stays saved; nothing after it was changed.");
+    EXPECT_EQ(readText(folio), "first\r\nsecond\r\n");
+
+    // A handler that ends well is committed.
+    EXPECT_TRUE(runHandler(t.desk, [&] { t.dataDir.appendText(folio, "third\r\n"); }));
+    EXPECT_FALSE(t.dataDir.inTransaction());
+    EXPECT_FALSE(std::filesystem::exists(t.dataDir.journal()));
+    EXPECT_EQ(t.dialogs.shown.size(), 2u);
+}
+
+TEST(Handler, AnUndoThatCannotFinishIsLeftForTheNextStartAndSaysSo) {
+    TestDesk t;
+    writeText(t.path("tax"), "0.09");
+    FaultyDisk disk(FaultyDisk::Fault::DiskStaysFull, 3);
+    {
+        DataDir dir(t.folder.path(), disk);
+        Desk desk{t.clock, t.dialogs, t.printer, dir, t.session, t.windows};
+        EXPECT_FALSE(runHandler(desk, [&] {
+            dir.write(t.path("tax"), 0, "0.10", 4);
+            dir.appendText(t.path("rooms"), "101");
+        }));
+    }
+    EXPECT_EQ(t.dialogs.shown.back().text, "The file " + t.path(".innvera-journal").string() +
+                                               " could not be used: No space left on device. What you just did could "
+                                               "not be undone yet; Innvera will undo it when it starts again.");
+    EXPECT_EQ(readText(t.path("tax")), "0.10");
+    t.dataDir.recover();
+    EXPECT_EQ(readText(t.path("tax")), "0.09");
+    EXPECT_FALSE(std::filesystem::exists(t.path(".innvera-journal")));
 }
 
 TEST(SystemPrinter, WritesEachJobAsPdfAndTextWithoutOverwriting) {
