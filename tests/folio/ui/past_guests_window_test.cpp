@@ -136,11 +136,8 @@ TEST_F(PastGuestsTest, RoomAndArrivalDateSearchesWithTheirMessagesAndTheCalendar
     EXPECT_EQ(found().size(), 3);  // the list stays as it was
     search("Text2", "101", "Command2");
     EXPECT_EQ(found(), (QStringList{"1 SMITH JOHN", "3 SMYTHE BOB"}));  // oldest first
-    search("Text2", "1A", "Command2");
-    EXPECT_EQ(found(), (QStringList{"4 SANDS MARY"}));
-    EXPECT_EQ(inSearch<QListView>("List1")->model()->index(0, 0).data().toString().mid(12, 10), " 1A       ");
     search("Text2", "102", "Command2");
-    EXPECT_EQ(found(), QStringList{});
+    EXPECT_EQ(found(), QStringList{});  // only SMALL ANN, in house
     click(inSearch<QLineEdit>("Text2"));  // a click in "Room#" empties it
     EXPECT_EQ(inSearch<QLineEdit>("Text2")->text(), "");
 
