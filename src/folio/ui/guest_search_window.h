@@ -5,7 +5,6 @@
 #include <functional>
 #include <vector>
 
-#include "core/date.h"
 #include "core/stays.h"
 #include "folio/past_guests.h"
 #include "platform/desk.h"
