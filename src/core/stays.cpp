@@ -73,4 +73,20 @@ void rewriteStay(DataDir& dir, const Found<Guest>& stay) {
     RecordFile<Guest>(dir, dir.guests()).write(stay.number, stay.record);
 }
 
+std::vector<CheckedOutStay> checkedOutStays(DataDir& dir) {
+    const RecordFile<StayKeys> guests(dir, dir.guests());
+    std::vector<CheckedOutStay> stays;
+    stays.reserve(static_cast<std::size_t>(guests.count()));
+    guests.scan([&](const StayKeys& g, std::uint64_t n) {
+        if (!g.inHouse()) stays.push_back({n, g.folioNo, g.roomNo.str(), g.guestName.str(), g.arrivalDate, g.departDate});
+    });
+    return stays;
+}
+
+std::optional<Guest> stayAt(DataDir& dir, std::uint64_t recordNo) {
+    const RecordFile<Guest> guests(dir, dir.guests());
+    if (recordNo < 1 || recordNo > guests.count()) return std::nullopt;
+    return guests.read(recordNo);
+}
+
 }  // namespace innvera

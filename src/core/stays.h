@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -55,5 +56,22 @@ std::optional<Guest> departingStay(DataDir& dir, std::string_view room, Date hot
 
 // Writes a stay back in place, at its record number.
 void rewriteStay(DataDir& dir, const Found<Guest>& stay);
+
+// A checked-out stay as the past-guest search keeps it: where it is in the guest file and
+// the keys the search looks at.
+struct CheckedOutStay {
+    std::uint64_t recordNo = 0;
+    float folioNo = 0;
+    std::string roomNo;     // as stored, trailing blanks removed
+    std::string guestName;  // trailing blanks removed
+    Date arrivalDate;
+    Date departDate;
+};
+
+// Every checked-out stay (StayStatus "*"), in guest-file order, read with the key-only decode.
+std::vector<CheckedOutStay> checkedOutStays(DataDir& dir);
+
+// The stay at that record number, whole; nothing when the guest file holds no such record.
+std::optional<Guest> stayAt(DataDir& dir, std::uint64_t recordNo);
 
 }  // namespace innvera

@@ -21,6 +21,10 @@ std::string folioListRow(const FolioLine& line) {
            fitWidth(line.description, 35) + fitWidth(signedNumber(roundCents(line.amount)), 20);
 }
 
+std::string folioListHeadings() {
+    return fitWidth("Room", 10) + fitWidth("Date", 20) + fitWidth("Code", 15) + fitWidth("Description", 35) + "Amount";
+}
+
 FolioView folioView(const DataDir& dir, float folioNo) {
     FolioView view;
     const std::vector<FolioLine> lines = readFolioLines(dir, folioNo);

@@ -24,6 +24,8 @@ inline constexpr const char* kChangeRoom = "Change Room";
 // the posting date (20), the code (15), the description (35), the amount rounded to the
 // cent in signed form (20); a value longer than its width is cut.
 std::string folioListRow(const FolioLine& line);
+// The headings over those rows, at their columns: "Room", "Date", "Code", "Description", "Amount".
+std::string folioListHeadings();
 
 struct FolioView {
     std::vector<std::string> rows;  // one per folio line, in file order

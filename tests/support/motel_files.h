@@ -81,6 +81,18 @@ inline void putGuest(DataDir& dir, const char* roomNo, float folioNo, const char
     RecordFile<Guest>(dir, dir.guests()).append(g);
 }
 
+// A checked-out stay (or one in house, with an empty status) from `arrival` to `depart` at 65
+// a night, left at 11:05:32 AM.
+inline void putPastGuest(DataDir& dir, const char* roomNo, float folioNo, const char* name, Date arrival, Date depart,
+                         float directBillNo = 0, const char* status = "*") {
+    putGuest(dir, roomNo, folioNo, name, depart, directBillNo, 0, status);
+    RecordFile<Guest> guests(dir, dir.guests());
+    Guest g = guests.read(guests.count());
+    g.arrivalDate = arrival;
+    g.departTime = "11:05:32 AM";
+    guests.write(guests.count(), g);
+}
+
 // Room record n's VacantFlag and CleanFlag: "YN" is vacant and dirty.
 inline std::string roomFlags(DataDir& dir, std::uint64_t n) {
     const Room room = RecordFile<Room>(dir, dir.rooms()).read(n);

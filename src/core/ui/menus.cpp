@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/front_desk.h"
+#include "folio/ui/find_checked_out_guest_window.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/windows.h"
 #include "rooms/ui/room_inventory_window.h"
@@ -41,6 +42,7 @@ SettingsMenu::SettingsMenu(Desk& desk) : MenuWindow(desk, kName, "Settings") {
     addButton("Command3", "Enter Room Inventory", [this] { desk_.windows.open<RoomInventoryWindow>(); });
     addButton("Command5", "Apply Room Rates", [this] { openInstead<RoomRatesWindow>(); });
     addButton("Command7", "End of Day Reports", [this] { endOfDayReports(); });
+    addButton("Command9", "Find Checked Out Guest", [this] { openInstead<FindCheckedOutGuestWindow>(); });
     addButton("Command10", "Direct Bill", [this] { openInstead<DirectBillMenu>(); });
     addButton("Command4", "Exit", [this] { close(); });
 }

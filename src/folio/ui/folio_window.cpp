@@ -19,6 +19,7 @@
 #include "folio/folio_screen.h"
 #include "folio/post_entry.h"
 #include "folio/printed_folio.h"
+#include "folio/ui/folio_colours.h"
 #include "messages/ui/message_windows.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
@@ -30,17 +31,9 @@ namespace {
 
 std::string text(const QLineEdit* box) { return box->text().toStdString(); }
 
-// Back colours of the list and balance (paid up, or owing) and of "View Message".
-const char* const kPaidUp = "#c0ffc0";
-const char* const kOwing = "#ffc0c0";
-const char* const kWhite = "#ffffff";
+// Back colours of "View Message" (those of the list and balance are the folio's colours).
 const char* const kMessageWaiting = "#ff8080";
 const char* const kNoMessage = "#e0e0e0";
-
-void setBackColour(QWidget* widget, const char* colour) {
-    widget->setStyleSheet(QStringLiteral("%1 { background-color: %2; }")
-                              .arg(QString::fromLatin1(widget->metaObject()->className()), QString::fromLatin1(colour)));
-}
 
 void setButtonColour(QPushButton* button, const char* colour) {
     button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid #8a8a8a; "
@@ -115,9 +108,7 @@ void FolioWindow::createControls() {
     // The folio lines in a fixed-pitch font, under headings at the rows' columns.
     const QFont fixed = fixedPitchFont();
     lines_->setFont(fixed);
-    headings_ = new QLabel(qs(fitWidth("Room", 10) + fitWidth("Date", 20) + fitWidth("Code", 15) +
-                              fitWidth("Description", 35) + "Amount"),
-                           this);
+    headings_ = new QLabel(qs(folioListHeadings()), this);
     headings_->setFont(fixed);
     lines_->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(100, QLatin1Char('M'))) + 30);
     headings_->setContentsMargins(lines_->frameWidth() + 2, 0, 0, 0);
@@ -292,9 +283,7 @@ void FolioWindow::showFolioLines(float folioNo) {
     lines_->clear();
     for (const std::string& row : view.rows) lines_->addItem(qs(row));
     balanceLabel_->setText(qs(plainNumber(view.balance)));
-    const char* colour = view.balance <= 0 ? kPaidUp : kOwing;
-    setBackColour(lines_, colour);
-    setBackColour(balanceLabel_, colour);
+    colourByBalance(lines_, balanceLabel_, view.balance);
 }
 
 void FolioWindow::showMessageWaiting() {

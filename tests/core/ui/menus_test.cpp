@@ -12,7 +12,8 @@ TEST_F(MenusTest, SettingsOffersTheTasksTheProgramHasStaysOpenForSetupAndGatesTh
     EXPECT_EQ(settings->windowTitle(), "Settings");
     EXPECT_EQ(texts<QPushButton>(settings), (QStringList{"Command1 Apply Tax Rate", "Command2 Edit Room Properties",
                                               "Command3 Enter Room Inventory", "Command5 Apply Room Rates",
-                                              "Command7 End of Day Reports", "Command10 Direct Bill", "Command4 Exit"}));
+                                              "Command7 End of Day Reports", "Command9 Find Checked Out Guest",
+                                              "Command10 Direct Bill", "Command4 Exit"}));
     for (const char* button : {"Command1", "Command2", "Command3"}) click(settings, button);
     EXPECT_TRUE(isOpen("Form7") && isOpen("RoomPropertiesWindow") && isOpen("RoomInventoryWindow") && isOpen("Form6"));
     // End-of-day reports wait until after midnight.

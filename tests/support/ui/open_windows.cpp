@@ -8,6 +8,7 @@
 #include "core/ui/main_window.h"
 #include "core/ui/menus.h"
 #include "core/ui/welcome_window.h"
+#include "folio/ui/find_checked_out_guest_window.h"
 #include "folio/ui/folio_window.h"
 #include "platform/qt/windows.h"
 #include "rooms/ui/room_inventory_window.h"
@@ -33,6 +34,7 @@ const std::vector<Opener>& openers() {
         opener<RoomInventoryWindow>(), opener<RoomPropertiesWindow>(), opener<RoomRatesWindow>(),
         opener<TaxRateWindow>(),       opener<RoomStatusWindow>(),     opener<CheckInWindow>(),
         opener<FolioWindow>(),
+        opener<FindCheckedOutGuestWindow>(),
     };
     return all;
 }

@@ -1,0 +1,133 @@
+// Finding checked-out stays by name, room and arrival date, their rows, and retrieving one.
+#include <gtest/gtest.h>
+
+#include "folio/ledger.h"
+#include "folio/past_guests.h"
+#include "support/motel_files.h"
+
+using namespace innvera;
+using namespace innvera::testing;
+
+namespace {
+
+using Records = std::vector<std::uint64_t>;
+
+// A guest file of five stays: SMALL ANN (record 2) is still in house.
+class PastGuests : public ::testing::Test {
+protected:
+    void SetUp() override {
+        putPastGuest(t.dataDir, "101", 11, "SMITH JOHN", may(1), may(3));
+        putPastGuest(t.dataDir, "102", 12, "SMALL ANN", may(1), may(30), 0, "");
+        putPastGuest(t.dataDir, "1A", 13, "SMYTHE BOB", may(5), may(7));
+        putPastGuest(t.dataDir, "101", 14, "SANDS MARY", may(5), may(6));
+        putPastGuest(t.dataDir, "103", 15, "JONES BARTHOLOMEW ALEXANDER", may(12), may(13));
+        stays = checkedOutStays(t.dataDir);
+    }
+
+    // The guest-file records of the stays found.
+    Records records(const FoundStays& found) const {
+        Records all;
+        for (std::uint32_t i : found) all.push_back(stays.at(i).recordNo);
+        return all;
+    }
+    Records records(const PastGuestSearch& search) const {
+        EXPECT_FALSE(search.refused()) << search.refusal;
+        return records(search.found);
+    }
+
+    MotelFolder t;
+    std::vector<CheckedOutStay> stays;
+};
+
+TEST_F(PastGuests, OnlyCheckedOutStaysAreListedInGuestFileOrderInTheirColumns) {
+    ASSERT_EQ(records(staysNamed(stays, "")), (Records{1, 3, 4, 5}));
+    std::vector<std::string> rows;
+    for (const CheckedOutStay& stay : stays) rows.push_back(foundStayRow(stay));
+    EXPECT_EQ(rows, (std::vector<std::string>{
+                        // folio, ten blanks; room (10); name (25); arrival (25); departure (35)
+                        " 11           101      SMITH JOHN               5/1/2019                 "
+                        "5/3/2019                           ",
+                        // a room number that is not all digits is shown as stored
+                        " 13           1A       SMYTHE BOB               5/5/2019                 "
+                        "5/7/2019                           ",
+                        " 14           101      SANDS MARY               5/5/2019                 "
+                        "5/6/2019                           ",
+                        // a longer name is cut to its 25 characters
+                        " 15           103      JONES BARTHOLOMEW ALEXAND5/12/2019                "
+                        "5/13/2019                          ",
+                    }));
+    EXPECT_EQ(foundStayHeadings(), "Folio#         Room#     Name                     Arrival Date             Depart Date");
+}
+
+TEST_F(PastGuests, TheNameSearchFollowsTheLettersTypedInUpperCase) {
+    EXPECT_EQ(records(staysNamed(stays, "S")), (Records{1, 3, 4}));  // SMALL ANN is in house
+    EXPECT_EQ(records(staysNamed(stays, "SM")), (Records{1, 3}));
+    EXPECT_EQ(records(staysNamed(stays, "sm")), (Records{1, 3}));
+    EXPECT_EQ(records(staysNamed(stays, "SMITH JOHN")), (Records{1}));
+    EXPECT_EQ(records(staysNamed(stays, "SMITH JOHN ")), Records{});  // longer than the name
+    EXPECT_EQ(records(staysNamed(stays, "MITH")), Records{});         // the name's beginning only
+    EXPECT_EQ(records(staysNamed(stays, "")), (Records{1, 3, 4, 5}));
+}
+
+TEST_F(PastGuests, TheRoomSearchComparesTheRoomNumberExactly) {
+    EXPECT_EQ(records(staysInRoom(stays, "101")), (Records{1, 4}));  // oldest first
+    EXPECT_EQ(records(staysInRoom(stays, "1A")), (Records{3}));
+    EXPECT_EQ(records(staysInRoom(stays, "102")), Records{});  // only a guest in house
+    EXPECT_EQ(records(staysInRoom(stays, "10")), Records{});
+    const PastGuestSearch empty = staysInRoom(stays, "");
+    EXPECT_EQ(empty.refusal, "You didn't enter a room number.");
+    EXPECT_TRUE(empty.found.empty());
+}
+
+TEST_F(PastGuests, TheArrivalSearchFindsTheDayHoweverTheDateIsWritten) {
+    for (const char* typed : {"5/5/2019", "05/05/2019", "5/05/2019 ", " 5/5/2019"})
+        EXPECT_EQ(records(staysArriving(stays, typed)), (Records{3, 4})) << typed;
+    EXPECT_EQ(records(staysArriving(stays, "5/1/2019")), (Records{1}));  // not the guest in house
+    EXPECT_EQ(records(staysArriving(stays, "5/2/2019")), Records{});
+    EXPECT_EQ(records(staysArriving(stays, "May 5")), Records{});
+    EXPECT_EQ(records(staysArriving(stays, "2/30/2019")), Records{});
+    EXPECT_EQ(staysArriving(stays, "").refusal, "You didn't enter an arrival date.");
+}
+
+TEST_F(PastGuests, RetrieveGivesTheStayItsAccountAndItsFolioAsTheFolioScreenShowsThem) {
+    addAccount(t.dataDir, "ACME TOOLS", 3);
+    putPastGuest(t.dataDir, "104", 16, "BILLED BOB", may(1), may(2), 3);
+    postToFolio(t.dataDir, 16, "104", may(1), 'E', 65.0);
+    postToFolio(t.dataDir, 16, "104", may(1), 'T', 7.8049);
+    postToFolio(t.dataDir, 16, "104", may(1), 'R', 72.8);
+    stays = checkedOutStays(t.dataDir);
+
+    const auto billed = retrievePastStay(t.dataDir, stays.back());
+    ASSERT_TRUE(billed.has_value());
+    EXPECT_EQ(billed->stay.number, 6u);
+    EXPECT_EQ(billed->stay.record.guestName, "BILLED BOB");
+    EXPECT_EQ(billed->stay.record.departTime, "11:05:32 AM");
+    EXPECT_EQ(billed->directBillLine, " 3-ACME TOOLS                    ");
+    EXPECT_EQ(billed->folio.rows,
+              (std::vector<std::string>{
+                  "104       5/1/2019            E              Room Rent                           65                 ",
+                  "104       5/1/2019            T              Tax                                 7.8                ",
+                  "104       5/1/2019            R              Direct Bill                         72.8               ",
+              }));
+    EXPECT_DOUBLE_EQ(billed->folio.balance, 72.8);
+
+    // A stay without account or folio file.
+    const auto plain = retrievePastStay(t.dataDir, stays.front());
+    ASSERT_TRUE(plain.has_value());
+    EXPECT_EQ(plain->stay.number, 1u);
+    EXPECT_FALSE(plain->directBillLine.has_value());
+    EXPECT_TRUE(plain->folio.rows.empty());
+    EXPECT_EQ(plain->folio.balance, 0);
+
+    // A listed record that no longer holds the stay: it is found by its folio number, or not at all.
+    CheckedOutStay moved = stays.back();
+    moved.recordNo = 2;
+    const auto found = retrievePastStay(t.dataDir, moved);
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->stay.number, 6u);
+    moved.recordNo = 99;
+    moved.folioNo = 99;
+    EXPECT_FALSE(retrievePastStay(t.dataDir, moved).has_value());
+}
+
+}  // namespace
