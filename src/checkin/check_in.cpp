@@ -15,7 +15,8 @@ namespace innvera {
 
 CheckedIn checkIn(DataDir& dir, const CheckInOrder& order, Date hotelDate, const std::string& arrivalTime) {
     const float taxRate = readCounter(dir, dir.taxRate());
-    const float folioNo = takeFolioNumber(dir);
+    bool counterRepaired = false;
+    const float folioNo = takeFolioNumber(dir, &counterRepaired);
     if (order.reservationConfirmNo) closeReservation(dir, *order.reservationConfirmNo);
 
     Guest guest;
@@ -48,7 +49,7 @@ CheckedIn checkIn(DataDir& dir, const CheckInOrder& order, Date hotelDate, const
             appendInvoiceLine(dir, *files, chargeInvoiceLine(order.roomNo, hotelDate, invoiceNo, roundCents(tax), 'T'));
         }
     }
-    return {folioNo};
+    return {folioNo, counterRepaired};
 }
 
 PrintJob printedCheckInFolio(DataDir& dir, const CheckInOrder& order, const CheckedIn& stay,

@@ -34,6 +34,7 @@ struct CheckInOrder {
 
 struct CheckedIn {
     float folioNo;
+    bool folioCounterRepaired = false;  // the folio counter was damaged or behind (say so)
 };
 
 // Checks the guest in, in this order of writes: the folio counter, the reservation closed (when

@@ -15,6 +15,14 @@ std::optional<Found<DirectBillAccount>> findAccountNamed(DataDir& dir, std::stri
     });
 }
 
+float highestAccountNumber(DataDir& dir) {
+    float highest = 0;
+    RecordFile<DirectBillAccount>(dir, dir.directBillAccounts()).scan([&](const DirectBillAccount& a, std::uint64_t) {
+        if (a.accountNo > highest) highest = a.accountNo;
+    });
+    return highest;
+}
+
 std::vector<std::string> accountNames(DataDir& dir) {
     std::vector<std::string> names;
     RecordFile<DirectBillAccount>(dir, dir.directBillAccounts()).scan([&](const DirectBillAccount& a, std::uint64_t) {

@@ -19,6 +19,8 @@ inline constexpr const char* kSelectAccount = "Select Direct Bill Account";
 std::optional<DirectBillAccount> findAccount(DataDir& dir, float accountNo);
 // The first account, in record order, whose name (trailing blanks removed) is `name`.
 std::optional<Found<DirectBillAccount>> findAccountNamed(DataDir& dir, std::string_view name);
+// The highest account number any account carries; 0 when there is none.
+float highestAccountNumber(DataDir& dir);
 // Every account's name, trailing blanks removed, in record order: the account lists.
 std::vector<std::string> accountNames(DataDir& dir);
 

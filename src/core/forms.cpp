@@ -64,7 +64,9 @@ std::size_t scanNumber(std::string_view text, std::string& out) {
 
 // Decimal text in the C++ library's locale-free form, then trailing zeros removed.
 std::string generalDigits(double value, int significant) {
-    if (value == 0 || !std::isfinite(value)) return "0";
+    if (std::isnan(value)) return "NaN";
+    if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
+    if (value == 0) return "0";
     char buf[64];
     const auto end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, significant).ptr;
     std::string text(buf, end);
@@ -136,7 +138,12 @@ float toSingle(double value) {
     return static_cast<float>(value);
 }
 
-std::string plainNumber(float value) { return generalDigits(value, 7); }
+// A Single holds every whole number up to 2^24 exactly: such a number (a folio number of eight
+// digits) is written with all its digits rather than cut to seven.
+std::string plainNumber(float value) {
+    if (std::fabs(value) <= 16777216.0f && std::trunc(value) == value) return generalDigits(value, 9);
+    return generalDigits(value, 7);
+}
 std::string plainNumber(double value) { return generalDigits(value, 15); }
 
 std::string signedNumber(float value) {

@@ -34,7 +34,9 @@ inline constexpr const char* kAmountTooLarge = "That amount is too large. Enter 
 std::optional<double> wholeAmount(std::string_view text);
 
 // Plain decimal text: no leading blank, a point, no trailing zeros, at most 7 significant
-// digits for a single-precision value and 15 for a double-precision one (65, 7.8, -5).
+// digits for a single-precision value (but every digit of a whole number a Single holds
+// exactly, as 12345678) and 15 for a double-precision one (65, 7.8, -5). A value that is not
+// a finite number is written "Infinity", "-Infinity" or "NaN", never as 0.
 std::string plainNumber(float value);
 std::string plainNumber(double value);
 

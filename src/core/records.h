@@ -33,6 +33,8 @@ struct Room {
     bool vacant() const { return vacantFlag == "Y"; }
     bool dirty() const { return cleanFlag == "N"; }
     bool outOfOrder() const { return statusFlag == "X"; }
+    // A record of zero bytes (a file stretched by a damaged write) is no room.
+    bool blank() const { return !roomNo.assigned() && !roomType.assigned() && !vacantFlag.assigned() && rate == 0; }
 
     Bytes raw = Bytes(kLength, '\0');
     static Room decode(const Bytes& bytes);
@@ -125,6 +127,8 @@ struct Guest : GuestDetails {
     float messageFlag = 0;
 
     bool inHouse() const { return stayStatus.str() != "*"; }
+    // A record of zero bytes is no stay.
+    bool blank() const { return !guestName.assigned() && !roomNo.assigned() && folioNo == 0 && !stayStatus.assigned(); }
 
     Bytes raw = Bytes(kLength, '\0');
     static Guest decode(const Bytes& bytes);
@@ -158,6 +162,8 @@ struct StayKeys {
     Text stayStatus;
 
     bool inHouse() const { return stayStatus.str() != "*"; }
+    // A record of zero bytes is no stay.
+    bool blank() const { return !guestName.assigned() && !roomNo.assigned() && folioNo == 0 && !stayStatus.assigned(); }
     static StayKeys decode(const Bytes& bytes);
 };
 
@@ -179,6 +185,8 @@ struct Reservation : GuestDetails {
     float directBillNo = 0;
 
     bool open() const { return resStatus.str() != "*"; }
+    // A record of zero bytes is no reservation.
+    bool blank() const { return !guestName.assigned() && !roomNo.assigned() && !confirmNo.assigned() && !resStatus.assigned(); }
 
     Bytes raw = Bytes(kLength, '\0');
     static Reservation decode(const Bytes& bytes);
@@ -211,6 +219,8 @@ struct ReservationKeys {
     Text resStatus;
 
     bool open() const { return resStatus.str() != "*"; }
+    // A record of zero bytes is no reservation.
+    bool blank() const { return !guestName.assigned() && !roomNo.assigned() && !confirmNo.assigned() && !resStatus.assigned(); }
     static ReservationKeys decode(const Bytes& bytes);
 };
 

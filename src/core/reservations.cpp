@@ -15,6 +15,15 @@ std::vector<std::string> arrivalsOn(DataDir& dir, Date day) {
     return arrivals;
 }
 
+float highestConfirmationNumber(DataDir& dir) {
+    double highest = 0;
+    RecordFile<ReservationKeys>(dir, dir.reservations()).scan([&](const ReservationKeys& r, std::uint64_t) {
+        const double number = leadingNumber(r.confirmNo.str());
+        if (number > highest) highest = number;
+    });
+    return toSingle(highest);
+}
+
 bool closeReservation(DataDir& dir, std::string_view confirmNo) {
     RecordFile<Reservation> reservations(dir, dir.reservations());
     const std::string_view wanted = trimRight(confirmNo);

@@ -14,6 +14,10 @@ namespace innvera {
 // number, two blanks, the guest name (both trimmed), in record order.
 std::vector<std::string> arrivalsOn(DataDir& dir, Date day);
 
+// The highest confirmation number any reservation carries (its ConfirmNo read as a number);
+// 0 when there is none.
+float highestConfirmationNumber(DataDir& dir);
+
 // Closes the first reservation whose confirmation number (trailing blanks removed) is
 // `confirmNo`: its ResStatus becomes "*". False when there is none: nothing is written.
 bool closeReservation(DataDir& dir, std::string_view confirmNo);

@@ -69,6 +69,14 @@ std::optional<Guest> departingStay(DataDir& dir, std::string_view room, Date hot
     return found->record;
 }
 
+float highestFolioNumber(DataDir& dir) {
+    float highest = 0;
+    RecordFile<StayKeys>(dir, dir.guests()).scan([&](const StayKeys& g, std::uint64_t) {
+        if (g.folioNo > highest) highest = g.folioNo;
+    });
+    return highest;
+}
+
 void rewriteStay(DataDir& dir, const Found<Guest>& stay) {
     RecordFile<Guest>(dir, dir.guests()).write(stay.number, stay.record);
 }

@@ -54,6 +54,9 @@ std::optional<Guest> stayOfEntry(DataDir& dir, std::string_view entry);
 // the hotel date whose room number equals the room (both trimmed).
 std::optional<Guest> departingStay(DataDir& dir, std::string_view room, Date hotelDate);
 
+// The highest folio number any stay carries; 0 when there is none.
+float highestFolioNumber(DataDir& dir);
+
 // Writes a stay back in place, at its record number.
 void rewriteStay(DataDir& dir, const Found<Guest>& stay);
 

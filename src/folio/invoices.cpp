@@ -2,6 +2,7 @@
 
 #include "core/codec.h"
 #include "core/forms.h"
+#include "core/numbers.h"
 #include "folio/charge_codes.h"
 #include "platform/record_file.h"
 
@@ -67,7 +68,10 @@ float currentInvoiceNumber(const DataDir& dir, const InvoiceFiles& files) {
 
 float nextInvoiceNumber(DataDir& dir, const InvoiceFiles& files) {
     Bytes bytes = readCounterRecord(dir, files);
-    const float next = getSingle(bytes, 0) + 1;
+    // Never an invoice already on file, whatever the counter holds (a damaged counter starts over
+    // and climbs past the invoices there are).
+    float next = nextNumber(getSingle(bytes, 0), 0, nullptr);
+    while (dir.size(files.invoice(next)) > 0) next = nextNumber(next, 0, nullptr);
     putSingle(bytes, 0, next);
     dir.write(files.counter(), 0, bytes.data(), bytes.size());
     return next;

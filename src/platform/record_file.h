@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <concepts>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -12,6 +13,13 @@
 #include "platform/data_dir.h"
 
 namespace innvera {
+
+// A record type that can tell a record of zero bytes, which a scan passes over: it is no room,
+// no stay and no reservation, whatever a damaged write left in the file.
+template <class R>
+concept MayBeBlank = requires(const R& record) {
+    { record.blank() } -> std::same_as<bool>;
+};
 
 // A record found by a scan, with its record number (from 1).
 template <class R>
@@ -57,8 +65,9 @@ public:
         return n;
     }
 
-    // Visits records 1 to count in order, reading the file in large blocks. The visitor
-    // takes (const R&, record number) and may return false to stop.
+    // Visits records 1 to count in order, reading the file in large blocks, passing over blank
+    // records (see MayBeBlank). The visitor takes (const R&, record number) and may return
+    // false to stop.
     template <class Visit>
     void scan(Visit&& visit) const {
         const std::uint64_t total = count();
@@ -70,10 +79,13 @@ public:
             for (std::size_t at = 0; at + kLength <= size && n < total; at += kLength) {
                 std::copy_n(block + at, kLength, bytes.begin());
                 ++n;
+                const R record = R::decode(bytes);
+                if constexpr (MayBeBlank<R>)
+                    if (record.blank()) continue;
                 if constexpr (std::is_same_v<std::invoke_result_t<Visit, const R&, std::uint64_t>, bool>) {
-                    if (!visit(R::decode(bytes), n)) return false;
+                    if (!visit(record, n)) return false;
                 } else {
-                    visit(R::decode(bytes), n);
+                    visit(record, n);
                 }
             }
             return n < total;

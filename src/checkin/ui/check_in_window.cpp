@@ -10,6 +10,7 @@
 #include "core/accounts.h"
 #include "core/counters.h"
 #include "core/forms.h"
+#include "core/numbers.h"
 #include "core/stay_rules.h"
 #include "core/ui/date_calendar.h"
 #include "core/ui/guest_details_panel.h"
@@ -278,6 +279,7 @@ void CheckInWindow::checkInNow() {
         const CheckedIn stay = checkIn(desk_.dataDir, order, desk_.session.hotelDate, arrivalTime);
         desk_.dataDir.commit();  // the guest stays checked in whatever the printer does
         done = true;  // the guest is in: the window closes even if the printer fails
+        if (stay.folioCounterRepaired) desk_.dialogs.inform("ATTENTION!", kCounterRepaired);
         if (printBox_->isChecked()) {
             const std::optional<std::string> chosen =
                 f.account == kSelectAccount ? std::nullopt : std::optional<std::string>(f.account);
