@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "core/date.h"
@@ -14,6 +15,17 @@ inline constexpr const char* kArrivalNotADate =
     "The arrival date is not a date. Enter it as month/day/year, for example 12/25/2024.";
 inline constexpr const char* kDepartNotADate =
     "The depart date is not a date. Enter it as month/day/year, for example 12/25/2024.";
+
+inline constexpr const char* kDepartNotAfterArrival = "The depart date must be after the arrival date.";
+// The same words as the folio screen's.
+inline constexpr const char* kStayRateNotANumber =
+    "The rate is not a number. Enter it in digits, for example 65 or 59.95.";
+
+// The pay-code list of the reservation windows: its prompt and its entries, whose first
+// letter is the PayType stored.
+inline constexpr const char* kSelectPaycode = "Select Paycode";
+inline constexpr std::array<const char*, 6> kPayCodeEntries{
+    "C - Cash", "V - Visa", "M - Master Card", "D - Discover", "A - American Express", "R - Direct Bill"};
 
 // A stay in the room ending on `departure` runs into an open reservation of the room that
 // arrives before that day.

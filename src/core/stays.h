@@ -53,6 +53,9 @@ std::optional<Guest> stayOfEntry(DataDir& dir, std::string_view entry);
 // the hotel date whose room number equals the room (both trimmed).
 std::optional<Guest> departingStay(DataDir& dir, std::string_view room, Date hotelDate);
 
+// Whether a stay in house is in the room (numbers compared with trailing blanks removed).
+bool roomHasStayInHouse(DataDir& dir, std::string_view roomNo);
+
 // Writes a stay back in place, at its record number.
 void rewriteStay(DataDir& dir, const Found<Guest>& stay);
 
