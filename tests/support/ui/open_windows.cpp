@@ -5,11 +5,15 @@
 #include <vector>
 
 #include "checkin/ui/check_in_window.h"
+#include "checkin/ui/guest_list_window.h"
+#include "checkin/ui/reservation_window.h"
 #include "core/ui/main_window.h"
 #include "core/ui/menus.h"
 #include "core/ui/welcome_window.h"
 #include "folio/ui/folio_window.h"
 #include "platform/qt/windows.h"
+#include "reservations/ui/add_reservation_window.h"
+#include "reservations/ui/retrieve_reservation_window.h"
 #include "rooms/ui/room_inventory_window.h"
 #include "rooms/ui/room_properties_window.h"
 #include "rooms/ui/room_rates_window.h"
@@ -33,6 +37,8 @@ const std::vector<Opener>& openers() {
         opener<RoomInventoryWindow>(), opener<RoomPropertiesWindow>(), opener<RoomRatesWindow>(),
         opener<TaxRateWindow>(),       opener<RoomStatusWindow>(),     opener<CheckInWindow>(),
         opener<FolioWindow>(),
+        opener<ReservationWindow>(),   opener<GuestListWindow>(),      opener<AddReservationWindow>(),
+        opener<RetrieveReservationWindow>(),
     };
     return all;
 }
