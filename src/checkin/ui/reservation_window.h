@@ -31,9 +31,6 @@ public:
     // reservation window already open, showing another, is closed first.
     static ReservationWindow* showChosen(Desk& desk);
 
-    // Whether the window found an open reservation to show.
-    bool showsReservation() const { return !confirmNo_.empty(); }
-
     // The event handlers, public so tests can call them as the controls do.
     void checkIn();
     void saveAndExit();

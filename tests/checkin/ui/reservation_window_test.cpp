@@ -205,7 +205,7 @@ TEST_F(ReservationWindowTest, ARoomAGuestInHouseStillOccupiesIsRefusedUntilAnoth
     EXPECT_EQ(guestAt(t.dataDir, 2).rate, 65);
 }
 
-TEST_F(ReservationWindowTest, DatesAndRatesThatCannotBeStoredAreRefused) {
+TEST_F(ReservationWindowTest, DatesAndRatesThatCannotBeStoredAreRefusedAndSaveStoresTheChanges) {
     openFromArrivals(0);
     choose("Combo4", "V - Visa");
     retype("Text14", "5/40/2019");
@@ -223,17 +223,17 @@ TEST_F(ReservationWindowTest, DatesAndRatesThatCannotBeStoredAreRefused) {
     EXPECT_EQ(shownBoxes(), std::string("ATTENTION!: ") + kStayRateNotANumber + "\n");
     EXPECT_EQ(t.dataDir.size(t.dataDir.guests()), 0u);
     EXPECT_EQ(RecordFile<Reservation>(t.dataDir, t.dataDir.reservations()).read(2).departDate, kHotelDate.plusDays(2));
-}
 
-TEST_F(ReservationWindowTest, SaveAndExitStoresTheChangesAndTheNewRoom) {
-    openByConfirmation("7");
+    // Saved: the particulars, the dates and the room chosen; the booked rate stays.
     retype("Text1", "amy wilson-reed");
+    retype("Text14", "5/4/2019");
     choose("Combo3", "102     KK1       ");
     press("Command4");
     EXPECT_EQ(shownBoxes(), "");
     EXPECT_EQ(window(), nullptr);
     const Reservation saved = RecordFile<Reservation>(t.dataDir, t.dataDir.reservations()).read(2);
     EXPECT_EQ(saved.guestName, "AMY WILSON-REED");
+    EXPECT_EQ(saved.departDate, kHotelDate.plusDays(3));
     EXPECT_EQ(saved.roomNo, "102");
     EXPECT_EQ(saved.rate, 59);
     EXPECT_TRUE(saved.open());
