@@ -40,4 +40,10 @@ GuestForm GuestForm::from(const GuestDetails& r) {
     return f;
 }
 
+std::vector<std::string> expiryYears(int currentYear) {
+    std::vector<std::string> years;
+    for (int year = 2017; year <= currentYear + 10; ++year) years.push_back(std::to_string(year));
+    return years;
+}
+
 }  // namespace innvera

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/records.h"
 
@@ -30,5 +31,8 @@ struct GuestForm {
     // The particulars of a stored stay or reservation.
     static GuestForm from(const GuestDetails& record);
 };
+
+// The card-expiry years the guest boxes offer: 2017 to ten years past the current year.
+std::vector<std::string> expiryYears(int currentYear);
 
 }  // namespace innvera

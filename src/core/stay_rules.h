@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,16 @@ inline constexpr const char* kDateOutOfRange = "Dates must lie between 1/1/2000 
 
 // A date box's text as a date a stay can have: a real date in the years 2000 to 2099.
 std::optional<Date> stayDate(std::string_view text);
+inline constexpr const char* kDepartNotAfterArrival = "The depart date must be after the arrival date.";
+// The same words as the folio screen's.
+inline constexpr const char* kStayRateNotANumber =
+    "The rate is not a number. Enter it in digits, for example 65 or 59.95.";
+
+// The pay-code list of the reservation windows: its prompt and its entries, whose first
+// letter is the PayType stored.
+inline constexpr const char* kSelectPaycode = "Select Paycode";
+inline constexpr std::array<const char*, 6> kPayCodeEntries{
+    "C - Cash", "V - Visa", "M - Master Card", "D - Discover", "A - American Express", "R - Direct Bill"};
 
 // A stay in the room ending on `departure` runs into an open reservation of the room that
 // arrives before that day.

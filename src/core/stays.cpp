@@ -77,6 +77,14 @@ float highestFolioNumber(DataDir& dir) {
     return highest;
 }
 
+bool roomHasStayInHouse(DataDir& dir, std::string_view roomNo) {
+    const std::string wanted(trimRight(roomNo));
+    if (wanted.empty()) return false;
+    return RecordFile<StayKeys>(dir, dir.guests())
+        .findFirst([&](const StayKeys& g) { return g.inHouse() && trimmed(g.roomNo) == wanted; })
+        .has_value();
+}
+
 void rewriteStay(DataDir& dir, const Found<Guest>& stay) {
     RecordFile<Guest>(dir, dir.guests()).write(stay.number, stay.record);
 }

@@ -56,6 +56,8 @@ std::optional<Guest> departingStay(DataDir& dir, std::string_view room, Date hot
 
 // The highest folio number any stay carries; 0 when there is none.
 float highestFolioNumber(DataDir& dir);
+// Whether a stay in house is in the room (numbers compared with trailing blanks removed).
+bool roomHasStayInHouse(DataDir& dir, std::string_view roomNo);
 
 // Writes a stay back in place, at its record number.
 void rewriteStay(DataDir& dir, const Found<Guest>& stay);

@@ -43,6 +43,34 @@ inline void addReservation(DataDir& dir, const char* roomNo, Date arrival, const
     RecordFile<Reservation>(dir, dir.reservations()).append(r);
 }
 
+// A reservation as "Add Reservation" writes one, for two adults paying cash; status "*" closes it.
+inline void putReservation(DataDir& dir, const char* confirmNo, const char* roomNo, const char* name, Date arrival,
+                           Date depart, float rate = 59, const char* status = "") {
+    Reservation r;
+    r.guestName = name;
+    r.address = "1 MAIN ST";
+    r.city = "SPRINGFIELD";
+    r.state = "IL";
+    r.zip = "62701";
+    r.phone = "555-0100";
+    r.cell = "";
+    r.comment = "";
+    r.company = "";
+    r.cardNo = "";
+    r.cardMonth = "March";
+    r.cardYear = "2027";
+    r.adults = "2";
+    r.children = "0";
+    r.roomNo = roomNo;
+    r.payType = "C";
+    r.arrivalDate = arrival;
+    r.departDate = depart;
+    r.rate = rate;
+    r.confirmNo = confirmNo;
+    if (*status) r.resStatus = status;
+    RecordFile<Reservation>(dir, dir.reservations()).append(r);
+}
+
 inline void addAccount(DataDir& dir, const char* name, float accountNo) {
     DirectBillAccount a;
     a.accountName = name;

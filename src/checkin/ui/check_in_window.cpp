@@ -43,7 +43,7 @@ void CheckInWindow::createControls() {
     guest_ = new GuestDetailsPanel({GuestDetailsPanel::Name, GuestDetailsPanel::Address, GuestDetailsPanel::City,
                                     GuestDetailsPanel::State, GuestDetailsPanel::Zip, GuestDetailsPanel::Phone,
                                     GuestDetailsPanel::Company, GuestDetailsPanel::Comment},
-                                   true, this);
+                                   true, desk_.clock.today().year(), this);
     arrivalBox_ = lineEdit("Text13", this);
     departBox_ = lineEdit("Text14", this);
     daysBox_ = lineEdit("Text15", this);

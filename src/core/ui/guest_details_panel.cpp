@@ -27,7 +27,8 @@ const BoxInfo kBoxes[] = {
 
 }  // namespace
 
-GuestDetailsPanel::GuestDetailsPanel(std::initializer_list<Box> upperCased, bool stateMovesToZip, QWidget* parent)
+GuestDetailsPanel::GuestDetailsPanel(std::initializer_list<Box> upperCased, bool stateMovesToZip, int currentYear,
+                                     QWidget* parent)
     : QWidget(parent) {
     const std::set<Box> upper(upperCased);
     grid_ = new QGridLayout(this);
@@ -48,7 +49,7 @@ GuestDetailsPanel::GuestDetailsPanel(std::initializer_list<Box> upperCased, bool
                                   "September", "October", "November", "December"})
                 months << QString::fromLatin1(m);
             QStringList years;
-            for (int y = 2017; y <= 2025; ++y) years << QString::number(y);
+            for (const std::string& year : expiryYears(currentYear)) years << qs(year);
             expiryMonth_ = promptList(QStringLiteral("Combo1"), QStringLiteral("Expire Month"), months, this);
             expiryYear_ = promptList(QStringLiteral("Combo2"), QStringLiteral("Expire Year"), years, this);
             auto* expiry = new QHBoxLayout;

@@ -18,13 +18,14 @@ namespace innvera {
 // to "Credit Card#" (Text10), the expiry month and year lists (Combo1, Combo2), "Adults"
 // (Text11) and "Children" (Text12). Each window says which boxes turn their text to upper
 // case as it is typed (the caret stays at the end) and whether two characters in "State"
-// move on to "Zip".
+// move on to "Zip". The expiry years run from 2017 to ten years past the current year.
 class GuestDetailsPanel : public QWidget {
     Q_OBJECT
 public:
     enum Box { Name, Address, City, State, Zip, Phone, Cell, Company, Comment, CardNo, Adults, Children };
 
-    GuestDetailsPanel(std::initializer_list<Box> upperCased, bool stateMovesToZip, QWidget* parent = nullptr);
+    GuestDetailsPanel(std::initializer_list<Box> upperCased, bool stateMovesToZip, int currentYear,
+                      QWidget* parent = nullptr);
 
     QLineEdit* box(Box which) const { return boxes_.at(which); }
     QComboBox* expiryMonth() const { return expiryMonth_; }

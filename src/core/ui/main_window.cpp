@@ -11,9 +11,12 @@
 #include <QVBoxLayout>
 
 #include "checkin/ui/check_in_window.h"
+#include "checkin/ui/guest_list_window.h"
+#include "checkin/ui/reservation_window.h"
 #include "core/counters.h"
 #include "core/forms.h"
 #include "core/front_desk.h"
+#include "core/reservations.h"
 #include "core/ui/menus.h"
 #include "core/ui/welcome_window.h"
 #include "folio/ui/folio_window.h"
@@ -31,6 +34,7 @@ MainWindow::MainWindow(Desk& desk) : desk_(desk) {
     createLayout();
 
     connect(departures_, &QListWidget::itemDoubleClicked, this, &MainWindow::openDeparture);
+    connect(arrivals_, &QListWidget::itemDoubleClicked, this, &MainWindow::openArrival);
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
     timer_->setInterval(500);
@@ -80,6 +84,7 @@ void MainWindow::createControls() {
     addButton("Command1", "View Folio", [this] { leaveForFolio(); });
     addButton("Command6", "Reservations", [this] { openAfterCheckInGate<ReservationsMenu>(); });
     addButton("Command3", "Room List", [this] { desk_.windows.open<RoomStatusWindow>(); });
+    addButton("Command9", "Guest List", [this] { desk_.windows.open<GuestListWindow>(); });
     addButton("Command5", "Settings and Reports", [this] { desk_.windows.open<SettingsMenu>(); });
     buttons_->addStretch();
     addButton("Command2", "Exit Innvera", [this] { close(); });
@@ -171,6 +176,15 @@ void MainWindow::openAfterCheckInGate() {
 
 void MainWindow::showOutOfOrderCount(int count) { outOfOrderCount_->setText(QString::number(count)); }
 
+void MainWindow::showArrivals() {
+    runHandler(desk_, [this] {
+        const std::vector<std::string> entries = arrivalsOn(desk_.dataDir, desk_.session.hotelDate);
+        arrivals_->clear();
+        for (const std::string& entry : entries) arrivals_->addItem(qs(entry));
+        arrivalCount_->setText(QString::number(entries.size()));
+    });
+}
+
 void MainWindow::leaveForFolio() {
     Windows& windows = desk_.windows;
     close();  // closes every other window first, so the folio screen opened next stays
@@ -181,6 +195,11 @@ void MainWindow::openDeparture(QListWidgetItem* item) {
     desk_.session.folioPreselection.clear();
     desk_.session.folioPreselection = upToFirstBlank(item->text().toStdString());
     desk_.windows.open<FolioWindow>();
+}
+
+void MainWindow::openArrival(QListWidgetItem* item) {
+    desk_.session.selectedRoom = upToFirstBlank(item->text().toStdString());
+    ReservationWindow::showChosen(desk_);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -29,6 +29,10 @@ public:
     // Another window changed the rooms out of order: the "Out Of Order:" count shows `count`.
     void showOutOfOrderCount(int count);
 
+    // Another window took, checked in or cancelled a reservation: the arrivals list and the
+    // "Arrivals:" count are read again for the hotel date.
+    void showArrivals();
+
     // Timer1, every half second: keeps the hotel date on the day not yet closed.
     void onTimer();
 
@@ -45,6 +49,7 @@ private:
     void openAfterCheckInGate();
     void leaveForFolio();
     void openDeparture(QListWidgetItem* item);
+    void openArrival(QListWidgetItem* item);
     QPushButton* addButton(const char* objectName, const char* caption, std::function<void()> action);
 
     Desk& desk_;

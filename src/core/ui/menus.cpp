@@ -10,6 +10,8 @@
 #include "folio/ui/find_checked_out_guest_window.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/windows.h"
+#include "reservations/ui/add_reservation_window.h"
+#include "reservations/ui/retrieve_reservation_window.h"
 #include "rooms/ui/room_inventory_window.h"
 #include "rooms/ui/room_properties_window.h"
 #include "rooms/ui/room_rates_window.h"
@@ -79,6 +81,8 @@ StartReportsMenu::StartReportsMenu(Desk& desk) : SelfClosingMenu(desk, kName, "S
 }
 
 ReservationsMenu::ReservationsMenu(Desk& desk) : SelfClosingMenu(desk, kName, "Reservations", 10000) {
+    addButton("Command1", "Add Reservation", [this] { openInstead<AddReservationWindow>(); });
+    addButton("Command2", "Retrieve Reservation", [this] { openInstead<RetrieveReservationWindow>(); });
     addButton("Command3", "Exit", [this] { close(); });
 }
 

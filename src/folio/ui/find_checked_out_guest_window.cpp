@@ -36,7 +36,7 @@ FindCheckedOutGuestWindow::FindCheckedOutGuestWindow(Desk& desk, QWidget* parent
 }
 
 void FindCheckedOutGuestWindow::createControls() {
-    guest_ = new GuestDetailsPanel({}, false, this);
+    guest_ = new GuestDetailsPanel({}, false, desk_.clock.today().year(), this);
     arrivalBox_ = lineEdit("Text13", this);
     departBox_ = lineEdit("Text14", this);
     daysBox_ = lineEdit("Text15", this);

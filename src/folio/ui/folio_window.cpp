@@ -74,7 +74,7 @@ void FolioWindow::createControls() {
     guestList_->setMinimumContentsLength(28);
     guest_ = new GuestDetailsPanel({GuestDetailsPanel::Name, GuestDetailsPanel::Address, GuestDetailsPanel::City,
                                     GuestDetailsPanel::State, GuestDetailsPanel::Company, GuestDetailsPanel::Comment},
-                                   false, this);
+                                   false, desk_.clock.today().year(), this);
     arrivalBox_ = lineEdit("Text13", this);
     departBox_ = lineEdit("Text14", this);
     daysBox_ = lineEdit("Text15", this);

@@ -82,7 +82,11 @@ TEST_F(CheckInWindowTest, OpensWithTodaysDatesTheOfferedRoomsAndTheListsDisabled
     EXPECT_FALSE(box("Text18")->isEnabled());
     EXPECT_TRUE(get<QCheckBox>("Check1")->isChecked());
     EXPECT_EQ(get<QComboBox>("Combo1")->currentText(), "Expire Month");
-    EXPECT_EQ(get<QComboBox>("Combo2")->count(), 9);
+    // Card years from 2017 to ten years past the clock's year (2019).
+    const QStringList years = itemsOf(get<QComboBox>("Combo2"));
+    EXPECT_EQ(years.size(), 13);
+    EXPECT_EQ(years.front(), "2017");
+    EXPECT_EQ(years.back(), "2029");
 }
 
 TEST_F(CheckInWindowTest, TypingUpperCasesMovesFromStateToZipAndEnablesTheLists) {

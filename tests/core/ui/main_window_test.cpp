@@ -56,10 +56,12 @@ TEST_F(MainWindowTest, ItsButtonsOpenTheirWindowsOverIt) {
     QWidget* main = openMain();
     EXPECT_EQ(texts<QPushButton>(main), QStringList({"Command4 Check In", "Command7 Check Out", "Command1 View Folio",
                                                      "Command6 Reservations", "Command3 Room List",
-                                                     "Command5 Settings and Reports", "Command2 Exit Innvera"}));
+                                                     "Command9 Guest List", "Command5 Settings and Reports",
+                                                     "Command2 Exit Innvera"}));
     // With a tax rate and a room, the check-in gate lets "Check In" and "Reservations" through.
     for (const auto& [button, window] : {std::pair{"Command4", "Form4"}, {"Command6", "Form11"},
-                                         {"Command3", "RoomStatusWindow"}, {"Command5", "Form6"}}) {
+                                         {"Command3", "RoomStatusWindow"}, {"Command9", "Form34"},
+                                         {"Command5", "Form6"}}) {
         click(main, button);
         EXPECT_TRUE(isOpen(window)) << window;
     }

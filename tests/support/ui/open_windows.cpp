@@ -5,12 +5,16 @@
 #include <vector>
 
 #include "checkin/ui/check_in_window.h"
+#include "checkin/ui/guest_list_window.h"
+#include "checkin/ui/reservation_window.h"
 #include "core/ui/main_window.h"
 #include "core/ui/menus.h"
 #include "core/ui/welcome_window.h"
 #include "folio/ui/find_checked_out_guest_window.h"
 #include "folio/ui/folio_window.h"
 #include "platform/qt/windows.h"
+#include "reservations/ui/add_reservation_window.h"
+#include "reservations/ui/retrieve_reservation_window.h"
 #include "rooms/ui/room_inventory_window.h"
 #include "rooms/ui/room_properties_window.h"
 #include "rooms/ui/room_rates_window.h"
@@ -35,6 +39,8 @@ const std::vector<Opener>& openers() {
         opener<TaxRateWindow>(),       opener<RoomStatusWindow>(),     opener<CheckInWindow>(),
         opener<FolioWindow>(),
         opener<FindCheckedOutGuestWindow>(),
+        opener<ReservationWindow>(),   opener<GuestListWindow>(),      opener<AddReservationWindow>(),
+        opener<RetrieveReservationWindow>(),
     };
     return all;
 }

@@ -1,0 +1,158 @@
+#include "checkin/reservation_screen.h"
+
+#include <algorithm>
+
+#include "core/accounts.h"
+#include "core/forms.h"
+#include "core/reservations.h"
+#include "core/stay_rules.h"
+#include "core/stays.h"
+#include "folio/invoices.h"
+#include "platform/record_file.h"
+#include "rooms/rooms.h"
+
+namespace innvera {
+
+namespace {
+
+char firstLetter(const std::string& text) { return text.empty() ? '\0' : text[0]; }
+
+bool isPayCodeEntry(const std::string& text) {
+    return std::find(kPayCodeEntries.begin(), kPayCodeEntries.end(), text) != kPayCodeEntries.end();
+}
+
+ShownReservation shown(const Reservation& r) {
+    ShownReservation s;
+    s.guest = GuestForm::from(r);
+    s.guest.zip = r.zip.stored(15);
+    s.guest.phone = r.phone.stored(15);
+    s.guest.cell = r.cell.stored(15);
+    s.guest.cardNo = r.cardNo.stored(20);
+    s.guest.cardMonth = r.cardMonth.stored(10);
+    s.guest.cardYear = r.cardYear.stored(10);
+    s.guest.adults = r.adults.stored(1);
+    s.guest.children = r.children.stored(1);
+    s.arrivalDate = r.arrivalDate;
+    s.departDate = r.departDate;
+    s.confirmNo = r.confirmNo.stored(10);
+    s.roomNo = r.roomNo.stored(5);
+    return s;
+}
+
+}  // namespace
+
+std::string roomOccupiedMessage(std::string_view roomNo) {
+    return "Room " + std::string(trimRight(roomNo)) +
+           " is still occupied by a guest in house. Check that guest out first, or choose another room.";
+}
+
+std::optional<ShownReservation> reservationToShow(DataDir& dir, std::string_view selectedRoom,
+                                                  std::string_view selectedConfirmation, Date hotelDate) {
+    const auto found = trimRight(selectedRoom).empty()
+                           ? openReservationNumbered(dir, selectedConfirmation)
+                           : openReservationArriving(dir, selectedRoom, hotelDate);
+    if (!found) return std::nullopt;
+    return shown(found->record);
+}
+
+std::vector<std::string> reservationScreenRooms(DataDir& dir) {
+    std::vector<std::string> entries;
+    RecordFile<Room>(dir, dir.rooms()).scan([&](const Room& room, std::uint64_t) {
+        if (!room.outOfOrder()) entries.push_back(roomListEntry(room));
+    });
+    return entries;
+}
+
+std::optional<float> inServiceRoomRate(DataDir& dir, std::string_view roomNo) {
+    const std::string_view wanted = trimRight(roomNo);
+    if (wanted.empty()) return std::nullopt;
+    const auto room = RecordFile<Room>(dir, dir.rooms()).findFirst([&](const Room& r) {
+        return !r.outOfOrder() && r.roomNo.str() == wanted;
+    });
+    if (!room) return std::nullopt;
+    return room->record.rate;
+}
+
+bool reservationIsOpen(DataDir& dir, std::string_view confirmNo) {
+    return openReservationNumbered(dir, confirmNo).has_value();
+}
+
+std::variant<Refusal, CheckInOrder> readReservationCheckIn(DataDir& dir, const ReservationScreenForm& f) {
+    if (!reservationIsOpen(dir, f.confirmNo)) return Refusal{kNoReservationShown, CheckInField::Name};
+    const std::optional<Date> arrival = Date::parse(f.arrivalDate);
+    const std::optional<Date> departure = Date::parse(f.departDate);
+    const char payCode = firstLetter(f.payCode);
+    const struct {
+        bool failed;
+        const char* message;
+        CheckInField focus;
+    } checks[] = {
+        {f.guest.name.empty(), "You didn't enter a name.", CheckInField::Name},
+        {f.guest.address.empty(), "You didn't enter an address.", CheckInField::Address},
+        {f.guest.city.empty(), "You didn't enter a city.", CheckInField::City},
+        {f.guest.state.empty(), "You didn't enter a state.", CheckInField::State},
+        {f.guest.zip.empty(), "You didn't enter a zip code.", CheckInField::Zip},
+        {f.guest.adults.empty(), "You didn't enter number of adults.", CheckInField::Adults},
+        {f.rate.empty(), "There is no rate entered.", CheckInField::Rate},
+        {!isPayCodeEntry(f.payCode), "You didn't select a payment type.", CheckInField::PayTypeList},
+        {f.departDate.empty(), "You didn't enter a depart date.", CheckInField::DepartDate},
+        {payCode == 'R' && f.account == kSelectAccount, "You didn't select a direct bill account.",
+         CheckInField::AccountList},
+        {!arrival, kArrivalNotADate, CheckInField::ArrivalDate},
+        {!departure, kDepartNotADate, CheckInField::DepartDate},
+        {arrival && departure && *departure <= *arrival, kDepartNotAfterArrival, CheckInField::DepartDate},
+        {!isNumberText(f.rate), kStayRateNotANumber, CheckInField::Rate},
+    };
+    for (const auto& check : checks)
+        if (check.failed) return Refusal{check.message, check.focus};
+    const std::pair<const std::string*, CheckInField> amounts[] = {{&f.rate, CheckInField::Rate},
+                                                                   {&f.totalStay, CheckInField::TotalStay},
+                                                                   {&f.cashTotal, CheckInField::CashTotal},
+                                                                   {&f.extraAmount, CheckInField::ExtraAmount}};
+    for (const auto& [text, field] : amounts)
+        if (!fitsSingle(leadingNumber(*text))) return Refusal{kAmountTooLarge, field};
+    const std::string roomNo(trimRight(f.roomNo));
+    if (!findRoom(dir, roomNo)) return Refusal{kRoomNotOffered, CheckInField::RoomList};
+    if (roomHasStayInHouse(dir, roomNo)) return Refusal{roomOccupiedMessage(roomNo), CheckInField::RoomList};
+
+    CheckInOrder order;
+    order.payCode = payCode;
+    if (payCode == 'R') {
+        const auto account = findAccountNamed(dir, f.account);
+        if (!account) return Refusal{kNoSuchAccount, CheckInField::AccountList};
+        if (const std::string problem = accountNameProblem(f.account); !problem.empty())
+            return Refusal{problem, CheckInField::AccountList};
+        order.account = account->record;
+    }
+    order.guest = f.guest;
+    order.roomNo = roomNo;
+    order.arrivalDate = *arrival;
+    order.departDate = *departure;
+    order.rate = leadingNumber(f.rate);
+    order.payment = leadingNumber(payCode == 'C' ? f.cashTotal : f.totalStay);
+    order.extraCode = firstLetter(f.extraCharge);
+    order.extraAmount = leadingNumber(f.extraAmount);
+    order.reservationConfirmNo = std::string(trimRight(f.confirmNo));
+    return order;
+}
+
+std::optional<Refusal> saveReservationChanges(DataDir& dir, const ReservationScreenForm& f) {
+    auto found = openReservationNumbered(dir, f.confirmNo);
+    if (!found) return Refusal{kNoReservationShown, CheckInField::Name};
+    const std::optional<Date> arrival = Date::parse(f.arrivalDate);
+    const std::optional<Date> departure = Date::parse(f.departDate);
+    if (!arrival) return Refusal{kArrivalNotADate, CheckInField::ArrivalDate};
+    if (!departure) return Refusal{kDepartNotADate, CheckInField::DepartDate};
+    if (*departure <= *arrival) return Refusal{kDepartNotAfterArrival, CheckInField::DepartDate};
+
+    Reservation& r = found->record;
+    f.guest.copyTo(r);
+    r.arrivalDate = *arrival;
+    r.departDate = *departure;
+    r.confirmNo = f.confirmNo;
+    r.roomNo = f.roomNo;
+    rewriteReservation(dir, *found);
+    return std::nullopt;
+}
+
+}  // namespace innvera

@@ -1,0 +1,230 @@
+#include "reservations/ui/add_reservation_window.h"
+
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "core/accounts.h"
+#include "core/counters.h"
+#include "core/forms.h"
+#include "core/numbers.h"
+#include "core/reservations.h"
+#include "core/stay_rules.h"
+#include "core/ui/date_calendar.h"
+#include "core/ui/guest_details_panel.h"
+#include "core/ui/main_window.h"
+#include "platform/qt/controls.h"
+#include "platform/qt/handler.h"
+#include "platform/qt/windows.h"
+#include "rooms/rooms.h"
+
+namespace innvera {
+
+namespace {
+
+std::string text(const QLineEdit* box) { return box->text().toStdString(); }
+double number(const QLineEdit* box) { return leadingNumber(text(box)); }
+
+}  // namespace
+
+AddReservationWindow::AddReservationWindow(Desk& desk, QWidget* parent) : QWidget(parent), desk_(desk) {
+    setObjectName(QString::fromLatin1(kName));
+    setWindowTitle(QStringLiteral("Add Reservation"));
+    createControls();
+    createLayout();
+    connectControls();
+    load();
+}
+
+void AddReservationWindow::createControls() {
+    guest_ = new GuestDetailsPanel({GuestDetailsPanel::Name, GuestDetailsPanel::Address, GuestDetailsPanel::City,
+                                    GuestDetailsPanel::State, GuestDetailsPanel::Company, GuestDetailsPanel::Comment},
+                                   true, desk_.clock.today().year(), this);
+    arrivalBox_ = lineEdit("Text13", this);
+    departBox_ = lineEdit("Text14", this);
+    daysBox_ = lineEdit("Text15", this);
+    roomList_ = promptList(QStringLiteral("Combo3"), QString::fromLatin1(kReserveRoomPrompt), {}, this);
+    rateBox_ = lineEdit("Text16", this);
+    taxLabel_ = valueLabel("Label18", this);
+    nightTotalBox_ = lineEdit("Text17", this);
+    totalStayBox_ = lineEdit("Text18", this);
+    confirmationLabel_ = valueLabel("Label22", this);
+    QStringList payCodes;
+    for (const char* entry : kPayCodeEntries) payCodes << QString::fromLatin1(entry);
+    payCodeList_ = promptList(QStringLiteral("Combo4"), QString::fromLatin1(kSelectPaycode), payCodes, this);
+    accountList_ = promptList(QStringLiteral("Combo5"), QString::fromLatin1(kSelectAccount), {}, this);
+    reserveButton_ = button("Command2", "Reserve Now", this);
+    exitButton_ = button("Command1", "Exit", this);
+}
+
+void AddReservationWindow::createLayout() {
+    guest_->addRow(QStringLiteral("Arrival Date"), arrivalBox_);
+    guest_->addRow(QStringLiteral("Depart Date"), departBox_);
+    guest_->addRow(QStringLiteral("Days"), daysBox_);
+    auto* left = new QVBoxLayout;
+    left->addWidget(guest_);
+    left->addStretch();
+
+    auto* stay = new QFormLayout;
+    stay->addRow(QStringLiteral("Confirmation#"), confirmationLabel_);
+    stay->addRow(QStringLiteral("Room"), roomList_);
+    stay->addRow(QStringLiteral("Rate"), rateBox_);
+    stay->addRow(QStringLiteral("Tax"), taxLabel_);
+    stay->addRow(QStringLiteral("Total"), nightTotalBox_);
+    stay->addRow(QStringLiteral("Total Stay"), totalStayBox_);
+    stay->addRow(QStringLiteral("Pay Code"), payCodeList_);
+    stay->addRow(QStringLiteral("Account"), accountList_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(reserveButton_);
+    buttons->addWidget(exitButton_);
+    auto* right = new QVBoxLayout;
+    right->addLayout(stay);
+    right->addStretch();
+    right->addLayout(buttons);
+
+    auto* columns = new QHBoxLayout(this);
+    columns->addLayout(left, 3);
+    columns->addLayout(right, 2);
+}
+
+void AddReservationWindow::connectControls() {
+    connect(roomList_, &QComboBox::activated, this, &AddReservationWindow::roomChosen);
+    connect(rateBox_, &QLineEdit::textEdited, this, &AddReservationWindow::showFigures);
+    connect(reserveButton_, &QPushButton::clicked, this, &AddReservationWindow::reserveNow);
+    connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
+    arrivalBox_->installEventFilter(this);
+    departBox_->installEventFilter(this);
+}
+
+void AddReservationWindow::load() {
+    for (QWidget* control : std::initializer_list<QWidget*>{roomList_, rateBox_, nightTotalBox_, totalStayBox_})
+        control->setEnabled(false);
+    runHandler(desk_, [&] {
+        for (const std::string& name : accountNames(desk_.dataDir)) accountList_->addItem(qs(name));
+        showPrompt(accountList_, QString::fromLatin1(kSelectAccount));
+        confirmationNo_ = takeConfirmationNumber(desk_.dataDir);
+        confirmationLabel_->setText(qs(plainNumber(*confirmationNo_)));
+        taxRate_ = readCounter(desk_.dataDir, desk_.dataDir.taxRate());
+        for (const std::string& entry : roomsToReserve(desk_.dataDir)) roomList_->addItem(qs(entry));
+        showPrompt(roomList_, QString::fromLatin1(kReserveRoomPrompt));
+    });
+    guest_->box(GuestDetailsPanel::Name)->setFocus();
+}
+
+void AddReservationWindow::openArrivalCalendar() {
+    DateCalendar::open(desk_, this, {"ArrivalCalendar", "Arrival Date", desk_.session.hotelDate, 10000},
+                       [this](Date picked) { takeArrivalDate(picked); });
+}
+
+void AddReservationWindow::openDepartureCalendar() {
+    for (QWidget* control : std::initializer_list<QWidget*>{roomList_, rateBox_, nightTotalBox_, totalStayBox_})
+        control->setEnabled(true);
+    DateCalendar::open(desk_, this, {"DepartCalendar", "Depart Date", desk_.session.hotelDate.plusDays(1), 10000},
+                       [this](Date picked) { takeDepartureDate(picked); });
+}
+
+void AddReservationWindow::takeArrivalDate(Date picked) {
+    arrivalBox_->setText(qs(picked.text()));
+    desk_.session.pickedArrivalDate = picked;
+    // A departure picked first: the days follow the arrival now known.
+    if (const auto departure = Date::parse(text(departBox_))) takeDepartureDate(*departure);
+}
+
+void AddReservationWindow::takeDepartureDate(Date picked) {
+    departBox_->setText(qs(picked.text()));
+    desk_.session.pickedDepartureDate = picked;
+    const auto arrival = Date::parse(text(arrivalBox_));
+    daysBox_->setText(arrival ? QString::number(picked.daysSince(*arrival)) : QString());
+    if (!rateBox_->text().isEmpty()) showFigures();
+}
+
+void AddReservationWindow::showFigures() {
+    const OneNight night = oneNight(number(rateBox_), taxRate_);
+    taxLabel_->setText(qs(plainNumber(night.tax)));
+    nightTotalBox_->setText(qs(plainNumber(night.total)));
+    totalStayBox_->setText(qs(plainNumber(totalStay(number(daysBox_), night.total))));
+}
+
+void AddReservationWindow::roomChosen() {
+    runHandler(desk_, [&] {
+        const std::string entry = roomList_->currentText().toStdString();
+        // The room booked over the stay already: a warning only, the room stays chosen.
+        if (roomAlreadyReserved(desk_.dataDir, firstChars(entry, 3), Date::parse(text(arrivalBox_)),
+                                Date::parse(text(departBox_))))
+            desk_.dialogs.inform("ATTENTION!", kOverbooking);
+        const auto room = findRoomByEntry(desk_.dataDir, entry);
+        if (!room) return;  // typed text naming no room: "Reserve Now" refuses it
+        taxRate_ = readCounter(desk_.dataDir, desk_.dataDir.taxRate());
+        rateBox_->setText(qs(plainNumber(room->record.rate)));
+        showFigures();
+    });
+}
+
+AddReservationForm AddReservationWindow::form() const {
+    AddReservationForm f;
+    f.guest = guest_->form();
+    f.arrivalDate = text(arrivalBox_);
+    f.departDate = text(departBox_);
+    f.roomEntry = roomList_->currentText().toStdString();
+    f.rate = text(rateBox_);
+    f.payCode = payCodeList_->currentText().toStdString();
+    f.account = accountList_->currentText().toStdString();
+    f.confirmNo = confirmationNo_ ? plainNumber(*confirmationNo_) : std::string();
+    return f;
+}
+
+QWidget* AddReservationWindow::control(ReservationField field) const {
+    switch (field) {
+    case ReservationField::Name: return guest_->box(GuestDetailsPanel::Name);
+    case ReservationField::Address: return guest_->box(GuestDetailsPanel::Address);
+    case ReservationField::City: return guest_->box(GuestDetailsPanel::City);
+    case ReservationField::State: return guest_->box(GuestDetailsPanel::State);
+    case ReservationField::Zip: return guest_->box(GuestDetailsPanel::Zip);
+    case ReservationField::Adults: return guest_->box(GuestDetailsPanel::Adults);
+    case ReservationField::RoomList: return roomList_;
+    case ReservationField::Rate: return rateBox_;
+    case ReservationField::ArrivalDate: return arrivalBox_;
+    case ReservationField::DepartDate: return departBox_;
+    case ReservationField::AccountList: return accountList_;
+    }
+    return nullptr;
+}
+
+void AddReservationWindow::reserveNow() {
+    bool saved = false;
+    runHandler(desk_, [&] {
+        const auto reading = readReservation(desk_.dataDir, form());
+        if (const auto* refusal = std::get_if<ReservationRefusal>(&reading)) {
+            desk_.dialogs.inform("ATTENTION!", refusal->message);
+            if (QWidget* focus = control(refusal->focus)) focus->setFocus();
+            return;
+        }
+        appendReservation(desk_.dataDir, std::get<Reservation>(reading));
+        saved = true;
+    });
+    if (!saved) return;
+    if (MainWindow* main = desk_.windows.find<MainWindow>()) main->showArrivals();
+    close();
+}
+
+bool AddReservationWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (watched == arrivalBox_) openArrivalCalendar();
+        if (watched == departBox_) openDepartureCalendar();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void AddReservationWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    for (QWidget* calendar : findChildren<DateCalendar*>(Qt::FindDirectChildrenOnly)) calendar->close();
+    // Left without a name, the window gives its confirmation number back.
+    if (confirmationNo_ && guest_->box(GuestDetailsPanel::Name)->text().isEmpty()) {
+        const float number = *confirmationNo_;
+        confirmationNo_.reset();
+        runHandler(desk_, [&] { giveBackConfirmationNumber(desk_.dataDir, number); });
+    }
+}
+
+}  // namespace innvera

@@ -1,0 +1,145 @@
+// Taking a reservation and listing the open ones, on the data files.
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include "core/accounts.h"
+#include "core/forms.h"
+#include "core/reservations.h"
+#include "core/stay_rules.h"
+#include "reservations/add_reservation.h"
+#include "reservations/retrieve_reservation.h"
+#include "support/motel_files.h"
+
+using namespace innvera;
+using namespace innvera::testing;
+
+namespace {
+
+class AddReservation : public ::testing::Test {
+protected:
+    void SetUp() override {
+        addRoom(dir, "101", "NQ1", 59);
+        addRoom(dir, "102", "KK1", 80);
+        addAccount(dir, "ACME", 3);
+    }
+
+    static AddReservationForm filled() {
+        AddReservationForm f;
+        f.guest = {"AMY WILSON", "2 OAK ST", "DENVER", "CO", "80201", "555-0101", "", "", "LATE ARRIVAL",
+                   "4111", "March", "2027", "2", "1"};
+        f.arrivalDate = "5/1/2019";
+        f.departDate = "5/3/2019";
+        f.roomEntry = "101  NQ1";
+        f.rate = "59";
+        f.payCode = "R - Direct Bill";
+        f.account = "ACME";
+        f.confirmNo = "7";
+        return f;
+    }
+
+    std::string refusal(const AddReservationForm& f) {
+        const auto reading = readReservation(dir, f);
+        const auto* r = std::get_if<ReservationRefusal>(&reading);
+        return r ? r->message : "(none)";
+    }
+
+    MotelFolder motel;
+    DataDir& dir = motel.dataDir;
+};
+
+TEST_F(AddReservation, TheRecordHoldsExactlyTheWindowsFieldsAndIsAppendedOpen) {
+    putReservation(dir, "6", "102", "EARLIER GUEST", may(2), may(4));
+    const auto reading = readReservation(dir, filled());
+    ASSERT_TRUE(std::holds_alternative<Reservation>(reading));
+    EXPECT_EQ(appendReservation(dir, std::get<Reservation>(reading)), 2u);
+
+    const Bytes all = readBytes(dir.reservations());
+    ASSERT_EQ(all.size(), 2u * 538);
+    const Bytes expected = RecordBytes(538)
+                               .text(0, "AMY WILSON", 30).text(30, "2 OAK ST", 30).text(60, "DENVER", 30)
+                               .text(90, "CO", 20).text(110, "80201", 15).text(125, "555-0101", 15)
+                               .text(140, "", 15).text(170, "LATE ARRIVAL", 40).text(210, "", 20)
+                               .text(230, "4111", 20).text(250, "March", 10).text(260, "2027", 10)
+                               .text(270, "2", 1).text(271, "1", 1).text(272, "101", 5).text(281, "R", 1)
+                               .date(312, 43586).date(320, 43588).single(328, 59)
+                               .text(390, "7", 10).single(480, 3);
+    EXPECT_EQ(Bytes(all.begin() + 538, all.end()), expected);
+}
+
+TEST_F(AddReservation, ACardReservationStoresNoAccountAndAnUnchosenPayCodeItsFirstLetter) {
+    AddReservationForm f = filled();
+    f.payCode = "V - Visa";  // an account chosen as well is not stored
+    EXPECT_EQ(std::get<Reservation>(readReservation(dir, f)).directBillNo, 0);
+    f.payCode = kSelectPaycode;
+    EXPECT_EQ(std::get<Reservation>(readReservation(dir, f)).payType, "S");
+}
+
+TEST_F(AddReservation, ChecksComeInOrderAndStopAtTheFirst) {
+    AddReservationForm f;
+    f.roomEntry = kReserveRoomPrompt;
+    f.payCode = "R - Direct Bill";
+    f.account = kSelectAccount;
+    const std::pair<std::string, std::function<void()>> steps[] = {
+        {"You didn't enter a name.", [&] { f.guest.name = " "; }},  // blanks pass
+        {"You didn't enter an address.", [&] { f.guest.address = "A"; }},
+        {"You didn't enter a city.", [&] { f.guest.city = "C"; }},
+        {"You didn't enter a state.", [&] { f.guest.state = "S"; }},
+        {"You didn't enter a zip code.", [&] { f.guest.zip = "Z"; }},
+        {"You didn't enter number of adults.", [&] { f.guest.adults = "1"; }},
+        {"You didn't select a room number.", [&] { f.roomEntry = "103  NQ1"; }},
+        {"There is no rate entered.", [&] { f.rate = "about 60"; }},
+        {"You didn't select an arrival date.", [&] { f.arrivalDate = "5/1/19x"; }},
+        {"You didn't select a depart date.", [&] { f.departDate = "5/1/2019"; }},
+        {"You didn't select a direct bill account.", [&] { f.account = "NOBODY"; }},
+        // What the window's own checks let through and the file must not get.
+        {kArrivalNotADate, [&] { f.arrivalDate = "5/1/2019"; }},
+        {kDepartNotAfterArrival, [&] { f.departDate = "5/2/2019"; }},
+        {kStayRateNotANumber, [&] { f.rate = "1e39"; }},
+        {kAmountTooLarge, [&] { f.rate = "65"; }},
+        {kNotARoomToReserve, [&] { f.roomEntry = "102  KK1"; }},
+        {kNoAccountOfThatName, [&] { f.account = "ACME"; }},
+        {kNoConfirmationNumber, [&] { f.confirmNo = "8"; }},
+    };
+    for (const auto& [message, mend] : steps) {
+        EXPECT_EQ(refusal(f), message);
+        mend();
+    }
+    EXPECT_EQ(refusal(f), "(none)");
+    f.departDate = "2/30/2019";
+    EXPECT_EQ(refusal(f), kDepartNotADate);
+    EXPECT_EQ(std::get<ReservationRefusal>(readReservation(dir, f)).focus, ReservationField::DepartDate);
+}
+
+TEST_F(AddReservation, TheRoomCheckWarnsOnTheSameArrivalAndOnStaysThatOverlap) {
+    putReservation(dir, "1", "101", "BOOKED", may(10), may(12));
+    putReservation(dir, "2", "102", "CLOSED", may(10), may(12), 80, "*");
+    const auto reserved = [&](const char* room, std::optional<Date> arrival, std::optional<Date> departure) {
+        return roomAlreadyReserved(dir, room, arrival, departure);
+    };
+    EXPECT_TRUE(reserved("101", may(10), std::nullopt));  // no departure yet: the same arrival day
+    EXPECT_FALSE(reserved("101", may(11), std::nullopt));
+    EXPECT_TRUE(reserved("101", may(11), may(13)));  // arrives during it
+    EXPECT_TRUE(reserved("101", may(8), may(11)));   // still there when it arrives
+    EXPECT_FALSE(reserved("101", may(8), may(10)));  // leaves the day it arrives
+    EXPECT_FALSE(reserved("101", may(12), may(14)));  // arrives the day it leaves
+    EXPECT_FALSE(reserved("102", may(10), may(12)));  // a closed reservation holds nothing
+    EXPECT_FALSE(reserved("101", std::nullopt, may(11)));
+}
+
+TEST(RetrieveReservation, OpenReservationsInFiveColumnsPastDaysIncluded) {
+    MotelFolder motel;
+    DataDir& dir = motel.dataDir;
+    putReservation(dir, "12", "104", "WILSON AMY", may(1), may(3));
+    putReservation(dir, "13", "105", "CHECKED IN", may(1), may(3), 59, "*");
+    putReservation(dir, "4", "1012", "A NAME OF TWENTY-FIVE CHAR", Date::fromYmd(2018, 12, 24), may(3));
+    const std::vector<std::string> rows = retrieveEntries(dir);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0], "12             WILSON AMY          104               5/1/2019            5/3/2019" +
+                           std::string(22, ' '));
+    EXPECT_EQ(rows[1], "4              A NAME OF TWENTY-FIV1012               12/24/2018          5/3/2019" +
+                           std::string(22, ' '));
+    EXPECT_EQ(confirmationOfEntry(rows[0]), "12             ");
+}
+
+}  // namespace
