@@ -5,6 +5,7 @@
 #include "core/accounts.h"
 #include "core/forms.h"
 #include "core/records.h"
+#include "core/reservations.h"
 #include "core/stay_rules.h"
 #include "folio/charge_codes.h"
 #include "folio/invoices.h"
@@ -79,10 +80,7 @@ std::variant<Refusal, CheckInOrder> readCheckIn(DataDir& dir, const CheckInForm&
 
 std::vector<std::string> offeredRooms(DataDir& dir, Date hotelDate) {
     // Rooms held by an open reservation arriving today, read once.
-    std::vector<std::string> held;
-    RecordFile<Reservation>(dir, dir.reservations()).scan([&](const Reservation& r, std::uint64_t) {
-        if (r.open() && r.arrivalDate == hotelDate) held.push_back(r.roomNo.str());
-    });
+    const std::vector<std::string> held = roomsHeldOn(dir, hotelDate);
     std::vector<std::string> entries;
     RecordFile<Room>(dir, dir.rooms()).scan([&](const Room& room, std::uint64_t) {
         if (room.occupied() || room.dirty()) return;

@@ -10,12 +10,10 @@ namespace innvera {
 DayAtAGlance dayAtAGlance(DataDir& dir, Date hotelDate) {
     DayAtAGlance day;
     day.arrivals = arrivalsOn(dir, hotelDate);
-    RecordFile<StayKeys>(dir, dir.guests()).scan([&](const StayKeys& guest, std::uint64_t) {
-        if (!guest.inHouse()) return;
-        ++day.inHouse;
-        if (guest.departDate == hotelDate) day.departures.push_back(guestEntry(guest.roomNo, guest.guestName));
-        if (guest.departDate > hotelDate) ++day.stayOvers;
-    });
+    HouseOnDay house = houseOn(dir, hotelDate);
+    day.departures = std::move(house.departures);
+    day.inHouse = house.inHouse;
+    day.stayOvers = house.stayOvers;
     RecordFile<Room>(dir, dir.rooms()).scan([&](const Room& room, std::uint64_t) {
         if (room.vacant()) ++day.vacant;
         if (room.outOfOrder()) ++day.outOfOrder;

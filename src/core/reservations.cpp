@@ -27,6 +27,21 @@ std::vector<std::string> arrivalsOn(DataDir& dir, Date day) {
     return arrivals;
 }
 
+std::vector<std::string> roomsHeldOn(DataDir& dir, Date day) {
+    std::vector<std::string> rooms;
+    RecordFile<ReservationKeys>(dir, dir.reservations()).scan([&](const ReservationKeys& r, std::uint64_t) {
+        if (r.open() && r.arrivalDate == day) rooms.push_back(r.roomNo.str());
+    });
+    return rooms;
+}
+
+bool openReservationArrivesBefore(DataDir& dir, std::string_view roomNo, Date day) {
+    const std::string_view wanted = trimRight(roomNo);
+    return RecordFile<ReservationKeys>(dir, dir.reservations())
+        .findFirst([&](const ReservationKeys& r) { return r.open() && r.roomNo.str() == wanted && r.arrivalDate < day; })
+        .has_value();
+}
+
 float highestConfirmationNumber(DataDir& dir) {
     double highest = 0;
     RecordFile<ReservationKeys>(dir, dir.reservations()).scan([&](const ReservationKeys& r, std::uint64_t) {

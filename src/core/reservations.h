@@ -20,6 +20,12 @@ namespace innvera {
 // number, two blanks, the guest name (both trimmed), in record order.
 std::vector<std::string> arrivalsOn(DataDir& dir, Date day);
 
+// The rooms (numbers trimmed) that open reservations arriving on the day hold, in record order.
+std::vector<std::string> roomsHeldOn(DataDir& dir, Date day);
+
+// Whether an open reservation of the room (numbers compared trimmed) arrives before the day.
+bool openReservationArrivesBefore(DataDir& dir, std::string_view roomNo, Date day);
+
 // The highest confirmation number any reservation carries (its ConfirmNo read as a number);
 // 0 when there is none.
 float highestConfirmationNumber(DataDir& dir);

@@ -2,16 +2,13 @@
 
 #include "core/forms.h"
 #include "core/records.h"
+#include "core/reservations.h"
 #include "platform/record_file.h"
 
 namespace innvera {
 
 bool overbooks(DataDir& dir, const std::string& roomNo, Date departure) {
-    return RecordFile<Reservation>(dir, dir.reservations())
-        .findFirst([&](const Reservation& r) {
-            return r.open() && r.roomNo.str() == roomNo && r.arrivalDate < departure;
-        })
-        .has_value();
+    return openReservationArrivesBefore(dir, roomNo, departure);
 }
 
 std::optional<Date> stayDate(std::string_view text) {

@@ -69,6 +69,17 @@ std::optional<Guest> departingStay(DataDir& dir, std::string_view room, Date hot
     return found->record;
 }
 
+HouseOnDay houseOn(DataDir& dir, Date day) {
+    HouseOnDay house;
+    RecordFile<StayKeys>(dir, dir.guests()).scan([&](const StayKeys& g, std::uint64_t) {
+        if (!g.inHouse()) return;
+        ++house.inHouse;
+        if (g.departDate == day) house.departures.push_back(guestEntry(g.roomNo, g.guestName));
+        if (g.departDate > day) ++house.stayOvers;
+    });
+    return house;
+}
+
 float highestFolioNumber(DataDir& dir) {
     float highest = 0;
     RecordFile<StayKeys>(dir, dir.guests()).scan([&](const StayKeys& g, std::uint64_t) {

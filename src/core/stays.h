@@ -54,6 +54,14 @@ std::optional<Guest> stayOfEntry(DataDir& dir, std::string_view entry);
 // the hotel date whose room number equals the room (both trimmed).
 std::optional<Guest> departingStay(DataDir& dir, std::string_view room, Date hotelDate);
 
+// The stays in house on a day, as the main window counts them.
+struct HouseOnDay {
+    std::vector<std::string> departures;  // guest entries of stays departing that day, in record order
+    int inHouse = 0;                      // every stay not checked out, overstays included
+    int stayOvers = 0;                    // stays departing after the day
+};
+HouseOnDay houseOn(DataDir& dir, Date day);
+
 // The highest folio number any stay carries; 0 when there is none.
 float highestFolioNumber(DataDir& dir);
 // Whether a stay in house is in the room (numbers compared with trailing blanks removed).
