@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QSysInfo>
 
+#include "core/front_desk.h"
 #include "core/ui/main_window.h"
 #include "platform/qt/message_box_dialogs.h"
 #include "platform/qt/system_clock.h"
@@ -123,6 +124,12 @@ int main(int argc, char* argv[]) {
                                    .arg(root, qs(error.path().string()), qs(error.reason())));
     }
     knownDirs.remember();
+    try {
+        clearLeftoverSetBack(dataDir);
+        dataDir.commit();
+    } catch (const FileError&) {
+        dataDir.rollback();  // the timer reads an unusable flag file as clear and reports its write
+    }
 
     SystemClock clock;
     SystemPrinter printer(chosen(parser, printDirOption, "INNVERA_PRINT_DIR"));

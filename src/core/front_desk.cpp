@@ -85,4 +85,8 @@ HotelDateStep tickHotelDate(DataDir& dir, Session& session, TimeOfDay now) {
 
 void clearSetBackFlag(DataDir& dir) { writeFlag<SetBackFlagRecord>(dir, dir.setBackFlag(), 0); }
 
+void clearLeftoverSetBack(DataDir& dir) {
+    if (readFlagOrZero<SetBackFlagRecord>(dir, dir.setBackFlag()) != 0) clearSetBackFlag(dir);
+}
+
 }  // namespace innvera

@@ -62,4 +62,9 @@ HotelDateStep tickHotelDate(DataDir& dir, Session& session, TimeOfDay now);
 // The main window's closing: the next program run may move the hotel date back again.
 void clearSetBackFlag(DataDir& dir);
 
+// At start-up (one copy of the program per data directory, so no other is running): a set-back
+// flag still set was left by a run that did not close, and is cleared, so that after a restart
+// in the night the hotel date is moved back again, as it was before the crash.
+void clearLeftoverSetBack(DataDir& dir);
+
 }  // namespace innvera

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/counters.h"
+#include "support/motel_files.h"
+
 namespace innvera {
 namespace {
 
@@ -30,6 +33,21 @@ TEST(HotelDateRule, TheTimerRuleAndTheEndOfDayGateSplitTheDayAtNoon) {
         EXPECT_EQ(endOfDayGate(now), std::optional<std::string>("You must wait until after midnight to do end of day reports."));
     for (const TimeOfDay now : {TimeOfDay{0, 0, 0}, TimeOfDay{2, 15, 0}, TimeOfDay{11, 59, 59}})
         EXPECT_EQ(endOfDayGate(now), std::nullopt);
+}
+
+TEST(HotelDateRule, ARestartInTheNightMovesTheDateBackAsBeforeTheCrash) {
+    testing::MotelFolder t;
+    Session before;
+    before.hotelDate = testing::may(2);
+    tickHotelDate(t.dataDir, before, {1, 0, 0});  // the run that crashed, leaving the flag set
+    ASSERT_EQ(before.hotelDate, testing::may(1));
+    ASSERT_EQ(readFlag<SetBackFlagRecord>(t.dataDir, t.dataDir.setBackFlag()), 1.0f);
+
+    clearLeftoverSetBack(t.dataDir);  // at start-up
+    Session after;
+    after.hotelDate = testing::may(2);
+    tickHotelDate(t.dataDir, after, {1, 30, 0});
+    EXPECT_EQ(after.hotelDate, before.hotelDate);
 }
 
 }  // namespace
