@@ -81,6 +81,7 @@ TEST_F(DirectBillWindowsTest, AddingTakesANumberGivesItBackOnExitYesAndKeepsItOn
     writeCounter(t.dataDir, t.dataDir.accountCounter(), 4);
     t.open(kAdd);
     EXPECT_EQ(labelText(kAdd, "Label12"), "5");
+    EXPECT_EQ(window(kAdd)->findChildren<QLabel*>().first()->text(), "Add Direct Bill Account");
     EXPECT_EQ(readBytes(t.path("directnumber")), RecordBytes(10).single(0, 5).bytes());
     t.dialogs.answers = {false};
     click(button(kAdd, "Command1"));
