@@ -31,4 +31,18 @@ std::vector<std::string> accountNames(DataDir& dir) {
     return names;
 }
 
+std::optional<DirectBillAccount> accountAt(DataDir& dir, std::uint64_t recordNo) {
+    const RecordFile<DirectBillAccount> accounts(dir, dir.directBillAccounts());
+    if (recordNo < 1 || recordNo > accounts.count()) return std::nullopt;
+    return accounts.read(recordNo);
+}
+
+void writeAccount(DataDir& dir, std::uint64_t recordNo, const DirectBillAccount& account) {
+    RecordFile<DirectBillAccount>(dir, dir.directBillAccounts()).write(recordNo, account);
+}
+
+std::uint64_t appendAccount(DataDir& dir, const DirectBillAccount& account) {
+    return RecordFile<DirectBillAccount>(dir, dir.directBillAccounts()).append(account);
+}
+
 }  // namespace innvera

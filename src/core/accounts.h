@@ -23,5 +23,11 @@ std::optional<Found<DirectBillAccount>> findAccountNamed(DataDir& dir, std::stri
 float highestAccountNumber(DataDir& dir);
 // Every account's name, trailing blanks removed, in record order: the account lists.
 std::vector<std::string> accountNames(DataDir& dir);
+// Account record n (from 1); nothing past the last record.
+std::optional<DirectBillAccount> accountAt(DataDir& dir, std::uint64_t recordNo);
+// Writes account record n back whole (fields it does not name keep their bytes).
+void writeAccount(DataDir& dir, std::uint64_t recordNo, const DirectBillAccount& account);
+// Appends a new account after the last record; returns its record number.
+std::uint64_t appendAccount(DataDir& dir, const DirectBillAccount& account);
 
 }  // namespace innvera

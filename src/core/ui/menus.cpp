@@ -7,6 +7,8 @@
 #include <QVBoxLayout>
 
 #include "core/front_desk.h"
+#include "directbill/ui/add_direct_bill_window.h"
+#include "directbill/ui/direct_bill_account_window.h"
 #include "folio/ui/find_checked_out_guest_window.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/windows.h"
@@ -87,6 +89,8 @@ ReservationsMenu::ReservationsMenu(Desk& desk) : SelfClosingMenu(desk, kName, "R
 }
 
 DirectBillMenu::DirectBillMenu(Desk& desk) : SelfClosingMenu(desk, kName, "Direct Bill", 30000) {
+    addButton("Command1", "Add Direct Bill", [this] { openInstead<AddDirectBillWindow>(); });
+    addButton("Command2", "Retrieve Direct Bill", [this] { openInstead<DirectBillAccountWindow>(); });
     addButton("Command3", "Exit", [this] { close(); });
 }
 

@@ -10,6 +10,8 @@
 #include "core/ui/main_window.h"
 #include "core/ui/menus.h"
 #include "core/ui/welcome_window.h"
+#include "directbill/ui/add_direct_bill_window.h"
+#include "directbill/ui/direct_bill_account_window.h"
 #include "folio/ui/find_checked_out_guest_window.h"
 #include "folio/ui/folio_window.h"
 #include "platform/qt/windows.h"
@@ -41,6 +43,8 @@ const std::vector<Opener>& openers() {
         opener<FindCheckedOutGuestWindow>(),
         opener<ReservationWindow>(),   opener<GuestListWindow>(),      opener<AddReservationWindow>(),
         opener<RetrieveReservationWindow>(),
+        opener<AddDirectBillWindow>(),
+        opener<DirectBillAccountWindow>(),
     };
     return all;
 }

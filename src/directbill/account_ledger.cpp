@@ -1,0 +1,106 @@
+#include "directbill/account_ledger.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "core/counters.h"
+#include "core/forms.h"
+#include "folio/charge_codes.h"
+#include "folio/invoices.h"
+
+namespace innvera {
+
+namespace {
+
+constexpr std::array<std::string_view, 8> kTypes = {
+    "E - Room Rent", "K - Check",    "C - Cash", "V - Visa", "M - Master Card", "D - Discover",
+    "A - American Express", "O - Other",
+};
+
+// A column of the line list: the text with blanks after it, cut to the width.
+std::string column(std::string text, std::size_t blanks, std::size_t width) {
+    return firstChars(text.append(blanks, ' '), width);
+}
+
+}  // namespace
+
+std::span<const std::string_view> ledgerTypes() { return kTypes; }
+
+int invoiceCount(DataDir& dir, std::string_view accountName) {
+    const auto files = InvoiceFiles::of(dir, accountName);
+    if (!files) return 0;
+    const float last = currentInvoiceNumber(dir, *files);
+    if (!(last >= 1)) return 0;  // none yet, or not a number
+    return static_cast<int>(std::min<float>(std::floor(last), kMostInvoices));
+}
+
+std::vector<InvoiceLine> invoiceLines(DataDir& dir, std::string_view accountName, float invoiceNo) {
+    const auto files = InvoiceFiles::of(dir, accountName);
+    if (!files) return {};
+    return readInvoiceLines(dir, *files, invoiceNo);
+}
+
+double invoiceBalance(const std::vector<InvoiceLine>& lines) {
+    double balance = 0;
+    for (const InvoiceLine& line : lines) {
+        const std::string_view code = trimRight(line.code.str());
+        const double amount = roundCents(line.amount);
+        if (code == "E" || code == "T") balance += amount;
+        else if (code.size() == 1 && std::string_view("CVMDAK").find(code[0]) != std::string_view::npos) balance -= amount;
+    }
+    return roundCents(balance);
+}
+
+std::string invoiceListRow(const InvoiceLine& line) {
+    return column(line.roomNo.stored(5), 5, 10) + column(line.postDate.text(), 5, 15) + column(line.code.stored(30), 0, 6) +
+           column(signedNumber(line.invoiceNo), 15, 15) + column(std::string(trimRight(line.checkNo.str())), 35, 13) +
+           column(std::string(trimRight(line.description.str())), 20, 23) + column(signedNumber(line.amount), 20, 20);
+}
+
+std::string invoiceListHeadings() {
+    return fitWidth("Room#", 10) + fitWidth("Date", 15) + fitWidth("Code", 6) + fitWidth("Invoice#", 15) +
+           fitWidth("Check#", 13) + fitWidth("Decription", 23) + "Amount";
+}
+
+InvoiceView invoiceView(DataDir& dir, std::string_view accountName, float invoiceNo) {
+    const std::vector<InvoiceLine> lines = invoiceLines(dir, accountName, invoiceNo);
+    InvoiceView view;
+    for (const InvoiceLine& line : lines) view.rows.push_back(invoiceListRow(line));
+    view.balance = invoiceBalance(lines);
+    if (!lines.empty()) view.room = lines.back().roomNo.str();
+    return view;
+}
+
+std::optional<LedgerRefusal> postToInvoice(DataDir& dir, std::string_view accountName, float invoiceNo,
+                                           std::string_view room, Date hotelDate, const LedgerEntry& entry) {
+    const float taxRate = readCounter(dir, dir.taxRate());
+    const char letter = entry.type.empty() ? '\0' : entry.type.front();
+    const struct {
+        bool failed;
+        const char* message;
+        LedgerField focus;
+    } checks[] = {
+        {entry.type == kSelectType, kNoType, LedgerField::Type},
+        {trimRight(entry.amount).empty(), kNoLedgerAmount, LedgerField::Amount},
+        {letter == 'K' && trimRight(entry.checkNo).empty(), kNoCheckNo, LedgerField::CheckNo},
+        {std::find(kTypes.begin(), kTypes.end(), entry.type) == kTypes.end(), kTypeNotOffered, LedgerField::Type},
+        {!isNumberText(entry.amount), kAmountNotANumber, LedgerField::Amount},
+        {!isStorableAmount(entry.amount), kAmountTooLarge, LedgerField::Amount},
+    };
+    for (const auto& check : checks)
+        if (check.failed) return LedgerRefusal{check.message, check.focus};
+    const auto files = InvoiceFiles::of(dir, accountName);
+    if (!files) return LedgerRefusal{accountNameProblem(accountName), LedgerField::Type};
+
+    const double amount = leadingNumber(entry.amount);
+    InvoiceLine line = chargeInvoiceLine(room, hotelDate, invoiceNo, amount, letter);
+    if (letter == 'K') line.checkNo = entry.checkNo;
+    appendInvoiceLine(dir, *files, line);
+    if (letter == 'E')
+        appendInvoiceLine(dir, *files,
+                          chargeInvoiceLine(room, hotelDate, invoiceNo, roundCents(amount * static_cast<double>(taxRate)), 'T'));
+    return std::nullopt;
+}
+
+}  // namespace innvera

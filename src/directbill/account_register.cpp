@@ -1,0 +1,77 @@
+#include "directbill/account_register.h"
+
+#include <vector>
+
+#include "core/accounts.h"
+#include "core/forms.h"
+#include "folio/invoices.h"
+
+namespace innvera {
+
+AccountForm AccountForm::from(const DirectBillAccount& a) {
+    return {a.accountName.stored(30), a.address.stored(40), a.city.stored(30), a.state.stored(2), a.zip.stored(20),
+            a.phone.stored(15),       a.fax.stored(15),     a.cell.stored(15), a.contact.stored(30)};
+}
+
+void AccountForm::copyTo(DirectBillAccount& a) const {
+    a.accountName = name;
+    a.address = address;
+    a.city = city;
+    a.state = state;
+    a.zip = zip;
+    a.phone = phone;
+    a.fax = fax;
+    a.cell = cell;
+    a.contact = contact;
+}
+
+std::string sharedInvoiceFiles(std::string_view otherName) {
+    return "This account shares its invoice files with the account " + std::string(trimRight(otherName)) +
+           ", so its name can't be changed.";
+}
+
+std::string invoiceFilesInTheWay(std::string_view newName) {
+    return "Invoice files named " + std::string(trimRight(newName)) + " are already on file. Choose another name.";
+}
+
+std::optional<AccountRefusal> addAccount(DataDir& dir, const AccountForm& form, std::string_view balanceText,
+                                         float accountNo) {
+    if (std::string problem = newAccountNameProblem(form.name, accountNames(dir)); !problem.empty())
+        return AccountRefusal{problem, AccountField::Name};
+    const bool noBalance = trimRight(balanceText).empty();
+    if (!noBalance && !isNumberText(balanceText)) return AccountRefusal{kBalanceNotANumber, AccountField::Balance};
+    if (!noBalance && !isStorableAmount(balanceText)) return AccountRefusal{kAmountTooLarge, AccountField::Balance};
+
+    DirectBillAccount account;
+    form.copyTo(account);
+    account.accountNo = accountNo;
+    account.balance = noBalance ? 0.0f : toSingle(leadingNumber(balanceText));
+    appendAccount(dir, account);
+    return std::nullopt;
+}
+
+std::optional<AccountRefusal> saveAccount(DataDir& dir, const ChosenAccount& chosen, const AccountForm& form) {
+    std::optional<DirectBillAccount> account = accountAt(dir, chosen.recordNo);
+    if (!account || account->accountNo != chosen.record.accountNo) return AccountRefusal{kAccountGone, AccountField::Name};
+
+    const std::string oldName = account->accountName.str();
+    const std::string newName = storedAccountName(form.name);
+    if (newName != oldName) {
+        std::vector<std::string> others = accountNames(dir);
+        others.erase(others.begin() + static_cast<std::ptrdiff_t>(chosen.recordNo - 1));
+        if (std::string problem = newAccountNameProblem(form.name, others); !problem.empty())
+            return AccountRefusal{problem, AccountField::Name};
+        // An old name no file could carry has no invoice files to take along.
+        if (const auto oldFiles = InvoiceFiles::of(dir, oldName)) {
+            for (const std::string& other : others)
+                if (invoiceFilesMeet(oldName, other)) return AccountRefusal{sharedInvoiceFiles(other), AccountField::Name};
+            const InvoiceMove move = moveInvoiceFiles(dir, *oldFiles, *InvoiceFiles::of(dir, newName));
+            if (move.inTheWay) return AccountRefusal{invoiceFilesInTheWay(newName), AccountField::Name};
+        }
+    }
+    form.copyTo(*account);
+    writeAccount(dir, chosen.recordNo, *account);
+    return std::nullopt;
+}
+
+}  // namespace innvera

@@ -1,0 +1,321 @@
+// The direct-bill accounts on disk: the names an account may take, opening an account, the
+// lines "Do Now" appends to an invoice, the invoice balance and list rows, the statement, and
+// a rename that takes the invoice files along, all or nothing.
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include "core/accounts.h"
+#include "core/forms.h"
+#include "directbill/account_ledger.h"
+#include "directbill/account_register.h"
+#include "directbill/statement.h"
+#include "folio/invoices.h"
+#include "support/motel_files.h"
+
+using namespace innvera;
+using namespace innvera::testing;
+
+namespace {
+
+std::string blanks(std::size_t n) { return std::string(n, ' '); }
+
+// An invoice line of 1 May 2019 (185 bytes) as written by hand.
+Bytes lineBytes(const char* room, float invoiceNo, float amount, const char* code, const char* description,
+                const char* checkNo = "----", double day = 43586) {
+    return RecordBytes(185)
+        .text(0, room, 5)
+        .date(5, day)
+        .single(13, invoiceNo)
+        .single(17, amount)
+        .text(21, code, 30)
+        .text(51, description, 30)
+        .text(81, checkNo, 20);
+}
+
+// A direct-bill account record (417 bytes) as written by hand.
+Bytes accountBytes(const char* name, const char* address, float accountNo, float balance) {
+    return RecordBytes(417)
+        .text(0, name, 30)
+        .text(30, address, 40)
+        .text(70, "SPRINGFIELD", 30)
+        .text(100, "IL", 2)
+        .text(102, "62701", 20)
+        .text(122, "555-0100", 15)
+        .text(137, "555-0101", 15)
+        .text(152, "555-0102", 15)
+        .text(167, "JANE DOE", 30)
+        .single(197, accountNo)
+        .single(201, balance);
+}
+
+AccountForm formNamed(const std::string& name, const std::string& address = "1 MAIN ST") {
+    return {name, address, "SPRINGFIELD", "IL", "62701", "555-0100", "555-0101", "555-0102", "JANE DOE"};
+}
+
+TEST(AccountNames, ANameMustBeASafeFileNameOfItsOwn) {
+    const std::vector<std::string> none;
+    for (const char* empty : {"", "    "}) EXPECT_EQ(newAccountNameProblem(empty, none), kNoAccountName);
+    for (const char* unsafe : {"A/B", "A\\B", "..", "X..Y", "WHO?", "CON", "nul.txt", "Aux .log", "conin$", "CONOUT$",
+                               "COM1", "lpt9.dat", "COM\u00b9", "LPT\u00b3.TXT", "COM0"}) {
+        EXPECT_EQ(newAccountNameProblem(unsafe, none), kUnsafeAccountName) << unsafe;
+        EXPECT_EQ(accountNameProblem(unsafe), kUnsafeAccountName) << unsafe;  // nor can an old account post under it
+    }
+    EXPECT_EQ(newAccountNameProblem("\u03a9 OMEGA", none), kAccountNameCharacter);  // the file's code page lacks it
+    EXPECT_EQ(newAccountNameProblem("ACME INC.", none), kAccountNameEndsInDot);
+    EXPECT_EQ(newAccountNameProblem("ACME INC.   ", none), kAccountNameEndsInDot);
+    EXPECT_EQ(accountNameProblem("ACME INC."), "");  // an account of old keeps reaching its files
+    for (const char* good : {"J.B. HUNT   ", "COM10", "CONSOLE", "O'BRIEN & SONS", "CAF\u00c9 ROUGE"})
+        EXPECT_EQ(newAccountNameProblem(good, none), "") << good;
+
+    // Another account's name, or a name whose files would be another account's, compared
+    // without regard to case.
+    const std::vector<std::string> others = {"ACME", "GLOBEX 2", "INITECH."};
+    EXPECT_EQ(newAccountNameProblem("acme", others), accountNameTaken("ACME"));
+    EXPECT_EQ(newAccountNameProblem("INITECH", others), accountNameTaken("INITECH."));
+    EXPECT_EQ(newAccountNameProblem("ACME" + blanks(26) + "X", others), accountNameTaken("ACME"));  // stored cut to 30
+    EXPECT_EQ(newAccountNameProblem("Acme 3", others), accountNameCollides("ACME"));    // its counter: ACME's invoice 3
+    EXPECT_EQ(newAccountNameProblem("globex", others), accountNameCollides("GLOBEX 2"));  // its invoice 2: GLOBEX 2's counter
+    EXPECT_EQ(newAccountNameProblem("INITECH. 12", others), accountNameCollides("INITECH."));
+    for (const char* apart : {"ACME CORP", "ACME 3B", "ACME-3", "GLOBEX 2 WEST", "GLOBEX 3", "INITECH 12"})
+        EXPECT_EQ(newAccountNameProblem(apart, others), "") << apart;
+}
+
+TEST(AddAccount, SavesTheBoxesTheNumberAndTheBalanceOrRefusesAndWritesNothing) {
+    MotelFolder t;
+    addAccount(t.dataDir, "ACME", 3);
+    const Bytes before = readBytes(t.path("directbill"));
+
+    const std::pair<std::optional<AccountRefusal>, std::string> refused[] = {
+        {addAccount(t.dataDir, formNamed(" "), "", 5), kNoAccountName},
+        {addAccount(t.dataDir, formNamed("acme"), "", 5), accountNameTaken("ACME")},
+        {addAccount(t.dataDir, formNamed("GLOBEX"), "12abc", 5), kBalanceNotANumber},
+        {addAccount(t.dataDir, formNamed("GLOBEX"), "99999999", 5), kAmountTooLarge},
+    };
+    for (const auto& [refusal, message] : refused) {
+        ASSERT_TRUE(refusal.has_value()) << message;
+        EXPECT_EQ(refusal->message, message);
+    }
+    EXPECT_EQ(refused[0].first->focus, AccountField::Name);
+    EXPECT_EQ(refused[2].first->focus, AccountField::Balance);
+    EXPECT_EQ(readBytes(t.path("directbill")), before);
+
+    EXPECT_FALSE(addAccount(t.dataDir, formNamed("GLOBEX", "2 ELM ST"), " 125.50 ", 5).has_value());
+    EXPECT_FALSE(addAccount(t.dataDir, {"INITECH", "", "", "", "", "", "", "", ""}, "", 6).has_value());
+    const Bytes all = readBytes(t.path("directbill"));
+    ASSERT_EQ(all.size(), 3u * 417);
+    EXPECT_EQ(Bytes(all.begin() + 417, all.begin() + 834), accountBytes("GLOBEX", "2 ELM ST", 5, 125.5f));
+    EXPECT_EQ(Bytes(all.begin() + 834, all.end()),
+              RecordBytes(417).text(0, "INITECH", 30).text(30, "", 167).single(197, 6).bytes());  // blanks, balance 0
+}
+
+class InvoiceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setTaxRate(t.dataDir, 0.12f);
+        addAccount(t.dataDir, "ACME", 3);
+        writeBytes(t.path("directinvoice/ACME"), RecordBytes(10).single(0, 1));
+    }
+
+    std::optional<LedgerRefusal> post(const std::string& type, const std::string& amount, const std::string& checkNo = "") {
+        return postToInvoice(t.dataDir, "ACME", 1, "101", may(1), {type, amount, checkNo});
+    }
+    Bytes invoice() { return readBytes(t.path("directinvoice/ACME 1")); }
+
+    MotelFolder t;
+};
+
+TEST_F(InvoiceTest, DoNowAppendsRentWithItsRoundedTaxChecksPaymentsAndOtherLines) {
+    EXPECT_FALSE(post("E - Room Rent", "65").has_value());
+    EXPECT_EQ(invoice(), concat({lineBytes("101", 1, 65, "E", "Room Rent"), lineBytes("101", 1, 7.8f, "T", "Tax")}));
+    EXPECT_EQ(invoiceBalance(invoiceLines(t.dataDir, "ACME", 1)), 72.8);
+
+    EXPECT_FALSE(post("K - Check", "50", "10442").has_value());
+    EXPECT_FALSE(post("V - Visa", "12.8").has_value());
+    EXPECT_FALSE(post("C - Cash", "10").has_value());
+    EXPECT_FALSE(post("O - Other", "99").has_value());
+    const Bytes all = invoice();
+    ASSERT_EQ(all.size(), 6u * 185);
+    EXPECT_EQ(Bytes(all.begin() + 2 * 185, all.end()),
+              concat({lineBytes("101", 1, 50, "K", "Check Received", "10442"), lineBytes("101", 1, 12.8f, "V", "Visa"),
+                      lineBytes("101", 1, 10, "C", "Cash Received"), lineBytes("101", 1, 99, "O", "Other")}));
+    // 72.8 charged, 50 + 12.8 + 10 paid; the "O" line is listed but not counted.
+    const InvoiceView view = invoiceView(t.dataDir, "ACME", 1);
+    EXPECT_EQ(view.rows.size(), 6u);
+    EXPECT_EQ(view.balance, 0);
+    EXPECT_EQ(view.room, "101");
+}
+
+TEST_F(InvoiceTest, DoNowRefusesInOrderAndWritesNothing) {
+    const std::tuple<const char*, const char*, const char*, const char*, LedgerField> cases[] = {
+        {"Select Type", "", "", kNoType, LedgerField::Type},
+        {"K - Check", "", "", kNoLedgerAmount, LedgerField::Amount},
+        {"E - Room Rent", "   ", "", kNoLedgerAmount, LedgerField::Amount},
+        {"K - Check", "50", " ", kNoCheckNo, LedgerField::CheckNo},
+        {"X - Anything", "50", "", kTypeNotOffered, LedgerField::Type},
+        {"e - room rent", "50", "", kTypeNotOffered, LedgerField::Type},
+        {"E - Room Rent", "12abc", "", kAmountNotANumber, LedgerField::Amount},
+        {"C - Cash", "1e9", "", kAmountTooLarge, LedgerField::Amount},
+    };
+    for (const auto& [type, amount, checkNo, message, focus] : cases) {
+        const auto refusal = post(type, amount, checkNo);
+        ASSERT_TRUE(refusal.has_value()) << type << " " << amount;
+        EXPECT_EQ(refusal->message, message);
+        EXPECT_EQ(refusal->focus, focus);
+    }
+    EXPECT_FALSE(std::filesystem::exists(t.path("directinvoice/ACME 1")));
+}
+
+TEST_F(InvoiceTest, TheInvoicesAreNumberedFromTheCounterAndTheLinesListedInTheirColumns) {
+    EXPECT_EQ(invoiceCount(t.dataDir, "ACME"), 1);
+    EXPECT_EQ(invoiceCount(t.dataDir, "GLOBEX"), 0);  // no counter file: no invoices
+    EXPECT_FALSE(std::filesystem::exists(t.path("directinvoice/GLOBEX")));
+    for (auto [stored, count] : {std::pair{3.0f, 3}, {-2.0f, 0}, {std::nanf(""), 0}, {1e30f, kMostInvoices}}) {
+        writeBytes(t.path("directinvoice/ACME"), singleBytes(stored));
+        EXPECT_EQ(invoiceCount(t.dataDir, "ACME"), count) << stored;
+    }
+
+    writeBytes(t.path("directinvoice/ACME 1"), concat({lineBytes("12", 1, 65, "E", "Room Rent"),
+                                                      lineBytes("101", 1, -5, "K", "Check Received", "CHECK-NUMBER-4711",
+                                                                Date::fromYmd(2019, 12, 25).serial())}));
+    EXPECT_EQ(invoiceView(t.dataDir, "ACME", 1).rows,
+              (std::vector<std::string>{
+                  "12        " "5/1/2019     " "E     " " 1" + blanks(13) + "----" + blanks(9) + "Room Rent" + blanks(14) +
+                      " 65" + blanks(17),
+                  "101       " "12/25/2019     " "K     " " 1" + blanks(13) + "CHECK-NUMBER-" + "Check Received" +
+                      blanks(9) + "-5" + blanks(18),
+              }));
+    EXPECT_EQ(invoiceListHeadings(), "Room#     Date           Code  Invoice#       Check#       Decription             Amount");
+}
+
+TEST_F(InvoiceTest, TheStatementPrintsTheHeadingAndEachLineAtItsColumns) {
+    post("E - Room Rent", "65");
+    post("K - Check", "72.8", "1234");
+    StatementHeading h{"ACME", "3", "1 MAIN ST" + blanks(31), "SPRINGFIELD" + blanks(19), "IL", "62701" + blanks(15),
+                       "555-0100", "", "555-0102", "JANE DOE", "1"};
+    const PrintJob job = invoiceStatement(t.dataDir, h, "ACME", 1);
+    EXPECT_EQ(job.document(), "Statement");
+    const std::string rule(111, '=');
+    EXPECT_EQ(job.lines(),
+              (std::vector<std::string>{
+                  "",
+                  "",
+                  "Direct Bill Account:  ACME",
+                  "Account#  3",
+                  "1 MAIN ST" + blanks(31),
+                  "SPRINGFIELD, IL  62701" + blanks(15),
+                  "Phone:  555-0100",
+                  "Fax:  ",
+                  "Cell:  555-0102",
+                  "Contact:  JANE DOE",
+                  "Invoice#  1",
+                  "",
+                  "",
+                  "Room      Date           Code     Invoice       Check             Description                           Amount",
+                  rule,
+                  // The description fills its 30 characters past column 87, so each amount comes at
+                  // column 87 of the next line.
+                  "101      5/1/2019       E     1             ----           Room Rent" + blanks(21),
+                  blanks(86) + " 65",
+                  "101      5/1/2019       T     1             ----           Tax" + blanks(27),
+                  blanks(86) + " 7.8",
+                  "101      5/1/2019       K     1             1234           Check Received" + blanks(16),
+                  blanks(86) + " 72.8",
+                  rule,
+                  blanks(77) + "Balance:   0",
+              }));
+}
+
+class RenameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        writeBytes(t.path("directbill"), concat({accountBytes("ACME", "1 MAIN ST", 3, 250), accountBytes("ACME CORP", "", 4, 0)}));
+        writeBytes(t.path("directinvoice/ACME"), RecordBytes(10).single(0, 2));
+        writeBytes(t.path("directinvoice/ACME 1"), lineBytes("101", 1, 65, "E", "Room Rent"));
+        writeBytes(t.path("directinvoice/ACME 2"), lineBytes("102", 2, 80, "E", "Room Rent"));
+        writeBytes(t.path("directinvoice/ACME CORP"), RecordBytes(10).single(0, 1));
+        writeBytes(t.path("directinvoice/ACME CORP 1"), lineBytes("103", 1, 70, "E", "Room Rent"));
+        acme = {1, *accountAt(t.dataDir, 1)};
+        t.dataDir.commit();
+    }
+
+    MotelFolder t;
+    ChosenAccount acme;
+};
+
+TEST_F(RenameTest, ARenamedAccountTakesItsInvoiceFilesAlongAndKeepsItsBalance) {
+    const Snapshot before = snapshot(t.folder.path());
+    EXPECT_FALSE(saveAccount(t.dataDir, acme, formNamed("ACME TOOLS  ", "2 ELM ST")).has_value());
+    t.dataDir.commit();
+    Snapshot expected = before;
+    for (const char* suffix : {"", " 1", " 2"}) {
+        expected["directinvoice/ACME TOOLS" + std::string(suffix)] = expected["directinvoice/ACME" + std::string(suffix)];
+        expected.erase("directinvoice/ACME" + std::string(suffix));
+    }
+    const Bytes accounts = concat({accountBytes("ACME TOOLS", "2 ELM ST", 3, 250), accountBytes("ACME CORP", "", 4, 0)});
+    expected["directbill"] = std::string(accounts.begin(), accounts.end());
+    EXPECT_EQ(snapshot(t.folder.path()), expected);  // ACME CORP's files stay where they are
+    EXPECT_EQ(invoiceCount(t.dataDir, "ACME TOOLS"), 2);
+    EXPECT_EQ(invoiceView(t.dataDir, "ACME TOOLS", 2).balance, 80);
+
+    // Saving with the name unchanged moves nothing.
+    EXPECT_FALSE(saveAccount(t.dataDir, {1, *accountAt(t.dataDir, 1)}, formNamed("ACME TOOLS", "3 OAK ST")).has_value());
+    EXPECT_TRUE(std::filesystem::exists(t.path("directinvoice/ACME TOOLS 2")));
+    EXPECT_EQ(accountAt(t.dataDir, 1)->address, "3 OAK ST");
+}
+
+TEST_F(RenameTest, AnUnsafeOrTakenNameOrOneWhoseFilesAreInTheWayIsRefusedWithNothingWritten) {
+    writeBytes(t.path("directinvoice/NEWCO 1"), lineBytes("104", 1, 10, "E", "Room Rent"));  // nobody's: left by hand
+    const Snapshot before = snapshot(t.folder.path());
+    const std::pair<std::string, std::string> refused[] = {
+        {"ACME/TOOLS", kUnsafeAccountName},
+        {"LPT1", kUnsafeAccountName},
+        {"ACME TOOLS.", kAccountNameEndsInDot},
+        {"acme corp", accountNameTaken("ACME CORP")},
+        {"ACME CORP 1", accountNameCollides("ACME CORP")},
+        {"NEWCO", invoiceFilesInTheWay("NEWCO")},
+    };
+    for (const auto& [name, message] : refused) {
+        const auto refusal = saveAccount(t.dataDir, acme, formNamed(name));
+        ASSERT_TRUE(refusal.has_value()) << name;
+        EXPECT_EQ(refusal->message, message);
+        EXPECT_EQ(refusal->focus, AccountField::Name);
+    }
+    ChosenAccount renumbered = acme;
+    renumbered.record.accountNo = 9;
+    EXPECT_EQ(saveAccount(t.dataDir, renumbered, formNamed("ACME")).value().message, kAccountGone);
+    t.dataDir.commit();
+    EXPECT_EQ(snapshot(t.folder.path()), before);
+
+    // Two accounts of one name share their files: neither may carry them off.
+    addAccount(t.dataDir, "acme", 5);
+    t.dataDir.commit();
+    const Snapshot shared = snapshot(t.folder.path());
+    EXPECT_EQ(saveAccount(t.dataDir, acme, formNamed("ACME TOOLS")).value().message, sharedInvoiceFiles("acme"));
+    t.dataDir.commit();
+    EXPECT_EQ(snapshot(t.folder.path()), shared);
+}
+
+TEST_F(RenameTest, ARenameThatFailsPartWayLeavesTheOldNameAndEveryFileAsTheyWere) {
+    const Snapshot before = snapshot(t.folder.path());
+    const auto rename = [this](DataDir& dir) { saveAccount(dir, acme, formNamed("ACME TOOLS")); };
+    {
+        FaultyDisk disk(FaultyDisk::Fault::DiskFull, 6);  // a write well inside the moves
+        DataDir dir(t.folder.path(), disk);
+        EXPECT_THROW(rename(dir), FileError);
+        EXPECT_GE(disk.writes, 6);
+    }
+    EXPECT_EQ(snapshot(t.folder.path()), before);
+
+    // At every write the disk may fill, and at every change the power may go: the files are
+    // always those of before the rename or after it.
+    const SweepResult sweep = sweepWrites(t.folder.path(), rename);
+    EXPECT_TRUE(sweep.faults.empty()) << sweep.faults.front();
+    EXPECT_GT(sweep.writes, 6);
+    EXPECT_GT(sweep.endedBefore, 0);
+    EXPECT_NE(sweep.after, sweep.before);
+    EXPECT_EQ(sweep.after.count("directinvoice/ACME 2"), 0u);
+    EXPECT_EQ(sweep.after.at("directinvoice/ACME TOOLS 2"), before.at("directinvoice/ACME 2"));
+}
+
+}  // namespace
