@@ -95,6 +95,7 @@ void FolioWindow::createControls() {
     amountBox_ = lineEdit("Text16", chargesFrame_);
     doNowButton_ = button("Command4", "Do Now", chargesFrame_);
     roomList_ = promptList(QStringLiteral("Combo5"), QString::fromLatin1(kChangeRoom), {}, this);
+    takeOnlyDeliberateChoices(roomList_);  // choosing moves the guest at once
     actionFrame_ = new QGroupBox(QStringLiteral("Action"), this);
     actionFrame_->setObjectName(QStringLiteral("ActionFrame"));
     checkOutButton_ = button("Command1", "Check Out", actionFrame_);

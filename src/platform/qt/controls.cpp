@@ -1,8 +1,10 @@
 #include "platform/qt/controls.h"
 
+#include <QAbstractItemView>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QKeyEvent>
 
 namespace innvera {
 
@@ -81,6 +83,40 @@ QComboBox* promptList(const QString& objectName, const QString& prompt, const QS
     list->setMinimumContentsLength(static_cast<int>(prompt.size()));
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     return list;
+}
+
+namespace {
+
+// Swallows the wheel, and the keys that step through the entries while the list is closed.
+class DeliberateChoices : public QObject {
+public:
+    explicit DeliberateChoices(QComboBox* list) : QObject(list), list_(list) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Wheel) return true;
+        if (event->type() != QEvent::KeyPress || list_->view()->isVisible()) return false;
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            return !(static_cast<QKeyEvent*>(event)->modifiers() & Qt::AltModifier);  // Alt+Down opens the list
+        default:
+            return false;
+        }
+    }
+
+private:
+    QComboBox* list_;
+};
+
+}  // namespace
+
+void takeOnlyDeliberateChoices(QComboBox* list) {
+    auto* filter = new DeliberateChoices(list);
+    list->installEventFilter(filter);
+    if (list->lineEdit()) list->lineEdit()->installEventFilter(filter);
 }
 
 void showPrompt(QComboBox* list, const QString& prompt) {

@@ -37,6 +37,10 @@ QListWidget* listBox(const QString& objectName, QWidget* parent);
 // A drop-down list that can also be typed into, showing `prompt` until something is chosen.
 // Typed text stays as typed: it is never completed to a matching entry.
 QComboBox* promptList(const QString& objectName, const QString& prompt, const QStringList& entries, QWidget* parent);
+// Makes a list whose choice does something at once (moves a guest) take only deliberate
+// choices: an entry picked from its opened list, or typed and confirmed with Enter. A turn of the
+// mouse wheel over it, or an arrow or page key while it has the focus, changes nothing.
+void takeOnlyDeliberateChoices(QComboBox* list);
 // Puts the prompt back, with no entry chosen.
 void showPrompt(QComboBox* list, const QString& prompt);
 

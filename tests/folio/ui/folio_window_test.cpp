@@ -150,6 +150,19 @@ TEST_F(FolioWindowTest, PostingAndARoomMoveRebuildTheListAndBalance) {
     choose("Combo4", "C - Cash");
     EXPECT_EQ(box("Text16")->text(), "");  // only room rent takes the rate
 
+    // A wheel turn over "Change Room" or an arrow key while it has the focus moves nobody.
+    auto* rooms = get<QComboBox>("Combo5");
+    const Bytes before = readBytes(t.path("rooms"));
+    QWheelEvent wheel(QPointF(5, 5), rooms->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(rooms, &wheel);
+    rooms->setFocus();
+    QTest::keyClick(rooms, Qt::Key_Down);
+    QTest::keyClick(rooms->lineEdit(), Qt::Key_Down);
+    EXPECT_EQ(readBytes(t.path("rooms")), before);
+    EXPECT_EQ(label("Label29")->text(), "101");
+    EXPECT_EQ(rooms->currentText(), "Change Room");
+
     choose("Combo5", "1050  SUITE");  // no question asked; a four-character room is taken whole
     EXPECT_EQ(t.dialogs.shown.size(), 2u);
     EXPECT_EQ(label("Label29")->text(), "1050");
