@@ -208,13 +208,25 @@ TEST_F(CheckIn, ChecksComeInOrderAndStopAtTheFirst) {
     f.roomEntry = "103";  // typed into the list: no such room on offer
     EXPECT_EQ(refusal()->message, kRoomNotOffered);
     f.roomEntry = "102  KK1";
-    f.extraAmount = "1e39";  // more than a Single holds
-    EXPECT_EQ(refusal()->message, kAmountTooLarge);
-    EXPECT_EQ(refusal()->focus, CheckInField::ExtraAmount);
+    // Amounts that are no finite number, or too large to be one, are refused, never stored as 0.
+    for (const std::string& tooLarge : std::vector<std::string>{"1e39", "1e309", std::string(400, '9'), "1000000"}) {
+        f.extraAmount = tooLarge;
+        EXPECT_EQ(refusal()->message, kAmountTooLarge);
+        EXPECT_EQ(refusal()->focus, CheckInField::ExtraAmount);
+    }
     f.extraAmount = "";
     f.departDate = "5/32/2019";
     EXPECT_EQ(refusal()->message, kDepartNotADate);
     EXPECT_EQ(refusal()->focus, CheckInField::DepartDate);
+    // A departure before the arrival, or a date outside 2000 to 2099, is no stay's.
+    f.departDate = "4/30/2019";
+    EXPECT_EQ(refusal()->message, kDepartBeforeArrival);
+    f.departDate = "5/1/2100";
+    EXPECT_EQ(refusal()->message, kDateOutOfRange);
+    f.departDate = "5/1/2019";
+    f.arrivalDate = "5/1/1999";
+    EXPECT_EQ(refusal()->message, kDateOutOfRange);
+    EXPECT_EQ(refusal()->focus, CheckInField::ArrivalDate);
 }
 
 TEST_F(CheckIn, RoomsOfferedAreVacantCleanAndNotHeldForTodaysArrival) {

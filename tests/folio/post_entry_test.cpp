@@ -4,6 +4,8 @@
 // the departures list) is tested through the window.
 #include <gtest/gtest.h>
 
+#include "core/forms.h"
+#include "core/stay_rules.h"
 #include "folio/check_out.h"
 #include "folio/folio_screen.h"
 #include "folio/ledger.h"
@@ -66,6 +68,8 @@ TEST(PostEntry, RefusalsComeInOrderAndWriteNothing) {
 
     EXPECT_EQ(post(t, 1, "Select Code", "").message, "You didn't select a code.");
     EXPECT_EQ(post(t, 1, "V - Visa", "").message, "You didn't enter an amount.");
+    for (const std::string& tooLarge : std::vector<std::string>{"1e309", std::string(400, '9'), "-1000000"})
+        EXPECT_EQ(post(t, 1, "V - Visa", tooLarge.c_str()).message, kAmountTooLarge);
     // A checked-out stay, or no stay at all, is never posted to.
     EXPECT_EQ(post(t, 2, "V - Visa", "10").message, kNoStayInHouse);
     EXPECT_EQ(post(t, 0, "V - Visa", "10").outcome, PostEntryOutcome::NoStay);
@@ -85,6 +89,9 @@ TEST(PostEntry, RefusalsComeInOrderAndWriteNothing) {
     for (const char* entry : {"102  KK1", "109  XX", "Change Room"})
         EXPECT_EQ(changeRoom(t.dataDir, 1, "101", entry).message, kNoSuchRoomToMoveTo) << entry;
     EXPECT_FALSE(saveFolio(t.dataDir, 99, FolioSaveForm{{}, "5/6/2019", "65", may(1)}));
+    for (const auto& [depart, rate, message] : {std::tuple{"4/30/2019", "65", kDepartBeforeArrival},
+                                                {"5/2/2100", "65", kDateOutOfRange}, {"5/2/2019", "1000000", kAmountTooLarge}})
+        EXPECT_EQ(checkFolioSave(FolioSaveForm{{}, depart, rate, may(1)})->message, message) << depart;
     EXPECT_FALSE(checkOut(t.dataDir, 99, "11:05:32 AM"));
     EXPECT_EQ(readBytes(t.path("rooms")), rooms);
     EXPECT_EQ(readBytes(t.path("guest")), guests);
