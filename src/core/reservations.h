@@ -14,6 +14,9 @@ namespace innvera {
 // number, two blanks, the guest name (both trimmed), in record order.
 std::vector<std::string> arrivalsOn(DataDir& dir, Date day);
 
+// Whether an open reservation arrives on the day (the end of day waits until none does).
+bool openReservationArrivesOn(DataDir& dir, Date day);
+
 // Closes the first reservation whose confirmation number (trailing blanks removed) is
 // `confirmNo`: its ResStatus becomes "*". False when there is none: nothing is written.
 bool closeReservation(DataDir& dir, std::string_view confirmNo);

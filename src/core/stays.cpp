@@ -69,6 +69,12 @@ std::optional<Guest> departingStay(DataDir& dir, std::string_view room, Date hot
     return found->record;
 }
 
+bool inHouseStayDepartsOn(DataDir& dir, Date day) {
+    return RecordFile<StayKeys>(dir, dir.guests())
+        .findFirst([&](const StayKeys& g) { return g.inHouse() && g.departDate == day; })
+        .has_value();
+}
+
 void rewriteStay(DataDir& dir, const Found<Guest>& stay) {
     RecordFile<Guest>(dir, dir.guests()).write(stay.number, stay.record);
 }

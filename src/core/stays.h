@@ -54,6 +54,9 @@ std::optional<Guest> stayOfEntry(DataDir& dir, std::string_view entry);
 // the hotel date whose room number equals the room (both trimmed).
 std::optional<Guest> departingStay(DataDir& dir, std::string_view room, Date hotelDate);
 
+// Whether a stay in house departs on the day (the end of day waits until none does).
+bool inHouseStayDepartsOn(DataDir& dir, Date day);
+
 // Writes a stay back in place, at its record number.
 void rewriteStay(DataDir& dir, const Found<Guest>& stay);
 
