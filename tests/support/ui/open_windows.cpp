@@ -11,6 +11,9 @@
 #include "folio/ui/find_checked_out_guest_window.h"
 #include "folio/ui/folio_window.h"
 #include "platform/qt/windows.h"
+#include "reports/ui/daily_report_window.h"
+#include "reports/ui/end_of_day_window.h"
+#include "reports/ui/monthly_report_window.h"
 #include "rooms/ui/room_inventory_window.h"
 #include "rooms/ui/room_properties_window.h"
 #include "rooms/ui/room_rates_window.h"
@@ -35,6 +38,7 @@ const std::vector<Opener>& openers() {
         opener<TaxRateWindow>(),       opener<RoomStatusWindow>(),     opener<CheckInWindow>(),
         opener<FolioWindow>(),
         opener<FindCheckedOutGuestWindow>(),
+        opener<DailyReportWindow>(),   opener<MonthlyReportWindow>(),  opener<EndOfDayWindow>(),
     };
     return all;
 }
