@@ -51,6 +51,12 @@ float highestConfirmationNumber(DataDir& dir) {
     return toSingle(highest);
 }
 
+bool openReservationArrivesOn(DataDir& dir, Date day) {
+    return RecordFile<ReservationKeys>(dir, dir.reservations())
+        .findFirst([&](const ReservationKeys& r) { return r.open() && r.arrivalDate == day; })
+        .has_value();
+}
+
 bool closeReservation(DataDir& dir, std::string_view confirmNo) {
     RecordFile<Reservation> reservations(dir, dir.reservations());
     const std::string_view wanted = trimRight(confirmNo);

@@ -29,6 +29,8 @@ bool openReservationArrivesBefore(DataDir& dir, std::string_view roomNo, Date da
 // The highest confirmation number any reservation carries (its ConfirmNo read as a number);
 // 0 when there is none.
 float highestConfirmationNumber(DataDir& dir);
+// Whether an open reservation arrives on the day (the end of day waits until none does).
+bool openReservationArrivesOn(DataDir& dir, Date day);
 
 // Closes the first reservation whose confirmation number (trailing blanks removed) is
 // Closes the first open reservation whose confirmation number (trailing blanks removed) is

@@ -93,6 +93,9 @@ bool roomHasStayInHouse(DataDir& dir, std::string_view roomNo) {
     if (wanted.empty()) return false;
     return RecordFile<StayKeys>(dir, dir.guests())
         .findFirst([&](const StayKeys& g) { return g.inHouse() && trimmed(g.roomNo) == wanted; })
+bool inHouseStayDepartsOn(DataDir& dir, Date day) {
+    return RecordFile<StayKeys>(dir, dir.guests())
+        .findFirst([&](const StayKeys& g) { return g.inHouse() && g.departDate == day; })
         .has_value();
 }
 

@@ -66,6 +66,8 @@ HouseOnDay houseOn(DataDir& dir, Date day);
 float highestFolioNumber(DataDir& dir);
 // Whether a stay in house is in the room (numbers compared with trailing blanks removed).
 bool roomHasStayInHouse(DataDir& dir, std::string_view roomNo);
+// Whether a stay in house departs on the day (the end of day waits until none does).
+bool inHouseStayDepartsOn(DataDir& dir, Date day);
 
 // Writes a stay back in place, at its record number.
 void rewriteStay(DataDir& dir, const Found<Guest>& stay);

@@ -154,6 +154,17 @@ void DataDir::remove(const fs::path& file) {
     }
 }
 
+void DataDir::journalAhead(const std::vector<Journal::Region>& regions) {
+    try {
+        journal_->beforeWrites(regions);
+    } catch (const FileError&) {
+        rollback();
+        throw;
+    }
+}
+
+void DataDir::syncCopy(const fs::path& copy) const { layer_->syncFileSystem(copy); }
+
 // ---- Transactions --------------------------------------------------------------------------
 
 void DataDir::commit() {

@@ -143,6 +143,22 @@ std::optional<std::string> readWholeFile(const fs::path& file) {
     return bytes;
 }
 
+void syncFileSystemOf(const fs::path& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) throw systemError(path);
+#ifdef __linux__
+    const bool failed = ::syncfs(fd) != 0;
+#else
+    ::sync();
+    const bool failed = false;
+#endif
+    const int error = errno;
+    ::close(fd);
+    if (failed) throw FileError(path, std::strerror(error));
+}
+
+void FileLayer::syncFileSystem(const fs::path& path) { syncFileSystemOf(path); }
+
 // ---- PosixFileLayer ------------------------------------------------------------------------
 
 void PosixFileLayer::writeAt(const fs::path& file, std::uint64_t offset, const char* data, std::size_t size) {

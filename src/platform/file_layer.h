@@ -26,6 +26,9 @@ public:
     virtual void syncFile(const std::filesystem::path& file) = 0;
     // Puts the names in the folder on the disk (fsync of the folder).
     virtual void syncFolder(const std::filesystem::path& folder) = 0;
+    // Puts everything written to the file system that holds `path` on the disk: one call for
+    // a copy of many files (see syncFileSystemOf below).
+    virtual void syncFileSystem(const std::filesystem::path& path);
 };
 
 // The real disk.
@@ -75,6 +78,10 @@ private:
     std::filesystem::path path_;
     int fd_;
 };
+
+// Puts everything written to the file system that holds `path` on the disk (syncfs): one call
+// for a copy of many files. FileError when it cannot be done.
+void syncFileSystemOf(const std::filesystem::path& path);
 
 // The whole content of a regular file; nothing when it is missing.
 std::optional<std::string> readWholeFile(const std::filesystem::path& file);

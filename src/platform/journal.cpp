@@ -195,38 +195,64 @@ void Journal::append(const std::string& entries) {
     if (first) layer_.syncFolder(root_);  // the journal's name is on the disk before any change
 }
 
-void Journal::beforeWrite(const fs::path& file, std::uint64_t offset, std::uint64_t size) {
-    const std::string name = relative(file);
-    if (!open_) startTransaction();
-    auto known = touched_.find(name);
-    Touched fresh;
+// What a set of writes needs on record: the entries to append, and the files' state once
+// they are appended.
+struct Journal::Plan {
     std::string entries;
+    std::map<std::string, Touched> touched;  // every file the plan touches, as it will stand
+    std::set<std::string> fresh;             // of which: touched for the first time
+    std::set<fs::path> newFolders;           // folders of files that did not exist
+};
+
+void Journal::planWrite(Plan& plan, const fs::path& file, std::uint64_t offset, std::uint64_t size) const {
+    const std::string name = relative(file);
     std::optional<RegularFile> opened;
-    if (known == touched_.end()) {
-        opened = RegularFile::openForReading(file);
-        fresh.existed = opened.has_value();
-        fresh.oldLength = opened ? opened->size() : 0;
-        entries += encode(Kind::Touched, name, fresh.oldLength, {}, fresh.existed);
+    auto inPlan = plan.touched.find(name);
+    if (inPlan == plan.touched.end()) {
+        if (const auto known = touched_.find(name); known != touched_.end()) {
+            inPlan = plan.touched.emplace(name, known->second).first;
+        } else {
+            opened = RegularFile::openForReading(file);
+            Touched fresh;
+            fresh.existed = opened.has_value();
+            fresh.oldLength = opened ? opened->size() : 0;
+            plan.entries += encode(Kind::Touched, name, fresh.oldLength, {}, fresh.existed);
+            inPlan = plan.touched.emplace(name, fresh).first;
+            plan.fresh.insert(name);
+            if (!fresh.existed) plan.newFolders.insert(file.parent_path());
+        }
     }
-    Touched& touched = known == touched_.end() ? fresh : known->second;
+    Touched& touched = inPlan->second;
     const std::uint64_t end = std::min(offset + size, touched.oldLength);
-    std::vector<std::pair<std::uint64_t, std::uint64_t>> missing;
-    if (offset < end) missing = gaps(touched.saved, offset, end);
+    if (offset >= end) return;
+    const auto missing = gaps(touched.saved, offset, end);
     if (!missing.empty() && !opened) opened = RegularFile::openForReading(file);
     for (const auto& [from, to] : missing) {
         std::string old(to - from, '\0');
         old.resize(opened ? opened->readAt(from, old.data(), old.size()) : 0);
-        entries += encode(Kind::OldBytes, name, from, old);
+        plan.entries += encode(Kind::OldBytes, name, from, old);
     }
-    if (entries.empty()) return;  // all of it is on record already
-    append(entries);
+    cover(touched.saved, offset, end);
+}
 
-    if (known == touched_.end()) {
-        known = touched_.emplace(name, fresh).first;
-        written_.insert(name);
-        if (!fresh.existed) renamed_.insert(file.parent_path());
-    }
-    if (offset < end) cover(known->second.saved, offset, end);
+void Journal::record(Plan& plan) {
+    if (plan.entries.empty()) return;  // all of it is on record already
+    append(plan.entries);
+    for (auto& [name, touched] : plan.touched) touched_[name] = std::move(touched);
+    written_.insert(plan.fresh.begin(), plan.fresh.end());
+    renamed_.insert(plan.newFolders.begin(), plan.newFolders.end());
+}
+
+void Journal::beforeWrite(const fs::path& file, std::uint64_t offset, std::uint64_t size) {
+    beforeWrites({Region{file, offset, size}});
+}
+
+void Journal::beforeWrites(const std::vector<Region>& regions) {
+    for (const Region& region : regions) relative(region.file);  // a path outside the root is refused first
+    if (!open_) startTransaction();
+    Plan plan;
+    for (const Region& region : regions) planWrite(plan, region.file, region.offset, region.size);
+    record(plan);
 }
 
 void Journal::beforeRemove(const fs::path& file) {

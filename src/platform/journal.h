@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "platform/file_layer.h"
 
@@ -39,6 +40,16 @@ public:
     // Records what writing `size` bytes at `offset` would overwrite, when it is not on
     // record yet, and syncs the journal if anything was added.
     void beforeWrite(const std::filesystem::path& file, std::uint64_t offset, std::uint64_t size);
+    // The same for several regions at once, with one sync: a unit of work that is about to
+    // write many files (a night's postings) records them all ahead, and its writes then
+    // find everything on record already. A region of size 0 records only the file itself
+    // (whether it existed, its length): enough for a file that is only appended to.
+    struct Region {
+        std::filesystem::path file;
+        std::uint64_t offset = 0;
+        std::uint64_t size = 0;
+    };
+    void beforeWrites(const std::vector<Region>& regions);
     // Records the whole content of a file about to be removed.
     void beforeRemove(const std::filesystem::path& file);
 
@@ -56,7 +67,11 @@ private:
         std::map<std::uint64_t, std::uint64_t> saved;  // start -> end of old bytes on record
     };
 
+    struct Plan;
     std::string relative(const std::filesystem::path& file) const;
+    // Adds to `plan` the entries that writing the region needs and are not on record yet.
+    void planWrite(Plan& plan, const std::filesystem::path& file, std::uint64_t offset, std::uint64_t size) const;
+    void record(Plan& plan);
     void append(const std::string& entries);
     void startTransaction();
     void forget();

@@ -107,6 +107,35 @@ TEST(Journal, OldBytesGoToTheJournalOncePerRegionAndOnlyWritesMakeOne) {
     EXPECT_EQ(readText(totals).substr(0, 77), std::string(76, '9') + 'a');
 }
 
+TEST(Journal, WritesJournaledAheadCostOneSyncAndAreUndoneLikeAnyOther) {
+    TempFolder folder;
+    fillFolder(folder.path());
+    const fs::path root = folder.path();
+    // Many files about to be written, put on record at once; one region left out.
+    const auto handler = [&](DataDir& dir) {
+        dir.journalAhead({{root / "guest", 900, 100}, {root / "dailycharge" / " 1", 0, 0}, {root / "dailycharge" / " 2", 0, 0}});
+        dir.write(root / "guest", 900, record('1').data(), 100);
+        dir.appendText(root / "dailycharge" / " 1", "\"101  \",\"B\"\r\n");
+        dir.appendText(root / "dailycharge" / " 2", "\"102  \",\"A\"\r\n");
+        dir.write(root / "rooms", 0, "S", 1);
+    };
+    const SweepResult sweep = sweepWrites(root, handler);
+    EXPECT_TRUE(sweep.faults.empty()) << ::testing::PrintToString(sweep.faults);
+    EXPECT_EQ(sweep.endedBefore, sweep.changes + sweep.writes);
+    EXPECT_EQ(sweep.after.at("dailycharge/ 2"), "\"102  \",\"A\"\r\n");
+
+    FaultyDisk disk;
+    {
+        DataDir dir(root, disk);
+        handler(dir);
+    }
+    const std::string journal = (root / Journal::kFileName).string();
+    // The three regions with one sync; the left-out one journaled as always.
+    EXPECT_EQ(std::count(disk.log.begin(), disk.log.end(), "sync " + journal), 2);
+    EXPECT_EQ(std::count(disk.log.begin(), disk.log.end(), "write " + journal), 2);
+    EXPECT_EQ(disk.log.at(3), "write " + (root / "guest").string());
+}
+
 TEST(Journal, ATornOrDamagedLastEntryIsIgnoredAndTheCompleteOnesAreUndone) {
     TempFolder folder;
     fillFolder(folder.path());

@@ -134,6 +134,11 @@ void FaultyDisk::syncFolder(const fs::path& folder) {
     log.push_back("sync " + folder.string());
 }
 
+void FaultyDisk::syncFileSystem(const fs::path& path) {
+    if (cut_) throw PowerCut{};
+    log.push_back("sync all " + path.string());
+}
+
 // ---- Snapshots and the sweep ------------------------------------------------------------------
 
 Snapshot snapshot(const fs::path& folder) {

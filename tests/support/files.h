@@ -75,6 +75,7 @@ public:
     void create(const std::filesystem::path& file) override;
     void syncFile(const std::filesystem::path& file) override;
     void syncFolder(const std::filesystem::path& folder) override;
+    void syncFileSystem(const std::filesystem::path& path) override;
 
     int writes = 0;
     int changes = 0;

@@ -14,6 +14,9 @@
 #include "platform/qt/windows.h"
 #include "reservations/ui/add_reservation_window.h"
 #include "reservations/ui/retrieve_reservation_window.h"
+#include "reports/ui/daily_report_window.h"
+#include "reports/ui/end_of_day_window.h"
+#include "reports/ui/monthly_report_window.h"
 #include "rooms/ui/room_inventory_window.h"
 #include "rooms/ui/room_properties_window.h"
 #include "rooms/ui/room_rates_window.h"
@@ -45,6 +48,8 @@ SettingsMenu::SettingsMenu(Desk& desk) : MenuWindow(desk, kName, "Settings") {
     addButton("Command2", "Edit Room Properties", [this] { desk_.windows.open<RoomPropertiesWindow>(); });
     addButton("Command3", "Enter Room Inventory", [this] { desk_.windows.open<RoomInventoryWindow>(); });
     addButton("Command5", "Apply Room Rates", [this] { openInstead<RoomRatesWindow>(); });
+    addButton("Command6", "Monthly Financial Report", [this] { openInstead<MonthlyReportWindow>(); });
+    addButton("Command8", "Daily Financial Report", [this] { openInstead<DailyReportWindow>(); });
     addButton("Command7", "End of Day Reports", [this] { endOfDayReports(); });
     addButton("Command9", "Find Checked Out Guest", [this] { openInstead<FindCheckedOutGuestWindow>(); });
     addButton("Command10", "Direct Bill", [this] { openInstead<DirectBillMenu>(); });
@@ -79,6 +84,7 @@ StartReportsMenu::StartReportsMenu(Desk& desk) : SelfClosingMenu(desk, kName, "S
     auto* text = new QLabel(QStringLiteral("To start end of day reports, click the start now button below."), this);
     text->setWordWrap(true);
     layout_->addWidget(text);
+    addButton("Command1", "Start Now", [this] { openInstead<EndOfDayWindow>(); });
     addButton("Command2", "Exit", [this] { close(); });
 }
 

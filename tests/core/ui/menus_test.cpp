@@ -1,5 +1,7 @@
 #include <QCheckBox>
 
+#include <map>
+
 #include "core/ui/front_desk_windows.h"
 
 namespace innvera::testing {
@@ -12,6 +14,7 @@ TEST_F(MenusTest, SettingsOffersTheTasksTheProgramHasStaysOpenForSetupAndGatesTh
     EXPECT_EQ(settings->windowTitle(), "Settings");
     EXPECT_EQ(texts<QPushButton>(settings), (QStringList{"Command1 Apply Tax Rate", "Command2 Edit Room Properties",
                                               "Command3 Enter Room Inventory", "Command5 Apply Room Rates",
+                                              "Command6 Monthly Financial Report", "Command8 Daily Financial Report",
                                               "Command7 End of Day Reports", "Command9 Find Checked Out Guest",
                                               "Command10 Direct Bill", "Command4 Exit"}));
     for (const char* button : {"Command1", "Command2", "Command3"}) click(settings, button);
@@ -32,6 +35,10 @@ TEST_F(MenusTest, SettingsOffersTheTasksTheProgramHasStaysOpenForSetupAndGatesTh
     EXPECT_FALSE(isOpen("Form6") || isOpen("Form7"));
     click(open("Form6"), "Command10");
     EXPECT_TRUE(isOpen("Form28") && !isOpen("Form6"));
+    click(open("Form6"), "Command6");
+    EXPECT_TRUE(isOpen("MonthlyReportWindow") && !isOpen("Form6"));
+    click(open("Form6"), "Command8");
+    EXPECT_TRUE(isOpen("DailyReportWindow") && !isOpen("Form6"));
     click(open("Form6"), "Command4");
     EXPECT_FALSE(isOpen("Form6"));
 }
@@ -42,7 +49,11 @@ TEST_F(MenusTest, TimedMenusCloseThemselvesOrByExit) {
                                                         {"Form28", "Direct Bill", 30000, "Command3"}}) {
         QWidget* window = open(name);
         EXPECT_EQ(window->windowTitle(), caption);
-        EXPECT_EQ(texts<QPushButton>(window).last(), QString(exit) + " Exit");
+        const std::map<std::string, QStringList> buttons{
+            {"Form24", {"Command1 Start Now", "Command2 Exit"}},
+            {"Form11", {"Command1 Add Reservation", "Command2 Retrieve Reservation", "Command3 Exit"}},
+            {"Form28", {"Command1 Add Direct Bill", "Command2 Retrieve Direct Bill", "Command3 Exit"}}};
+        EXPECT_EQ(texts<QPushButton>(window), buttons.at(name));
         EXPECT_EQ(timer(window), QString("%1 ms, running").arg(interval));
         static_cast<SelfClosingMenu*>(window)->onTimer();
         settle();

@@ -17,6 +17,9 @@
 #include "platform/qt/windows.h"
 #include "reservations/ui/add_reservation_window.h"
 #include "reservations/ui/retrieve_reservation_window.h"
+#include "reports/ui/daily_report_window.h"
+#include "reports/ui/end_of_day_window.h"
+#include "reports/ui/monthly_report_window.h"
 #include "rooms/ui/room_inventory_window.h"
 #include "rooms/ui/room_properties_window.h"
 #include "rooms/ui/room_rates_window.h"
@@ -45,6 +48,7 @@ const std::vector<Opener>& openers() {
         opener<RetrieveReservationWindow>(),
         opener<AddDirectBillWindow>(),
         opener<DirectBillAccountWindow>(),
+        opener<DailyReportWindow>(),   opener<MonthlyReportWindow>(),  opener<EndOfDayWindow>(),
     };
     return all;
 }

@@ -1,0 +1,145 @@
+#include "reports/end_of_day.h"
+
+#include <algorithm>
+#include <set>
+
+#include "core/accounts.h"
+#include "core/counters.h"
+#include "core/forms.h"
+#include "core/reservations.h"
+#include "core/stays.h"
+#include "folio/folio_file.h"
+#include "folio/invoices.h"
+#include "folio/ledger.h"
+#include "folio/totals.h"
+#include "reports/financial_reports.h"
+#include "reports/housekeeping_report.h"
+
+namespace innvera {
+
+namespace {
+
+// The night is on the folio already: a "E" line posted on the hotel date (by the check-in of
+// a guest who arrived today, or by an earlier run tonight).
+bool nightOnFolio(const DataDir& dir, float folioNo, Date hotelDate) {
+    const std::vector<FolioLine> lines = readFolioLines(dir, folioNo);
+    return std::any_of(lines.begin(), lines.end(), [&](const FolioLine& line) {
+        return line.postDate == hotelDate && trimRight(line.code) == "E";
+    });
+}
+
+void chargeStay(DataDir& dir, const Guest& stay, Date hotelDate, float taxRate, NightCharges& charges) {
+    const float rent = stay.rate;
+    const float tax = stay.rate * taxRate;
+    const std::string& room = stay.roomNo.str();
+    postToFolio(dir, stay.folioNo, room, hotelDate, 'E', rent);
+    postToFolio(dir, stay.folioNo, room, hotelDate, 'T', tax);
+    ++charges.charged;
+    if (!(stay.directBillNo > 0)) return;
+
+    // Every night of a direct-bill stay is an invoice of its own.
+    const auto account = findAccount(dir, stay.directBillNo);
+    const auto files = account ? InvoiceFiles::of(dir, account->accountName.str()) : std::nullopt;
+    if (!files) {
+        charges.notInvoiced.push_back(room);
+        return;
+    }
+    const float invoiceNo = nextInvoiceNumber(dir, *files);
+    appendInvoiceLine(dir, *files, chargeInvoiceLine(room, hotelDate, invoiceNo, rent, 'E'));
+    appendInvoiceLine(dir, *files, chargeInvoiceLine(room, hotelDate, invoiceNo, roundCents(tax), 'T'));
+    ++charges.invoices;
+}
+
+std::string backupFailure(const FileError& error) {
+    return "The data directory could not be backed up before the end of day: the file " + error.path().string() +
+           " could not be used: " + error.reason() +
+           ". Nothing was posted. Make room on the disk or fix the cause, then start the end of day again.";
+}
+
+}  // namespace
+
+NightCharges chargeRoomAndTax(DataDir& dir, Date hotelDate) {
+    const float taxRate = readCounter(dir, dir.taxRate());
+    const std::vector<Found<Guest>> stays = staysInHouse(dir);
+    const auto monthFile = dir.monthTotals(monthKey(hotelDate));
+    const auto dayFile = dir.dayTotals(dayKey(hotelDate));
+    NightCharges charges;
+    std::set<float> charged;  // folio numbers charged tonight by this run
+    for (std::size_t from = 0; from < stays.size(); from += kStaysPerCommit) {
+        const std::size_t to = std::min(stays.size(), from + kStaysPerCommit);
+        std::vector<const Guest*> due;
+        for (std::size_t i = from; i < to; ++i) {
+            const Guest& stay = stays[i].record;
+            if (charged.count(stay.folioNo) || nightOnFolio(dir, stay.folioNo, hotelDate)) {
+                ++charges.alreadyCharged;
+                continue;
+            }
+            charged.insert(stay.folioNo);
+            due.push_back(&stay);
+        }
+        if (due.empty()) continue;
+
+        // What these stays will write, put on record with one sync: each folio appended to,
+        // and the two totals records.
+        std::vector<Journal::Region> regions{{monthFile, 0, Totals::kLength}, {dayFile, 0, Totals::kLength}};
+        for (const Guest* stay : due) regions.push_back({dir.folioCharges(folioKey(stay->folioNo)), 0, 0});
+        dir.journalAhead(regions);
+        for (const Guest* stay : due) chargeStay(dir, *stay, hotelDate, taxRate, charges);
+        dir.commit();
+    }
+    return charges;
+}
+
+PrintJob endOfDayDailyReport(DataDir& dir, Date hotelDate) {
+    return dailyFinancialReport(hotelDate.text(), readDayTotals(dir, hotelDate));
+}
+
+PrintJob endOfDayMonthlyReport(DataDir& dir, Date hotelDate) {
+    return monthlyFinancialReport(hotelDate, readMonthTotals(dir, hotelDate));
+}
+
+PrintJob endOfDayHousekeepingReport(DataDir& dir, Date hotelDate) { return housekeepingReport(dir, hotelDate); }
+
+EndOfDayResult runEndOfDay(DataDir& dir, Date hotelDate, const NightlyBackup& backup, Printer& printer,
+                           const std::function<void(EndOfDayStep)>& stepDone) {
+    const auto done = [&](EndOfDayStep step) {
+        if (stepDone) stepDone(step);
+    };
+    EndOfDayResult result;
+    if (openReservationArrivesOn(dir, hotelDate)) {
+        result.message = kReservationsPending;
+        return result;
+    }
+    done(EndOfDayStep::Reservations);
+    if (inHouseStayDepartsOn(dir, hotelDate)) {
+        result.message = kCheckOutsPending;
+        return result;
+    }
+    done(EndOfDayStep::CheckOuts);
+
+    // The copy is taken of settled files: nothing of this run is pending.
+    dir.commit();
+    try {
+        result.backup = backUpDataDir(dir, backup.folder, backup.name, backup.kept);
+    } catch (const FileError& error) {
+        result.message = backupFailure(error);
+        return result;
+    }
+
+    result.charges = chargeRoomAndTax(dir, hotelDate);
+    done(EndOfDayStep::RoomAndTax);
+    printer.print(endOfDayDailyReport(dir, hotelDate));
+    done(EndOfDayStep::DailyReport);
+    printer.print(endOfDayMonthlyReport(dir, hotelDate));
+    done(EndOfDayStep::MonthlyReport);
+    printer.print(endOfDayHousekeepingReport(dir, hotelDate));
+    done(EndOfDayStep::Housekeeping);
+
+    writeFlag<EndOfDayFlagRecord>(dir, dir.endOfDayFlag(), 1.0f);
+    dir.commit();
+    result.done = true;
+    result.message = kEndOfDayDone;
+    return result;
+}
+
+}  // namespace innvera

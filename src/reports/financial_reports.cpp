@@ -1,0 +1,152 @@
+#include "reports/financial_reports.h"
+
+#include "core/forms.h"
+#include "folio/charge_codes.h"
+
+namespace innvera {
+
+namespace {
+
+// The printed lines in their order: the label and the totals slot of each amount.
+struct ReportLine {
+    const char* label;
+    int slot;
+};
+
+constexpr std::array<ReportLine, 14> kLines{{
+    {"Rent", slot::RoomRent},
+    {"Tax", slot::Tax},
+    {"Cash", slot::Cash},
+    {"Visa", slot::Visa},
+    {"Master Card", slot::MasterCard},
+    {"Discover", slot::Discover},
+    {"American Express", slot::AmericanExpress},
+    {"Direct Bill", slot::DirectBill},
+    {"Pet", slot::PetFee},
+    {"Copies", slot::Copies},
+    {"Stamps", slot::Stamps},
+    {"Roll Away", slot::RollAway},
+    {"Wi-Fi", slot::WiFi},
+    {"Other", slot::Other},
+}};
+
+constexpr int kAmountColumn = 30;
+
+float amountAt(const Totals& totals, int slot) { return totals.values[static_cast<std::size_t>(slot)]; }
+
+// The monthly layouts spell the card "American Expresss".
+const char* monthlyLabel(const ReportLine& line) {
+    return line.slot == slot::AmericanExpress ? "American Expresss" : line.label;
+}
+
+// Lines 7 to 22 of both monthly layouts: the amounts unrounded in signed form, then the revenue.
+void monthlyBody(PrintJob& job, const Totals& totals, double totalRevenue) {
+    job.emptyLines(2);
+    for (const ReportLine& line : kLines)
+        job.line().text(monthlyLabel(line)).column(kAmountColumn).text(signedNumber(amountAt(totals, line.slot)));
+    job.emptyLines(1);
+    job.line().text("Total Revenue").column(kAmountColumn).text(signedNumber(totalRevenue));
+}
+
+const std::array<const char*, 12> kMonthEntries{"1-January", "2-February", "3-March",     "4-April",
+                                                "5-May",     "6-June",     "7-July",      "8-August",
+                                                "9-September", "10-October", "11-November", "12-December"};
+constexpr int kFirstYear = 2017;
+constexpr int kLastYear = 2030;
+
+}  // namespace
+
+double revenueToTheCent(const Totals& totals) {
+    double sum = 0;
+    for (int slot = slot::RoomRent; slot <= slot::Other; ++slot) sum += static_cast<double>(amountAt(totals, slot));
+    return roundCents(sum);
+}
+
+ReportFigures dailyFigures(const Totals& totals) {
+    ReportFigures figures;
+    for (int slot = 0; slot < 14; ++slot) figures.amounts[static_cast<std::size_t>(slot)] = plainNumber(amountAt(totals, slot));
+    figures.totalRevenue = revenueToTheCent(totals);
+    figures.totalRevenueText = plainNumber(figures.totalRevenue);
+    return figures;
+}
+
+ReportFigures monthlyFigures(const Totals& totals) {
+    ReportFigures figures;
+    double sum = 0;
+    for (int slot = 0; slot < 14; ++slot) {
+        const double rounded = roundCents(static_cast<double>(amountAt(totals, slot)));
+        figures.amounts[static_cast<std::size_t>(slot)] = plainNumber(rounded);
+        if (slot >= slot::RoomRent) sum += rounded;
+    }
+    figures.totalRevenue = roundCents(sum);
+    figures.totalRevenueText = plainNumber(figures.totalRevenue);
+    return figures;
+}
+
+PrintJob dailyFinancialReport(const std::string& dateText, const Totals& totals) {
+    PrintJob job("Daily Financial Report");
+    job.emptyLines(2);
+    job.line().text("Daily Financial Report");
+    job.line().text("Date:  " + dateText);
+    job.emptyLines(2);
+    for (const ReportLine& line : kLines)
+        job.line().text(line.label).column(kAmountColumn).number(amountAt(totals, line.slot));
+    job.emptyLines(2);
+    job.line().text("Total Revenue").column(kAmountColumn).text(signedNumber(revenueToTheCent(totals)));
+    return job;
+}
+
+PrintJob financialReport(const std::string& monthEntry, const std::string& yearEntry, const Totals& totals,
+                         double shownTotalRevenue) {
+    PrintJob job("Financial Report");
+    job.emptyLines(1);
+    job.line().text("Financial Report");
+    job.line().text("Month:  " + monthEntry);
+    job.line().text("Year:  " + yearEntry);
+    monthlyBody(job, totals, shownTotalRevenue);
+    return job;
+}
+
+PrintJob monthlyFinancialReport(Date hotelDate, const Totals& totals) {
+    PrintJob job("Monthly Financial Report");
+    job.emptyLines(1);
+    job.line().text("Monthly Financial Report");
+    job.line().text("Month:  " + monthName(hotelDate.month()));
+    const std::string dateText = hotelDate.text();
+    job.line().text("Year:  " + dateText.substr(dateText.size() - 4));
+    monthlyBody(job, totals, revenueToTheCent(totals));
+    return job;
+}
+
+std::string monthName(int month) {
+    static const std::array<const char*, 12> names{"Janurary", "February", "March",     "April",   "May",      "June",
+                                                   "July",     "August",   "September", "October", "November", "December"};
+    return month >= 1 && month <= 12 ? names[static_cast<std::size_t>(month - 1)] : "";
+}
+
+std::vector<Date> reportDays(Date hotelDate) {
+    std::vector<Date> days;
+    for (int offset = -31; offset <= 1; ++offset) days.push_back(hotelDate.plusDays(offset));
+    return days;
+}
+
+std::vector<std::string> monthEntries() { return {kMonthEntries.begin(), kMonthEntries.end()}; }
+
+std::vector<std::string> yearEntries() {
+    std::vector<std::string> years;
+    for (int year = kFirstYear; year <= kLastYear; ++year) years.push_back(std::to_string(year));
+    return years;
+}
+
+std::optional<Date> chosenMonth(std::string_view monthEntry, std::string_view yearEntry) {
+    int month = 0;
+    for (std::size_t i = 0; i < kMonthEntries.size(); ++i)
+        if (monthEntry == kMonthEntries[i]) month = static_cast<int>(i) + 1;
+    int year = 0;
+    for (int candidate = kFirstYear; candidate <= kLastYear; ++candidate)
+        if (yearEntry == std::to_string(candidate)) year = candidate;
+    if (month == 0 || year == 0) return std::nullopt;
+    return Date::fromYmd(year, month, 1);
+}
+
+}  // namespace innvera

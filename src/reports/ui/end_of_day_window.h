@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+#include "platform/desk.h"
+#include "reports/end_of_day.h"
+
+class QLabel;
+class QPushButton;
+
+namespace innvera {
+
+// "End of Day Reports": performs the end-of-day run as it opens, showing each step's "Done" as
+// the step ends, then the run's closing message; "Exit" closes it.
+class EndOfDayWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr const char* kName = "EndOfDayWindow";
+
+    explicit EndOfDayWindow(Desk& desk, QWidget* parent = nullptr);
+
+    // The run; made once, as soon as the window is on the screen.
+    void performRun();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createControls();
+    void createLayout();
+    void connectControls();
+    void showDone(EndOfDayStep step);
+
+    Desk& desk_;
+    bool scheduled_ = false;
+    bool ran_ = false;
+    std::array<QLabel*, 6> steps_{};
+    std::array<QLabel*, 6> doneMarks_{};
+    QPushButton* exitButton_;
+};
+
+}  // namespace innvera

@@ -1,0 +1,297 @@
+// The end-of-day run on a data directory: what it refuses, what it charges and prints, the
+// backup before it, and a run cut off anywhere and made again.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/reservations.h"
+#include "folio/ledger.h"
+#include "reports/end_of_day.h"
+#include "support/fakes.h"
+#include "support/motel_files.h"
+
+using namespace innvera;
+using namespace innvera::testing;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using Steps = std::vector<EndOfDayStep>;
+const Steps kAllSteps{EndOfDayStep::Reservations, EndOfDayStep::CheckOuts,     EndOfDayStep::RoomAndTax,
+                      EndOfDayStep::DailyReport,  EndOfDayStep::MonthlyReport, EndOfDayStep::Housekeeping};
+
+// The files whose bytes differ between two snapshots of a folder.
+std::string differences(const Snapshot& a, const Snapshot& b) {
+    std::string names;
+    Snapshot all = a;
+    all.insert(b.begin(), b.end());
+    for (const auto& [name, ignored] : all)
+        if (!a.count(name) || !b.count(name) || a.at(name) != b.at(name)) names += " " + name;
+    return names;
+}
+
+void setRate(DataDir& dir, std::uint64_t stay, float rate) {
+    RecordFile<Guest> guests(dir, dir.guests());
+    Guest g = guests.read(stay);
+    g.rate = rate;
+    guests.write(stay, g);
+}
+
+// The night of 5/1/2019 at a tax rate of 0.12. In house, in guest-file order: SMITH JOHN in
+// 101 at 65; NEW ARRIVAL in 102, checked in tonight (the night and a Visa payment are on his
+// folio and in the totals); ACME GUEST in 103 at 59.95, billed to ACME TOOLS (account 7);
+// LOST ACCOUNT in 105 at 65, billed to account 9, which no account carries. GONE HOME left
+// 104 today; a closed reservation arrives tonight, an open one tomorrow.
+class EndOfDay : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DataDir& dir = t.dataDir;
+        setTaxRate(dir, 0.12f);
+        addAccount(dir, "ACME TOOLS", 7);
+        putGuest(dir, "101", 1, "SMITH JOHN", may(3));
+        putGuest(dir, "102", 2, "NEW ARRIVAL", may(2));
+        putGuest(dir, "103", 3, "ACME GUEST", may(4), 7);
+        setRate(dir, 3, 59.95f);
+        putGuest(dir, "104", 4, "GONE HOME", may(1), 0, 0, "*");
+        putGuest(dir, "105", 5, "LOST ACCOUNT", may(6), 9);
+        addReservation(dir, "101", may(1), "*");
+        addReservation(dir, "103", may(2));
+        for (const char* room : {"101", "102", "103", "104", "105"}) putRoom(dir, room, "KING", "O", "N");
+        postToFolio(dir, 2, "102", may(1), 'E', 65.0);
+        postToFolio(dir, 2, "102", may(1), 'T', 7.8);
+        postToFolio(dir, 2, "102", may(1), 'V', 72.8);
+        dir.commit();
+    }
+
+    EndOfDayResult run() {
+        return runEndOfDay(t.dataDir, may(1), {backups.path(), "2019-05-02 013000"}, printer,
+                           [this](EndOfDayStep step) { heard.push_back(step); });
+    }
+    std::vector<std::string> backupNames() {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(backups.path())) names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    MotelFolder t;
+    TempFolder backups;
+    CapturingPrinter printer;
+    Steps heard;
+};
+
+Bytes invoiceLine(const char* room, float invoiceNo, float amount, const char* code, const char* description) {
+    return RecordBytes(185).text(0, room, 5).date(5, 43586).single(13, invoiceNo).single(17, amount).text(21, code, 30)
+        .text(51, description, 30).text(81, "----", 20);
+}
+
+TEST_F(EndOfDay, ChargesEveryStayInHouseOneNightSkipsTheOneCheckedInTonightAndPrintsTheThreeReports) {
+    const Snapshot before = snapshot(t.folder.path());
+    const EndOfDayResult result = run();
+    EXPECT_TRUE(result.done);
+    EXPECT_EQ(result.message, "Your end of day reports were done successfully.");
+    EXPECT_EQ(heard, kAllSteps);
+
+    // Room and tax: the tax is the rate times the tax rate, unrounded, on the folio.
+    EXPECT_EQ(readText(t.path("dailycharge/ 1")),
+              folioText("101  ", "E", "Room Rent", "65", "1") + folioText("101  ", "T", "Tax", "7.8", "1"));
+    EXPECT_EQ(readText(t.path("dailycharge/ 2")), before.at("dailycharge/ 2"));
+    EXPECT_EQ(readText(t.path("dailycharge/ 3")),
+              folioText("103  ", "E", "Room Rent", "59.95", "3") + folioText("103  ", "T", "Tax", "7.194", "3"));
+    EXPECT_FALSE(fs::exists(t.path("dailycharge/ 4")));
+    EXPECT_EQ(readText(t.path("dailycharge/ 5")),
+              folioText("105  ", "E", "Room Rent", "65", "5") + folioText("105  ", "T", "Tax", "7.8", "5"));
+
+    // The month and the day each hold tonight's three nights beside the check-in's.
+    const Bytes totals = totalsBytes({{1, 72.8f}, {6, 254.95f}, {7, 30.59f}});
+    EXPECT_EQ(readBytes(t.path("totals/52019")), totals);
+    EXPECT_EQ(readBytes(t.path("dailytotals/05012019")), totals);
+
+    // The direct-bill night is an invoice of its own, at the rent and the tax rounded to the
+    // cent; the stay whose account is missing is charged but invoiced nowhere.
+    EXPECT_EQ(readBytes(t.path("directinvoice/ACME TOOLS")), RecordBytes(10).single(0, 1).bytes());
+    EXPECT_EQ(readBytes(t.path("directinvoice/ACME TOOLS 1")),
+              concat({invoiceLine("103", 1, 59.95f, "E", "Room Rent"), invoiceLine("103", 1, 7.19f, "T", "Tax")}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(t.path("directinvoice")), fs::directory_iterator()), 2);
+    EXPECT_EQ(result.charges.charged, 3);
+    EXPECT_EQ(result.charges.alreadyCharged, 1);
+    EXPECT_EQ(result.charges.invoices, 1);
+    EXPECT_EQ(result.charges.notInvoiced, std::vector<std::string>{"105"});
+    EXPECT_EQ(readBytes(t.path("dateaudit")), RecordBytes(40).single(0, 1.0f).bytes());
+    EXPECT_FALSE(fs::exists(t.dataDir.journal()));
+
+    // The reports, from the totals just written.
+    ASSERT_EQ(printer.jobs.size(), 3u);
+    EXPECT_EQ(printer.jobs[0].document, "Daily Financial Report");
+    EXPECT_EQ(printer.jobs[0].lines.at(3), "Date:  5/1/2019");
+    EXPECT_EQ(printer.jobs[0].lines.at(6), "Rent                          254.95 ");
+    EXPECT_EQ(printer.jobs[0].lines.at(9), "Visa                          72.8 ");
+    EXPECT_EQ(printer.jobs[0].lines.back(), "Total Revenue                 285.54");
+    EXPECT_EQ(printer.jobs[1].document, "Monthly Financial Report");
+    EXPECT_EQ(printer.jobs[1].lines.at(2), "Month:  May");
+    EXPECT_EQ(printer.jobs[1].lines.at(7), "Tax                           30.59");
+    EXPECT_EQ(printer.jobs[1].lines.back(), "Total Revenue                 285.54");
+    EXPECT_EQ(printer.jobs[2].document, "Housekeeping Report");
+    EXPECT_EQ(printer.jobs[2].lines.at(9), "101                C/O                      OK                  ");
+
+    // The backup was taken before anything was posted.
+    EXPECT_EQ(backupNames(), std::vector<std::string>{"2019-05-02 013000"});
+    EXPECT_EQ(result.backup, backups.path() / "2019-05-02 013000");
+    EXPECT_EQ(snapshot(result.backup), before);
+}
+
+TEST_F(EndOfDay, RunTwiceInOneNightChargesNobodyTwiceAndPrintsTheReportsAgain) {
+    run();
+    const Snapshot once = snapshot(t.folder.path());
+    const EndOfDayResult again = run();
+    EXPECT_TRUE(again.done);
+    EXPECT_EQ(again.charges.charged, 0);
+    EXPECT_EQ(again.charges.alreadyCharged, 4);
+    EXPECT_EQ(snapshot(t.folder.path()), once);
+    ASSERT_EQ(printer.jobs.size(), 6u);
+    for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(printer.jobs[i + 3].lines, printer.jobs[i].lines) << i;
+    EXPECT_EQ(backupNames(), (std::vector<std::string>{"2019-05-02 013000", "2019-05-02 013000 2"}));
+}
+
+TEST_F(EndOfDay, AnArrivalOrADepartureStillOpenTonightStopsTheRunWithNothingChanged) {
+    const Snapshot before = snapshot(t.folder.path());
+    addReservation(t.dataDir, "104", may(1));  // open, arriving tonight
+    t.dataDir.commit();
+    const Snapshot waiting = snapshot(t.folder.path());
+    EndOfDayResult result = run();
+    EXPECT_FALSE(result.done);
+    EXPECT_EQ(result.message,
+              "There are reservations pending that have not been checked in. Please cancel or check them in before "
+              "continuing.");
+    EXPECT_TRUE(heard.empty());
+    EXPECT_EQ(snapshot(t.folder.path()), waiting);
+
+    // Checked in: now a guest due out tonight is still in house.
+    RecordFile<Reservation> reservations(t.dataDir, t.dataDir.reservations());
+    Reservation booked = reservations.read(3);
+    booked.resStatus = "*";
+    reservations.write(3, booked);
+    putGuest(t.dataDir, "104", 6, "LEAVING TODAY", may(1));
+    t.dataDir.commit();
+    const Snapshot departing = snapshot(t.folder.path());
+    result = run();
+    EXPECT_FALSE(result.done);
+    EXPECT_EQ(result.message,
+              "There are guests showing checking out today. Please check them out or increase there check out date "
+              "before continuing.");
+    EXPECT_EQ(heard, Steps{EndOfDayStep::Reservations});
+    EXPECT_EQ(snapshot(t.folder.path()), departing);
+    EXPECT_TRUE(printer.jobs.empty());
+    EXPECT_TRUE(backupNames().empty());
+    EXPECT_NE(before, departing);
+}
+
+TEST_F(EndOfDay, ABackupThatFailsStopsTheRunBeforeAnythingIsPosted) {
+    const Snapshot before = snapshot(t.folder.path());
+    const fs::path blocked = backups.path() / "not a folder";
+    writeText(blocked, "a file where the backups should go");
+    const EndOfDayResult result =
+        runEndOfDay(t.dataDir, may(1), {blocked, "2019-05-02 013000"}, printer, [this](EndOfDayStep s) { heard.push_back(s); });
+    EXPECT_FALSE(result.done);
+    EXPECT_TRUE(result.message.starts_with("The data directory could not be backed up before the end of day: the file " +
+                                           blocked.string() + " could not be used: "))
+        << result.message;
+    EXPECT_TRUE(result.message.ends_with(
+        ". Nothing was posted. Make room on the disk or fix the cause, then start the end of day again."));
+    EXPECT_EQ(heard, (Steps{EndOfDayStep::Reservations, EndOfDayStep::CheckOuts}));
+    EXPECT_EQ(snapshot(t.folder.path()), before);
+    EXPECT_TRUE(printer.jobs.empty());
+}
+
+TEST(NightlyBackup, CopiesTheDirectoryButItsBookkeepingAndKeepsTheNewestFourteen) {
+    MotelFolder t;
+    TempFolder backups;
+    putRoom(t.dataDir, "101", "KING");
+    t.dataDir.commit();
+    writeText(t.path("dailycharge/ 1"), "a folio line\r\n");
+    writeText(t.path(".innvera.lock"), "12345\nhost\n");
+    writeText(t.path(".innvera-journal"), "IVNJ");
+    Snapshot expected = snapshot(t.folder.path());
+    expected.erase(".innvera.lock");
+    expected.erase(".innvera-journal");
+
+    fs::create_directories(backups.path() / "2019-04-01 013000.unfinished");  // left by a failed copy
+    fs::create_directories(backups.path() / "photos");                        // not a backup: never touched
+    for (int day = 1; day <= 16; ++day) {
+        const fs::path made = backUpDataDir(t.dataDir, backups.path(), backupName(may(day), TimeOfDay{1, 30, 0}));
+        EXPECT_EQ(made.filename(), backupName(may(day), TimeOfDay{1, 30, 0}));
+    }
+    EXPECT_EQ(backupName(Date::fromYmd(2026, 12, 6), TimeOfDay{1, 30, 12}), "2026-12-06 013012");
+    const fs::path again = backUpDataDir(t.dataDir, backups.path(), "2019-05-16 013000");
+    EXPECT_EQ(again.filename(), "2019-05-16 013000 2");
+    EXPECT_EQ(snapshot(again), expected);
+
+    std::vector<std::string> kept;
+    for (const auto& entry : fs::directory_iterator(backups.path())) kept.push_back(entry.path().filename().string());
+    std::sort(kept.begin(), kept.end());
+    ASSERT_EQ(kept.size(), 15u);
+    EXPECT_EQ(kept.front(), "2019-05-04 013000");  // the three oldest and the unfinished copy are gone
+    EXPECT_EQ(kept[13], "2019-05-16 013000 2");
+    EXPECT_EQ(kept.back(), "photos");
+    EXPECT_EQ(backupFolderOf("/srv/innvera/motel/"), fs::path("/srv/innvera/motel-backups"));
+    EXPECT_EQ(backupFolderOf("/srv/innvera/motel"), fs::path("/srv/innvera/motel-backups"));
+}
+
+// Twenty-six guests in house (so the run commits part-way), one of them checked in tonight and
+// three billed to an account: the run is cut by a power failure at each of its disk changes in
+// turn, the next start undoes the unfinished transaction, and the run made again must leave
+// every file exactly as one uninterrupted run does.
+TEST(EndOfDayRun, ARunCutOffAtAnyChangeAndMadeAgainLeavesExactlyTheFilesOfOneWholeRun) {
+    MotelFolder t;
+    TempFolder backups;
+    setTaxRate(t.dataDir, 0.12f);
+    addAccount(t.dataDir, "ACME TOOLS", 7);
+    for (int i = 0; i < 26; ++i) {
+        const std::string room = std::to_string(101 + i);
+        putRoom(t.dataDir, room.c_str(), "KING", "O", "N");
+        putGuest(t.dataDir, room.c_str(), static_cast<float>(i + 1), "GUEST", may(3), i % 10 == 4 ? 7.0f : 0.0f);
+    }
+    postToFolio(t.dataDir, 2, "102", may(1), 'E', 65.0);
+    postToFolio(t.dataDir, 2, "102", may(1), 'T', 7.8);
+    t.dataDir.commit();
+    const fs::path root = t.folder.path();
+    const Snapshot before = snapshot(root);
+    CapturingPrinter printer;
+    const auto runOn = [&](DataDir& dir) { return runEndOfDay(dir, may(1), {backups.path(), "2019-05-02 013000", 2}, printer); };
+
+    int changes = 0;
+    {
+        FaultyDisk disk;
+        DataDir dir(root, disk);
+        EXPECT_EQ(runOn(dir).charges.charged, 25);
+        changes = disk.changes;
+    }
+    const Snapshot whole = snapshot(root);
+    ASSERT_GT(changes, 25 * 4);
+
+    int keptPartWay = 0;  // cuts after which the first stays were already charged for good
+    for (int n = 1; n <= changes; ++n) {
+        restore(root, before);
+        bool cut = false;
+        try {
+            FaultyDisk disk(FaultyDisk::Fault::PowerCut, n);
+            DataDir dir(root, disk);
+            runOn(dir);
+        } catch (const PowerCut&) {
+            cut = true;
+        }
+        ASSERT_TRUE(cut) << n;
+        FaultyDisk restarted;
+        DataDir dir(root, restarted);
+        dir.recover();
+        const Snapshot recovered = snapshot(root);
+        if (recovered != before && recovered != whole) ++keptPartWay;
+        runOn(dir);
+        const Snapshot after = snapshot(root);
+        EXPECT_TRUE(after == whole) << "power cut at change " << n << ": differs in" << differences(after, whole);
+    }
+    EXPECT_GT(keptPartWay, 0);
+}
+
+}  // namespace

@@ -1,0 +1,184 @@
+// The printed financial and housekeeping reports, line by line, and what the report windows
+// show of a day or a month.
+#include <gtest/gtest.h>
+
+#include "folio/charge_codes.h"
+#include "reports/financial_reports.h"
+#include "reports/housekeeping_report.h"
+#include "support/motel_files.h"
+
+using namespace innvera;
+using namespace innvera::testing;
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+Totals totalsOf(std::initializer_list<std::pair<int, float>> values) {
+    Totals totals;
+    for (auto [slot, value] : values) totals.values[static_cast<std::size_t>(slot)] = value;
+    return totals;
+}
+
+TEST(DailyFinancialReport, PrintsEveryAmountAsANumberAndLeavesPaymentsOutOfTotalRevenue) {
+    const Totals day = totalsOf({{slot::RoomRent, 130}, {slot::Tax, 15.6f}, {slot::Cash, 100}, {slot::Visa, 72.8f},
+                                 {slot::AmericanExpress, 45.5f}, {slot::DirectBill, 59.95f}, {slot::PetFee, 10},
+                                 {slot::Copies, 0.25f}, {slot::RollAway, 15}, {slot::Other, -5}});
+    const PrintJob job = dailyFinancialReport("12/25/2024", day);
+    EXPECT_EQ(job.document(), "Daily Financial Report");
+    EXPECT_EQ(job.lines(), (Lines{"",
+                                  "",
+                                  "Daily Financial Report",
+                                  "Date:  12/25/2024",
+                                  "",
+                                  "",
+                                  "Rent                          130 ",
+                                  "Tax                           15.6 ",
+                                  "Cash                          100 ",
+                                  "Visa                          72.8 ",
+                                  "Master Card                   0 ",
+                                  "Discover                      0 ",
+                                  "American Express              45.5 ",
+                                  "Direct Bill                   59.95 ",
+                                  "Pet                           10 ",
+                                  "Copies                        0.25 ",
+                                  "Stamps                        0 ",
+                                  "Roll Away                     15 ",
+                                  "Wi-Fi                         0 ",
+                                  "Other                        -5 ",
+                                  "",
+                                  "",
+                                  "Total Revenue                 165.85"}));
+
+    // The window shows the same amounts as stored, and the same revenue.
+    const ReportFigures shown = dailyFigures(day);
+    EXPECT_EQ(shown.amounts[slot::Visa], "72.8");
+    EXPECT_EQ(shown.amounts[slot::Copies], "0.25");
+    EXPECT_EQ(shown.totalRevenueText, "165.85");
+    // A day with no postings prints zeros throughout.
+    EXPECT_EQ(dailyFinancialReport("5/1/2019", Totals{}).lines().back(), "Total Revenue                 0");
+}
+
+TEST(MonthlyFinancialReport, TheWindowRoundsItsBoxesAndItsTotalWhilePaperShowsTheRecordUnrounded) {
+    // Amounts an earlier installation summed in single precision, with tenths of a cent.
+    const Totals month = totalsOf({{slot::RoomRent, 100.004f}, {slot::Tax, 12.004f}, {slot::Cash, 250.5f},
+                                   {slot::PetFee, 0.004f}});
+    const ReportFigures shown = monthlyFigures(month);
+    EXPECT_EQ(shown.amounts[slot::RoomRent], "100");
+    EXPECT_EQ(shown.amounts[slot::Tax], "12");
+    EXPECT_EQ(shown.amounts[slot::PetFee], "0");
+    EXPECT_EQ(shown.amounts[slot::Cash], "250.5");
+    EXPECT_EQ(shown.totalRevenueText, "112");
+
+    const Lines amounts{"Rent                          100.004",
+                        "Tax                           12.004",
+                        "Cash                          250.5",
+                        "Visa                          0",
+                        "Master Card                   0",
+                        "Discover                      0",
+                        "American Expresss             0",
+                        "Direct Bill                   0",
+                        "Pet                           0.004",
+                        "Copies                        0",
+                        "Stamps                        0",
+                        "Roll Away                     0",
+                        "Wi-Fi                         0",
+                        "Other                         0"};
+    // From the window: its entries as shown, and its total built from the rounded boxes.
+    const PrintJob window = financialReport("5-May", "2019", month, shown.totalRevenue);
+    EXPECT_EQ(window.document(), "Financial Report");
+    Lines expected{"", "Financial Report", "Month:  5-May", "Year:  2019", "", ""};
+    expected.insert(expected.end(), amounts.begin(), amounts.end());
+    expected.insert(expected.end(), {"", "Total Revenue                 112"});
+    EXPECT_EQ(window.lines(), expected);
+
+    // From the end of day: the month's name and a total from the record's own amounts.
+    const PrintJob night = monthlyFinancialReport(Date::fromYmd(2019, 5, 31), month);
+    EXPECT_EQ(night.document(), "Monthly Financial Report");
+    expected = {"", "Monthly Financial Report", "Month:  May", "Year:  2019", "", ""};
+    expected.insert(expected.end(), amounts.begin(), amounts.end());
+    expected.insert(expected.end(), {"", "Total Revenue                 112.01"});
+    EXPECT_EQ(night.lines(), expected);
+    EXPECT_EQ(monthlyFinancialReport(Date::fromYmd(2024, 1, 2), Totals{}).lines()[2], "Month:  Janurary");
+    EXPECT_EQ(monthName(12), "December");
+    EXPECT_EQ(monthName(0), "");
+}
+
+TEST(MonthlyFinancialReport, TheListsChooseAMonthOnlyByTheirOwnEntries) {
+    EXPECT_EQ(monthEntries().front(), "1-January");
+    EXPECT_EQ(monthEntries().back(), "12-December");
+    EXPECT_EQ(yearEntries().front(), "2017");
+    EXPECT_EQ(yearEntries().back(), "2030");
+    EXPECT_EQ(yearEntries().size(), 14u);
+    EXPECT_EQ(chosenMonth("1-January", "2024"), Date::fromYmd(2024, 1, 1));
+    EXPECT_EQ(monthKey(*chosenMonth("1-January", "2024")), "12024");
+    EXPECT_EQ(monthKey(*chosenMonth("12-December", "2024")), "122024");
+    for (auto [month, year] : {std::pair{"Choose Month", "2024"}, {"1-January", "Choose Year"}, {"13-Smarch", "2024"},
+                               {"1-January", "2031"}, {"1-january", "2024"}, {"", ""}})
+        EXPECT_FALSE(chosenMonth(month, year)) << month << " " << year;
+}
+
+TEST(DailyFinancialReport, OffersTheThirtyOneDaysBeforeTheHotelDateToTheDayAfter) {
+    const std::vector<Date> days = reportDays(Date::fromYmd(2024, 3, 1));
+    ASSERT_EQ(days.size(), 33u);
+    EXPECT_EQ(days.front().text(), "1/30/2024");
+    EXPECT_EQ(days[31].text(), "3/1/2024");
+    EXPECT_EQ(days.back().text(), "3/2/2024");
+}
+
+Room room(const char* number, const char* vacant, const char* clean, const char* status, Date dueOut,
+          const char* comment = "") {
+    Room r;
+    r.roomNo = number;
+    r.vacantFlag = vacant;
+    r.cleanFlag = clean;
+    if (*status) r.statusFlag = status;
+    r.dueOutDate = dueOut;
+    if (*comment) r.comment = comment;
+    return r;
+}
+
+TEST(HousekeepingReport, GivesEachRoomItsOccupancyStatusAndCommentInTheirColumns) {
+    const Date today = may(1);
+    const std::vector<Room> rooms{
+        room("101", "Y", "Y", "K", today.plusDays(3), "CHECK TV"),   // vacant and clean, whatever its date
+        room("102", "O", "N", "K", today),                           // due out today
+        room("103", "O", "N", "X", today.plusDays(1), "LEAK UNDER SINK"),  // out of order, staying over
+        room("104", "Y", "N", "", today.plusDays(-2)),               // vacant and dirty, no status
+        room("1A", "Y", "", "Z", today.plusDays(1)),                 // vacant with no clean flag
+    };
+    EXPECT_EQ(occupancyText(rooms[1], today.plusDays(-1)), "Stay");
+    const std::string rule(162, '-');
+    const PrintJob job = housekeepingReport(rooms, today);
+    EXPECT_EQ(job.document(), "Housekeeping Report");
+    EXPECT_EQ(job.lines(), (Lines{"",
+                                  "",
+                                  "Housekeeping Report",
+                                  "",
+                                  "Date:  5/1/2019",
+                                  "",
+                                  "",
+                                  "Room#              C/O S/O                  Status              Comment",
+                                  rule,
+                                  "101                EMPTY / CLEAN            OK                  CHECK TV",
+                                  rule,
+                                  "102                C/O                      OK                  ",
+                                  rule,
+                                  "103                Stay                     OOO                 LEAK UNDER SINK",
+                                  rule,
+                                  "104                EMPTY / DIRTY                                ",
+                                  rule,
+                                  "1A                 Stay                     Z                   ",
+                                  rule}));
+
+    // From the room file; an empty one prints the heading, the column line and one rule.
+    MotelFolder t;
+    const Lines empty = housekeepingReport(t.dataDir, today).lines();
+    ASSERT_EQ(empty.size(), 9u);
+    EXPECT_EQ(empty.back(), rule);
+    RecordFile<Room>(t.dataDir, t.dataDir.rooms()).append(rooms[2]);
+    EXPECT_EQ(housekeepingReport(t.dataDir, today).lines().at(9),
+              "103                Stay                     OOO                 LEAK UNDER SINK");
+}
+
+}  // namespace
