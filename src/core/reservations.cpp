@@ -2,6 +2,7 @@
 
 #include "core/forms.h"
 #include "core/records.h"
+#include "core/stay_index.h"
 #include "core/stays.h"
 #include "platform/record_file.h"
 
@@ -9,92 +10,105 @@ namespace innvera {
 
 namespace {
 
-// The first reservation whose keys match, read whole.
+ReservationIndex& reservations(DataDir& dir) { return dir.cache<ReservationIndex>().current(); }
+
+Text textOf(const StoredText<5>& text) { return text.assigned ? Text(text.str()) : Text(); }
+Text textOf(const StoredText<10>& text) { return text.assigned ? Text(text.str()) : Text(); }
+Text textOf(const StoredText<30>& text) { return text.assigned ? Text(text.str()) : Text(); }
+
+ReservationKeys keysOf(const ReservationEntry& r) {
+    ReservationKeys keys;
+    keys.guestName = textOf(r.guestName);
+    keys.roomNo = textOf(r.roomNo);
+    keys.arrivalDate = r.arrivalDate;
+    keys.departDate = r.departDate;
+    keys.confirmNo = textOf(r.confirmNo);
+    if (!r.open) keys.resStatus = "*";
+    return keys;
+}
+
+// The first open reservation for which `matches` holds, read whole.
 template <class Pred>
-std::optional<Found<Reservation>> findReservationWhere(DataDir& dir, Pred&& matches) {
-    const auto found = RecordFile<ReservationKeys>(dir, dir.reservations()).findFirst(matches);
-    if (!found) return std::nullopt;
-    return Found<Reservation>{found->number, RecordFile<Reservation>(dir, dir.reservations()).read(found->number)};
+std::optional<Found<Reservation>> firstOpen(DataDir& dir, Pred&& matches) {
+    ReservationIndex& index = reservations(dir);
+    for (std::uint32_t n : index.live())
+        if (matches(index.at(n)))
+            return Found<Reservation>{n, RecordFile<Reservation>(dir, dir.reservations()).read(n)};
+    return std::nullopt;
 }
 
 }  // namespace
 
 std::vector<std::string> arrivalsOn(DataDir& dir, Date day) {
+    ReservationIndex& index = reservations(dir);
     std::vector<std::string> arrivals;
-    RecordFile<ReservationKeys>(dir, dir.reservations()).scan([&](const ReservationKeys& r, std::uint64_t) {
-        if (r.open() && r.arrivalDate == day) arrivals.push_back(guestEntry(r.roomNo, r.guestName));
-    });
+    for (std::uint32_t n : index.live()) {
+        const ReservationEntry& r = index.at(n);
+        if (r.arrivalDate == day) arrivals.push_back(r.roomNo.str() + "  " + r.guestName.str());
+    }
     return arrivals;
 }
 
 std::vector<std::string> roomsHeldOn(DataDir& dir, Date day) {
+    ReservationIndex& index = reservations(dir);
     std::vector<std::string> rooms;
-    RecordFile<ReservationKeys>(dir, dir.reservations()).scan([&](const ReservationKeys& r, std::uint64_t) {
-        if (r.open() && r.arrivalDate == day) rooms.push_back(r.roomNo.str());
-    });
+    for (std::uint32_t n : index.live())
+        if (index.at(n).arrivalDate == day) rooms.push_back(index.at(n).roomNo.str());
     return rooms;
 }
 
 bool openReservationArrivesBefore(DataDir& dir, std::string_view roomNo, Date day) {
-    const std::string_view wanted = trimRight(roomNo);
-    return RecordFile<ReservationKeys>(dir, dir.reservations())
-        .findFirst([&](const ReservationKeys& r) { return r.open() && r.roomNo.str() == wanted && r.arrivalDate < day; })
+    return firstOpen(dir, [&](const ReservationEntry& r) { return r.roomNo.is(roomNo) && r.arrivalDate < day; })
         .has_value();
 }
 
 float highestConfirmationNumber(DataDir& dir) {
     double highest = 0;
-    RecordFile<ReservationKeys>(dir, dir.reservations()).scan([&](const ReservationKeys& r, std::uint64_t) {
+    for (const ReservationEntry& r : reservations(dir).entries()) {
+        if (r.blank) continue;
         const double number = leadingNumber(r.confirmNo.str());
         if (number > highest) highest = number;
-    });
+    }
     return toSingle(highest);
 }
 
 bool openReservationArrivesOn(DataDir& dir, Date day) {
-    return RecordFile<ReservationKeys>(dir, dir.reservations())
-        .findFirst([&](const ReservationKeys& r) { return r.open() && r.arrivalDate == day; })
-        .has_value();
+    ReservationIndex& index = reservations(dir);
+    for (std::uint32_t n : index.live())
+        if (index.at(n).arrivalDate == day) return true;
+    return false;
 }
 
 bool closeReservation(DataDir& dir, std::string_view confirmNo) {
-    RecordFile<Reservation> reservations(dir, dir.reservations());
-    const std::string_view wanted = trimRight(confirmNo);
-    auto found = reservations.findFirst([&](const Reservation& r) { return r.open() && r.confirmNo.str() == wanted; });
+    auto found = firstOpen(dir, [&](const ReservationEntry& r) { return r.confirmNo.is(confirmNo); });
     if (!found) return false;
     found->record.resStatus = "*";
-    reservations.write(found->number, found->record);
+    rewriteReservation(dir, *found);
     return true;
 }
 
 std::vector<ReservationKeys> openReservations(DataDir& dir) {
+    ReservationIndex& index = reservations(dir);
     std::vector<ReservationKeys> open;
-    RecordFile<ReservationKeys>(dir, dir.reservations()).scan([&](const ReservationKeys& r, std::uint64_t) {
-        if (r.open()) open.push_back(r);
-    });
+    for (std::uint32_t n : index.live()) open.push_back(keysOf(index.at(n)));
     return open;
 }
 
 std::vector<ReservationKeys> openReservationsOfRoom(DataDir& dir, std::string_view roomNo) {
-    const std::string_view wanted = trimRight(roomNo);
+    ReservationIndex& index = reservations(dir);
     std::vector<ReservationKeys> open;
-    RecordFile<ReservationKeys>(dir, dir.reservations()).scan([&](const ReservationKeys& r, std::uint64_t) {
-        if (r.open() && r.roomNo.str() == wanted) open.push_back(r);
-    });
+    for (std::uint32_t n : index.live())
+        if (index.at(n).roomNo.is(roomNo)) open.push_back(keysOf(index.at(n)));
     return open;
 }
 
 std::optional<Found<Reservation>> openReservationArriving(DataDir& dir, std::string_view roomNo, Date day) {
-    const std::string_view wanted = trimRight(roomNo);
-    return findReservationWhere(dir, [&](const ReservationKeys& r) {
-        return r.open() && r.arrivalDate == day && r.roomNo.str() == wanted;
-    });
+    return firstOpen(dir, [&](const ReservationEntry& r) { return r.arrivalDate == day && r.roomNo.is(roomNo); });
 }
 
 std::optional<Found<Reservation>> openReservationNumbered(DataDir& dir, std::string_view confirmNo) {
-    const std::string_view wanted = trimRight(confirmNo);
-    if (wanted.empty()) return std::nullopt;
-    return findReservationWhere(dir, [&](const ReservationKeys& r) { return r.open() && r.confirmNo.str() == wanted; });
+    if (trimRight(confirmNo).empty()) return std::nullopt;
+    return firstOpen(dir, [&](const ReservationEntry& r) { return r.confirmNo.is(confirmNo); });
 }
 
 void rewriteReservation(DataDir& dir, const Found<Reservation>& reservation) {

@@ -1,12 +1,26 @@
 #include "core/stays.h"
 
 #include "core/forms.h"
+#include "core/stay_index.h"
 
 namespace innvera {
 
 namespace {
 
-std::string trimmed(const Text& text) { return std::string(trimRight(text.str())); }
+StayIndex& stays(DataDir& dir) { return dir.cache<StayIndex>().current(); }
+
+std::string entryOf(const StayEntry& stay) { return stay.roomNo.str() + "  " + stay.guestName.str(); }
+
+Guest readStay(DataDir& dir, std::uint64_t recordNo) { return RecordFile<Guest>(dir, dir.guests()).read(recordNo); }
+
+// The first stay in house for which `matches` holds, read whole.
+template <class Pred>
+std::optional<Found<Guest>> firstInHouse(DataDir& dir, Pred&& matches) {
+    StayIndex& index = stays(dir);
+    for (std::uint32_t n : index.live())
+        if (matches(index.at(n))) return Found<Guest>{n, readStay(dir, n)};
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -17,7 +31,9 @@ std::string guestEntry(const GuestDetails& guest) { return guestEntry(guest.room
 std::string roomOfEntry(std::string_view entry) { return upToFirstBlank(entry); }
 
 std::optional<Found<Guest>> findStayRecord(DataDir& dir, float folioNo) {
-    return findStayWhere(dir, [&](const StayKeys& g) { return g.folioNo == folioNo; });
+    const std::optional<std::uint32_t> n = stays(dir).firstWithFolio(folioNo);
+    if (!n) return std::nullopt;
+    return Found<Guest>{*n, readStay(dir, *n)};
 }
 
 std::optional<Guest> findStay(DataDir& dir, float folioNo) {
@@ -27,76 +43,68 @@ std::optional<Guest> findStay(DataDir& dir, float folioNo) {
 }
 
 std::optional<Guest> findInHouseStay(DataDir& dir, float folioNo) {
-    const auto found = findStayWhere(dir, [&](const StayKeys& g) { return g.inHouse() && g.folioNo == folioNo; });
+    const auto found = firstInHouse(dir, [&](const StayEntry& g) { return g.folioNo == folioNo; });
     if (!found) return std::nullopt;
     return found->record;
 }
 
 std::vector<Found<Guest>> staysInHouse(DataDir& dir) {
-    std::vector<std::uint64_t> numbers;
-    RecordFile<StayKeys>(dir, dir.guests()).scan([&](const StayKeys& g, std::uint64_t n) {
-        if (g.inHouse()) numbers.push_back(n);
-    });
-    RecordFile<Guest> guests(dir, dir.guests());
-    std::vector<Found<Guest>> stays;
-    stays.reserve(numbers.size());
-    for (std::uint64_t n : numbers) stays.push_back({n, guests.read(n)});
-    return stays;
+    const std::vector<std::uint32_t> numbers = stays(dir).live();
+    std::vector<Found<Guest>> inHouse;
+    inHouse.reserve(numbers.size());
+    for (std::uint32_t n : numbers) inHouse.push_back({n, readStay(dir, n)});
+    return inHouse;
 }
 
 std::vector<std::string> inHouseGuestEntries(DataDir& dir) {
+    StayIndex& index = stays(dir);
     std::vector<std::string> entries;
-    RecordFile<StayKeys>(dir, dir.guests()).scan([&](const StayKeys& g, std::uint64_t) {
-        if (g.inHouse()) entries.push_back(guestEntry(g.roomNo, g.guestName));
-    });
+    for (std::uint32_t n : index.live()) entries.push_back(entryOf(index.at(n)));
     return entries;
 }
 
 std::optional<Guest> stayOfEntry(DataDir& dir, std::string_view entry) {
     const std::string room = roomOfEntry(entry);
     if (room.empty()) return std::nullopt;
-    const auto found = findStayWhere(dir, [&](const StayKeys& g) { return g.inHouse() && trimmed(g.roomNo) == room; });
+    const auto found = firstInHouse(dir, [&](const StayEntry& g) { return g.roomNo.is(room); });
     if (!found) return std::nullopt;
     return found->record;
 }
 
 std::optional<Guest> departingStay(DataDir& dir, std::string_view room, Date hotelDate) {
-    const std::string wanted(trimRight(room));
-    const auto found = findStayWhere(dir, [&](const StayKeys& g) {
-        return g.inHouse() && g.departDate == hotelDate && trimmed(g.roomNo) == wanted;
-    });
+    const auto found =
+        firstInHouse(dir, [&](const StayEntry& g) { return g.departDate == hotelDate && g.roomNo.is(room); });
     if (!found) return std::nullopt;
     return found->record;
 }
 
 HouseOnDay houseOn(DataDir& dir, Date day) {
+    StayIndex& index = stays(dir);
     HouseOnDay house;
-    RecordFile<StayKeys>(dir, dir.guests()).scan([&](const StayKeys& g, std::uint64_t) {
-        if (!g.inHouse()) return;
+    for (std::uint32_t n : index.live()) {
+        const StayEntry& g = index.at(n);
         ++house.inHouse;
-        if (g.departDate == day) house.departures.push_back(guestEntry(g.roomNo, g.guestName));
+        if (g.departDate == day) house.departures.push_back(entryOf(g));
         if (g.departDate > day) ++house.stayOvers;
-    });
+    }
     return house;
 }
 
-float highestFolioNumber(DataDir& dir) {
-    float highest = 0;
-    RecordFile<StayKeys>(dir, dir.guests()).scan([&](const StayKeys& g, std::uint64_t) {
-        if (g.folioNo > highest) highest = g.folioNo;
-    });
-    return highest;
-}
+float highestFolioNumber(DataDir& dir) { return stays(dir).highestFolio(); }
 
 bool roomHasStayInHouse(DataDir& dir, std::string_view roomNo) {
-    const std::string wanted(trimRight(roomNo));
-    if (wanted.empty()) return false;
-    return RecordFile<StayKeys>(dir, dir.guests())
-        .findFirst([&](const StayKeys& g) { return g.inHouse() && trimmed(g.roomNo) == wanted; })
+    if (trimRight(roomNo).empty()) return false;
+    StayIndex& index = stays(dir);
+    for (std::uint32_t n : index.live())
+        if (index.at(n).roomNo.is(roomNo)) return true;
+    return false;
+}
+
 bool inHouseStayDepartsOn(DataDir& dir, Date day) {
-    return RecordFile<StayKeys>(dir, dir.guests())
-        .findFirst([&](const StayKeys& g) { return g.inHouse() && g.departDate == day; })
-        .has_value();
+    StayIndex& index = stays(dir);
+    for (std::uint32_t n : index.live())
+        if (index.at(n).departDate == day) return true;
+    return false;
 }
 
 void rewriteStay(DataDir& dir, const Found<Guest>& stay) {
@@ -104,13 +112,15 @@ void rewriteStay(DataDir& dir, const Found<Guest>& stay) {
 }
 
 std::vector<CheckedOutStay> checkedOutStays(DataDir& dir) {
-    const RecordFile<StayKeys> guests(dir, dir.guests());
-    std::vector<CheckedOutStay> stays;
-    stays.reserve(static_cast<std::size_t>(guests.count()));
-    guests.scan([&](const StayKeys& g, std::uint64_t n) {
-        if (!g.inHouse()) stays.push_back({n, g.folioNo, g.roomNo.str(), g.guestName.str(), g.arrivalDate, g.departDate});
-    });
-    return stays;
+    const std::vector<StayEntry>& all = stays(dir).entries();
+    std::vector<CheckedOutStay> out;
+    out.reserve(all.size());
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const StayEntry& g = all[i];
+        if (!g.blank && !g.inHouse)
+            out.push_back({i + 1, g.folioNo, g.roomNo.str(), g.guestName.str(), g.arrivalDate, g.departDate});
+    }
+    return out;
 }
 
 std::optional<Guest> stayAt(DataDir& dir, std::uint64_t recordNo) {

@@ -12,7 +12,8 @@
 #include "platform/record_file.h"
 
 // Finding stays in the guest file. Every lookup goes through here, so the lists, the folio
-// screen, the end of day and the messages all find a stay the same way.
+// screen, the end of day and the messages all find a stay the same way, and all through the
+// stay index (core/stay_index.h), never by reading the whole guest file again.
 namespace innvera {
 
 // A guest as the lists show one: the room number, two blanks, the guest name ("101  SMITH JOHN").
@@ -23,15 +24,6 @@ std::string guestEntry(const GuestDetails& guest);
 // first blank. For three-character room numbers this is the entry's first three characters;
 // a longer room number is taken whole instead of being cut.
 std::string roomOfEntry(std::string_view entry);
-
-// The first stay, in record order, whose keys match; the scan reads only each stay's keys
-// and the record found is then read whole.
-template <class Pred>
-std::optional<Found<Guest>> findStayWhere(DataDir& dir, Pred&& matches) {
-    const auto found = RecordFile<StayKeys>(dir, dir.guests()).findFirst(matches);
-    if (!found) return std::nullopt;
-    return Found<Guest>{found->number, RecordFile<Guest>(dir, dir.guests()).read(found->number)};
-}
 
 // The first stay with that folio number (in house or checked out), with its record number.
 std::optional<Found<Guest>> findStayRecord(DataDir& dir, float folioNo);

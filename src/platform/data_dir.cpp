@@ -122,6 +122,7 @@ void DataDir::createIfMissing(const fs::path& file) const {
         journal_->beforeWrite(file, 0, 0);
     } catch (const FileError&) {
         undo(*journal_);  // nothing can be added to a journal after an entry that failed
+        invalidateCaches({});
         throw;
     }
     try {
@@ -138,6 +139,7 @@ void DataDir::write(const fs::path& file, std::uint64_t offset, const char* data
         rollback();
         throw;
     }
+    for (const auto& cache : caches_) cache->written(file, offset, data, size);
 }
 
 void DataDir::appendText(const fs::path& file, std::string_view text) {
@@ -152,6 +154,7 @@ void DataDir::remove(const fs::path& file) {
         rollback();
         throw;
     }
+    invalidateCaches(file);
 }
 
 void DataDir::journalAhead(const std::vector<Journal::Region>& regions) {
@@ -178,9 +181,29 @@ void DataDir::commit() {
     ++commits_;
 }
 
-bool DataDir::rollback() { return undo(*journal_); }
+bool DataDir::rollback() {
+    if (!journal_->open() && !journal_->undoPending()) return true;
+    const bool done = undo(*journal_);
+    invalidateCaches({});  // bytes were put back behind them
+    return done;
+}
 
-void DataDir::recover() { journal_->rollback(); }
+void DataDir::recover() {
+    invalidateCaches({});
+    journal_->rollback();
+}
+
+std::optional<FileStamp> DataDir::stamp(const fs::path& file) const {
+    struct stat info {};
+    if (::stat(file.c_str(), &info) != 0) return std::nullopt;
+    return FileStamp{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
+                     static_cast<std::uint64_t>(info.st_size),
+                     static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+}
+
+void DataDir::invalidateCaches(const fs::path& file) const {
+    for (const auto& cache : caches_) cache->invalidate(file);
+}
 
 bool DataDir::inTransaction() const { return journal_->open(); }
 bool DataDir::undoPending() const { return journal_->undoPending(); }

@@ -29,6 +29,29 @@ private:
     std::string reason_;
 };
 
+// Which file stands at a path and how it last looked: identity, size and modification time.
+struct FileStamp {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::uint64_t size = 0;
+    std::int64_t modifiedNs = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+// What the program keeps of some files' contents for its whole run (the stay index). The data
+// directory tells each cache of every write it makes, as it makes it, and of files that may have
+// changed behind the cache (a rollback or a recovery put bytes back, a file was removed); what
+// others change behind the program's back the cache finds by the files' stamps.
+class FileCache {
+public:
+    virtual ~FileCache() = default;
+    // `size` bytes were written at `offset` of `file` and are now in it.
+    virtual void written(const std::filesystem::path& file, std::uint64_t offset, const char* data, std::size_t size) = 0;
+    // The file (every file, when empty) may no longer hold what the cache knows of it.
+    virtual void invalidate(const std::filesystem::path& file) = 0;
+};
+
+
 // The motel's data directory: the path of every file in it, and the reads and writes of its
 // files.
 //
@@ -130,6 +153,19 @@ public:
     // cannot be done.
     void recover();
 
+    // The stamp of the file at the path; nothing when there is none.
+    std::optional<FileStamp> stamp(const std::filesystem::path& file) const;
+
+    // The data directory's cache of type C (a FileCache made from the DataDir), made on first use
+    // and kept for the DataDir's life.
+    template <class C>
+    C& cache() {
+        for (const auto& kept : caches_)
+            if (auto* typed = dynamic_cast<C*>(kept.get())) return *typed;
+        caches_.push_back(std::make_unique<C>(*this));
+        return static_cast<C&>(*caches_.back());
+    }
+
     bool inTransaction() const;
     // A rollback could not finish: the files may hold part of a transaction.
     bool undoPending() const;
@@ -141,11 +177,14 @@ public:
     bool hasUnsyncedWrites() const { return inTransaction(); }
 
 private:
+    void invalidateCaches(const std::filesystem::path& file) const;
+
     std::filesystem::path root_;
     std::unique_ptr<FileLayer> ownLayer_;
     FileLayer* layer_;
     std::unique_ptr<Journal> journal_;  // mutable through the pointer: opening a record file may make it
     std::uint64_t commits_ = 0;
+    std::vector<std::unique_ptr<FileCache>> caches_;
 };
 
 }  // namespace innvera
