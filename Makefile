@@ -1,8 +1,10 @@
 # The two commands of the README. Both install what is missing, then build.
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+# Where `make install` puts the program; `make install PREFIX=~/.local` needs no root.
+PREFIX ?= /usr/local
 
-.PHONY: run test build deps clean
+.PHONY: run test build deps clean install package
 
 run: build
 	$(BUILD)/innvera
@@ -13,6 +15,19 @@ test: build
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
+
+# The program in $(PREFIX)/bin, its menu entry and icon under $(PREFIX)/share; through sudo
+# when $(PREFIX) is not writable.
+install: build
+	@if [ -w "$(PREFIX)" ] || { [ ! -e "$(PREFIX)" ] && [ -w "$$(dirname "$(PREFIX)")" ]; }; then \
+	  cmake --install $(BUILD) --strip --prefix "$(PREFIX)"; \
+	else \
+	  sudo cmake --install $(BUILD) --strip --prefix "$(PREFIX)"; \
+	fi
+
+# A Debian package in $(BUILD)/: innvera_<version>_<architecture>.deb.
+package: build
+	cd $(BUILD) && cpack
 
 deps:
 	@scripts/install-deps

@@ -1,30 +1,39 @@
 // Innvera: the front desk of a small motel.
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDir>
+#include <QIcon>
 #include <QLockFile>
 #include <QSettings>
 #include <QSysInfo>
 
+#include <iostream>
+#include <string>
+#include <vector>
+
 #include "core/front_desk.h"
 #include "core/ui/main_window.h"
+#include "platform/command_line.h"
 #include "platform/qt/message_box_dialogs.h"
 #include "platform/qt/system_clock.h"
 #include "platform/qt/system_printer.h"
 #include "platform/qt/windows.h"
 #include "platform/start_up.h"
 
+#ifndef INNVERA_VERSION
+#define INNVERA_VERSION "unknown"
+#endif
+
 using namespace innvera;
 
 namespace {
 
-QString chosen(const QCommandLineParser& parser, const QCommandLineOption& option, const char* environment) {
-    if (parser.isSet(option)) return parser.value(option);
-    return qEnvironmentVariable(environment);
-}
-
 QString qs(const std::string& text) { return QString::fromStdString(text); }
+
+// The command line's value, or else the environment variable's.
+QString chosen(const std::string& given, const char* environment) {
+    return given.empty() ? qEnvironmentVariable(environment) : qs(given);
+}
 
 int refuse(Dialogs& dialogs, const QString& text) {
     dialogs.inform("ATTENTION!", text.toStdString());
@@ -76,25 +85,31 @@ std::optional<std::string> takeLock(QLockFile& lock, const DataDir& dataDir, con
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Read before Qt reaches for a display, so --help and --version work without one.
+    const CommandLine command = readCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    switch (command.action) {
+    case CommandLine::Action::Help:
+        std::cout << helpText(DataDir::defaultRoot().string(), SystemPrinter::defaultFolder().toStdString());
+        return 0;
+    case CommandLine::Action::Version:
+        std::cout << versionText(INNVERA_VERSION);
+        return 0;
+    case CommandLine::Action::Refuse:
+        std::cerr << refusalText(command);
+        return 2;
+    case CommandLine::Action::Run:
+        break;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Innvera"));
+    QApplication::setApplicationVersion(QStringLiteral(INNVERA_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("innvera"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("innvera")));
     QApplication::setQuitOnLastWindowClosed(false);
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Innvera, the front desk of a small motel."));
-    parser.addHelpOption();
-    const QCommandLineOption dataDirOption(QStringLiteral("data-dir"),
-                                           QStringLiteral("The motel's data directory (or INNVERA_DATA_DIR)."),
-                                           QStringLiteral("DIR"));
-    const QCommandLineOption printDirOption(QStringLiteral("print-dir"),
-                                            QStringLiteral("Write printed documents to DIR as PDF and text (or INNVERA_PRINT_DIR)."),
-                                            QStringLiteral("DIR"));
-    parser.addOption(dataDirOption);
-    parser.addOption(printDirOption);
-    parser.process(app);
     MessageBoxDialogs dialogs;
 
-    const QString dataDirText = chosen(parser, dataDirOption, "INNVERA_DATA_DIR");
+    const QString dataDirText = chosen(command.dataDir, "INNVERA_DATA_DIR");
     const bool givenExplicitly = !dataDirText.isEmpty();
     DataDir dataDir(givenExplicitly ? std::filesystem::path(dataDirText.toStdString()) : DataDir::defaultRoot());
     const QString root = qs(dataDir.root().string());
@@ -132,7 +147,8 @@ int main(int argc, char* argv[]) {
     }
 
     SystemClock clock;
-    SystemPrinter printer(chosen(parser, printDirOption, "INNVERA_PRINT_DIR"));
+    // A document written to a file says where it went, in a note that goes by itself.
+    SystemPrinter printer(chosen(command.printDir, "INNVERA_PRINT_DIR"), &SystemPrinter::showNotice);
     Session session;
     Windows windows([] { QApplication::quit(); });
     Desk desk{clock, dialogs, printer, dataDir, session, windows};

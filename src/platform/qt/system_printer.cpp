@@ -1,13 +1,18 @@
 #include "platform/qt/system_printer.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
+#include <QLabel>
 #include <QPainter>
+#include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -55,7 +60,8 @@ QString freeBaseName(const QDir& folder, const QString& document) {
 
 }  // namespace
 
-SystemPrinter::SystemPrinter(QString printFolder) : printFolder_(std::move(printFolder)) {}
+SystemPrinter::SystemPrinter(QString printFolder, Notice notice)
+    : printFolder_(std::move(printFolder)), notice_(std::move(notice)) {}
 
 QString SystemPrinter::defaultFolder() {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(QStringLiteral("Innvera Printouts"));
@@ -89,6 +95,48 @@ void SystemPrinter::print(const PrintJob& job) {
     printer.setOutputFileName(base + QStringLiteral(".pdf"));
     printer.setDocName(document);
     if (!paint(printer, lines)) throw FileError((base + QStringLiteral(".pdf")).toStdString(), "the PDF cannot be written");
+    if (notice_) notice_(pdfNotice(base + QStringLiteral(".pdf")));
+}
+
+QString SystemPrinter::pdfNotice(const QString& pdfFile) {
+    return QStringLiteral("Printed to PDF: ") + QDir::toNativeSeparators(pdfFile);
+}
+
+void SystemPrinter::showNotice(const QString& text) {
+    static QPointer<QLabel> note;
+    static QPointer<QTimer> timeout;
+    if (!note) {
+        note = new QLabel;
+        note->setObjectName(QStringLiteral("PrintNotice"));
+        note->setTextFormat(Qt::PlainText);
+        // A tool tip's window: no frame, over the others, never activated.
+        note->setWindowFlags(Qt::ToolTip);
+        note->setAttribute(Qt::WA_ShowWithoutActivating);
+        note->setForegroundRole(QPalette::ToolTipText);
+        note->setBackgroundRole(QPalette::ToolTipBase);
+        note->setAutoFillBackground(true);
+        note->setFrameStyle(QFrame::Box | QFrame::Plain);
+        note->setMargin(8);
+        timeout = new QTimer(note);
+        timeout->setSingleShot(true);
+        timeout->setInterval(8000);
+        QObject::connect(timeout, &QTimer::timeout, note, &QWidget::hide);
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, [] { delete note.data(); });
+    }
+    QStringList shown = note->isVisible() ? note->text().split(QLatin1Char('\n')) : QStringList();
+    shown.append(text);
+    while (shown.size() > 3) shown.removeFirst();
+    note->setText(shown.join(QLatin1Char('\n')));
+    note->adjustSize();
+
+    // Along the bottom of the active window, or of the screen when none is active.
+    const QWidget* over = QApplication::activeWindow();
+    QRect area = over ? over->frameGeometry() : QRect();
+    if (area.isEmpty() && QGuiApplication::primaryScreen()) area = QGuiApplication::primaryScreen()->availableGeometry();
+    note->move(area.center().x() - note->width() / 2, area.bottom() - note->height() - 12);
+    note->show();
+    note->raise();
+    timeout->start();
 }
 
 }  // namespace innvera

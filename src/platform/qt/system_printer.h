@@ -2,25 +2,39 @@
 
 #include <QString>
 
+#include <functional>
+
 #include "platform/desk.h"
 
 namespace innvera {
 
 // Prints each job on the system's default printer in a fixed-pitch font sized so that the
 // job's widest line fits the page. With no printer configured, or when a print folder is
-// given, each job is written there instead as a PDF plus a .txt twin with the exact lines.
+// given, each job is written there instead as a PDF plus a .txt twin with the exact lines,
+// and the notice hears where it went.
 class SystemPrinter : public Printer {
 public:
+    using Notice = std::function<void(const QString& text)>;
+
     // An empty folder means: print on the default printer, or into defaultFolder() without one.
-    explicit SystemPrinter(QString printFolder = {});
+    // `notice` is given pdfNotice() of each job written to a file (production: showNotice).
+    explicit SystemPrinter(QString printFolder = {}, Notice notice = {});
 
     void print(const PrintJob& job) override;
 
     // "Innvera Printouts" in the user's documents folder.
     static QString defaultFolder();
 
+    // "Printed to PDF: /home/desk/Documents/Innvera Printouts/Folio 2026-12-06 10.15.00.pdf"
+    static QString pdfNotice(const QString& pdfFile);
+    // Shows the text for a few seconds in a small note over the active window: no button to
+    // press and no keyboard focus taken. A notice while one is still up is added under it
+    // (the end of day prints three reports), keeping the last three.
+    static void showNotice(const QString& text);
+
 private:
     QString printFolder_;
+    Notice notice_;
 };
 
 }  // namespace innvera

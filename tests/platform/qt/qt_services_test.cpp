@@ -1,6 +1,10 @@
 // The Qt side of the desk: the window registry, the handler guard and the printer.
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -125,10 +129,11 @@ TEST(Handler, AnUndoThatCannotFinishIsLeftForTheNextStartAndSaysSo) {
     EXPECT_FALSE(std::filesystem::exists(t.path(".innvera-journal")));
 }
 
-TEST(SystemPrinter, WritesEachJobAsPdfAndTextWithoutOverwriting) {
+TEST(SystemPrinter, WritesEachJobAsPdfAndTextWithoutOverwritingAndSaysWhere) {
     TempFolder folder;
     const QString dir = QString::fromStdString(folder.path().string());
-    SystemPrinter printer(dir);
+    QStringList notices;
+    SystemPrinter printer(dir, [&](const QString& text) { notices << text; });
     PrintJob job("Folio");
     job.line().text("Kestrel Motel").column(20).number(65.0f);
     job.emptyLines(1);
@@ -139,12 +144,37 @@ TEST(SystemPrinter, WritesEachJobAsPdfAndTextWithoutOverwriting) {
     const QStringList pdfs = QDir(dir).entryList({"Folio *.pdf"}, QDir::Files, QDir::Name);
     ASSERT_EQ(texts.size(), 2);
     ASSERT_EQ(pdfs.size(), 2);
+    notices.sort();
+    EXPECT_EQ(notices, QStringList({"Printed to PDF: " + QDir(dir).filePath(pdfs[0]),
+                                    "Printed to PDF: " + QDir(dir).filePath(pdfs[1])}));
     QFile text(QDir(dir).filePath(texts[0]));
     ASSERT_TRUE(text.open(QIODevice::ReadOnly));
     EXPECT_EQ(text.readAll().toStdString(), "Kestrel Motel       65 \n\n");
     QFile pdf(QDir(dir).filePath(pdfs[0]));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5).startsWith("%PDF"));
+}
+
+TEST(SystemPrinter, TheNoticeShowsOverTheActiveWindowWithNothingToPressAndGoesByItself) {
+    QWidget desk;
+    desk.resize(600, 400);
+    desk.show();
+    QApplication::setActiveWindow(&desk);
+    SystemPrinter::showNotice("Printed to PDF: /printouts/Daily Report.pdf");
+    SystemPrinter::showNotice("Printed to PDF: /printouts/Monthly Report.pdf");
+
+    QLabel* note = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == "PrintNotice") note = qobject_cast<QLabel*>(window);
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->text(), "Printed to PDF: /printouts/Daily Report.pdf\nPrinted to PDF: /printouts/Monthly Report.pdf");
+    EXPECT_TRUE(note->findChildren<QAbstractButton*>().isEmpty());
+    EXPECT_EQ(QApplication::activeWindow(), &desk);  // the clerk's window keeps the keyboard
+    QTimer* timeout = note->findChild<QTimer*>();
+    ASSERT_NE(timeout, nullptr);
+    QMetaObject::invokeMethod(timeout, "timeout");
+    EXPECT_FALSE(note->isVisible());
 }
 
 TEST(SystemPrinter, AFolderThatCannotBeMadeIsReported) {

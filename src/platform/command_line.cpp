@@ -1,0 +1,121 @@
+#include "platform/command_line.h"
+
+#include <algorithm>
+#include <array>
+
+namespace innvera {
+
+namespace {
+
+// Options Qt reads from the command line itself, with one dash or two.
+constexpr std::array<std::string_view, 12> kQtOptionsWithValue = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
+    "qwindowtitle", "session", "display", "geometry", "style", "stylesheet"};
+constexpr std::array<std::string_view, 4> kQtFlags = {"reverse", "widgetcount", "nograb", "dograb"};
+
+bool among(auto& names, std::string_view name) { return std::find(names.begin(), names.end(), name) != names.end(); }
+
+// The option's name without its dashes and its "=value": "--data-dir=/srv" gives "data-dir".
+std::string_view nameOf(std::string_view argument) {
+    argument.remove_prefix(argument.starts_with("--") ? 2 : 1);
+    return argument.substr(0, argument.find('='));
+}
+
+CommandLine refuse(std::string problem) {
+    CommandLine refused;
+    refused.action = CommandLine::Action::Refuse;
+    refused.problem = std::move(problem);
+    return refused;
+}
+
+}  // namespace
+
+CommandLine readCommandLine(const std::vector<std::string>& arguments) {
+    CommandLine line;
+    std::string problem;
+    bool help = false, version = false;
+    const auto note = [&](std::string text) {
+        if (problem.empty()) problem = std::move(text);
+    };
+
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
+        if (argument == "-h" || argument == "--help" || argument == "-?") {
+            help = true;
+            continue;
+        }
+        if (argument == "-v" || argument == "--version") {
+            version = true;
+            continue;
+        }
+        if (argument.size() < 2 || argument.front() != '-') {
+            note("Innvera takes no argument of this kind: " + std::string(argument) + ".");
+            continue;
+        }
+        const std::string_view name = nameOf(argument);
+        const std::size_t equals = argument.find('=');
+        const bool ours = argument.starts_with("--") && (name == "data-dir" || name == "print-dir");
+        if (ours || among(kQtOptionsWithValue, name)) {
+            std::string value;
+            if (equals != std::string_view::npos) {
+                value = argument.substr(equals + 1);
+            } else if (i + 1 < arguments.size()) {
+                value = arguments[++i];
+            }
+            const std::string option(argument.substr(0, equals));
+            if (value.empty()) {
+                note("The option " + option + " needs a value: " + option + (ours ? " DIR." : " VALUE."));
+                continue;
+            }
+            if (ours) (name == "data-dir" ? line.dataDir : line.printDir) = value;
+        } else if (among(kQtFlags, name) && equals == std::string_view::npos) {
+            continue;
+        } else if (name == "qmljsdebugger" && equals != std::string_view::npos) {
+            continue;
+        } else {
+            note("Innvera has no option " + std::string(argument.substr(0, equals)) + ".");
+        }
+    }
+
+    if (help) line.action = CommandLine::Action::Help;
+    else if (version) line.action = CommandLine::Action::Version;
+    else if (!problem.empty()) return refuse(problem);
+    return line;
+}
+
+std::string helpText(std::string_view defaultDataDir, std::string_view defaultPrintDir) {
+    const std::string dataDir(defaultDataDir), printDir(defaultPrintDir);
+    return "Usage: innvera [options]\n"
+           "\n"
+           "Innvera, the front desk of a small motel: check-in and check-out, folios,\n"
+           "reservations, rooms and rates, direct-bill accounts and the nightly end of day.\n"
+           "\n"
+           "Options:\n"
+           "  --data-dir DIR   Work on the motel whose data directory is DIR. A directory that\n"
+           "                   does not exist is made only after asking.\n"
+           "                   Default: " + dataDir + "\n"
+           "  --print-dir DIR  Write every printed document into DIR as a PDF, with a .txt twin\n"
+           "                   holding its exact lines, instead of sending it to the printer.\n"
+           "                   Default: the system's default printer; without one, the folder\n"
+           "                   " + printDir + "\n"
+           "  -h, --help       Show this help and stop.\n"
+           "  -v, --version    Show the version and stop.\n"
+           "\n"
+           "Qt's own options are taken as well, for example -platform NAME (xcb, wayland,\n"
+           "offscreen), -style NAME and -reverse.\n"
+           "\n"
+           "Environment:\n"
+           "  INNVERA_DATA_DIR   The data directory, when --data-dir is not given.\n"
+           "  INNVERA_PRINT_DIR  The folder for printed documents, when --print-dir is not given.\n"
+           "  XDG_DATA_HOME      Holds the default data directory (innvera/motel in it;\n"
+           "                     ~/.local/share when it is not set).\n"
+           "  QT_QPA_PLATFORM    The window system Qt uses, as -platform does.\n";
+}
+
+std::string versionText(std::string_view version) { return "Innvera " + std::string(version) + "\n"; }
+
+std::string refusalText(const CommandLine& refused) {
+    return "innvera: " + refused.problem + "\nTry innvera --help for the options.\n";
+}
+
+}  // namespace innvera

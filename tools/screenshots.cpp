@@ -1,0 +1,312 @@
+// Makes the README's screenshots (scripts/screenshots runs it): a sample motel in a temporary
+// data directory, set up through the same domain calls the windows make, then the main windows
+// opened on it as the program opens them, each grabbed to a PNG.
+//
+//   innvera_screenshots DIR     writes DIR/main-window.png, DIR/check-in.png, ...
+//
+// Runs on Qt's offscreen platform unless another is chosen. Exits 1 when the sample cannot be
+// made or a window shows a message, so a stale screenshot is never kept quietly.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <iostream>
+#include <variant>
+
+#include "checkin/check_in.h"
+#include "checkin/check_in_form.h"
+#include "checkin/ui/check_in_window.h"
+#include "checkin/ui/guest_list_window.h"
+#include "core/counters.h"
+#include "core/forms.h"
+#include "core/numbers.h"
+#include "core/reservations.h"
+#include "core/ui/main_window.h"
+#include "core/ui/menus.h"
+#include "core/ui/welcome_window.h"
+#include "folio/ledger.h"
+#include "folio/ui/folio_window.h"
+#include "platform/qt/windows.h"
+#include "reservations/add_reservation.h"
+#include "reservations/ui/add_reservation_window.h"
+#include "rooms/inventory.h"
+#include "rooms/properties.h"
+#include "rooms/rates.h"
+#include "rooms/ui/room_inventory_window.h"
+#include "rooms/ui/room_rates_window.h"
+#include "rooms/ui/room_status_window.h"
+
+using namespace innvera;
+
+namespace {
+
+// The sample's day: the hotel date and the system date the windows show.
+const Date kToday = Date::fromYmd(2026, 5, 14);
+const TimeOfDay kNow{10, 15, 0};
+
+class SampleClock : public Clock {
+public:
+    Date today() const override { return kToday; }
+    TimeOfDay now() const override { return kNow; }
+};
+
+// A message means the sample or a window went wrong: it is reported and fails the run. A
+// question (leaving a window that asks first) is answered Yes.
+class ReportingDialogs : public Dialogs {
+public:
+    void inform(const std::string& title, const std::string& text) override {
+        std::cerr << "message box \"" << title << "\": " << text << '\n';
+        ++shown;
+    }
+    bool ask(const std::string&, const std::string&) override { return true; }
+    int shown = 0;
+};
+
+class NoPrinter : public Printer {
+public:
+    void print(const PrintJob&) override {}
+};
+
+struct SampleFailed {
+    std::string what;
+};
+
+void check(const std::optional<std::string>& refusal, const std::string& step) {
+    if (refusal) throw SampleFailed{step + ": " + *refusal};
+}
+
+GuestForm guest(const char* name, const char* address, const char* city, const char* state, const char* zip,
+                const char* phone) {
+    GuestForm g;
+    g.name = name;
+    g.address = address;
+    g.city = city;
+    g.state = state;
+    g.zip = zip;
+    g.phone = phone;
+    g.cardMonth = "Expire Month";
+    g.cardYear = "Expire Year";
+    g.adults = "2";
+    g.children = "0";
+    return g;
+}
+
+// A walk-in checked in on `arrival` as the check-in window does it, and charged each night
+// since as the end of day does.
+float checkInWalkIn(DataDir& dir, const GuestForm& who, const char* room, Date arrival, Date departure,
+                    const char* payType) {
+    std::string entry;
+    for (const std::string& offered : offeredRooms(dir, arrival))
+        if (offered.starts_with(room)) entry = offered;
+    const float rate = roomRate(dir, entry).value_or(0);
+    const float taxRate = readCounter(dir, dir.taxRate());
+    const double night = rate + static_cast<double>(rate) * taxRate;
+
+    CheckInForm form;
+    form.guest = who;
+    form.arrivalDate = arrival.text();
+    form.departDate = departure.text();
+    form.roomEntry = entry;
+    form.rate = plainNumber(rate);
+    form.payType = payType;
+    form.totalStay = plainNumber(night * departure.daysSince(arrival));
+    form.cashTotal = form.totalStay;
+    form.extraCharge = kExtraCharge;
+    const auto reading = readCheckIn(dir, form, arrival);
+    if (const auto* refusal = std::get_if<Refusal>(&reading)) throw SampleFailed{std::string("check-in of ") + room + ": " + refusal->message};
+    const CheckedIn stay = checkIn(dir, std::get<CheckInOrder>(reading), arrival, "2:40:12 PM");
+    for (Date day = arrival.plusDays(1); day.daysSince(kToday) < 0; day = day.plusDays(1)) {
+        postToFolio(dir, stay.folioNo, room, day, 'E', rate);
+        postToFolio(dir, stay.folioNo, room, day, 'T', rate * taxRate);
+    }
+    dir.commit();
+    return stay.folioNo;
+}
+
+void reserve(DataDir& dir, const GuestForm& who, const char* room, Date arrival, Date departure, const char* rate) {
+    AddReservationForm form;
+    form.guest = who;
+    form.arrivalDate = arrival.text();
+    form.departDate = departure.text();
+    for (const std::string& entry : roomsToReserve(dir))
+        if (entry.starts_with(room)) form.roomEntry = entry;
+    form.rate = rate;
+    form.payCode = "V - Visa";
+    form.confirmNo = plainNumber(takeConfirmationNumber(dir));
+    const auto reading = readReservation(dir, form);
+    if (const auto* refusal = std::get_if<ReservationRefusal>(&reading)) throw SampleFailed{std::string("reservation of ") + room + ": " + refusal->message};
+    appendReservation(dir, std::get<Reservation>(reading));
+    dir.commit();
+}
+
+// Eight rooms at their rates, a tax rate, three guests in house (one leaving today) and two
+// reservations (one arriving today).
+void makeSampleMotel(DataDir& dir) {
+    const Date opened = kToday.plusDays(-10);
+    check(storeTaxRate(dir, ".09"), "tax rate");
+    const std::pair<const char*, const char*> rooms[] = {{"101", "NQ1"}, {"102", "NQ1"},  {"103", "NQQ1"},
+                                                        {"104", "NQQ1"}, {"105", "NK1"},  {"106", "NK1"},
+                                                        {"107", "JNK1"}, {"108", "PNQ1"}};
+    for (const auto& [room, type] : rooms)
+        if (const auto refusal = enterRoom(dir, NewRoom{room, type}, opened)) throw SampleFailed{std::string("room ") + room + ": " + refusal->message};
+    const std::pair<const char*, const char*> rates[] = {
+        {"NQ1", "59"}, {"NQQ1", "69"}, {"NK1", "74"}, {"JNK1", "99"}, {"PNQ1", "59"}};
+    for (const auto& [type, rate] : rates) check(applyRateToType(dir, type, rate), std::string("rate of ") + type);
+    if (!changeStatus(dir, "104", "X") || !updateComment(dir, "104", "NEW CARPET FRIDAY"))
+        throw SampleFailed{"room 104 out of order"};
+    dir.commit();
+
+    checkInWalkIn(dir, guest("MARGARET OKAFOR", "14 LINDEN AVE", "DAYTON", "OH", "45402", "937-555-0148"), "103",
+                  kToday.plusDays(-2), kToday.plusDays(1), "C - Cash");
+    const float reyes = checkInWalkIn(dir, guest("DANIEL REYES", "880 MESA DR", "TUCSON", "AZ", "85701", "520-555-0192"),
+                                      "105", kToday.plusDays(-1), kToday, "V - Visa");
+    postToFolio(dir, reyes, "105", kToday.plusDays(-1), 'P', 15.0);
+    checkInWalkIn(dir, guest("HANNA LINDQVIST", "2 HARBOR ST", "DULUTH", "MN", "55802", "218-555-0117"), "101",
+                  kToday.plusDays(-1), kToday.plusDays(3), "M - Master Card");
+    dir.commit();
+
+    reserve(dir, guest("THOMAS BRANDT", "51 ELM ST", "PEORIA", "IL", "61602", "309-555-0163"), "106", kToday,
+            kToday.plusDays(2), "74");
+    reserve(dir, guest("ALICE NGUYEN", "7 CEDAR CT", "BOISE", "ID", "83702", "208-555-0121"), "107",
+            kToday.plusDays(3), kToday.plusDays(5), "99");
+    writeCounter(dir, dir.printFolioOption(), 1);
+    dir.commit();
+}
+
+void settle() {
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
+
+// Types into a box or chooses in a list as the clerk would; says so when the control is gone.
+void typeInto(QWidget* window, const char* box, const QString& text) {
+    if (auto* edit = window->findChild<QLineEdit*>(QString::fromLatin1(box))) {
+        edit->setText(text);
+        emit edit->textEdited(text);
+    } else {
+        std::cerr << "no box " << box << " in " << window->objectName().toStdString() << '\n';
+    }
+}
+
+void chooseIn(QWidget* window, const char* list, const QString& startingWith) {
+    auto* combo = window->findChild<QComboBox*>(QString::fromLatin1(list));
+    for (int i = 0; combo && i < combo->count(); ++i) {
+        if (combo->itemText(i).startsWith(startingWith)) {
+            combo->setCurrentIndex(i);
+            emit combo->activated(i);
+            return;
+        }
+    }
+    std::cerr << "no entry " << startingWith.toStdString() << " in " << list << '\n';
+}
+
+bool save(QWidget* window, const QDir& folder, const char* name) {
+    settle();
+    const QString file = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
+    if (!window || !window->grab().save(file)) {
+        std::cerr << "cannot save " << file.toStdString() << '\n';
+        return false;
+    }
+    std::cout << file.toStdString() << '\n';
+    return true;
+}
+
+// The offscreen platform's remarks on what it cannot do (raise a window, ...) are dropped.
+void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith(QLatin1String("This plugin does not support"))) return;
+    std::cerr << qFormatLogMessage(type, context, message).toStdString() << '\n';
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietOffscreen);
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::cerr << "Usage: innvera_screenshots DIR\n";
+        return 2;
+    }
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.mkpath(QStringLiteral("."))) {
+        std::cerr << "cannot make " << argv[1] << '\n';
+        return 1;
+    }
+
+    QTemporaryDir temporary;
+    DataDir dataDir(std::filesystem::path(temporary.path().toStdString()) / "motel");
+    try {
+        dataDir.createFolders();
+        makeSampleMotel(dataDir);
+    } catch (const SampleFailed& failure) {
+        std::cerr << "the sample motel cannot be made: " << failure.what << '\n';
+        return 1;
+    } catch (const FileError& error) {
+        std::cerr << "the sample motel cannot be made: " << error.what() << '\n';
+        return 1;
+    }
+
+    SampleClock clock;
+    ReportingDialogs dialogs;
+    NoPrinter printer;
+    Session session;
+    Windows windows([] {});
+    Desk desk{clock, dialogs, printer, dataDir, session, windows};
+    windows.attach(desk);
+
+    bool saved = true;
+    const auto shoot = [&](QWidget* window, const char* name) {
+        saved = save(window, folder, name) && saved;
+        if (window) window->close();
+        settle();
+    };
+
+    MainWindow* main = windows.open<MainWindow>();
+    settle();  // the welcome window comes up over it
+    shoot(windows.find<WelcomeWindow>(), "welcome");
+    saved = save(main, folder, "main-window") && saved;
+    shoot(windows.open<SettingsMenu>(), "settings");
+    // The setup windows as the clerk fills them in, before pressing their button.
+    QWidget* taxRate = windows.open<TaxRateWindow>();
+    typeInto(taxRate, "Text1", QStringLiteral(".09"));
+    shoot(taxRate, "tax-rate");
+    QWidget* inventory = windows.open<RoomInventoryWindow>();
+    typeInto(inventory, "Text1", QStringLiteral("109"));
+    chooseIn(inventory, "Combo1", QStringLiteral("NK1"));
+    shoot(inventory, "room-inventory");
+    QWidget* rates = windows.open<RoomRatesWindow>();
+    chooseIn(rates, "Combo1", QStringLiteral("NK1"));
+    typeInto(rates, "Text1", QStringLiteral("79"));
+    shoot(rates, "room-rates");
+
+    // A walk-in half way through: the guest typed, the room and payment chosen.
+    QWidget* checkIn = windows.open<CheckInWindow>();
+    typeInto(checkIn, "Text1", QStringLiteral("ROSA DELGADO"));
+    typeInto(checkIn, "Text2", QStringLiteral("310 PINE ST"));
+    typeInto(checkIn, "Text3", QStringLiteral("FARGO"));
+    typeInto(checkIn, "Text4", QStringLiteral("ND"));
+    typeInto(checkIn, "Text5", QStringLiteral("58102"));
+    typeInto(checkIn, "Text6", QStringLiteral("701-555-0184"));
+    typeInto(checkIn, "Text11", QStringLiteral("1"));
+    chooseIn(checkIn, "Combo3", QStringLiteral("102"));
+    chooseIn(checkIn, "Combo4", QStringLiteral("C - Cash"));
+    if (auto* checkInNow = checkIn->findChild<QWidget*>(QStringLiteral("Command1"))) checkInNow->setFocus();
+    shoot(checkIn, "check-in");
+
+    // The folio of the guest leaving today, as "Check Out" opens it from the departures.
+    session.folioPreselection = "105";
+    shoot(windows.open<FolioWindow>(), "folio");
+    shoot(windows.open<RoomStatusWindow>(), "room-list");
+    shoot(windows.open<GuestListWindow>(), "guest-list");
+    shoot(windows.open<AddReservationWindow>(), "add-reservation");
+
+    windows.closeAllBut(nullptr, {});
+    settle();
+    if (dialogs.shown > 0) return 1;
+    return saved ? 0 : 1;
+}
