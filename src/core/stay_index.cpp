@@ -115,6 +115,7 @@ void RecordIndex<Entry>::rebuild() {
     });
     rebuilt();
     known_ = true;
+    ++readings_;
 }
 
 template <class Entry>

@@ -71,6 +71,8 @@ public:
     // Record numbers of the entries that are "live" (stays in house, open reservations), in
     // record order: the few that most lookups look at.
     const std::vector<std::uint32_t>& live() const { return live_; }
+    // How many times the whole file has been read.
+    int readings() const { return readings_; }
 
     void written(const std::filesystem::path& file, std::uint64_t offset, const char* data, std::size_t size) override;
     void invalidate(const std::filesystem::path& file) override;
@@ -96,6 +98,7 @@ private:
     std::vector<std::uint32_t> live_;
     std::optional<FileStamp> stamp_;
     bool known_ = false;
+    int readings_ = 0;
 };
 
 // The guest file's index. Live entries are the stays in house.

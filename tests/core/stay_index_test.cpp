@@ -1,0 +1,169 @@
+// The stay index answers as a fresh read of the files would, after every kind of write the
+// program makes and after a file changed behind its back.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <tuple>
+
+#include "checkin/check_in.h"
+#include "core/accounts.h"
+#include "core/reservations.h"
+#include "core/stay_index.h"
+#include "core/stays.h"
+#include "folio/check_out.h"
+#include "folio/folio_screen.h"
+#include "messages/messages.h"
+#include "support/motel_files.h"
+
+using namespace innvera;
+using namespace innvera::testing;
+
+namespace {
+
+using StayRow = std::tuple<std::uint64_t, float, std::string, std::string, int, int, bool>;
+using ReservationRow = std::tuple<std::uint64_t, std::string, std::string, std::string, int, int, bool>;
+
+// What the lookups see, from the index and from a fresh scan of the file.
+std::vector<StayRow> indexedStays(DataDir& dir) {
+    std::vector<StayRow> rows;
+    const auto& entries = dir.cache<StayIndex>().current().entries();
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (!entries[i].blank) {
+            const StayEntry& g = entries[i];
+            rows.emplace_back(i + 1, g.folioNo, g.roomNo.str(), g.guestName.str(), g.arrivalDate.serial(),
+                              g.departDate.serial(), g.inHouse);
+        }
+    return rows;
+}
+std::vector<StayRow> scannedStays(DataDir& dir) {
+    std::vector<StayRow> rows;
+    RecordFile<StayKeys>(dir, dir.guests()).scan([&](const StayKeys& g, std::uint64_t n) {
+        rows.emplace_back(n, g.folioNo, g.roomNo.str(), g.guestName.str(), g.arrivalDate.serial(), g.departDate.serial(),
+                          g.inHouse());
+    });
+    return rows;
+}
+std::vector<ReservationRow> indexedReservations(DataDir& dir) {
+    std::vector<ReservationRow> rows;
+    const auto& entries = dir.cache<ReservationIndex>().current().entries();
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (!entries[i].blank) {
+            const ReservationEntry& r = entries[i];
+            rows.emplace_back(i + 1, r.confirmNo.str(), r.roomNo.str(), r.guestName.str(), r.arrivalDate.serial(),
+                              r.departDate.serial(), r.open);
+        }
+    return rows;
+}
+std::vector<ReservationRow> scannedReservations(DataDir& dir) {
+    std::vector<ReservationRow> rows;
+    RecordFile<ReservationKeys>(dir, dir.reservations()).scan([&](const ReservationKeys& r, std::uint64_t n) {
+        rows.emplace_back(n, r.confirmNo.str(), r.roomNo.str(), r.guestName.str(), r.arrivalDate.serial(),
+                          r.departDate.serial(), r.open());
+    });
+    return rows;
+}
+
+class StayIndexTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setTaxRate(t.dataDir, 0.12f);
+        for (const char* room : {"101", "102", "103", "104"}) addRoom(t.dataDir, room, "NQ1", 65);
+        putGuest(t.dataDir, "101", 1, "ANN LEE", may(3));
+        putGuest(t.dataDir, "102", 2, "GONE", may(1), 0, 0, "*");
+        putReservation(t.dataDir, "7", "103", "BOB BROWN", may(1), may(2));
+        t.dataDir.commit();
+    }
+    int readings() { return t.dataDir.cache<StayIndex>().readings() + t.dataDir.cache<ReservationIndex>().readings(); }
+    void expectAgreement(const char* after) {
+        EXPECT_EQ(indexedStays(t.dataDir), scannedStays(t.dataDir)) << after;
+        EXPECT_EQ(indexedReservations(t.dataDir), scannedReservations(t.dataDir)) << after;
+        EXPECT_EQ(highestFolioNumber(t.dataDir), std::get<1>(scannedStays(t.dataDir).back())) << after;
+    }
+    CheckInOrder order(const char* room, std::optional<std::string> reservation = std::nullopt) {
+        CheckInOrder o;
+        o.guest.name = "NEW GUEST";
+        o.roomNo = room;
+        o.arrivalDate = may(1);
+        o.departDate = may(4);
+        o.rate = 65;
+        o.payCode = 'C';
+        o.reservationConfirmNo = std::move(reservation);
+        return o;
+    }
+
+    MotelFolder t;
+};
+
+TEST_F(StayIndexTest, FollowsEveryKindOfWriteTheProgramMakes) {
+    expectAgreement("the first reading");
+    EXPECT_EQ(inHouseGuestEntries(t.dataDir), std::vector<std::string>{"101  ANN LEE"});
+
+    checkIn(t.dataDir, order("104"), may(1), "11:00:00 AM");
+    expectAgreement("a check-in");
+    checkIn(t.dataDir, order("103", "7"), may(1), "11:05:00 AM");
+    expectAgreement("a check-in from a reservation, which closes it");
+    EXPECT_TRUE(arrivalsOn(t.dataDir, may(1)).empty());
+    checkOut(t.dataDir, 1, "12:00:00 PM");
+    expectAgreement("a check-out");
+    changeRoom(t.dataDir, 3, "104", "102  NQ1");
+    expectAgreement("a room move");
+    FolioSaveForm save{GuestForm::from(*findStay(t.dataDir, 4)), "5/9/2019", "70", may(1)};
+    save.guest.name = "RENAMED";
+    saveFolio(t.dataDir, 4, save);
+    expectAgreement("the particulars saved");
+    postMessage(t.dataDir, 4, NewMessage{may(1), "1:00:00 PM", "DESK", "X", "HELLO"});
+    expectAgreement("a message");
+
+    putReservation(t.dataDir, "8", "101", "CAROL KING", may(1), may(2));
+    expectAgreement("a reservation added");
+    auto held = openReservationNumbered(t.dataDir, "8");
+    ASSERT_TRUE(held);
+    held->record.roomNo = "104";
+    rewriteReservation(t.dataDir, *held);
+    expectAgreement("a reservation changed");
+    closeReservation(t.dataDir, "8");
+    expectAgreement("a reservation cancelled");
+    EXPECT_EQ(readings(), 2) << "each file read once: the index followed every write itself";
+    EXPECT_EQ(inHouseGuestEntries(t.dataDir), (std::vector<std::string>{"102  NEW GUEST", "103  RENAMED"}));
+
+    // A transaction undone puts bytes back behind the index: it reads the file again.
+    t.dataDir.commit();
+    checkIn(t.dataDir, order("101"), may(1), "1:00:00 PM");
+    t.dataDir.rollback();
+    expectAgreement("a check-in undone");
+    EXPECT_EQ(readings(), 4);
+    EXPECT_EQ(inHouseGuestEntries(t.dataDir).size(), 2u);
+}
+
+TEST_F(StayIndexTest, ReadsTheFileAgainWhenItChangedBehindTheProgram) {
+    expectAgreement("the first reading");
+    // Another stay appended by someone else: another size.
+    {
+        MotelFolder other;  // a guest record written by hand, then added to the end of the file
+        putGuest(other.dataDir, "104", 9, "WALKED IN", may(2));
+        const Bytes record = readBytes(other.dataDir.guests());
+        std::ofstream out(t.dataDir.guests(), std::ios::binary | std::ios::app);
+        out.write(record.data(), static_cast<std::streamsize>(record.size()));
+    }
+    expectAgreement("a stay appended behind its back");
+    EXPECT_EQ(findInHouseStay(t.dataDir, 9)->guestName.str(), "WALKED IN");
+
+    // A byte changed in place: the same size, another modification time.
+    Bytes guests = readBytes(t.dataDir.guests());
+    guests[394] = '*';  // the first stay checked out
+    writeBytes(t.dataDir.guests(), guests);
+    std::filesystem::last_write_time(t.dataDir.guests(),
+                                     std::filesystem::last_write_time(t.dataDir.guests()) + std::chrono::seconds(1));
+    expectAgreement("a stay closed in place");
+    EXPECT_FALSE(findInHouseStay(t.dataDir, 1));
+
+    // Another file in its place.
+    const auto moved = t.path("guest.old");
+    std::filesystem::rename(t.dataDir.guests(), moved);
+    std::filesystem::copy_file(moved, t.dataDir.guests());
+    expectAgreement("the file replaced");
+    EXPECT_EQ(t.dataDir.cache<StayIndex>().readings(), 4);
+}
+
+}  // namespace
