@@ -178,6 +178,23 @@ void BM_NightlyBackup(benchmark::State& state) {
 }
 BENCHMARK(BM_NightlyBackup)->Arg(0)->Arg(20000)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
+// The next night's backup, when last night's is there: the past folios, unchanged, are linked to
+// last night's copies instead of copied again.
+void BM_NextNightsBackup(benchmark::State& state) {
+    NightMotel& night = motel();
+    night.addPastFolios(static_cast<std::uint64_t>(state.range(0)));
+    fs::remove_all(night.backups());
+    backUpDataDir(night.dir(), night.backups(), "2026-12-07 013000");
+    for (auto _ : state) {
+        state.PauseTiming();
+        fs::remove_all(night.backups() / "2026-12-08 013000");
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(backUpDataDir(night.dir(), night.backups(), "2026-12-08 013000"));
+    }
+    fs::remove_all(night.backups());
+}
+BENCHMARK(BM_NextNightsBackup)->Arg(20000)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -7,6 +7,7 @@
 #include <system_error>
 #include <vector>
 
+#include <sys/stat.h>
 
 namespace innvera {
 
@@ -42,7 +43,29 @@ std::optional<std::pair<std::string, int>> backupKey(const std::string& name) {
     return std::pair{name.substr(0, 17), std::stoi(name.substr(18))};
 }
 
-void copyTree(const fs::path& from, const fs::path& to) {
+// When a file's status last changed, in nanoseconds; nothing when it cannot be told.
+std::optional<std::int64_t> changedAt(const fs::path& file) {
+    struct stat info {};
+    if (::stat(file.c_str(), &info) != 0) return std::nullopt;
+    return static_cast<std::int64_t>(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec;
+}
+
+// Whether `file` is unchanged since `copy` of the previous backup was made: the same size, and
+// its status last changed before the copy's (every write changes it, and nothing can set it
+// back, unlike a modification time a restore may carry over). The copy can then be shared.
+bool unchangedSince(const fs::path& file, const fs::path& copy) {
+    std::error_code error;
+    const auto size = fs::file_size(file, error);
+    if (error || fs::file_size(copy, error) != size || error) return false;
+    const auto fileChanged = changedAt(file);
+    const auto copyChanged = changedAt(copy);
+    return fileChanged && copyChanged && *fileChanged < *copyChanged;
+}
+
+// Copies the tree. A file unchanged since the previous backup (when there is one) is linked to
+// that backup's copy instead of copied again: the folio files of years of past stays never
+// change, and the night's backup then costs a link for each of them, not a copy.
+void copyTree(const fs::path& from, const fs::path& to, const std::optional<fs::path>& previous) {
     std::error_code error;
     fs::create_directories(to, error);
     check(error, to);
@@ -57,6 +80,11 @@ void copyTree(const fs::path& from, const fs::path& to) {
             fs::create_directory(to / relative, error);
             check(error, to / relative);
         } else if (fs::is_regular_file(status)) {
+            if (previous && unchangedSince(entries->path(), *previous / relative)) {
+                fs::create_hard_link(*previous / relative, to / relative, error);
+                if (!error) continue;
+                error.clear();  // no link here (another file system): a copy then
+            }
             fs::copy_file(entries->path(), to / relative, fs::copy_options::overwrite_existing, error);
             check(error, entries->path());
         }
@@ -67,6 +95,19 @@ void copyTree(const fs::path& from, const fs::path& to) {
 void removeTree(const fs::path& folder) {
     std::error_code ignored;
     fs::remove_all(folder, ignored);
+}
+
+// The newest whole backup in the folder, if any.
+std::optional<fs::path> newestBackup(const fs::path& backups) {
+    std::error_code error;
+    std::optional<std::pair<std::pair<std::string, int>, fs::path>> newest;
+    for (fs::directory_iterator entries(backups, error), end; !error && entries != end; entries.increment(error)) {
+        if (!entries->is_directory(error)) continue;
+        if (const auto key = backupKey(entries->path().filename().string()); key && (!newest || newest->first < *key))
+            newest = {{*key, entries->path()}};
+    }
+    if (!newest) return std::nullopt;
+    return newest->second;
 }
 
 // Keeps the newest `kept` backups and removes what unfinished copies are left. Done as far as
@@ -117,7 +158,7 @@ fs::path backUpDataDir(const DataDir& dir, const fs::path& backups, const std::s
     const fs::path target = backups / (taken == 0 ? name : name + " " + std::to_string(taken + 1));
     const fs::path unfinished = fs::path(target) += kUnfinished;
     try {
-        copyTree(dir.root(), unfinished);
+        copyTree(dir.root(), unfinished, newestBackup(backups));
         dir.syncCopy(unfinished);
         fs::rename(unfinished, target, error);
         check(error, target);

@@ -23,7 +23,8 @@ std::string backupName(Date day, TimeOfDay time);
 // program's own bookkeeping at its root (the lock file and the journal, names starting with
 // ".innvera") and anything that is not a regular file or folder. The copy is made under a
 // temporary name and takes its own name only once it is whole and on the disk, so a folder
-// with a backup's name always holds a whole backup. Then only the newest `kept` backups stay;
+// with a backup's name always holds a whole backup. A file unchanged since the newest backup
+// shares that backup's copy (a hard link) instead of being copied again. Then only the newest `kept` backups stay;
 // unfinished copies an earlier failure left are removed. Returns the new backup's folder.
 // FileError naming the file when anything cannot be copied; the unfinished copy is removed
 // and the older backups are left as they were.

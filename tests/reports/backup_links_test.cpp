@@ -1,0 +1,37 @@
+// The nightly backup shares the copies of files unchanged since the newest backup, and copies the
+// rest again.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "reports/backup.h"
+#include "support/motel_files.h"
+
+using namespace innvera;
+using namespace innvera::testing;
+
+namespace {
+
+ino_t inode(const std::filesystem::path& file) {
+    struct stat info {};
+    ::stat(file.c_str(), &info);
+    return info.st_ino;
+}
+
+TEST(NightlyBackup, SharesTheCopiesOfFilesUnchangedSinceTheNewestBackup) {
+    MotelFolder t;
+    TempFolder backups;
+    writeText(t.path("dailycharge/ 1"), "a past stay's folio");
+    writeText(t.path("dailycharge/ 2"), "a stay in house");
+    const auto first = backUpDataDir(t.dataDir, backups.path(), "2019-05-02 013000");
+    writeText(t.path("dailycharge/ 2"), "a stay in house, charged again");  // changed since
+    const auto second = backUpDataDir(t.dataDir, backups.path(), "2019-05-03 013000");
+
+    EXPECT_EQ(inode(second / "dailycharge/ 1"), inode(first / "dailycharge/ 1"));
+    EXPECT_NE(inode(second / "dailycharge/ 2"), inode(first / "dailycharge/ 2"));
+    EXPECT_EQ(readText(second / "dailycharge/ 2"), "a stay in house, charged again");
+    EXPECT_EQ(readText(first / "dailycharge/ 2"), "a stay in house");
+    EXPECT_EQ(snapshot(second), snapshot(t.folder.path()));
+}
+
+}  // namespace
