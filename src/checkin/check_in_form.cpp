@@ -83,7 +83,7 @@ std::vector<std::string> offeredRooms(DataDir& dir, Date hotelDate) {
     const std::vector<std::string> held = roomsHeldOn(dir, hotelDate);
     std::vector<std::string> entries;
     RecordFile<Room>(dir, dir.rooms()).scan([&](const Room& room, std::uint64_t) {
-        if (room.occupied() || room.dirty()) return;
+        if (room.occupied() || room.dirty() || room.outOfOrder()) return;
         for (const std::string& roomNo : held)
             if (roomNo == room.roomNo.str()) return;
         entries.push_back(room.roomNo.str() + "  " + room.roomType.str());

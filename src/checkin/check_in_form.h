@@ -57,7 +57,8 @@ inline constexpr const char* kNoSuchAccount =
 std::variant<Refusal, CheckInOrder> readCheckIn(DataDir& dir, const CheckInForm& form, Date hotelDate);
 
 // The rooms the check-in window offers on the hotel date, as list entries ("101  NQ1"):
-// rooms neither occupied nor dirty that no open reservation holds for arrival that day.
+// rooms neither occupied, dirty nor out of order that no open reservation holds for arrival
+// that day.
 std::vector<std::string> offeredRooms(DataDir& dir, Date hotelDate);
 
 // The room's stored rate, found by the room of a room entry.

@@ -148,6 +148,21 @@ consteval Field<Into, Value> keyField(const std::tuple<Fields...>& layout, Value
     return key;
 }
 
+// The width of the field of `layout` held in `member`: what a box whose text is stored there
+// can hold. Naming a member the layout lacks does not compile.
+template <class Value, class Record, class... Fields>
+consteval std::size_t fieldWidth(const std::tuple<Fields...>& layout, Value Record::*member) {
+    std::size_t width = 0;
+    auto match = [&](const auto& field) {
+        if constexpr (std::is_same_v<std::remove_cvref_t<decltype(field)>, Field<Record, Value>>) {
+            if (field.member == member) width = field.width;
+        }
+    };
+    std::apply([&](const Fields&... field) { (match(field), ...); }, layout);
+    if (width == 0) throw std::logic_error("fieldWidth: the member is not a field of this layout");
+    return width;
+}
+
 // True when the fields of `layout`, reserved ones included, follow each other from offset 0
 // without gap or overlap up to `used`, inside a record of `length` bytes.
 template <class... Fields>

@@ -21,6 +21,8 @@ struct DayAtAGlance {
     int stayOvers = 0;                     // stays in house departing after the hotel date
     int vacant = 0;                        // rooms marked vacant, out-of-order ones included
     int outOfOrder = 0;                    // rooms out of order
+
+    bool operator==(const DayAtAGlance&) const = default;
 };
 
 // Reads the reservation, guest and room files once each.

@@ -20,6 +20,9 @@ struct Session {
     Date pickedDepartureDate;
     bool morningSetBackDone = false;   // the timer moved the hotel date back in this run
     bool afternoonResetDone = false;   // the timer cleared the end-of-day flag in this run
+    // Where the main window stood when it last closed, as the window side keeps it (opaque
+    // here), so that it comes back there; empty before its first closing.
+    std::string mainWindowPlace;
 };
 
 }  // namespace innvera

@@ -22,7 +22,7 @@ std::optional<InventoryRefusal> enterRoom(DataDir& dir, const NewRoom& entry, Da
     // Every window books a room by a number of up to three characters with nothing in front of
     // it: a longer number, or one with a leading blank, would make a room no stay can take.
     const std::string roomNo(trimRight(entry.roomNo));
-    if (charCount(roomNo) > 3 || roomNo.front() == ' ') return InventoryRefusal{kRoomNoNotBookable, InventoryControl::RoomNo};
+    if (charCount(roomNo) > kBookableRoomNoLength || roomNo.front() == ' ') return InventoryRefusal{kRoomNoNotBookable, InventoryControl::RoomNo};
 
     // Trailing blanks are not part of a number: "103 " is room 103.
     RecordFile<Room> rooms(dir, dir.rooms());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -10,6 +11,8 @@
 namespace innvera {
 
 inline constexpr const char* kChooseRoomType = "Choose Room Type";
+// Every window books a room by a number of up to three characters.
+inline constexpr std::size_t kBookableRoomNoLength = 3;
 inline constexpr const char* kRoomNoNotBookable =
     "A room number has at most three characters and no blank in front. Enter it as, for example, 101.";
 

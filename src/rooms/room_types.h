@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "core/records.h"
+
 // The room type codes a room can carry, in the order every type list offers them, with the
 // legend the inventory window shows for each.
 namespace innvera {
@@ -26,8 +28,8 @@ inline constexpr std::array<RoomTypeCode, 10> kRoomTypes{{
 }};
 
 // Width of the stored room type.
-inline constexpr std::size_t kRoomTypeWidth = 10;
+inline constexpr std::size_t kRoomTypeWidth = fieldWidth(kRoomFields, &Room::roomType);
 // Width of the stored room number.
-inline constexpr std::size_t kRoomNoWidth = 5;
+inline constexpr std::size_t kRoomNoWidth = fieldWidth(kRoomFields, &Room::roomNo);
 
 }  // namespace innvera

@@ -232,12 +232,12 @@ TEST_F(CheckIn, ChecksComeInOrderAndStopAtTheFirst) {
 TEST_F(CheckIn, RoomsOfferedAreVacantCleanAndNotHeldForTodaysArrival) {
     addRoom(dir, "103", "NQ1", 65, "O", "N");       // occupied
     addRoom(dir, "104", "NQ1", 65, "Y", "N");       // dirty
-    addRoom(dir, "105", "NQ1", 65, "Y", "Y", "X");  // out of order still counts as offered
+    addRoom(dir, "105", "NQ1", 65, "Y", "Y", "X");  // out of order
     addRoom(dir, "106", "NQ1", 65);
     addReservation(dir, "102", kHotelDate);                  // held for today
     addReservation(dir, "106", kHotelDate, "*");             // closed: does not hold
     addReservation(dir, "101", kHotelDate.plusDays(1));      // tomorrow: does not hold
-    EXPECT_EQ(offeredRooms(dir, kHotelDate), (std::vector<std::string>{"101  NQ1", "105  NQ1", "106  NQ1"}));
+    EXPECT_EQ(offeredRooms(dir, kHotelDate), (std::vector<std::string>{"101  NQ1", "106  NQ1"}));
 }
 
 TEST_F(CheckIn, AStayRunningIntoAnOpenReservationOverbooks) {

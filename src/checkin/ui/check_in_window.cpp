@@ -14,6 +14,7 @@
 #include "core/stay_rules.h"
 #include "core/ui/date_calendar.h"
 #include "core/ui/guest_details_panel.h"
+#include "core/ui/main_window.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 
@@ -126,7 +127,11 @@ void CheckInWindow::connectControls() {
     connect(printBox_, &QCheckBox::clicked, this, &CheckInWindow::printChoiceClicked);
     connect(checkInButton_, &QPushButton::clicked, this, &CheckInWindow::checkInNow);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
-    departBox_->installEventFilter(this);
+    opensCalendar(departBox_, [this] { openDepartureCalendar(); });
+    connect(departBox_, &QLineEdit::textEdited, this, &CheckInWindow::departureTyped);
+    exitOnEscape(this, exitButton_);
+    // Enter beside the extra charge adds it; "Check In Now" is never pressed by Enter.
+    enterClicks(enterButton_, {extraAmountBox_});
 }
 
 void CheckInWindow::load() {
@@ -215,16 +220,21 @@ void CheckInWindow::printChoiceClicked() {
 
 void CheckInWindow::takeDepartureDate(Date picked) {
     departBox_->setText(qs(picked.text()));
+    departureKnown(picked);
+}
+
+// A complete date typed into "Depart Date" counts as a pick on the calendar; a date half typed
+// changes nothing.
+void CheckInWindow::departureTyped() {
+    if (const auto typed = stayDate(text(departBox_))) departureKnown(*typed);
+}
+
+void CheckInWindow::departureKnown(Date picked) {
     daysBox_->setText(QString::number(picked.daysSince(desk_.session.hotelDate)));
     if (!rateBox_->text().isEmpty())
         totalStayBox_->setText(qs(plainNumber(totalStay(nights(), leadingNumber(nightTotalLabel_->text().toStdString())))));
     enableRoomAndPayment();
     desk_.session.pickedDepartureDate = picked;
-}
-
-bool CheckInWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == departBox_ && event->type() == QEvent::MouseButtonPress) openDepartureCalendar();
-    return QWidget::eventFilter(watched, event);
 }
 
 CheckInForm CheckInWindow::form() const {
@@ -286,7 +296,9 @@ void CheckInWindow::checkInNow() {
             desk_.printer.print(printedCheckInFolio(desk_.dataDir, order, stay, arrivalTime, chosen));
         }
     });
-    if (done) close();
+    if (!done) return;
+    refreshMainWindow(desk_);
+    close();
 }
 
 }  // namespace innvera

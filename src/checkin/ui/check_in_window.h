@@ -28,15 +28,15 @@ public:
     void takeDepartureDate(Date picked);
     void checkInNow();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void createControls();
     void createLayout();
     void connectControls();
     void load();
     void openDepartureCalendar();
+    void departureTyped();
+    // The departure date picked or typed: the days, the stay's total and the lists follow it.
+    void departureKnown(Date picked);
     void enableRoomAndPayment();
     void rateTyped();
     void tenderedTyped();

@@ -59,6 +59,7 @@ void GuestListWindow::createLayout() {
 
 void GuestListWindow::connectControls() {
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
+    exitOnEscape(this, exitButton_);
     connect(timer_, &QTimer::timeout, this, &GuestListWindow::onTimer);
 }
 

@@ -151,8 +151,21 @@ void ReservationWindow::connectControls() {
     connect(saveButton_, &QPushButton::clicked, this, &ReservationWindow::saveAndExit);
     connect(cancelButton_, &QPushButton::clicked, this, &ReservationWindow::cancelReservation);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
-    arrivalBox_->installEventFilter(this);
-    departBox_->installEventFilter(this);
+    opensCalendar(arrivalBox_, [this] {
+        openCalendar("Form17", "Arrival Date", desk_.session.hotelDate, &ReservationWindow::takeArrivalDate);
+    });
+    opensCalendar(departBox_, [this] {
+        openCalendar("Form18", "Depart Date", desk_.session.hotelDate.plusDays(1), &ReservationWindow::takeDepartureDate);
+    });
+    // A complete date typed counts as one picked; a date half typed changes nothing.
+    for (QLineEdit* box : {arrivalBox_, departBox_})
+        connect(box, &QLineEdit::textEdited, this, [this, box] {
+            if (stayDate(text(box))) showDays();
+        });
+    exitOnEscape(this, exitButton_);
+    // Enter beside the extra charge adds it; "Check In", "Save and Exit" and "Cancel" are never
+    // pressed by Enter.
+    enterClicks(addNowButton_, {extraAmountBox_});
 }
 
 void ReservationWindow::load() {
@@ -264,16 +277,6 @@ void ReservationWindow::takeDepartureDate(Date picked) {
     showDays();
 }
 
-bool ReservationWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress) {
-        const Date hotelDate = desk_.session.hotelDate;
-        if (watched == arrivalBox_) openCalendar("Form17", "Arrival Date", hotelDate, &ReservationWindow::takeArrivalDate);
-        if (watched == departBox_)
-            openCalendar("Form18", "Depart Date", hotelDate.plusDays(1), &ReservationWindow::takeDepartureDate);
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 ReservationScreenForm ReservationWindow::form() const {
     ReservationScreenForm f;
     f.guest = guest_->form();
@@ -312,9 +315,7 @@ QWidget* ReservationWindow::control(CheckInField field) const {
     return nullptr;
 }
 
-void ReservationWindow::refreshArrivals() {
-    if (MainWindow* main = desk_.windows.find<MainWindow>()) main->showArrivals();
-}
+void ReservationWindow::refreshArrivals() { refreshMainWindow(desk_); }
 
 void ReservationWindow::checkIn() {
     bool done = false;

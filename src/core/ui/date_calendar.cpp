@@ -1,7 +1,9 @@
 #include "core/ui/date_calendar.h"
 
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
+#include "platform/qt/controls.h"
 #include "platform/qt/windows.h"
 
 namespace innvera {
@@ -27,6 +29,9 @@ DateCalendar::DateCalendar(QWidget* owner, const Setup& setup, std::function<voi
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(calendar_);
     connect(calendar_, &QCalendarWidget::clicked, this, &DateCalendar::dayClicked);
+    connect(calendar_, &QCalendarWidget::activated, this, &DateCalendar::dayClicked);
+    calendar_->setFocus();  // the arrow keys move over the days at once
+    closeOnEscape(this);
 
     if (setup.closeAfterMs > 0) {
         timer_ = new QTimer(this);
@@ -34,15 +39,50 @@ DateCalendar::DateCalendar(QWidget* owner, const Setup& setup, std::function<voi
         timer_->setInterval(setup.closeAfterMs);
         timer_->setSingleShot(true);
         connect(timer_, &QTimer::timeout, this, &DateCalendar::timerFired);
+        // Its time counts from the clerk's last move, so stepping through days by keyboard is not cut short.
+        connect(calendar_, &QCalendarWidget::selectionChanged, timer_, qOverload<>(&QTimer::start));
+        connect(calendar_, &QCalendarWidget::currentPageChanged, timer_, qOverload<>(&QTimer::start));
         timer_->start();
     }
 }
 
 void DateCalendar::dayClicked(const QDate& day) {
+    if (done_) return;  // the second click of a double-click
+    done_ = true;
     close();
     if (picked_) picked_(fromQDate(day));
 }
 
 void DateCalendar::timerFired() { close(); }
+
+namespace {
+
+class CalendarRequest : public QObject {
+public:
+    CalendarRequest(QLineEdit* box, std::function<void()> open) : QObject(box), open_(std::move(open)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress) {
+            open_();
+            return false;  // the click still places the caret
+        }
+        if (event->type() != QEvent::KeyPress) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool altDown = key->key() == Qt::Key_Down && (key->modifiers() & Qt::AltModifier);
+        if (key->key() != Qt::Key_F4 && !altDown) return false;
+        open_();
+        return true;
+    }
+
+private:
+    std::function<void()> open_;
+};
+
+}  // namespace
+
+void opensCalendar(QLineEdit* box, std::function<void()> open) {
+    box->installEventFilter(new CalendarRequest(box, std::move(open)));
+}
 
 }  // namespace innvera

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCalendarWidget>
+#include <QLineEdit>
 #include <QTimer>
 #include <QWidget>
 
@@ -14,9 +15,10 @@ namespace innvera {
 // A small window with one month calendar (Calendar1) for picking a date for another window's
 // date box: the "Depart Date" and "Arrival Date" calendars of the check-in, reservation and
 // past-guest windows, and the folio screen's departure calendar. It opens on a start date;
-// a click on a day hands the day to its owner and closes the calendar. With a closing time
-// (Timer1) it closes by itself when that time has passed, changing nothing. It belongs to the
-// window that opened it and closes with it.
+// a click on a day hands the day to its owner and closes the calendar; so does Enter on the day
+// chosen with the arrow keys. Escape closes it, changing nothing. With a closing time (Timer1)
+// it closes by itself when left alone that long (no day or month moved to), changing nothing. It belongs to the window
+// that opened it and closes with it.
 class DateCalendar : public QWidget {
     Q_OBJECT
 public:
@@ -30,7 +32,7 @@ public:
     // Opens the calendar for `owner`, or shows the one of that name it has open already.
     static DateCalendar* open(Desk& desk, QWidget* owner, const Setup& setup, std::function<void(Date)> picked);
 
-    // The clerk clicks a day.
+    // The clerk clicks a day (or presses Enter on it).
     void dayClicked(const QDate& day);
     // Timer1 fires.
     void timerFired();
@@ -39,9 +41,14 @@ private:
     DateCalendar(QWidget* owner, const Setup& setup, std::function<void(Date)> picked);
 
     std::function<void(Date)> picked_;
+    bool done_ = false;  // a day was picked: the calendar is closing
     QCalendarWidget* calendar_;
     QTimer* timer_ = nullptr;
 };
+
+// A date box whose calendar opens from the mouse and from the keyboard alike: a click in the
+// box, or F4 or Alt+Down while it has the focus, runs `open`.
+void opensCalendar(QLineEdit* box, std::function<void()> open);
 
 // Dates between the calendar control and the rest of the program.
 QDate toQDate(Date day);

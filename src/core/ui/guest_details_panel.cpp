@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "core/forms.h"
+#include "core/records.h"
 #include "platform/qt/controls.h"
 
 namespace innvera {
@@ -14,16 +15,31 @@ struct BoxInfo {
     GuestDetailsPanel::Box box;
     const char* objectName;
     const char* caption;
+    std::size_t width;  // of the field the box is stored in, in a stay and in a reservation
 };
 
-const BoxInfo kBoxes[] = {
-    {GuestDetailsPanel::Name, "Text1", "Name"},          {GuestDetailsPanel::Address, "Text2", "Address"},
-    {GuestDetailsPanel::City, "Text3", "City"},          {GuestDetailsPanel::State, "Text4", "State"},
-    {GuestDetailsPanel::Zip, "Text5", "Zip"},            {GuestDetailsPanel::Phone, "Text6", "Phone"},
-    {GuestDetailsPanel::Cell, "Text7", "Cell"},          {GuestDetailsPanel::Company, "Text8", "Company"},
-    {GuestDetailsPanel::Comment, "Text9", "Comment"},    {GuestDetailsPanel::CardNo, "Text10", "Credit Card#"},
-    {GuestDetailsPanel::Adults, "Text11", "Adults"},     {GuestDetailsPanel::Children, "Text12", "Children"},
+template <class Value>
+consteval std::size_t stored(Value GuestDetails::*field) {
+    return fieldWidth(kGuestDetailsFields, field);
+}
+
+constexpr BoxInfo kBoxes[] = {
+    {GuestDetailsPanel::Name, "Text1", "Name", stored(&GuestDetails::guestName)},
+    {GuestDetailsPanel::Address, "Text2", "Address", stored(&GuestDetails::address)},
+    {GuestDetailsPanel::City, "Text3", "City", stored(&GuestDetails::city)},
+    {GuestDetailsPanel::State, "Text4", "State", stored(&GuestDetails::state)},
+    {GuestDetailsPanel::Zip, "Text5", "Zip", stored(&GuestDetails::zip)},
+    {GuestDetailsPanel::Phone, "Text6", "Phone", stored(&GuestDetails::phone)},
+    {GuestDetailsPanel::Cell, "Text7", "Cell", stored(&GuestDetails::cell)},
+    {GuestDetailsPanel::Company, "Text8", "Company", stored(&GuestDetails::company)},
+    {GuestDetailsPanel::Comment, "Text9", "Comment", stored(&GuestDetails::comment)},
+    {GuestDetailsPanel::CardNo, "Text10", "Credit Card#", stored(&GuestDetails::cardNo)},
+    {GuestDetailsPanel::Adults, "Text11", "Adults", stored(&GuestDetails::adults)},
+    {GuestDetailsPanel::Children, "Text12", "Children", stored(&GuestDetails::children)},
 };
+
+// Two characters of "State" move on to "Zip".
+constexpr int kStateMovingToZip = 2;
 
 }  // namespace
 
@@ -38,6 +54,7 @@ GuestDetailsPanel::GuestDetailsPanel(std::initializer_list<Box> upperCased, bool
     for (const BoxInfo& info : kBoxes) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QString::fromLatin1(info.objectName));
+        edit->setMaxLength(static_cast<int>(info.width));
         boxes_[info.box] = edit;
         if (upper.count(info.box)) connect(edit, &QLineEdit::textEdited, this, [this, edit] { upperCase(edit); });
         grid->addWidget(new QLabel(QString::fromLatin1(info.caption), this), row, 0);
@@ -58,10 +75,10 @@ GuestDetailsPanel::GuestDetailsPanel(std::initializer_list<Box> upperCased, bool
             grid->addLayout(expiry, row++, 1);
         }
     }
-    box(State)->setMaxLength(stateMovesToZip ? 2 : 32767);
     if (stateMovesToZip) {
+        box(State)->setMaxLength(kStateMovingToZip);
         connect(box(State), &QLineEdit::textEdited, this, [this](const QString& text) {
-            if (text.size() == 2) box(Zip)->setFocus();
+            if (text.size() == kStateMovingToZip) box(Zip)->setFocus();
         });
     }
     connect(box(Name), &QLineEdit::textEdited, this, &GuestDetailsPanel::nameEdited);

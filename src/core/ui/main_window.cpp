@@ -35,10 +35,17 @@ MainWindow::MainWindow(Desk& desk) : desk_(desk) {
 
     connect(departures_, &QListWidget::itemDoubleClicked, this, &MainWindow::openDeparture);
     connect(arrivals_, &QListWidget::itemDoubleClicked, this, &MainWindow::openArrival);
+    enterActivates(departures_, [this](const QModelIndex& at) { openDeparture(departures_->item(at.row())); });
+    enterActivates(arrivals_, [this](const QModelIndex& at) { openArrival(arrivals_->item(at.row())); });
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
     timer_->setInterval(500);
     connect(timer_, &QTimer::timeout, this, &MainWindow::onTimer);
+
+    // Secondary windows open over this one; it comes back where it stood when it last closed.
+    desk_.windows.setHub(this);
+    if (!desk_.session.mainWindowPlace.empty())
+        restoreGeometry(QByteArray::fromStdString(desk_.session.mainWindowPlace));
 
     startUp();
     timer_->start();
@@ -134,16 +141,35 @@ void MainWindow::startUp() {
         hotelDate_->setText(qs(today.text()));
         desk_.session.folioPreselection = Session::kNoPreselection;
 
-        const DayAtAGlance day = dayAtAGlance(desk_.dataDir, today);
-        for (const std::string& entry : day.arrivals) arrivals_->addItem(qs(entry));
-        for (const std::string& entry : day.departures) departures_->addItem(qs(entry));
-        arrivalCount_->setText(QString::number(day.arrivals.size()));
-        departureCount_->setText(QString::number(day.departures.size()));
-        inHouseCount_->setText(QString::number(day.inHouse));
-        stayOverCount_->setText(QString::number(day.stayOvers));
-        vacantCount_->setText(QString::number(day.vacant));
-        outOfOrderCount_->setText(QString::number(day.outOfOrder));
+        showDay(dayAtAGlance(desk_.dataDir, today));
     });
+}
+
+void MainWindow::showDay(const DayAtAGlance& day) {
+    const auto fill = [](QListWidget* list, const std::vector<std::string>& entries) {
+        list->clear();
+        for (const std::string& entry : entries) list->addItem(qs(entry));
+    };
+    if (day.arrivals != shown_.arrivals) fill(arrivals_, day.arrivals);
+    if (day.departures != shown_.departures) fill(departures_, day.departures);
+    arrivalCount_->setText(QString::number(day.arrivals.size()));
+    departureCount_->setText(QString::number(day.departures.size()));
+    inHouseCount_->setText(QString::number(day.inHouse));
+    stayOverCount_->setText(QString::number(day.stayOvers));
+    vacantCount_->setText(QString::number(day.vacant));
+    outOfOrderCount_->setText(QString::number(day.outOfOrder));
+    shown_ = day;
+}
+
+void MainWindow::refresh() {
+    DataDir& dir = desk_.dataDir;
+    if (dir.inTransaction()) return;  // a handler waits in a message box: its writes may yet be undone
+    try {
+        showDay(dayAtAGlance(dir, desk_.session.hotelDate));
+        dir.commit();  // a file missing until now was made, empty
+    } catch (const std::exception&) {
+        dir.rollback();
+    }
 }
 
 void MainWindow::showWelcomeUnlessSwitchedOff() {
@@ -160,6 +186,7 @@ void MainWindow::onTimer() {
     runHandler(desk_, [this] { tickHotelDate(desk_.dataDir, desk_.session, desk_.clock.now()); });
     // Shown even when writing the set-back flag failed: the date the desk works on has moved.
     hotelDate_->setText(qs(desk_.session.hotelDate.text()));
+    refresh();
     ticking_ = false;
 }
 
@@ -174,7 +201,10 @@ void MainWindow::openAfterCheckInGate() {
     desk_.windows.open<W>();
 }
 
-void MainWindow::showOutOfOrderCount(int count) { outOfOrderCount_->setText(QString::number(count)); }
+void MainWindow::showOutOfOrderCount(int count) {
+    outOfOrderCount_->setText(QString::number(count));
+    shown_.outOfOrder = count;
+}
 
 void MainWindow::showArrivals() {
     runHandler(desk_, [this] {
@@ -182,7 +212,12 @@ void MainWindow::showArrivals() {
         arrivals_->clear();
         for (const std::string& entry : entries) arrivals_->addItem(qs(entry));
         arrivalCount_->setText(QString::number(entries.size()));
+        shown_.arrivals = entries;
     });
+}
+
+void refreshMainWindow(Desk& desk) {
+    if (MainWindow* main = desk.windows.find<MainWindow>()) main->refresh();
 }
 
 void MainWindow::leaveForFolio() {
@@ -207,6 +242,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (closed_) return;
     closed_ = true;
     timer_->stop();
+    desk_.session.mainWindowPlace = saveGeometry().toStdString();
     desk_.windows.closeAllBut(this, {QString::fromLatin1(WelcomeWindow::kName)});
     runHandler(desk_, [this] { clearSetBackFlag(desk_.dataDir); });
 }

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "core/front_desk.h"
 #include "platform/desk.h"
 
 class QLabel;
@@ -33,7 +34,14 @@ public:
     // "Arrivals:" count are read again for the hotel date.
     void showArrivals();
 
-    // Timer1, every half second: keeps the hotel date on the day not yet closed.
+    // The lists and the six counts as the files now are, for the hotel date. Only what changed
+    // is shown again, so an entry chosen in a list stays chosen. Nothing is shown while a
+    // handler is part-way (its writes may yet be undone) or when the files cannot be read just
+    // now; there is no message box: the next tick tries again.
+    void refresh();
+
+    // Timer1, every half second: keeps the hotel date on the day not yet closed, and the lists
+    // and counts true to the files whatever window changed them.
     void onTimer();
 
 protected:
@@ -43,6 +51,7 @@ private:
     void createControls();
     void createLayout();
     void startUp();
+    void showDay(const DayAtAGlance& day);
     void showWelcomeUnlessSwitchedOff();
     // Opens the window once the check-in gate passes; shows the gate's refusal otherwise.
     template <class W>
@@ -67,8 +76,13 @@ private:
     QVBoxLayout* buttons_;
     QLabel* propertyName_;
     QTimer* timer_;
+    DayAtAGlance shown_;  // what the lists and counts show
     bool ticking_ = false;  // a tick is running (a message box may be up)
     bool closed_ = false;
 };
+
+// The open main window's refresh(), when it is open: for a window that has just changed the
+// rooms, the stays or the reservations.
+void refreshMainWindow(Desk& desk);
 
 }  // namespace innvera

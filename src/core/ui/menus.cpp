@@ -30,11 +30,12 @@ MenuWindow::MenuWindow(Desk& desk, const char* objectName, const char* caption)
     setMinimumWidth(260);
 }
 
-void MenuWindow::addButton(const char* objectName, const char* caption, std::function<void()> action) {
+QPushButton* MenuWindow::addButton(const char* objectName, const char* caption, std::function<void()> action) {
     QPushButton* b = button(objectName, caption, this);
     b->setMinimumHeight(32);
     connect(b, &QPushButton::clicked, this, std::move(action));
     layout_->addWidget(b);
+    return b;
 }
 
 template <class W>
@@ -53,7 +54,7 @@ SettingsMenu::SettingsMenu(Desk& desk) : MenuWindow(desk, kName, "Settings") {
     addButton("Command7", "End of Day Reports", [this] { endOfDayReports(); });
     addButton("Command9", "Find Checked Out Guest", [this] { openInstead<FindCheckedOutGuestWindow>(); });
     addButton("Command10", "Direct Bill", [this] { openInstead<DirectBillMenu>(); });
-    addButton("Command4", "Exit", [this] { close(); });
+    exitOnEscape(this, addButton("Command4", "Exit", [this] { close(); }));
 }
 
 void SettingsMenu::endOfDayReports() {
@@ -85,19 +86,19 @@ StartReportsMenu::StartReportsMenu(Desk& desk) : SelfClosingMenu(desk, kName, "S
     text->setWordWrap(true);
     layout_->addWidget(text);
     addButton("Command1", "Start Now", [this] { openInstead<EndOfDayWindow>(); });
-    addButton("Command2", "Exit", [this] { close(); });
+    exitOnEscape(this, addButton("Command2", "Exit", [this] { close(); }));
 }
 
 ReservationsMenu::ReservationsMenu(Desk& desk) : SelfClosingMenu(desk, kName, "Reservations", 10000) {
     addButton("Command1", "Add Reservation", [this] { openInstead<AddReservationWindow>(); });
     addButton("Command2", "Retrieve Reservation", [this] { openInstead<RetrieveReservationWindow>(); });
-    addButton("Command3", "Exit", [this] { close(); });
+    exitOnEscape(this, addButton("Command3", "Exit", [this] { close(); }));
 }
 
 DirectBillMenu::DirectBillMenu(Desk& desk) : SelfClosingMenu(desk, kName, "Direct Bill", 30000) {
     addButton("Command1", "Add Direct Bill", [this] { openInstead<AddDirectBillWindow>(); });
     addButton("Command2", "Retrieve Direct Bill", [this] { openInstead<DirectBillAccountWindow>(); });
-    addButton("Command3", "Exit", [this] { close(); });
+    exitOnEscape(this, addButton("Command3", "Exit", [this] { close(); }));
 }
 
 }  // namespace innvera

@@ -6,6 +6,7 @@
 
 #include "platform/desk.h"
 
+class QPushButton;
 class QTimer;
 class QVBoxLayout;
 
@@ -18,7 +19,7 @@ public:
     MenuWindow(Desk& desk, const char* objectName, const char* caption);
 
 protected:
-    void addButton(const char* objectName, const char* caption, std::function<void()> action);
+    QPushButton* addButton(const char* objectName, const char* caption, std::function<void()> action);
     // Opens the window and closes this menu.
     template <class W>
     void openInstead();

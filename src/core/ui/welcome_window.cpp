@@ -56,6 +56,7 @@ WelcomeWindow::WelcomeWindow(Desk& desk) : desk_(desk) {
 
     QPushButton* exit = button("Command4", "Exit", this);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
+    exitOnEscape(this, exit);
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(dontShowAgain_);

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "core/forms.h"
+#include "core/records.h"
 #include "platform/qt/controls.h"
 
 namespace innvera {
@@ -12,6 +13,17 @@ namespace innvera {
 namespace {
 
 const char* const kCaptions[] = {"Name", "Address", "City", "State", "Zip", "Phone", "Fax", "Cell", "Contact Name"};
+
+// What each box can hold: the width of its field in the account record.
+template <class Value>
+consteval std::size_t stored(Value DirectBillAccount::*field) {
+    return fieldWidth(kDirectBillAccountFields, field);
+}
+constexpr std::size_t kWidths[] = {
+    stored(&DirectBillAccount::accountName), stored(&DirectBillAccount::address), stored(&DirectBillAccount::city),
+    stored(&DirectBillAccount::state),       stored(&DirectBillAccount::zip),     stored(&DirectBillAccount::phone),
+    stored(&DirectBillAccount::fax),         stored(&DirectBillAccount::cell),    stored(&DirectBillAccount::contact),
+};
 
 void upperCaseAsTyped(QLineEdit* edit) {
     const QString upper = qs(upperCase(str(edit->text())));
@@ -27,6 +39,7 @@ AccountDetailsPanel::AccountDetailsPanel(std::initializer_list<Box> upperCased, 
     const std::set<Box> upper(upperCased);
     for (int i = 0; i < static_cast<int>(boxes_.size()); ++i) {
         QLineEdit* edit = lineEdit(QStringLiteral("Text%1").arg(i + 1), this);
+        edit->setMaxLength(static_cast<int>(kWidths[i]));
         boxes_[i] = edit;
         if (upper.count(static_cast<Box>(i))) connect(edit, &QLineEdit::textEdited, this, [edit] { upperCaseAsTyped(edit); });
         grid_->addWidget(captionLabel(QString::fromLatin1(kCaptions[i]), this), i, 0);

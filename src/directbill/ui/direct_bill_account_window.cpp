@@ -9,6 +9,7 @@
 
 #include "core/accounts.h"
 #include "core/forms.h"
+#include "core/records.h"
 #include "directbill/account_ledger.h"
 #include "directbill/statement.h"
 #include "directbill/ui/account_details_panel.h"
@@ -49,6 +50,7 @@ void DirectBillAccountWindow::createControls() {
     typeList_ = promptList(QStringLiteral("Combo3"), QString::fromLatin1(kSelectType), types, entryFrame_);
     amountBox_ = lineEdit("Text10", entryFrame_);
     checkNoBox_ = lineEdit("Text11", entryFrame_);
+    checkNoBox_->setMaxLength(static_cast<int>(fieldWidth(kInvoiceLineFields, &InvoiceLine::checkNo)));
     doNowButton_ = button("Command1", "Do Now", entryFrame_);
     printButton_ = button("Command3", "Print Statement", this);
     saveButton_ = button("Command2", "Save and Exit", this);
@@ -123,6 +125,9 @@ void DirectBillAccountWindow::connectControls() {
     connect(doNowButton_, &QPushButton::clicked, this, &DirectBillAccountWindow::doNow);
     connect(printButton_, &QPushButton::clicked, this, &DirectBillAccountWindow::printStatement);
     connect(saveButton_, &QPushButton::clicked, this, &DirectBillAccountWindow::saveAndExit);
+    // No "Exit" here: Escape leaves as the close box does, saving nothing.
+    closeOnEscape(this);
+    enterClicks(doNowButton_, {amountBox_, checkNoBox_});
 }
 
 void DirectBillAccountWindow::load() {

@@ -122,6 +122,7 @@ void FindCheckedOutGuestWindow::connectControls() {
     connect(printButton_, &QPushButton::clicked, this, &FindCheckedOutGuestWindow::printFolio);
     connect(findAnotherButton_, &QPushButton::clicked, this, &FindCheckedOutGuestWindow::findAnotherGuest);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
+    exitOnEscape(this, exitButton_);
 }
 
 void FindCheckedOutGuestWindow::showNoStay() {

@@ -192,7 +192,11 @@ void FolioWindow::connectControls() {
     connect(topExitButton_, &QPushButton::clicked, this, &QWidget::close);
     connect(postMessageButton_, &QPushButton::clicked, this, &FolioWindow::openPostMessage);
     connect(viewMessageButton_, &QPushButton::clicked, this, &FolioWindow::openViewMessage);
-    departBox_->installEventFilter(this);
+    opensCalendar(departBox_, [this] {
+        if (shown_) openDepartureCalendar();
+    });
+    exitOnEscape(this, topExitButton_);
+    enterClicks(doNowButton_, {amountBox_});
 }
 
 void FolioWindow::load() {
@@ -371,6 +375,7 @@ void FolioWindow::checkOutGuest() {
         showNoGuest();
         fillGuestList();
     });
+    refreshMainWindow(desk_);
 }
 
 void FolioWindow::roomChosen() {
@@ -392,6 +397,7 @@ void FolioWindow::roomChosen() {
         if (index >= 0) guestList_->setCurrentIndex(index);
         fillRoomList();
     });
+    refreshMainWindow(desk_);
 }
 
 void FolioWindow::saveAndExit() {
@@ -434,11 +440,6 @@ void FolioWindow::departureDatePicked(Date picked) {
         }
         departBox_->setText(qs(picked.text()));
     });
-}
-
-bool FolioWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == departBox_ && event->type() == QEvent::MouseButtonPress && shown_) openDepartureCalendar();
-    return QWidget::eventFilter(watched, event);
 }
 
 void FolioWindow::closeEvent(QCloseEvent* event) {

@@ -114,7 +114,11 @@ void GuestSearchWindow::connectControls() {
     connect(list_, &QListView::doubleClicked, this, [this](const QModelIndex& index) { retrieve(index.row()); });
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
     roomBox_->installEventFilter(this);
-    arrivalBox_->installEventFilter(this);
+    opensCalendar(arrivalBox_, [this] { openArrivalCalendar(); });
+    exitOnEscape(this, exitButton_);
+    enterClicks(roomSearchButton_, {roomBox_});
+    enterClicks(arrivalSearchButton_, {arrivalBox_});
+    enterActivates(list_, [this](const QModelIndex& at) { retrieve(at.row()); });
 }
 
 void GuestSearchWindow::load() {
@@ -171,10 +175,7 @@ void GuestSearchWindow::openArrivalCalendar() {
 }
 
 bool GuestSearchWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress) {
-        if (watched == roomBox_) roomBox_->clear();
-        if (watched == arrivalBox_) openArrivalCalendar();
-    }
+    if (watched == roomBox_ && event->type() == QEvent::MouseButtonPress) roomBox_->clear();
     return QWidget::eventFilter(watched, event);
 }
 

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "core/forms.h"
+#include "core/records.h"
 #include "messages/messages.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
@@ -18,9 +19,12 @@ QTextEdit* messageBox(QWidget* parent) {
     auto* box = new QTextEdit(parent);
     box->setObjectName(QStringLiteral("RichTextBox1"));
     box->setAcceptRichText(false);
+    box->setTabChangesFocus(true);  // Tab moves on to the buttons; the message holds no tab
     box->setMinimumHeight(90);
     return box;
 }
+
+consteval int widthOf(Text Message::*field) { return static_cast<int>(fieldWidth(kMessageFields, field)); }
 
 QHBoxLayout* row(std::initializer_list<QWidget*> widgets, bool stretchFirst) {
     auto* layout = new QHBoxLayout;
@@ -42,14 +46,19 @@ PostMessageWindow::PostMessageWindow(Desk& desk, MessageStay stay, QWidget* owne
     timeLabel_->setText(qs(desk_.clock.now().text()));
     connect(postButton_, &QPushButton::clicked, this, &PostMessageWindow::post);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
+    exitOnEscape(this, exitButton_);
+    enterClicks(postButton_, {fromBox_, toBox_});
 }
 
 void PostMessageWindow::createControls() {
     dateLabel_ = valueLabel("Label2", this, 100);
     timeLabel_ = valueLabel("Label3", this, 100);
     fromBox_ = lineEdit("Text1", this);
+    fromBox_->setMaxLength(widthOf(&Message::msgFrom));
     toBox_ = lineEdit("Text2", this);
+    toBox_->setMaxLength(widthOf(&Message::msgTo));
     textBox_ = messageBox(this);
+    limitPlainText(textBox_, fieldWidth(kMessageFields, &Message::msgText));
     postButton_ = button("Command1", "Post", this);
     exitButton_ = button("Command2", "Exit", this);
 }
@@ -93,6 +102,7 @@ ViewMessageWindow::ViewMessageWindow(Desk& desk, MessageStay stay, QWidget* owne
     connect(printButton_, &QPushButton::clicked, this, &ViewMessageWindow::print);
     connect(deleteButton_, &QPushButton::clicked, this, &ViewMessageWindow::deleteMessage);
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+    exitOnEscape(this, closeButton_);
 }
 
 void ViewMessageWindow::createControls() {

@@ -5,6 +5,11 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QKeyEvent>
+#include <QShortcut>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QValidator>
+
 
 namespace innvera {
 
@@ -122,6 +127,89 @@ void takeOnlyDeliberateChoices(QComboBox* list) {
 void showPrompt(QComboBox* list, const QString& prompt) {
     list->setCurrentIndex(-1);
     list->setEditText(prompt);
+}
+
+void exitOnEscape(QWidget* window, QAbstractButton* exitButton) {
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    escape->setObjectName(QStringLiteral("EscapeShortcut"));
+    QObject::connect(escape, &QShortcut::activated, exitButton, &QAbstractButton::click);
+}
+
+void closeOnEscape(QWidget* window) {
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    escape->setObjectName(QStringLiteral("EscapeShortcut"));
+    QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
+}
+
+void enterClicks(QAbstractButton* action, std::initializer_list<QLineEdit*> boxes) {
+    for (QLineEdit* box : boxes) QObject::connect(box, &QLineEdit::returnPressed, action, &QAbstractButton::click);
+}
+
+namespace {
+
+// Return or Enter on the list's current row.
+class EnterOnList : public QObject {
+public:
+    EnterOnList(QAbstractItemView* list, std::function<void(const QModelIndex&)> act)
+        : QObject(list), list_(list), act_(std::move(act)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+        const QModelIndex current = list_->currentIndex();
+        if (current.isValid()) act_(current);
+        return true;
+    }
+
+private:
+    QAbstractItemView* list_;
+    std::function<void(const QModelIndex&)> act_;
+};
+
+// Typed text up to the field's width. A longer text (the prompt) may only be shortened, so
+// that it can be edited away; a text set by the window is never refused.
+class TypedTextLimit : public QValidator {
+public:
+    TypedTextLimit(QLineEdit* box, qsizetype width) : QValidator(box), width_(width), shown_(box->text().size()) {
+        connect(box, &QLineEdit::textChanged, this, [this](const QString& text) { shown_ = text.size(); });
+    }
+
+    State validate(QString& input, int&) const override {
+        return input.size() <= width_ || input.size() <= shown_ ? Acceptable : Invalid;
+    }
+
+private:
+    qsizetype width_;
+    qsizetype shown_;
+};
+
+}  // namespace
+
+void enterActivates(QAbstractItemView* list, std::function<void(const QModelIndex&)> act) {
+    list->installEventFilter(new EnterOnList(list, std::move(act)));
+}
+
+void limitTypedText(QComboBox* list, std::size_t width) {
+    if (QLineEdit* box = list->lineEdit()) box->setValidator(new TypedTextLimit(box, static_cast<qsizetype>(width)));
+}
+
+void limitPlainText(QTextEdit* box, std::size_t width) {
+    const auto limit = static_cast<int>(width);
+    QObject::connect(box, &QTextEdit::textChanged, box, [box, limit] {
+        const int over = static_cast<int>(box->toPlainText().size()) - limit;
+        if (over <= 0) return;
+        // What was just typed or pasted, before the caret, is dropped, as a full box refuses it;
+        // a text set whole (the caret at its start) is cut at the width.
+        QTextCursor cursor = box->textCursor();
+        const int caret = cursor.position();
+        const int start = caret >= over ? caret - over : limit;
+        cursor.setPosition(start);
+        cursor.setPosition(start + over, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+        box->setTextCursor(cursor);
+    });
 }
 
 }  // namespace innvera

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFont>
 #include <QLabel>
@@ -9,7 +11,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstddef>
+#include <functional>
+#include <initializer_list>
 #include <string>
+
+class QTextEdit;
 
 // The makers of the controls every window builds, each carrying its documented name as its
 // object name, and the two conversions between the domain's texts and the controls' texts.
@@ -43,5 +50,24 @@ QComboBox* promptList(const QString& objectName, const QString& prompt, const QS
 void takeOnlyDeliberateChoices(QComboBox* list);
 // Puts the prompt back, with no entry chosen.
 void showPrompt(QComboBox* list, const QString& prompt);
+
+// The keyboard, as a clerk expects it of every window.
+//
+// Escape does what the window's "Exit" (or "Close") does, its question included: the button
+// is clicked.
+void exitOnEscape(QWidget* window, QAbstractButton* exitButton);
+// Escape closes a window that has no "Exit" (a calendar).
+void closeOnEscape(QWidget* window);
+// Enter in any of the boxes clicks the window's main action. Only for boxes with no Enter of
+// their own, and never for an action that destroys or closes (check-in, check-out, cancel).
+void enterClicks(QAbstractButton* action, std::initializer_list<QLineEdit*> boxes);
+// Enter (or Return) on a list's current row does what a double-click on it does.
+void enterActivates(QAbstractItemView* list, std::function<void(const QModelIndex&)> act);
+
+// What a box can hold. A box whose text is stored in a field of `width` characters takes no
+// more than that: a typed list (its prompt may be longer, and can still be edited away), and
+// a rich-text box (what is pasted or typed past the width is dropped).
+void limitTypedText(QComboBox* list, std::size_t width);
+void limitPlainText(QTextEdit* box, std::size_t width);
 
 }  // namespace innvera

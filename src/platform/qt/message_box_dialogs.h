@@ -4,7 +4,8 @@
 
 namespace innvera {
 
-// Real message boxes: OK for information, Yes and No with the question icon for questions.
+// Real message boxes: OK for information, Yes and No with the question icon for questions,
+// "No" the default (Enter) and Escape's answer.
 class MessageBoxDialogs : public Dialogs {
 public:
     void inform(const std::string& title, const std::string& text) override;

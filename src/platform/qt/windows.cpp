@@ -1,6 +1,9 @@
 #include "platform/qt/windows.h"
 
+#include <QScreen>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace innvera {
 
@@ -14,6 +17,7 @@ QWidget* Windows::show(QWidget* window) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     windows_.append(window);
     connect(window, &QObject::destroyed, this, [this] { checkNoneLeft(); });
+    place(window);
     window->show();
     window->raise();
     return window;
@@ -23,6 +27,22 @@ void Windows::raise(QWidget* window) {
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+void Windows::place(QWidget* window) const {
+    if (window->testAttribute(Qt::WA_Moved)) return;  // it placed itself
+    QWidget* over = window->parentWidget() ? window->parentWidget()->window() : hub_.data();
+    if (!over || over == window || !over->isVisible()) return;
+    if (!window->testAttribute(Qt::WA_Resized)) window->adjustSize();
+    QRect placed(QPoint(), window->size());
+    placed.moveCenter(over->frameGeometry().center());
+    // Whole on the screen of the window it opens over, as far as it fits.
+    if (const QScreen* screen = over->screen()) {
+        const QRect free = screen->availableGeometry();
+        placed.moveLeft(std::max(free.left(), std::min(placed.left(), free.right() + 1 - placed.width())));
+        placed.moveTop(std::max(free.top(), std::min(placed.top(), free.bottom() + 1 - placed.height())));
+    }
+    window->move(placed.topLeft());
 }
 
 QWidget* Windows::find(const QString& name) const {

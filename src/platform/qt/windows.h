@@ -17,6 +17,10 @@ namespace innvera {
 // open one on top or makes a new one; `find<FolioWindow>()` gives the open one. Windows that
 // need more than the desk to be made (a calendar, a message window) are made by their owner and
 // handed to show(). When the last open window is gone the program ends.
+//
+// A window opens centred over the window it belongs to (a calendar over its owner) or, when it
+// belongs to none, over the hub (the main window, which registers itself), unless it placed
+// itself before it was shown.
 class Windows : public QObject {
 public:
     // `whenNoneLeft` runs once the last window has closed (production: the application quits).
@@ -24,6 +28,8 @@ public:
 
     // The desk new windows are made with; set once, by whoever builds the desk.
     void attach(Desk& desk) { desk_ = &desk; }
+    // The window the others open centred over.
+    void setHub(QWidget* hub) { hub_ = hub; }
 
     template <class W>
     W* open() {
@@ -55,9 +61,11 @@ public:
 
 private:
     static void raise(QWidget* window);
+    void place(QWidget* window) const;
     void checkNoneLeft();
 
     Desk* desk_ = nullptr;
+    QPointer<QWidget> hub_;
     std::function<void()> whenNoneLeft_;
     QList<QPointer<QWidget>> windows_;
     bool checkQueued_ = false;

@@ -60,6 +60,8 @@ void DailyReportWindow::connectControls() {
             [this](QListWidgetItem* item) { showDay(dayList_->row(item)); });
     connect(printButton_, &QPushButton::clicked, this, &DailyReportWindow::printReport);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
+    exitOnEscape(this, exitButton_);
+    enterActivates(dayList_, [this](const QModelIndex& at) { showDay(at.row()); });
 }
 
 void DailyReportWindow::load() {

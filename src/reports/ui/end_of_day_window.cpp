@@ -49,7 +49,10 @@ void EndOfDayWindow::createLayout() {
     layout->addWidget(exitButton_, 0, Qt::AlignRight);
 }
 
-void EndOfDayWindow::connectControls() { connect(exitButton_, &QPushButton::clicked, this, &QWidget::close); }
+void EndOfDayWindow::connectControls() {
+    connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
+    exitOnEscape(this, exitButton_);
+}
 
 void EndOfDayWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);

@@ -73,6 +73,9 @@ void MonthlyReportWindow::connectControls() {
     connect(getButton_, &QPushButton::clicked, this, &MonthlyReportWindow::getReport);
     connect(printButton_, &QPushButton::clicked, this, &MonthlyReportWindow::printReport);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
+    exitOnEscape(this, exitButton_);
+    // The month and year typed or chosen, Enter gets the report.
+    enterClicks(getButton_, {monthList_->lineEdit(), yearList_->lineEdit()});
 }
 
 void MonthlyReportWindow::getReport() {

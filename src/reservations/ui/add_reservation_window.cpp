@@ -93,8 +93,17 @@ void AddReservationWindow::connectControls() {
     connect(rateBox_, &QLineEdit::textEdited, this, &AddReservationWindow::showFigures);
     connect(reserveButton_, &QPushButton::clicked, this, &AddReservationWindow::reserveNow);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
-    arrivalBox_->installEventFilter(this);
-    departBox_->installEventFilter(this);
+    opensCalendar(arrivalBox_, [this] { openArrivalCalendar(); });
+    opensCalendar(departBox_, [this] { openDepartureCalendar(); });
+    connect(arrivalBox_, &QLineEdit::textEdited, this, &AddReservationWindow::arrivalTyped);
+    connect(departBox_, &QLineEdit::textEdited, this, &AddReservationWindow::departureTyped);
+    exitOnEscape(this, exitButton_);
+    using P = GuestDetailsPanel;
+    enterClicks(reserveButton_,
+                {guest_->box(P::Name), guest_->box(P::Address), guest_->box(P::City), guest_->box(P::State),
+                 guest_->box(P::Zip), guest_->box(P::Phone), guest_->box(P::Cell), guest_->box(P::Company),
+                 guest_->box(P::Comment), guest_->box(P::CardNo), guest_->box(P::Adults), guest_->box(P::Children),
+                 arrivalBox_, departBox_, daysBox_, rateBox_, nightTotalBox_, totalStayBox_});
 }
 
 void AddReservationWindow::load() {
@@ -117,22 +126,46 @@ void AddReservationWindow::openArrivalCalendar() {
                        [this](Date picked) { takeArrivalDate(picked); });
 }
 
-void AddReservationWindow::openDepartureCalendar() {
+void AddReservationWindow::enableRoomAndRate() {
     for (QWidget* control : std::initializer_list<QWidget*>{roomList_, rateBox_, nightTotalBox_, totalStayBox_})
         control->setEnabled(true);
+}
+
+void AddReservationWindow::openDepartureCalendar() {
+    enableRoomAndRate();
     DateCalendar::open(desk_, this, {"DepartCalendar", "Depart Date", desk_.session.hotelDate.plusDays(1), 10000},
                        [this](Date picked) { takeDepartureDate(picked); });
 }
 
 void AddReservationWindow::takeArrivalDate(Date picked) {
     arrivalBox_->setText(qs(picked.text()));
-    desk_.session.pickedArrivalDate = picked;
-    // A departure picked first: the days follow the arrival now known.
-    if (const auto departure = Date::parse(text(departBox_))) takeDepartureDate(*departure);
+    arrivalKnown(picked);
 }
 
 void AddReservationWindow::takeDepartureDate(Date picked) {
     departBox_->setText(qs(picked.text()));
+    departureKnown(picked);
+}
+
+// A complete date typed counts as one picked on the calendar; a date half typed changes nothing.
+void AddReservationWindow::arrivalTyped() {
+    if (const auto typed = stayDate(text(arrivalBox_))) arrivalKnown(*typed);
+}
+
+void AddReservationWindow::departureTyped() {
+    if (const auto typed = stayDate(text(departBox_))) {
+        enableRoomAndRate();
+        departureKnown(*typed);
+    }
+}
+
+void AddReservationWindow::arrivalKnown(Date picked) {
+    desk_.session.pickedArrivalDate = picked;
+    // A departure picked first: the days follow the arrival now known.
+    if (const auto departure = Date::parse(text(departBox_))) departureKnown(*departure);
+}
+
+void AddReservationWindow::departureKnown(Date picked) {
     desk_.session.pickedDepartureDate = picked;
     const auto arrival = Date::parse(text(arrivalBox_));
     daysBox_->setText(arrival ? QString::number(picked.daysSince(*arrival)) : QString());
@@ -204,16 +237,8 @@ void AddReservationWindow::reserveNow() {
         saved = true;
     });
     if (!saved) return;
-    if (MainWindow* main = desk_.windows.find<MainWindow>()) main->showArrivals();
+    refreshMainWindow(desk_);
     close();
-}
-
-bool AddReservationWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress) {
-        if (watched == arrivalBox_) openArrivalCalendar();
-        if (watched == departBox_) openDepartureCalendar();
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void AddReservationWindow::closeEvent(QCloseEvent* event) {

@@ -33,7 +33,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();
@@ -42,6 +41,12 @@ private:
     void load();
     void openArrivalCalendar();
     void openDepartureCalendar();
+    void enableRoomAndRate();
+    void arrivalTyped();
+    void departureTyped();
+    // A date picked or typed: the days and the figures follow it.
+    void arrivalKnown(Date picked);
+    void departureKnown(Date picked);
     // The tax and total of one night at the rate shown, and the stay's total over the days.
     void showFigures();
     AddReservationForm form() const;

@@ -67,6 +67,8 @@ void RetrieveReservationWindow::createLayout() {
 void RetrieveReservationWindow::connectControls() {
     connect(reservations_, &QListWidget::itemClicked, this, &RetrieveReservationWindow::reservationChosen);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
+    exitOnEscape(this, exitButton_);
+    enterActivates(reservations_, [this](const QModelIndex& at) { reservationChosen(reservations_->item(at.row())); });
 }
 
 void RetrieveReservationWindow::reservationChosen(QListWidgetItem* item) {

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "core/ui/main_window.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "rooms/inventory.h"
@@ -25,7 +26,9 @@ RoomInventoryWindow::RoomInventoryWindow(Desk& desk, QWidget* parent) : QWidget(
 
 void RoomInventoryWindow::createControls() {
     roomNoBox_ = lineEdit("Text1", this);
+    roomNoBox_->setMaxLength(static_cast<int>(kBookableRoomNoLength));
     typeList_ = promptList("Combo1", kChooseRoomType, roomTypeItems(false), this);
+    limitTypedText(typeList_, kRoomTypeWidth);
     enterButton_ = button("Command1", "Enter Now", this);
     exitButton_ = button("Command2", "Exit", this);
     roomsEntered_ = listBox("List1", this);
@@ -65,6 +68,8 @@ void RoomInventoryWindow::createLayout() {
 void RoomInventoryWindow::connectSignals() {
     connect(enterButton_, &QPushButton::clicked, this, &RoomInventoryWindow::enterNow);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
+    exitOnEscape(this, exitButton_);
+    enterClicks(enterButton_, {roomNoBox_});
 }
 
 void RoomInventoryWindow::fillRoomsEntered() {
@@ -95,6 +100,7 @@ void RoomInventoryWindow::enterNow() {
         emptyForm();
         fillRoomsEntered();
     });
+    refreshMainWindow(desk_);
 }
 
 }  // namespace innvera

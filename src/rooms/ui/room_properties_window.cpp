@@ -10,6 +10,7 @@
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "platform/qt/windows.h"
+#include "rooms/room_types.h"
 #include "rooms/rooms.h"
 #include "rooms/ui/type_lists.h"
 
@@ -45,6 +46,7 @@ void RoomPropertiesWindow::createControls() {
     roomNoValue_ = valueLabel("Label3", this, kValueWidth);
 
     typeEditor_ = promptList("Combo2", kSelectType, roomTypeItems(false), this);
+    limitTypedText(typeEditor_, kRoomTypeWidth);
     rateBox_ = lineEdit("Text1", this);
     vacantEditor_ = promptList("Combo3", kSelectVacant, {"Y", "O"}, this);
     cleanEditor_ = promptList("Combo4", kSelectClean, {"Y", "N"}, this);
@@ -62,6 +64,7 @@ void RoomPropertiesWindow::createControls() {
     status_ = property("Label12", "Command5", statusEditor_, "Command10", &RoomView::status, kOutOfOrder);
 
     commentBox_ = lineEdit("Text2", this);
+    commentBox_->setMaxLength(static_cast<int>(fieldWidth(kRoomFields, &Room::comment)));
     updateButton_ = button("Command12", "Update", this);
     exitButton_ = button("Command11", "Exit", this);
 }
@@ -132,6 +135,9 @@ void RoomPropertiesWindow::connectSignals() {
     connect(status_.changeNow, &QPushButton::clicked, this, &RoomPropertiesWindow::changeStatusNow);
     connect(updateButton_, &QPushButton::clicked, this, &RoomPropertiesWindow::updateCommentNow);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
+    exitOnEscape(this, exitButton_);
+    enterClicks(rate_.changeNow, {rateBox_});
+    enterClicks(updateButton_, {commentBox_});
 }
 
 void RoomPropertiesWindow::startChange(Property& property) {
@@ -183,6 +189,7 @@ void RoomPropertiesWindow::changeTypeNow() {
 
 void RoomPropertiesWindow::changeVacantNow() {
     runHandler(desk_, [this] { storeChoice(vacant_, vacantEditor_, &changeVacant); });
+    refreshMainWindow(desk_);
 }
 
 void RoomPropertiesWindow::changeCleanNow() {
@@ -194,6 +201,7 @@ void RoomPropertiesWindow::changeStatusNow() {
         storeChoice(status_, statusEditor_, &changeStatus);
         refreshOutOfOrderCount();
     });
+    refreshMainWindow(desk_);
 }
 
 void RoomPropertiesWindow::changeRateNow() {

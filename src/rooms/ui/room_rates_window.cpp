@@ -4,7 +4,9 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "core/counters.h"
 #include "core/forms.h"
+#include "core/ui/main_window.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "rooms/rates.h"
@@ -22,6 +24,7 @@ RoomRatesWindow::RoomRatesWindow(Desk& desk, QWidget* parent) : QWidget(parent),
 
 void RoomRatesWindow::createControls() {
     typeList_ = promptList("Combo1", kSelectRoomType, roomTypeItems(true), this);
+    limitTypedText(typeList_, kRoomTypeWidth);
     currentRate_ = valueLabel("Label2", this);
     newRateBox_ = lineEdit("Text1", this);
     saveButton_ = button("Command1", "Save Now", this);
@@ -53,6 +56,8 @@ void RoomRatesWindow::connectSignals() {
     connect(typeList_->lineEdit(), &QLineEdit::returnPressed, this, &RoomRatesWindow::chooseType);
     connect(saveButton_, &QPushButton::clicked, this, &RoomRatesWindow::saveNow);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
+    exitOnEscape(this, exitButton_);
+    enterClicks(saveButton_, {newRateBox_});
 }
 
 void RoomRatesWindow::chooseType() {
@@ -76,6 +81,7 @@ void RoomRatesWindow::saveNow() {
         newRateBox_->clear();
         typeList_->setFocus();
     });
+    refreshMainWindow(desk_);
 }
 
 TaxRateWindow::TaxRateWindow(Desk& desk, QWidget* parent) : QWidget(parent), desk_(desk) {
@@ -84,6 +90,7 @@ TaxRateWindow::TaxRateWindow(Desk& desk, QWidget* parent) : QWidget(parent), des
     createControls();
     createLayout();
     connectSignals();
+    showCurrentRate();
     rateBox_->setFocus();
 }
 
@@ -96,6 +103,9 @@ void TaxRateWindow::createControls() {
     heading_->setAlignment(Qt::AlignCenter);
     hint_ = captionLabel("(example if your rate is 9% then enter .09", this);
     hint_->setAlignment(Qt::AlignCenter);
+    howToWrite_ = captionLabel("HowToWrite", "Write the rate as a fraction, for example .08 for 8%.", this);
+    howToWrite_->setAlignment(Qt::AlignCenter);
+    currentRate_ = valueLabel("CurrentRate", this);
     rateBox_ = lineEdit("Text1", this);
     enterButton_ = button("Command1", "Enter Now", this);
     exitButton_ = button("Command2", "Exit", this);
@@ -106,18 +116,35 @@ void TaxRateWindow::createLayout() {
     buttons->addWidget(enterButton_);
     buttons->addWidget(exitButton_);
 
+    auto* rate = new QGridLayout;
+    rate->addWidget(captionLabel("Current Rate", this), 0, 0);
+    rate->addWidget(currentRate_, 0, 1);
+    rate->addWidget(captionLabel("New Rate", this), 1, 0);
+    rate->addWidget(rateBox_, 1, 1);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading_);
     layout->addWidget(hint_);
-    layout->addWidget(rateBox_);
+    layout->addWidget(howToWrite_);
+    layout->addLayout(rate);
     layout->addLayout(buttons);
     layout->addStretch();
-    resize(300, 150);
+}
+
+// The stored fraction, and what it is in percent ("0.09 (9%)").
+void TaxRateWindow::showCurrentRate() {
+    runHandler(desk_, [this] {
+        const float rate = readCounter(desk_.dataDir, desk_.dataDir.taxRate());
+        currentRate_->setText(rate > 0 ? qs(plainNumber(rate) + " (" + plainNumber(rate * 100.0f) + "%)")
+                                       : QStringLiteral("none yet"));
+    });
 }
 
 void TaxRateWindow::connectSignals() {
     connect(enterButton_, &QPushButton::clicked, this, &TaxRateWindow::enterNow);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
+    exitOnEscape(this, exitButton_);
+    enterClicks(enterButton_, {rateBox_});
 }
 
 void TaxRateWindow::enterNow() {

@@ -37,7 +37,7 @@ private:
     QPushButton* exitButton_ = nullptr;
 };
 
-// "Enter Tax Rate": stores the tax rate as a fraction.
+// "Enter Tax Rate": stores the tax rate as a fraction, showing the rate stored now.
 class TaxRateWindow : public QWidget {
     Q_OBJECT
 public:
@@ -52,10 +52,13 @@ private:
     void createControls();
     void createLayout();
     void connectSignals();
+    void showCurrentRate();
 
     Desk& desk_;
     QLabel* heading_ = nullptr;
     QLabel* hint_ = nullptr;
+    QLabel* howToWrite_ = nullptr;
+    QLabel* currentRate_ = nullptr;
     QLineEdit* rateBox_ = nullptr;
     QPushButton* enterButton_ = nullptr;
     QPushButton* exitButton_ = nullptr;

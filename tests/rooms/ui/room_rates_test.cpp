@@ -78,7 +78,9 @@ TEST(TaxRate, StoresAFractionBelowOneOnEnterNowAndNothingOnExit) {
     writeBytes(t.path("tax"), taxBytes(0.07f));
     QWidget* window = openWindow(t, "Form7");
     EXPECT_EQ(window->windowTitle(), "Enter Tax Rate");
-    EXPECT_EQ(texts<QLabel>(window), QStringList({"(example if your rate is 9% then enter .09", "Enter Tax Rate"}));
+    EXPECT_EQ(texts<QLabel>(window),
+              QStringList({"(example if your rate is 9% then enter .09", "0.07 (7%)", "Current Rate", "Enter Tax Rate",
+                           "New Rate", "Write the rate as a fraction, for example .08 for 8%."}));
     EXPECT_EQ(texts<QPushButton>(window), QStringList({"Command1 Enter Now", "Command2 Exit"}));
     EXPECT_EQ(textOf(window, "Text1"), "") << "the stored rate is not shown";
     EXPECT_TRUE(hasFocus(window, "Text1"));
