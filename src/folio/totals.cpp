@@ -1,6 +1,7 @@
 #include "folio/totals.h"
 
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 
 #include "core/codec.h"
@@ -68,10 +69,34 @@ float Totals::totalRevenue() const {
 
 Totals readMonthTotals(const DataDir& dir, Date day) { return readTotals(dir, dir.monthTotals(monthKey(day))); }
 
+namespace {
+
+// The first day whose takings this installation kept under its own key: the earliest file of
+// the day totals folder named as dayKey() names one. None while there is none.
+std::optional<Date> firstOwnKeyDay(const DataDir& dir) {
+    std::optional<Date> first;
+    std::error_code error;
+    for (fs::directory_iterator entry(dir.dayTotals("").parent_path(), error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        if (name.size() != 8 || name.find_first_not_of("0123456789") != std::string::npos) continue;
+        const auto day = Date::parse(name.substr(0, 2) + "/" + name.substr(2, 2) + "/" + name.substr(4));
+        if (day && dayKey(*day) == name && (!first || *day < *first)) first = day;
+    }
+    return first;
+}
+
+}  // namespace
+
 Totals readDayTotals(const DataDir& dir, Date day) {
     const fs::path own = dir.dayTotals(dayKey(day));
     std::error_code error;
     if (fs::exists(own, error) || error) return readTotals(dir, own);
+    // A day with no file of its own took nothing, once this installation keeps every day under
+    // its own key: an old-key file of that name belongs to another day (1/25 and 12/5 shared
+    // one). Only the days before that were kept under the old key.
+    const std::optional<Date> first = firstOwnKeyDay(dir);
+    if (first && !(day < *first)) return Totals{};
     return readTotals(dir, dir.dayTotals(legacyDayKey(day)));
 }
 

@@ -34,8 +34,9 @@ struct Totals {
 
 // The month totals of the date's month; zeros when the file is missing or shorter than 76 bytes.
 Totals readMonthTotals(const DataDir& dir, Date day);
-// The day totals of the date: the file under its own key, or, while there is none, the
-// file an earlier installation wrote under the old key.
+// The day totals of the date: the file under its own key; when there is none, for a day before
+// the first day kept under its own key, the file an earlier installation wrote under the old key;
+// zeros otherwise.
 Totals readDayTotals(const DataDir& dir, Date day);
 // Adds the amount to the slot of the month totals file and then of the day totals file (under
 // its own key) of the hotel date; each slot holds its running sum to the cent, as a Single. A slot outside 0 to 18 is

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <optional>
+#include <set>
 #include <string_view>
 #include <system_error>
 #include <vector>
@@ -50,13 +52,18 @@ std::optional<std::int64_t> changedAt(const fs::path& file) {
     return static_cast<std::int64_t>(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec;
 }
 
-// Whether `file` is unchanged since `copy` of the previous backup was made: the same size, and
-// its status last changed before the copy's (every write changes it, and nothing can set it
-// back, unlike a modification time a restore may carry over). The copy can then be shared.
+// Whether `file` is unchanged since `copy` of the previous backup was made: the same size, the
+// same modification time (a copy carries its file's), and its status last changed before the
+// copy's (every write changes it, unlike a modification time a restore may carry over). The
+// two times together hold when the clock was set back between the backups: a write made then
+// looks older than the copy, but its modification time is no longer the copy's. The copy can
+// then be shared.
 bool unchangedSince(const fs::path& file, const fs::path& copy) {
     std::error_code error;
     const auto size = fs::file_size(file, error);
     if (error || fs::file_size(copy, error) != size || error) return false;
+    const auto modified = fs::last_write_time(file, error);
+    if (error || fs::last_write_time(copy, error) != modified || error) return false;
     const auto fileChanged = changedAt(file);
     const auto copyChanged = changedAt(copy);
     return fileChanged && copyChanged && *fileChanged < *copyChanged;
@@ -87,6 +94,9 @@ void copyTree(const fs::path& from, const fs::path& to, const std::optional<fs::
             }
             fs::copy_file(entries->path(), to / relative, fs::copy_options::overwrite_existing, error);
             check(error, entries->path());
+            // The copy carries its file's modification time, for the next night to compare.
+            fs::last_write_time(to / relative, fs::last_write_time(entries->path(), error), error);
+            check(error, to / relative);
         }
     }
     check(error, from);
@@ -110,20 +120,27 @@ std::optional<fs::path> newestBackup(const fs::path& backups) {
     return newest->second;
 }
 
-// Keeps the newest `kept` backups and removes what unfinished copies are left. Done as far as
-// it can be: the night's backup is made whatever becomes of the old ones.
-void prune(const fs::path& backups, int kept) {
+// Keeps the backups of the newest `kept` days (a run made again in one night adds a backup but
+// uses up no other night's) and `made`, the one just made, whatever its name says (a clock set
+// back names it before the others); removes what unfinished copies are left. Done as far as it
+// can be: the night's backup is made whatever becomes of the old ones.
+void prune(const fs::path& backups, int kept, const fs::path& made) {
     std::error_code error;
-    std::vector<std::pair<std::pair<std::string, int>, fs::path>> found;
+    std::vector<std::pair<std::string, fs::path>> found;  // by the day of its name
+    std::set<std::string> days{made.filename().string().substr(0, 10)};
     for (fs::directory_iterator entries(backups, error), end; !error && entries != end; entries.increment(error)) {
         const std::string name = entries->path().filename().string();
         if (!entries->is_directory(error)) continue;
         if (name.ends_with(kUnfinished)) removeTree(entries->path());
-        else if (const auto key = backupKey(name)) found.push_back({*key, entries->path()});
+        else if (backupKey(name) && entries->path() != made) {
+            found.push_back({name.substr(0, 10), entries->path()});
+            days.insert(name.substr(0, 10));
+        }
     }
-    std::sort(found.begin(), found.end());
-    for (std::size_t i = 0; i + static_cast<std::size_t>(std::max(kept, 1)) < found.size(); ++i)
-        removeTree(found[i].second);
+    const auto keptDays = std::min(days.size(), static_cast<std::size_t>(std::max(kept, 1)));
+    const std::string oldestKept = *std::prev(days.end(), static_cast<std::ptrdiff_t>(keptDays));
+    for (const auto& [day, folder] : found)
+        if (day < oldestKept) removeTree(folder);
 }
 
 }  // namespace
@@ -167,7 +184,7 @@ fs::path backUpDataDir(const DataDir& dir, const fs::path& backups, const std::s
         removeTree(unfinished);
         throw;
     }
-    prune(backups, kept);
+    prune(backups, kept, target);
     return target;
 }
 

@@ -24,8 +24,9 @@ std::string backupName(Date day, TimeOfDay time);
 // ".innvera") and anything that is not a regular file or folder. The copy is made under a
 // temporary name and takes its own name only once it is whole and on the disk, so a folder
 // with a backup's name always holds a whole backup. A file unchanged since the newest backup
-// shares that backup's copy (a hard link) instead of being copied again. Then only the newest `kept` backups stay;
-// unfinished copies an earlier failure left are removed. Returns the new backup's folder.
+// shares that backup's copy (a hard link) instead of being copied again. Then only the backups of
+// the newest `kept` days stay, and the new one whatever its name; unfinished copies an earlier
+// failure left are removed. Returns the new backup's folder.
 // FileError naming the file when anything cannot be copied; the unfinished copy is removed
 // and the older backups are left as they were.
 std::filesystem::path backUpDataDir(const DataDir& dir, const std::filesystem::path& backups, const std::string& name,

@@ -1,6 +1,7 @@
 #include "reports/end_of_day.h"
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 #include "core/accounts.h"
@@ -56,6 +57,14 @@ std::string backupFailure(const FileError& error) {
            ". Nothing was posted. Make room on the disk or fix the cause, then start the end of day again.";
 }
 
+// A stay whose folio number or rate a damaged record has made unusable (not a finite number,
+// no folio number, a rate beyond what a clerk can type): charging it would post "NaN" lines no
+// later run recognises and wipe the totals it is added to.
+bool chargeable(const Guest& stay) {
+    return std::isfinite(stay.folioNo) && stay.folioNo > 0 && std::isfinite(stay.rate) &&
+           std::fabs(stay.rate) <= kLargestAmount;
+}
+
 }  // namespace
 
 NightCharges chargeRoomAndTax(DataDir& dir, Date hotelDate) {
@@ -70,6 +79,10 @@ NightCharges chargeRoomAndTax(DataDir& dir, Date hotelDate) {
         std::vector<const Guest*> due;
         for (std::size_t i = from; i < to; ++i) {
             const Guest& stay = stays[i].record;
+            if (!chargeable(stay)) {
+                charges.damaged.push_back(stay.roomNo.str());
+                continue;
+            }
             if (charged.count(stay.folioNo) || nightOnFolio(dir, stay.folioNo, hotelDate)) {
                 ++charges.alreadyCharged;
                 continue;
@@ -140,6 +153,25 @@ EndOfDayResult runEndOfDay(DataDir& dir, Date hotelDate, const NightlyBackup& ba
     result.done = true;
     result.message = kEndOfDayDone;
     return result;
+}
+
+std::string nightChargesToSeeTo(const NightCharges& charges) {
+    const auto rooms = [](const std::vector<std::string>& list) {
+        std::string named;
+        for (const std::string& room : list) named.append(named.empty() ? "" : ", ").append(trimRight(room));
+        return named;
+    };
+    std::string text;
+    if (!charges.notInvoiced.empty())
+        text += "No invoice was made for tonight's room and tax of room " + rooms(charges.notInvoiced) +
+                ": no direct bill account carries the stay's account number. Bill the night to the account by "
+                "hand.";
+    if (!charges.damaged.empty())
+        text += std::string(text.empty() ? "" : "\n\n") + "Tonight's room and tax were not charged to room " +
+                rooms(charges.damaged) +
+                ": the stay's record is damaged (its folio number or rate is not a number). Correct the stay and "
+                "post the night on its folio by hand.";
+    return text;
 }
 
 }  // namespace innvera

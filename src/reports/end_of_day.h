@@ -43,7 +43,14 @@ struct NightCharges {
     // Direct-bill stays charged with no invoice: no account carries their number (or its name
     // cannot name an invoice file). Their rooms, in guest-file order.
     std::vector<std::string> notInvoiced;
+    // Stays left uncharged because their record is damaged (a folio number or rate that is not
+    // a usable number). Their rooms, in guest-file order.
+    std::vector<std::string> damaged;
 };
+
+// What the clerk must see to after a run: the rooms charged with no invoice and the rooms not
+// charged at all. Empty when there is nothing.
+std::string nightChargesToSeeTo(const NightCharges& charges);
 
 // Stays committed together: each stay's folio lines, totals and invoice are always in the same
 // transaction, so a run cut off anywhere leaves every stay either charged in full or not at all.

@@ -108,10 +108,21 @@ TEST(Totals, EachDayHasItsOwnFileAndOldDayFilesAreStillRead) {
     EXPECT_EQ(readBytes(t.path("dailytotals/01252019")), totalsBytes({{0, 10}}));
     EXPECT_EQ(readBytes(t.path("dailytotals/12052019")), totalsBytes({{0, 20}}));
     EXPECT_FALSE(std::filesystem::exists(t.path("dailytotals/1252019")));
+}
 
-    // A day an earlier installation wrote under the old key is read from it until the day has its own file.
-    writeBytes(t.path("dailytotals/512019"), totalsBytes({{6, 130}, {7, 15.6f}}));
+TEST(Totals, OldDayFilesAreReadOnlyForTheDaysBeforeTheFirstDayKeptUnderItsOwnKey) {
+    MotelFolder t;
+    writeBytes(t.path("dailytotals/512019"), totalsBytes({{6, 130}, {7, 15.6f}}));  // 5/1/2019
+    writeBytes(t.path("dailytotals/1252019"), totalsBytes({{6, 999}}));  // 1/25/2019, whose key 12/5/2019 shares
     EXPECT_EQ(readDayTotals(t.dataDir, may(1)).values[6], 130);
+    EXPECT_EQ(readDayTotals(t.dataDir, Date::fromYmd(2019, 12, 5)).values[6], 999) << "nothing tells them apart yet";
+
+    addToTotals(t.dataDir, may(2), slot::Cash, 5);  // the first day kept under its own key
+    EXPECT_EQ(readDayTotals(t.dataDir, may(1)).values[6], 130);
+    EXPECT_EQ(readDayTotals(t.dataDir, Date::fromYmd(2019, 1, 25)).values[6], 999);
+    EXPECT_EQ(readDayTotals(t.dataDir, Date::fromYmd(2019, 12, 5)).values[6], 0) << "a quiet day is not 1/25's takings";
+
+    // A day before it that gets postings now has its own file, and the old one stays as it was.
     addToTotals(t.dataDir, may(1), slot::RoomRent, 65);
     EXPECT_EQ(readDayTotals(t.dataDir, may(1)).values[6], 65);
     EXPECT_EQ(readBytes(t.path("dailytotals/05012019")), totalsBytes({{6, 65}}));

@@ -39,4 +39,13 @@ TEST(NightlyBackup, SharesTheCopiesOfFilesUnchangedSinceTheNewestBackup) {
     EXPECT_EQ(snapshot(second), snapshot(t.folder.path()));
 }
 
+TEST(NightlyBackup, TheNightsBackupIsKeptWhenTheClockWasSetBack) {
+    MotelFolder t;
+    TempFolder backups;
+    for (int day = 1; day <= 14; ++day) backUpDataDir(t.dataDir, backups.path(), backupName(may(day), {1, 30, 0}), 14);
+    const auto made = backUpDataDir(t.dataDir, backups.path(), "2019-04-20 013000", 14);
+    EXPECT_TRUE(std::filesystem::exists(made));
+    EXPECT_TRUE(std::filesystem::exists(backups.path() / "2019-05-01 013000")) << "nor any of the newest 14 nights";
+}
+
 }  // namespace

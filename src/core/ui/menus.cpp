@@ -85,7 +85,12 @@ StartReportsMenu::StartReportsMenu(Desk& desk) : SelfClosingMenu(desk, kName, "S
     auto* text = new QLabel(QStringLiteral("To start end of day reports, click the start now button below."), this);
     text->setWordWrap(true);
     layout_->addWidget(text);
-    addButton("Command1", "Start Now", [this] { openInstead<EndOfDayWindow>(); });
+    addButton("Command1", "Start Now", [this] {
+        // The run is made as its window opens: one left open from an earlier run (refused, or
+        // done) is closed, so this press runs it again instead of only raising that window.
+        if (QWidget* earlier = desk_.windows.find<EndOfDayWindow>()) earlier->close();
+        openInstead<EndOfDayWindow>();
+    });
     exitOnEscape(this, addButton("Command2", "Exit", [this] { close(); }));
 }
 

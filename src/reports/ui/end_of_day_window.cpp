@@ -79,6 +79,8 @@ void EndOfDayWindow::performRun() {
         const EndOfDayResult result = runEndOfDay(desk_.dataDir, desk_.session.hotelDate, backup, desk_.printer,
                                                   [this](EndOfDayStep step) { showDone(step); });
         desk_.dialogs.inform("ATTENTION!", result.message);
+        if (const std::string toSeeTo = nightChargesToSeeTo(result.charges); !toSeeTo.empty())
+            desk_.dialogs.inform("ATTENTION!", toSeeTo);
     });
 }
 
