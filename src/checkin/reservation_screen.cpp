@@ -100,6 +100,8 @@ std::variant<Refusal, CheckInOrder> readReservationCheckIn(DataDir& dir, const R
          CheckInField::AccountList},
         {!arrival, kArrivalNotADate, CheckInField::ArrivalDate},
         {!departure, kDepartNotADate, CheckInField::DepartDate},
+        {!stayDate(f.arrivalDate), kDateOutOfRange, CheckInField::ArrivalDate},
+        {!stayDate(f.departDate), kDateOutOfRange, CheckInField::DepartDate},
         {arrival && departure && *departure <= *arrival, kDepartNotAfterArrival, CheckInField::DepartDate},
         {!isNumberText(f.rate), kStayRateNotANumber, CheckInField::Rate},
     };
@@ -110,7 +112,7 @@ std::variant<Refusal, CheckInOrder> readReservationCheckIn(DataDir& dir, const R
                                                                    {&f.cashTotal, CheckInField::CashTotal},
                                                                    {&f.extraAmount, CheckInField::ExtraAmount}};
     for (const auto& [text, field] : amounts)
-        if (!fitsSingle(leadingNumber(*text))) return Refusal{kAmountTooLarge, field};
+        if (!isStorableAmount(*text)) return Refusal{kAmountTooLarge, field};
     const std::string roomNo(trimRight(f.roomNo));
     if (!findRoom(dir, roomNo)) return Refusal{kRoomNotOffered, CheckInField::RoomList};
     if (roomHasStayInHouse(dir, roomNo)) return Refusal{roomOccupiedMessage(roomNo), CheckInField::RoomList};
@@ -143,6 +145,8 @@ std::optional<Refusal> saveReservationChanges(DataDir& dir, const ReservationScr
     const std::optional<Date> departure = Date::parse(f.departDate);
     if (!arrival) return Refusal{kArrivalNotADate, CheckInField::ArrivalDate};
     if (!departure) return Refusal{kDepartNotADate, CheckInField::DepartDate};
+    if (!stayDate(f.arrivalDate)) return Refusal{kDateOutOfRange, CheckInField::ArrivalDate};
+    if (!stayDate(f.departDate)) return Refusal{kDateOutOfRange, CheckInField::DepartDate};
     if (*departure <= *arrival) return Refusal{kDepartNotAfterArrival, CheckInField::DepartDate};
 
     Reservation& r = found->record;

@@ -24,6 +24,10 @@ OneNight oneNight(double rate, float taxRate) {
 
 double totalStay(double days, double nightTotal, double extras) { return days * nightTotal + extras; }
 
+double totalStayForDays(double shownTotal, double daysBefore, double days, double nightTotal) {
+    return roundCents(shownTotal + (days - daysBefore) * nightTotal);
+}
+
 double changeDue(double tendered, double cashTotal) { return tendered - cashTotal; }
 
 }  // namespace innvera

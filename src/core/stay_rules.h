@@ -49,6 +49,10 @@ OneNight oneNight(double rate, float taxRate);
 
 // What a stay comes to: the night's total for each day, plus the extra charges added to it.
 double totalStay(double days, double nightTotal, double extras = 0);
+// "Total Stay" once the days shown change from `daysBefore` to `days` (a departure picked or
+// typed): the nights follow, and what was added to it for extra charges stays in it, so the
+// payment still covers the extra charge posted at check-in. To the cent.
+double totalStayForDays(double shownTotal, double daysBefore, double days, double nightTotal);
 
 // The change given back on a cash payment.
 double changeDue(double tendered, double cashTotal);

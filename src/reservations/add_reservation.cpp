@@ -39,9 +39,11 @@ std::variant<ReservationRefusal, Reservation> readReservation(DataDir& dir, cons
          ReservationField::AccountList},
         {!arrival, kArrivalNotADate, ReservationField::ArrivalDate},
         {!departure, kDepartNotADate, ReservationField::DepartDate},
+        {!stayDate(f.arrivalDate), kDateOutOfRange, ReservationField::ArrivalDate},
+        {!stayDate(f.departDate), kDateOutOfRange, ReservationField::DepartDate},
         {arrival && departure && *departure <= *arrival, kDepartNotAfterArrival, ReservationField::DepartDate},
         {!isNumberText(f.rate), kStayRateNotANumber, ReservationField::Rate},
-        {!fitsSingle(leadingNumber(f.rate)), kAmountTooLarge, ReservationField::Rate},
+        {!isStorableAmount(f.rate), kAmountTooLarge, ReservationField::Rate},
     };
     for (const auto& check : checks)
         if (check.failed) return ReservationRefusal{check.message, check.focus};

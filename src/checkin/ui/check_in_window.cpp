@@ -1,12 +1,12 @@
 #include "checkin/ui/check_in_window.h"
 
 #include <QCheckBox>
-#include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "checkin/ui/check_in_controls.h"
 #include "core/accounts.h"
 #include "core/counters.h"
 #include "core/forms.h"
@@ -230,9 +230,12 @@ void CheckInWindow::departureTyped() {
 }
 
 void CheckInWindow::departureKnown(Date picked) {
+    const double daysBefore = nights();
     daysBox_->setText(QString::number(picked.daysSince(desk_.session.hotelDate)));
-    if (!rateBox_->text().isEmpty())
-        totalStayBox_->setText(qs(plainNumber(totalStay(nights(), leadingNumber(nightTotalLabel_->text().toStdString())))));
+    if (!rateBox_->text().isEmpty()) {
+        const double night = leadingNumber(nightTotalLabel_->text().toStdString());
+        totalStayBox_->setText(qs(plainNumber(totalStayForDays(number(totalStayBox_), daysBefore, nights(), night))));
+    }
     enableRoomAndPayment();
     desk_.session.pickedDepartureDate = picked;
 }
@@ -254,24 +257,17 @@ CheckInForm CheckInWindow::form() const {
 }
 
 QWidget* CheckInWindow::control(CheckInField field) const {
-    switch (field) {
-    case CheckInField::Name: return guest_->box(GuestDetailsPanel::Name);
-    case CheckInField::Address: return guest_->box(GuestDetailsPanel::Address);
-    case CheckInField::City: return guest_->box(GuestDetailsPanel::City);
-    case CheckInField::State: return guest_->box(GuestDetailsPanel::State);
-    case CheckInField::Zip: return guest_->box(GuestDetailsPanel::Zip);
-    case CheckInField::Adults: return guest_->box(GuestDetailsPanel::Adults);
-    case CheckInField::RoomList: return roomList_;
-    case CheckInField::Rate: return rateBox_;
-    case CheckInField::PayTypeList: return paymentList_;
-    case CheckInField::DepartDate: return departBox_;
-    case CheckInField::AccountList: return accountList_;
-    case CheckInField::ArrivalDate: return arrivalBox_;
-    case CheckInField::TotalStay: return totalStayBox_;
-    case CheckInField::CashTotal: return cashTotalBox_;
-    case CheckInField::ExtraAmount: return extraAmountBox_;
-    }
-    return nullptr;
+    const CheckInControls controls{.guest = guest_,
+                                   .arrivalDate = arrivalBox_,
+                                   .departDate = departBox_,
+                                   .roomList = roomList_,
+                                   .rate = rateBox_,
+                                   .totalStay = totalStayBox_,
+                                   .payTypeList = paymentList_,
+                                   .accountList = accountList_,
+                                   .cashTotal = cashTotalBox_,
+                                   .extraAmount = extraAmountBox_};
+    return controls[field];
 }
 
 void CheckInWindow::checkInNow() {

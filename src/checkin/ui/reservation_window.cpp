@@ -7,9 +7,11 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "checkin/ui/check_in_controls.h"
 #include "core/accounts.h"
 #include "core/counters.h"
 #include "core/forms.h"
+#include "core/numbers.h"
 #include "core/reservations.h"
 #include "core/stay_rules.h"
 #include "core/ui/date_calendar.h"
@@ -222,9 +224,13 @@ void ReservationWindow::showDays() {
     const auto arrival = Date::parse(text(arrivalBox_));
     const auto departure = Date::parse(text(departBox_));
     if (!arrival || !departure) return;
+    const double daysBefore = number(daysBox_);
     daysBox_->setText(QString::number(departure->daysSince(*arrival)));
     if (rateBox_->text().isEmpty()) return;
+    const double shownTotal = number(totalStayBox_);
     showFigures();
+    totalStayBox_->setText(
+        qs(plainNumber(totalStayForDays(shownTotal, daysBefore, number(daysBox_), number(nightTotalBox_)))));
     if (payCodeList_->currentText().startsWith(QLatin1Char('C'))) cashTotalBox_->setText(totalStayBox_->text());
 }
 
@@ -295,24 +301,17 @@ ReservationScreenForm ReservationWindow::form() const {
 }
 
 QWidget* ReservationWindow::control(CheckInField field) const {
-    switch (field) {
-    case CheckInField::Name: return guest_->box(GuestDetailsPanel::Name);
-    case CheckInField::Address: return guest_->box(GuestDetailsPanel::Address);
-    case CheckInField::City: return guest_->box(GuestDetailsPanel::City);
-    case CheckInField::State: return guest_->box(GuestDetailsPanel::State);
-    case CheckInField::Zip: return guest_->box(GuestDetailsPanel::Zip);
-    case CheckInField::Adults: return guest_->box(GuestDetailsPanel::Adults);
-    case CheckInField::RoomList: return roomList_;
-    case CheckInField::Rate: return rateBox_;
-    case CheckInField::PayTypeList: return payCodeList_;
-    case CheckInField::DepartDate: return departBox_;
-    case CheckInField::AccountList: return accountList_;
-    case CheckInField::ArrivalDate: return arrivalBox_;
-    case CheckInField::TotalStay: return totalStayBox_;
-    case CheckInField::CashTotal: return cashTotalBox_;
-    case CheckInField::ExtraAmount: return extraAmountBox_;
-    }
-    return nullptr;
+    const CheckInControls controls{.guest = guest_,
+                                   .arrivalDate = arrivalBox_,
+                                   .departDate = departBox_,
+                                   .roomList = roomList_,
+                                   .rate = rateBox_,
+                                   .totalStay = totalStayBox_,
+                                   .payTypeList = payCodeList_,
+                                   .accountList = accountList_,
+                                   .cashTotal = cashTotalBox_,
+                                   .extraAmount = extraAmountBox_};
+    return controls[field];
 }
 
 void ReservationWindow::refreshArrivals() { refreshMainWindow(desk_); }
@@ -332,6 +331,7 @@ void ReservationWindow::checkIn() {
         const CheckedIn stay = innvera::checkIn(desk_.dataDir, order, desk_.session.hotelDate, arrivalTime);
         desk_.dataDir.syncWritten();
         done = true;  // the guest is in: the window closes even if the printer fails
+        if (stay.folioCounterRepaired) desk_.dialogs.inform("ATTENTION!", kCounterRepaired);
         if (printBox_->isChecked()) {
             const std::optional<std::string> chosen =
                 f.account == kSelectAccount ? std::nullopt : std::optional<std::string>(f.account);

@@ -75,8 +75,9 @@ GuestDetailsPanel::GuestDetailsPanel(std::initializer_list<Box> upperCased, bool
             grid->addLayout(expiry, row++, 1);
         }
     }
+    // The box still takes its whole field: a state stored longer ("ONTARIO") is shown and kept
+    // whole, and the clerk may go back to it.
     if (stateMovesToZip) {
-        box(State)->setMaxLength(kStateMovingToZip);
         connect(box(State), &QLineEdit::textEdited, this, [this](const QString& text) {
             if (text.size() == kStateMovingToZip) box(Zip)->setFocus();
         });

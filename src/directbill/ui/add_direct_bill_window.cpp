@@ -63,16 +63,14 @@ void AddDirectBillWindow::connectControls() {
     connect(saveButton_, &QPushButton::clicked, this, &AddDirectBillWindow::save);
     connect(exitButton_, &QPushButton::clicked, this, &AddDirectBillWindow::exitWithoutSaving);
     exitOnEscape(this, exitButton_);
-    using P = AccountDetailsPanel;
-    enterClicks(saveButton_, {details_->box(P::Name), details_->box(P::Address), details_->box(P::City),
-                              details_->box(P::State), details_->box(P::Zip), details_->box(P::Phone),
-                              details_->box(P::Fax), details_->box(P::Cell), details_->box(P::Contact), balanceBox_});
 }
 
 void AddDirectBillWindow::takeNumber() {
     runHandler(desk_, [&] {
-        accountNo_ = takeAccountNumber(desk_.dataDir);
+        bool repaired = false;
+        accountNo_ = takeAccountNumber(desk_.dataDir, &repaired);
         numberLabel_->setText(qs(plainNumber(*accountNo_)));
+        if (repaired) desk_.dialogs.inform("ATTENTION!", kCounterRepaired);
     });
 }
 

@@ -112,7 +112,9 @@ void AddReservationWindow::load() {
     runHandler(desk_, [&] {
         for (const std::string& name : accountNames(desk_.dataDir)) accountList_->addItem(qs(name));
         showPrompt(accountList_, QString::fromLatin1(kSelectAccount));
-        confirmationNo_ = takeConfirmationNumber(desk_.dataDir);
+        bool repaired = false;
+        confirmationNo_ = takeConfirmationNumber(desk_.dataDir, &repaired);
+        if (repaired) desk_.dialogs.inform("ATTENTION!", kCounterRepaired);
         confirmationLabel_->setText(qs(plainNumber(*confirmationNo_)));
         taxRate_ = readCounter(desk_.dataDir, desk_.dataDir.taxRate());
         for (const std::string& entry : roomsToReserve(desk_.dataDir)) roomList_->addItem(qs(entry));

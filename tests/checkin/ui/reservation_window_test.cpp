@@ -186,6 +186,7 @@ TEST_F(ReservationWindowTest, ADirectBillCheckInOpensTheAccountsInvoiceAtTheRoom
 
 TEST_F(ReservationWindowTest, ARoomAGuestInHouseStillOccupiesIsRefusedUntilAnotherIsChosen) {
     putGuest(t.dataDir, "101", 1, "STILL HERE", kHotelDate.plusDays(1));
+    writeCounter(t.dataDir, t.dataDir.folioCounter(), 1);  // the counter agrees with the guest file
     const Bytes guests = readBytes(t.dataDir.guests());
     openFromArrivals(0);
     choose("Combo4", "V - Visa");
@@ -193,7 +194,7 @@ TEST_F(ReservationWindowTest, ARoomAGuestInHouseStillOccupiesIsRefusedUntilAnoth
     EXPECT_EQ(shownBoxes(), "ATTENTION!: Room 101 is still occupied by a guest in house. Check that guest out "
                             "first, or choose another room.\n");
     EXPECT_EQ(readBytes(t.dataDir.guests()), guests);
-    EXPECT_EQ(readCounter(t.dataDir, t.dataDir.folioCounter()), 0);
+    EXPECT_EQ(readCounter(t.dataDir, t.dataDir.folioCounter()), 1);
 
     // Another room: "Room#" changes, the rate does not.
     choose("Combo3", "102     KK1       ");

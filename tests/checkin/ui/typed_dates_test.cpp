@@ -1,13 +1,16 @@
 // A departure date typed in full counts as one picked on the calendar, in the three windows that
-// work out a stay's days and figures; a date half typed changes nothing.
+// work out a stay's days and figures; a date half typed changes nothing, and an extra charge
+// already added to the stay's total stays in it.
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
 #include "checkin/ui/check_in_window.h"
 #include "checkin/ui/reservation_window.h"
+#include "core/forms.h"
 #include "reservations/ui/add_reservation_window.h"
 #include "support/motel_files.h"
 #include "support/ui/test_desk.h"
@@ -53,6 +56,12 @@ TEST_F(TypedDates, CheckInChargesEveryNightOfATypedDeparture) {
     QTest::keyClicks(child<QLineEdit>(window, "Text14"), "9");
     EXPECT_EQ(figures(window, {"Text15", "Text17"}), QStringList({"4", "291.2"}));
     EXPECT_EQ(t.session.pickedDepartureDate, Date::fromYmd(2019, 5, 5));
+    // An extra charge added with "Enter" stays in the stay's total when the nights change.
+    QTest::keyClicks(child<QLineEdit>(window, "Text21"), "10");
+    click(child<QPushButton>(window, "Command3"));
+    retype(window, "Text14", "5/3/2019");
+    EXPECT_EQ(figures(window, {"Text15", "Text17"}), QStringList({"2", "155.6"}));
+    retype(window, "Text14", "5/5/2019");
 
     // The same as a pick on the calendar.
     window->close();
@@ -72,6 +81,30 @@ TEST_F(TypedDates, TheReservationScreenFollowsATypedDeparture) {
     EXPECT_EQ(figures(window, {"Text15", "Text18"}), QStringList({"2", "145.6"})) << "half typed";
     QTest::keyClicks(child<QLineEdit>(window, "Text14"), "/2019");
     EXPECT_EQ(figures(window, {"Text15", "Text18"}), QStringList({"4", "291.2"}));
+}
+
+TEST_F(TypedDates, TheReservationScreenKeepsAnAddedExtraAndAStoredStateWhole) {
+    RecordFile<Reservation> reservations(t.dataDir, t.dataDir.reservations());
+    Reservation r = reservations.read(1);
+    r.state = "ONTARIO";
+    reservations.write(1, r);
+    t.dataDir.commit();
+    t.session.selectedConfirmation = "7";
+    ReservationWindow::showChosen(t.desk);
+    QWidget* window = t.windows.find(ReservationWindow::kName);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(textOf(window, "Text4"), "ONTARIO");
+
+    QTest::keyClicks(child<QLineEdit>(window, "Text22"), "10");
+    click(child<QPushButton>(window, "Command3"));
+    EXPECT_EQ(textOf(window, "Text18"), "155.6");
+    retype(window, "Text14", "5/5/2019");
+    EXPECT_EQ(figures(window, {"Text15", "Text18"}), QStringList({"4", "301.2"}));
+
+    click(child<QPushButton>(window, "Command4"));
+    settle();
+    EXPECT_TRUE(t.dialogs.shown.empty());
+    EXPECT_EQ(trimRight(reservations.read(1).state.str()), "ONTARIO");
 }
 
 TEST_F(TypedDates, AddReservationCountsTypedDatesAndOpensTheRoomList) {
