@@ -1,10 +1,6 @@
 // A departure date typed in full counts as one picked on the calendar, in the three windows that
 // work out a stay's days and figures; a date half typed changes nothing.
-#include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
-
-#include <gtest/gtest.h>
 
 #include "checkin/ui/check_in_window.h"
 #include "checkin/ui/reservation_window.h"
@@ -17,29 +13,18 @@ using namespace innvera::testing;
 
 namespace {
 
-const Date kHotelDate = Date::fromYmd(2019, 5, 1);
-
 class TypedDates : public ::testing::Test {
 protected:
     void SetUp() override {
-        t.session.hotelDate = kHotelDate;
-        writeCounter(t.dataDir, t.dataDir.taxRate(), 0.12f);
+        setTaxRate(t.dataDir, 0.12f);
         addRoom(t.dataDir, "101", "NQ1", 65);
         addRoom(t.dataDir, "102", "NQ1", 65);
-        putReservation(t.dataDir, "7", "102", "AMY WILSON", kHotelDate, kHotelDate.plusDays(2));
+        putReservation(t.dataDir, "7", "102", "AMY WILSON", may(1), may(3));
     }
-
     // Empties the box and types `text` into it key by key.
-    static void retype(QWidget* window, const char* name, const QString& text) {
-        QLineEdit* box = child<QLineEdit>(window, name);
-        box->clear();
-        QTest::keyClicks(box, text);
-    }
-    static QString textOf(QWidget* window, const char* name) { return child<QLineEdit>(window, name)->text(); }
-    static QStringList figures(QWidget* window, std::initializer_list<const char*> boxes) {
-        QStringList shown;
-        for (const char* name : boxes) shown << textOf(window, name);
-        return shown;
+    static void clearAndType(QWidget* window, const char* name, const QString& text) {
+        child<QLineEdit>(window, name)->clear();
+        type(window, name, text);
     }
 
     TestDesk t;
@@ -47,49 +32,46 @@ protected:
 
 TEST_F(TypedDates, CheckInChargesEveryNightOfATypedDeparture) {
     auto* window = t.windows.open<CheckInWindow>();
-    chooseEntry(child<QComboBox>(window, "Combo3"), "101  NQ1");
-    retype(window, "Text14", "5/5/201");
-    EXPECT_EQ(figures(window, {"Text15", "Text17"}), QStringList({"1", "72.8"})) << "half typed";
-    QTest::keyClicks(child<QLineEdit>(window, "Text14"), "9");
-    EXPECT_EQ(figures(window, {"Text15", "Text17"}), QStringList({"4", "291.2"}));
-    EXPECT_EQ(t.session.pickedDepartureDate, Date::fromYmd(2019, 5, 5));
+    choose(window, "Combo3", "101  NQ1");
+    clearAndType(window, "Text14", "5/5/201");
+    EXPECT_EQ(textsOf(window, {"Text15", "Text17"}), "1|72.8") << "half typed";
+    type(window, "Text14", "9");
+    EXPECT_EQ(textsOf(window, {"Text15", "Text17"}), "4|291.2");
+    EXPECT_EQ(t.session.pickedDepartureDate, may(5));
 
     // The same as a pick on the calendar.
     window->close();
     auto* picked = t.windows.open<CheckInWindow>();
-    chooseEntry(child<QComboBox>(picked, "Combo3"), "101  NQ1");
-    picked->takeDepartureDate(Date::fromYmd(2019, 5, 5));
-    EXPECT_EQ(figures(picked, {"Text15", "Text17"}), QStringList({"4", "291.2"}));
+    choose(picked, "Combo3", "101  NQ1");
+    picked->takeDepartureDate(may(5));
+    EXPECT_EQ(textsOf(picked, {"Text15", "Text17"}), "4|291.2");
 }
 
 TEST_F(TypedDates, TheReservationScreenFollowsATypedDeparture) {
     t.session.selectedConfirmation = "7";
     ReservationWindow::showChosen(t.desk);
-    QWidget* window = t.windows.find(ReservationWindow::kName);
+    QWidget* window = t.find(ReservationWindow::kName);
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(figures(window, {"Text15", "Text18"}), QStringList({"2", "145.6"}));
-    retype(window, "Text14", "5/5");
-    EXPECT_EQ(figures(window, {"Text15", "Text18"}), QStringList({"2", "145.6"})) << "half typed";
-    QTest::keyClicks(child<QLineEdit>(window, "Text14"), "/2019");
-    EXPECT_EQ(figures(window, {"Text15", "Text18"}), QStringList({"4", "291.2"}));
+    EXPECT_EQ(textsOf(window, {"Text15", "Text18"}), "2|145.6");
+    clearAndType(window, "Text14", "5/5");
+    EXPECT_EQ(textsOf(window, {"Text15", "Text18"}), "2|145.6") << "half typed";
+    type(window, "Text14", "/2019");
+    EXPECT_EQ(textsOf(window, {"Text15", "Text18"}), "4|291.2");
 }
 
 TEST_F(TypedDates, AddReservationCountsTypedDatesAndOpensTheRoomList) {
     QWidget* window = t.windows.open<AddReservationWindow>();
-    auto* rooms = child<QComboBox>(window, "Combo3");
-    retype(window, "Text13", "5/3/2019");
-    retype(window, "Text14", "5/7/201");
-    EXPECT_EQ(textOf(window, "Text15"), "");
-    EXPECT_FALSE(rooms->isEnabled());
-    QTest::keyClicks(child<QLineEdit>(window, "Text14"), "9");
-    EXPECT_EQ(textOf(window, "Text15"), "4");
-    EXPECT_TRUE(rooms->isEnabled());
-    chooseEntry(rooms, "101  NQ1");
-    EXPECT_EQ(figures(window, {"Text17", "Text18"}), QStringList({"72.8", "291.2"}));
+    clearAndType(window, "Text13", "5/3/2019");
+    clearAndType(window, "Text14", "5/7/201");
+    EXPECT_EQ(textOf(window, "Text15") + enabledOf(window, {"Combo3"}), "");
+    type(window, "Text14", "9");
+    EXPECT_EQ(textOf(window, "Text15") + enabledOf(window, {"Combo3"}), "4Combo3");
+    choose(window, "Combo3", "101  NQ1");
+    EXPECT_EQ(textsOf(window, {"Text17", "Text18"}), "72.8|291.2");
     // The arrival typed again moves the days with it.
-    retype(window, "Text13", "5/5/2019");
-    EXPECT_EQ(figures(window, {"Text15", "Text18"}), QStringList({"2", "145.6"}));
-    EXPECT_EQ(t.session.pickedArrivalDate, Date::fromYmd(2019, 5, 5));
+    clearAndType(window, "Text13", "5/5/2019");
+    EXPECT_EQ(textsOf(window, {"Text15", "Text18"}), "2|145.6");
+    EXPECT_EQ(t.session.pickedArrivalDate, may(5));
 }
 
 }  // namespace
