@@ -20,11 +20,8 @@ const Date kHotelDate = may(1);
 class ReservationScreen : public ::testing::Test {
 protected:
     void SetUp() override {
-        setTaxRate(dir, 0.12f);
-        addRoom(dir, "101", "NQ1", 65);
-        addRoom(dir, "102", "KK1", 80);
+        smallMotel(dir);
         addRoom(dir, "103", "KK1", 80, "Y", "Y", "X");
-        addAccount(dir, "ACME", 3);
     }
 
     // The window as it shows reservation 7 of room 101, paid in cash.
@@ -44,7 +41,6 @@ protected:
         f.account = kSelectAccount;
         return f;
     }
-
     std::string refusal(const ReservationScreenForm& f) {
         const auto reading = readReservationCheckIn(dir, f);
         const auto* r = std::get_if<Refusal>(&reading);
@@ -55,11 +51,10 @@ protected:
     DataDir& dir = motel.dataDir;
 };
 
-TEST_F(ReservationScreen, OpensOnTheRoomsArrivalOfTheHotelDateOrOnTheConfirmationNumber) {
+TEST_F(ReservationScreen, OpensOnTheRoomsArrivalOfTheHotelDateOrOnTheConfirmationNumberAndOffersRoomsInService) {
     putReservation(dir, "5", "101", "TOMORROW", kHotelDate.plusDays(1), kHotelDate.plusDays(2));
     putReservation(dir, "6", "101", "CANCELLED", kHotelDate, kHotelDate.plusDays(2), 59, "*");
     putReservation(dir, "7", "101", "AMY WILSON", kHotelDate, kHotelDate.plusDays(2));
-
     const auto byRoom = reservationToShow(dir, "101  ", "", kHotelDate);
     ASSERT_TRUE(byRoom);
     EXPECT_EQ(byRoom->guest.name, "AMY WILSON");
@@ -68,14 +63,11 @@ TEST_F(ReservationScreen, OpensOnTheRoomsArrivalOfTheHotelDateOrOnTheConfirmatio
     EXPECT_EQ(byRoom->confirmNo, "7         ");
     EXPECT_EQ(byRoom->roomNo, "101  ");
     EXPECT_EQ(byRoom->departDate.daysSince(byRoom->arrivalDate), 2);
-
     EXPECT_EQ(reservationToShow(dir, "", "5              ", kHotelDate)->guest.name, "TOMORROW");
     EXPECT_FALSE(reservationToShow(dir, "", "6", kHotelDate));  // closed: never found again
     EXPECT_FALSE(reservationToShow(dir, "102", "7", kHotelDate));
     EXPECT_FALSE(reservationToShow(dir, "", "", kHotelDate));
-}
 
-TEST_F(ReservationScreen, OffersTheRoomsInServiceAtTheirCurrentRate) {
     EXPECT_EQ(reservationScreenRooms(dir), (std::vector<std::string>{"101     NQ1       ", "102     KK1       "}));
     EXPECT_EQ(inServiceRoomRate(dir, "101  "), 65);
     EXPECT_FALSE(inServiceRoomRate(dir, "103"));  // out of order
@@ -89,26 +81,20 @@ TEST_F(ReservationScreen, CheckInChecksComeInOrderAfterTheReservationItself) {
 
     f.payCode = kSelectPaycode;
     f.departDate = "";
-    EXPECT_EQ(refusal(f), "You didn't select a payment type.");
-    f.payCode = "R - Direct Bill";
     const std::pair<std::string, std::function<void()>> steps[] = {
+        {"You didn't select a payment type.", [&] { f.payCode = "R - Direct Bill"; }},
         {"You didn't enter a depart date.", [&] { f.departDate = "5/1/2019"; }},
         {"You didn't select a direct bill account.", [&] { f.account = "NOBODY"; }},
         {kDepartNotAfterArrival, [&] { f.departDate = "5/3/2019"; }},
         {kNoSuchAccount, [&] { f.account = "ACME"; }},
+        {"(none)", [&] { f.rate = "sixty"; }},
+        {kStayRateNotANumber, [&] { f.rate = "65", f.roomNo = "109"; }},
+        {kRoomNotOffered, [&] { f.roomNo = "102"; }},
     };
     for (const auto& [message, mend] : steps) {
         EXPECT_EQ(refusal(f), message);
         mend();
     }
-    EXPECT_EQ(refusal(f), "(none)");
-
-    f.rate = "sixty";
-    EXPECT_EQ(refusal(f), kStayRateNotANumber);
-    f.rate = "65";
-    f.roomNo = "109";
-    EXPECT_EQ(refusal(f), kRoomNotOffered);
-    f.roomNo = "102";
     putGuest(dir, "102", 1, "STILL HERE", kHotelDate.plusDays(1));
     putGuest(dir, "101", 2, "GONE", kHotelDate, 0, 0, "*");
     const auto reading = readReservationCheckIn(dir, f);
@@ -125,6 +111,7 @@ TEST_F(ReservationScreen, CheckingInClosesTheReservationAndPaysCashFromTheCashBo
     putReservation(dir, "7", "102", "OLD NUMBER", kHotelDate.plusDays(-10), kHotelDate.plusDays(-9), 59, "*");
     putReservation(dir, "7", "101", "AMY WILSON", kHotelDate, kHotelDate.plusDays(2));
     putReservation(dir, "8", "101", "NEXT WEEK", kHotelDate.plusDays(7), kHotelDate.plusDays(8));
+    const Bytes before = readBytes(dir.reservations());
     ReservationScreenForm f = shownForm();
     f.totalStay = "999";  // a card would pay this; cash pays its own box
     const auto reading = readReservationCheckIn(dir, f);
@@ -134,13 +121,7 @@ TEST_F(ReservationScreen, CheckingInClosesTheReservationAndPaysCashFromTheCashBo
     EXPECT_EQ(order.payment, 145.6);
     checkIn(dir, order, kHotelDate, "2:00:00 PM");
 
-    const Bytes file = readBytes(dir.reservations());
-    const auto status = [&](std::ptrdiff_t n) {
-        const auto start = file.begin() + 538 * (n - 1) + 400;
-        return Bytes(start, start + 20);
-    };
-    EXPECT_EQ(status(2), textBytes("*", 20));
-    EXPECT_EQ(status(3), Bytes(20, '\0'));
+    EXPECT_EQ(readBytes(dir.reservations()), patched(before, 538 + 400, "*" + std::string(19, ' ')));
     EXPECT_EQ(guestAt(dir, 1).zip, "80201");
     EXPECT_EQ(refusal(f), kNoReservationShown);
 }
@@ -155,12 +136,12 @@ TEST_F(ReservationScreen, SaveWritesTheParticularsDatesAndRoomAndKeepsTheRest) {
     f.payCode = "V - Visa";  // pay type and account
     EXPECT_FALSE(saveReservationChanges(dir, f));
     EXPECT_EQ(readBytes(dir.reservations()),
-              Bytes(RecordBytes(538)
-                        .text(0, "AMY WILSON-REED", 30).text(30, "2 OAK ST", 30).text(60, "DENVER", 30)
-                        .text(90, "CO", 20).text(110, "80201", 15).text(125, "", 15).text(140, "", 15)
-                        .text(170, "", 40).text(210, "", 20).text(230, "", 20).text(250, "March", 10)
-                        .text(260, "2027", 10).text(270, "2", 1).text(271, "0", 1).text(272, "102", 5)
-                        .text(281, "C", 1).date(312, 43586).date(320, 43589).single(328, 59).text(390, "7", 10)));
+              Bytes(particularsBytes(538, {.name = "AMY WILSON-REED", .address = "2 OAK ST", .city = "DENVER", .state = "CO",
+                                           .zip = "80201", .phone = "", .cell = "", .comment = "", .company = "",
+                                           .cardNo = "", .cardMonth = "March", .cardYear = "2027", .adults = "2",
+                                           .children = "0", .room = "102", .payType = "C", .arrival = kMay1,
+                                           .depart = kMay1 + 3, .rate = 59})
+                        .text(390, "7", 10)));
 
     f.arrivalDate = "5/4/2019";
     EXPECT_EQ(saveReservationChanges(dir, f)->message, kDepartNotAfterArrival);

@@ -2,7 +2,9 @@
 
 // Small builders for the data files tests start from: rooms, reservations, accounts.
 
+#include <optional>
 #include <string>
+#include <tuple>
 
 #include "core/counters.h"
 #include "core/records.h"
@@ -159,6 +161,76 @@ inline Bytes invoiceBytes(std::initializer_list<std::tuple<float, float, const c
         all.insert(all.end(), one.bytes().begin(), one.bytes().end());
     }
     return all;
+}
+
+// ---- Records written by hand at their offsets ------------------------------------------------
+
+inline constexpr double kMay1 = 43586;  // 1 May 2019 as the files store it
+
+// Record 1 of a counter file (10 bytes) or of a flag file (20 or 40 bytes) holding `value`.
+inline Bytes counterBytes(float value, std::size_t length = 10) { return RecordBytes(length).single(0, value); }
+
+// A room record: `flags` are its vacant, clean and status letters.
+inline Bytes roomBytes(const std::string& no, const std::string& type, const std::string& flags = "YYK", float rate = 0,
+                       const std::string& comment = "", double entered = kMay1) {
+    RecordBytes r(148);
+    r.text(0, no, 5).text(5, type, 10).date(15, entered).date(23, entered).text(31, flags, 3).single(34, rate);
+    if (!comment.empty()) r.text(38, comment, 20);
+    return r;
+}
+
+// The record with `text` written over its bytes at `offset`.
+inline Bytes patched(const Bytes& record, std::size_t offset, const std::string& text) {
+    return RecordBytes(record.size()).at(0, record).text(offset, text, text.size());
+}
+
+// The particulars a stay and a reservation share. A text left out stays zero bytes, as in a
+// field never written; "" is written as blanks.
+struct Particulars {
+    std::optional<std::string> name{}, address{}, city{}, state{}, zip{}, phone{}, cell{}, comment{}, company{}, cardNo{},
+        cardMonth{}, cardYear{}, adults{}, children{}, room{}, payType{}, arrivalTime{}, departTime{};
+    double arrival = 0, depart = 0;
+    float rate = 0, folioNo = 0;
+    std::optional<std::string> email{};
+};
+// A guest (528 bytes) or reservation (538) record holding the particulars at their offsets.
+inline RecordBytes particularsBytes(std::size_t length, const Particulars& p) {
+    RecordBytes r(length);
+    const std::tuple<const std::optional<std::string>&, std::size_t, std::size_t> texts[] = {
+        {p.name, 0, 30},        {p.address, 30, 30},      {p.city, 60, 30},       {p.state, 90, 20},
+        {p.zip, 110, 15},       {p.phone, 125, 15},       {p.cell, 140, 15},      {p.comment, 170, 40},
+        {p.company, 210, 20},   {p.cardNo, 230, 20},      {p.cardMonth, 250, 10}, {p.cardYear, 260, 10},
+        {p.adults, 270, 1},     {p.children, 271, 1},     {p.room, 272, 5},       {p.payType, 281, 1},
+        {p.arrivalTime, 282, 15}, {p.departTime, 297, 15}, {p.email, 360, 30}};
+    for (const auto& [text, offset, width] : texts)
+        if (text) r.text(offset, *text, width);
+    return r.date(312, p.arrival).date(320, p.depart).single(328, p.rate).single(356, p.folioNo);
+}
+
+// An invoice line (185 bytes).
+inline Bytes invoiceLineBytes(const char* room, float invoiceNo, float amount, const char* code, const char* description,
+                              const char* checkNo = "----", double day = kMay1) {
+    return RecordBytes(185).text(0, room, 5).date(5, day).single(13, invoiceNo).single(17, amount).text(21, code, 30)
+        .text(51, description, 30).text(81, checkNo, 20);
+}
+
+// A direct-bill account (417 bytes) of Springfield, its contact Jane Doe.
+inline Bytes accountBytes(const char* name, const char* address, float accountNo, float balance,
+                          const char* phone = "555-0100") {
+    return RecordBytes(417).text(0, name, 30).text(30, address, 40).text(70, "SPRINGFIELD", 30).text(100, "IL", 2)
+        .text(102, "62701", 20).text(122, phone, 15).text(137, "555-0101", 15).text(152, "555-0102", 15)
+        .text(167, "JANE DOE", 30).single(197, accountNo).single(201, balance);
+}
+
+// ---- The small motel most tests start from -------------------------------------------------
+
+// A tax rate of 0.12; rooms 101 (NQ1 at 65) and 102 (KK1 at 80), vacant and clean; the
+// direct-bill account ACME, number 3.
+inline void smallMotel(DataDir& dir) {
+    setTaxRate(dir, 0.12f);
+    addRoom(dir, "101", "NQ1", 65);
+    addRoom(dir, "102", "KK1", 80);
+    addAccount(dir, "ACME", 3);
 }
 
 }  // namespace innvera::testing

@@ -64,13 +64,6 @@ protected:
         box->setFocus();
         QTest::keyClicks(box, text);
     }
-    std::string shownBoxes() {
-        std::string all;
-        for (const auto& box : t.dialogs.shown) all += (box.question ? "? " : "") + box.title + ": " + box.text + "\n";
-        t.dialogs.clear();
-        return all;
-    }
-    QString count(QWidget* main, const char* label) { return child<QLabel>(main, label)->text(); }
 
     TestDesk t;
 };
@@ -79,18 +72,18 @@ TEST_F(AtTheDesk, EscapeLeavesAWindowAsItsExitDoesQuestionIncluded) {
     auto* inventory = openActive<RoomInventoryWindow>();
     child<QLineEdit>(inventory, "Text1")->setFocus();
     press(inventory, Qt::Key_Escape);
-    EXPECT_EQ(t.windows.find(RoomInventoryWindow::kName), nullptr);
+    EXPECT_FALSE(t.isOpen(RoomInventoryWindow::kName));
 
     // "Add Direct Bill" asks before leaving without saving; No keeps it open, Yes leaves.
     QWidget* account = t.open("AddDirectBillWindow");
     activate(account);
     t.dialogs.answers = {false, true};
     press(account, Qt::Key_Escape);
-    EXPECT_EQ(shownBoxes(), "? Exit: Are you sure you want to exit without saving?\n");
-    EXPECT_NE(t.windows.find("AddDirectBillWindow"), nullptr);
+    EXPECT_EQ(t.shownBoxes(), "? Exit: Are you sure you want to exit without saving?\n");
+    EXPECT_TRUE(t.isOpen("AddDirectBillWindow"));
     press(account, Qt::Key_Escape);
-    EXPECT_EQ(shownBoxes(), "? Exit: Are you sure you want to exit without saving?\n");
-    EXPECT_EQ(t.windows.find("AddDirectBillWindow"), nullptr);
+    EXPECT_EQ(t.shownBoxes(), "? Exit: Are you sure you want to exit without saving?\n");
+    EXPECT_FALSE(t.isOpen("AddDirectBillWindow"));
 }
 
 TEST_F(AtTheDesk, EnterPressesThePlainActionButNeverChecksIn) {
@@ -98,7 +91,7 @@ TEST_F(AtTheDesk, EnterPressesThePlainActionButNeverChecksIn) {
     chooseEntry(child<QComboBox>(inventory, "Combo1"), child<QComboBox>(inventory, "Combo1")->itemText(0));
     typeInto(child<QLineEdit>(inventory, "Text1"), "103");
     press(inventory, Qt::Key_Return);
-    EXPECT_EQ(shownBoxes(), "");
+    EXPECT_EQ(t.shownBoxes(), "");
     EXPECT_EQ(RecordFile<Room>(t.dataDir, t.dataDir.rooms()).count(), 3u) << "Enter entered room 103";
 
     // Enter in the check-in window's boxes writes no stay: only the extra charge's "Enter" follows it.
@@ -111,7 +104,7 @@ TEST_F(AtTheDesk, EnterPressesThePlainActionButNeverChecksIn) {
     press(checkIn, Qt::Key_Return);
     EXPECT_EQ(child<QLineEdit>(checkIn, "Text17")->text().toDouble(), before.toDouble() + 10);
     EXPECT_EQ(t.dataDir.size(t.dataDir.guests()), 0u);
-    EXPECT_NE(t.windows.find(CheckInWindow::kName), nullptr);
+    EXPECT_TRUE(t.isOpen(CheckInWindow::kName));
 }
 
 TEST_F(AtTheDesk, TheCalendarOpensFromTheKeyboardAndPicksWithArrowsAndEnter) {
@@ -127,7 +120,7 @@ TEST_F(AtTheDesk, TheCalendarOpensFromTheKeyboardAndPicksWithArrowsAndEnter) {
     QTest::keyClick(days, Qt::Key_Right);
     QTest::keyClick(days, Qt::Key_Return);
     settle();
-    EXPECT_EQ(t.windows.find("Form5"), nullptr);
+    EXPECT_FALSE(t.isOpen("Form5"));
     EXPECT_EQ(depart->text(), "5/4/2019");
     EXPECT_EQ(child<QLineEdit>(checkIn, "Text15")->text(), "3");
 
@@ -139,7 +132,7 @@ TEST_F(AtTheDesk, TheCalendarOpensFromTheKeyboardAndPicksWithArrowsAndEnter) {
     ASSERT_NE(calendar, nullptr);
     activate(calendar);
     press(calendar, Qt::Key_Escape);
-    EXPECT_EQ(t.windows.find("Form5"), nullptr);
+    EXPECT_FALSE(t.isOpen("Form5"));
     EXPECT_EQ(depart->text(), "5/4/2019");
 }
 
@@ -224,28 +217,25 @@ TEST_F(AtTheDesk, TheOpenMainWindowCountsACheckInAndKeepsTheClerksChoice) {
     settle();
     auto* arrivals = child<QListWidget>(main, "List1");
     arrivals->setCurrentRow(0);
-    EXPECT_EQ(count(main, "Label21"), "0");
-    EXPECT_EQ(count(main, "Label25"), "2");
+    EXPECT_EQ(textOf(main, "Label21"), "0");
+    EXPECT_EQ(textOf(main, "Label25"), "2");
 
     auto* checkIn = t.windows.open<CheckInWindow>();
-    const std::pair<const char*, const char*> guest[] = {
-        {"Text1", "john smith"}, {"Text2", "1 main st"}, {"Text3", "springfield"},
-        {"Text4", "il"},         {"Text5", "62701"},     {"Text11", "2"}};
-    for (const auto& [box, text] : guest) typeInto(child<QLineEdit>(checkIn, box), text);
-    chooseEntry(child<QComboBox>(checkIn, "Combo3"), "101  NQ1");
-    chooseEntry(child<QComboBox>(checkIn, "Combo4"), "C - Cash");
+    typeGuest(checkIn);
+    choose(checkIn, "Combo3", "101  NQ1");
+    choose(checkIn, "Combo4", "C - Cash");
     click(child<QPushButton>(checkIn, "Command1"));
     settle();
-    ASSERT_EQ(shownBoxes(), "");
-    EXPECT_EQ(count(main, "Label21"), "1") << "in house";
-    EXPECT_EQ(count(main, "Label25"), "1") << "vacant";
-    EXPECT_EQ(count(main, "Label23"), "1") << "stay overs";
+    ASSERT_EQ(t.shownBoxes(), "");
+    EXPECT_EQ(textOf(main, "Label21"), "1") << "in house";
+    EXPECT_EQ(textOf(main, "Label25"), "1") << "vacant";
+    EXPECT_EQ(textOf(main, "Label23"), "1") << "stay overs";
     EXPECT_EQ(arrivals->currentRow(), 0) << "the arrivals did not change: the chosen one stays chosen";
 
     // A change made behind the window's back shows at the next tick.
     addRoom(t.dataDir, "103", "NQ1", 65);
     static_cast<MainWindow*>(main)->onTimer();
-    EXPECT_EQ(count(main, "Label25"), "2");
+    EXPECT_EQ(textOf(main, "Label25"), "2");
 }
 
 TEST_F(AtTheDesk, WindowsOpenCentredOverTheMainWindowWhichComesBackWhereItWas) {

@@ -4,7 +4,6 @@
 #include <QtWidgets>
 
 #include "core/ui/date_calendar.h"
-#include "core/ui/main_window.h"
 #include "folio/ledger.h"
 #include "folio/ui/find_checked_out_guest_window.h"
 #include "folio/ui/guest_search_window.h"
@@ -26,35 +25,16 @@ protected:
         putPastGuest(t.dataDir, "102", 2, "SMALL ANN", may(1), may(30), 0, "");
         putPastGuest(t.dataDir, "101", 3, "SMYTHE BOB", may(5), may(7), 3);
         putPastGuest(t.dataDir, "1A", 4, "SANDS MARY", may(5), may(6));
-        postToFolio(t.dataDir, 1, "101", may(1), 'E', 65.0);
-        postToFolio(t.dataDir, 1, "101", may(1), 'T', 7.8);
-        postToFolio(t.dataDir, 1, "101", may(1), 'V', 72.8);
-        postToFolio(t.dataDir, 3, "101", may(1), 'E', 65.0);
-        postToFolio(t.dataDir, 3, "101", may(1), 'T', 7.8);
+        for (auto [folioNo, code, amount] : {std::tuple{1, 'E', 65.0}, {1, 'T', 7.8}, {1, 'V', 72.8}, {3, 'E', 65.0}, {3, 'T', 7.8}})
+            postToFolio(t.dataDir, folioNo, "101", may(1), code, amount);
+        t.windows.open<FindCheckedOutGuestWindow>();
     }
 
-    void TearDown() override {
-        for (QWidget* window : t.windows.openWindows()) window->close();
-        settle();
-    }
-
-    FindCheckedOutGuestWindow* findWindow() { return t.windows.find<FindCheckedOutGuestWindow>(); }
-    GuestSearchWindow* searchWindow() { return t.windows.find<GuestSearchWindow>(); }
-    bool isOpen(const char* name) { return t.windows.find(QString::fromLatin1(name)) != nullptr; }
-
-    template <class W>
-    W* inFind(const char* name) { return child<W>(findWindow(), name); }
-    template <class W>
-    W* inSearch(const char* name) { return child<W>(searchWindow(), name); }
-    QString textOf(const char* name) {  // a box's or a label's text on "Find Checked Out Guest"
-        const QVariant text = inFind<QWidget>(name)->property("text");
-        EXPECT_TRUE(text.isValid()) << name;
-        return text.toString();
-    }
-
+    QWidget* find() { return t.find("FindCheckedOutGuestWindow"); }
+    QWidget* search() { return t.find("GuestSearchWindow"); }
     // The rows "Guest" lists, each cut to its folio number and name.
     QStringList found() {
-        auto* list = inSearch<QListView>("List1");
+        auto* list = child<QListView>(search(), "List1");
         QStringList rows;
         for (int row = 0; list && row < list->model()->rowCount(); ++row) {
             const QString text = list->model()->index(row, 0).data().toString();
@@ -62,60 +42,37 @@ protected:
         }
         return rows;
     }
-    void typeName(const QString& keys) { QTest::keyClicks(inSearch<QLineEdit>("Text1"), keys); }
-    void search(const char* box, const QString& text, const char* button) {
-        inSearch<QLineEdit>(box)->setText(text);
-        click(inSearch<QPushButton>(button));
+    void searchBy(const char* box, const QString& text, const char* button) {
+        child<QLineEdit>(search(), box)->setText(text);
+        press(search(), button);
     }
-    // The message boxes shown since the last call, as "title: text", a line each.
-    std::string shownBoxes() {
-        std::string all;
-        for (const auto& box : t.dialogs.shown) all += box.title + ": " + box.text + "\n";
-        t.dialogs.clear();
-        return all;
+    void retrieve(const QString& name) {
+        type(search(), "Text1", name);
+        doubleClickRow(child<QListView>(search(), "List1"), 0);
     }
-    // Double-clicks the row of "Guest", as the clerk retrieves a stay.
-    void doubleClickRow(int row) {
-        auto* list = inSearch<QListView>("List1");
-        const QRect place = list->visualRect(list->model()->index(row, 0));
-        ASSERT_TRUE(place.isValid());
-        // As the system delivers a double-click: press, release, double-click, release.
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, place.center());
-        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, place.center());
-        settle();
-    }
+    QString colours() { return backColour(child<QWidget>(find(), "List1")) + backColour(child<QWidget>(find(), "Label22")); }
 
     TestDesk t;
 };
 
 TEST_F(PastGuestsTest, SettingsOpensBothWindowsAndTheNameSearchFollowsEveryKeystroke) {
-    QWidget* settings = t.open("Form6");
-    click(child<QPushButton>(settings, "Command9"));
+    find()->close();
     settle();
-    EXPECT_FALSE(isOpen("Form6"));
-    ASSERT_NE(findWindow(), nullptr);
-    ASSERT_NE(searchWindow(), nullptr);
-    EXPECT_EQ(findWindow()->windowTitle(), "Find Checked Out Guest");
-    EXPECT_EQ(searchWindow()->windowTitle(), "Guest");
-    EXPECT_EQ(inFind<QComboBox>("Combo1")->currentText(), "Month");
-    EXPECT_EQ(inFind<QComboBox>("Combo2")->currentText(), "Year");
-    EXPECT_FALSE(inFind<QPushButton>("Command3")->isEnabled());  // nothing to print yet
+    press(t.open("Form6"), "Command9");
+    EXPECT_FALSE(t.isOpen("Form6"));
+    ASSERT_TRUE(find() && search());
+    EXPECT_EQ(find()->windowTitle(), "Find Checked Out Guest");
+    EXPECT_EQ(search()->windowTitle(), "Guest");
+    EXPECT_EQ(textsOf(find(), {"Combo1", "Combo2"}) + enabledOf(find(), {"Command3"}), "Month|Year");  // nothing to print
     EXPECT_EQ(found(), QStringList{});
 
-    typeName("s");
-    auto* name = inSearch<QLineEdit>("Text1");
+    auto* name = child<QLineEdit>(search(), "Text1");
+    type(search(), "Text1", "s");
     EXPECT_EQ(name->text(), "S");
     EXPECT_EQ(name->cursorPosition(), 1);
     EXPECT_EQ(found(), (QStringList{"1 SMITH JOHN", "3 SMYTHE BOB", "4 SANDS MARY"}));  // never SMALL ANN, in house
-    typeName("m");
-    EXPECT_EQ(name->text(), "SM");
-    EXPECT_EQ(found(), (QStringList{"1 SMITH JOHN", "3 SMYTHE BOB"}));
-    typeName("y");
+    type(search(), "Text1", "my");
     EXPECT_EQ(found(), (QStringList{"3 SMYTHE BOB"}));
-    EXPECT_EQ(inSearch<QListView>("List1")->model()->index(0, 0).data().toString(),
-              QString(" 3") + QString(10, ' ') + " 101      " + "SMYTHE BOB               " +
-                  "5/5/2019                 " + "5/7/2019" + QString(27, ' '));
     // Typed in the middle, the text still turns to upper case with the caret at the end.
     name->setCursorPosition(1);
     QTest::keyClicks(name, "x");
@@ -125,79 +82,60 @@ TEST_F(PastGuestsTest, SettingsOpensBothWindowsAndTheNameSearchFollowsEveryKeyst
     name->selectAll();
     QTest::keyClick(name, Qt::Key_Backspace);
     EXPECT_EQ(found(), (QStringList{"1 SMITH JOHN", "3 SMYTHE BOB", "4 SANDS MARY"}));
-    EXPECT_EQ(shownBoxes(), "");
+    EXPECT_EQ(t.shownBoxes(), "");
 }
 
 TEST_F(PastGuestsTest, RoomAndArrivalDateSearchesWithTheirMessagesAndTheCalendar) {
-    t.windows.open<FindCheckedOutGuestWindow>();
-    typeName("S");
-    click(inSearch<QPushButton>("Command2"));
-    EXPECT_EQ(shownBoxes(), "ATTENTION!: You didn't enter a room number.\n");
+    type(search(), "Text1", "S");
+    EXPECT_EQ(t.pressed(search(), "Command2"), "ATTENTION!: You didn't enter a room number.\n");
     EXPECT_EQ(found().size(), 3);  // the list stays as it was
-    search("Text2", "101", "Command2");
+    searchBy("Text2", "101", "Command2");
     EXPECT_EQ(found(), (QStringList{"1 SMITH JOHN", "3 SMYTHE BOB"}));  // oldest first
-    search("Text2", "102", "Command2");
-    EXPECT_EQ(found(), QStringList{});  // only SMALL ANN, in house
-    click(inSearch<QLineEdit>("Text2"));  // a click in "Room#" empties it
-    EXPECT_EQ(inSearch<QLineEdit>("Text2")->text(), "");
+    click(child<QLineEdit>(search(), "Text2"));  // a click in "Room#" empties it
+    EXPECT_EQ(textOf(search(), "Text2"), "");
 
-    click(inSearch<QPushButton>("Command3"));
-    EXPECT_EQ(shownBoxes(), "ATTENTION!: You didn't enter an arrival date.\n");
-    search("Text3", "05/05/2019", "Command3");
+    EXPECT_EQ(t.pressed(search(), "Command3"), "ATTENTION!: You didn't enter an arrival date.\n");
+    searchBy("Text3", "05/05/2019", "Command3");
     EXPECT_EQ(found(), (QStringList{"3 SMYTHE BOB", "4 SANDS MARY"}));
 
     // The calendar opens on the hotel date and closes by itself after 20 seconds, changing nothing.
-    click(inSearch<QLineEdit>("Text3"));
-    auto* calendar = static_cast<DateCalendar*>(t.windows.find("ArrivalDateCalendar"));
+    click(child<QLineEdit>(search(), "Text3"));
+    auto* calendar = static_cast<DateCalendar*>(t.find("ArrivalDateCalendar"));
     ASSERT_NE(calendar, nullptr);
     EXPECT_EQ(calendar->windowTitle(), "Arrival Date");
     EXPECT_EQ(child<QCalendarWidget>(calendar, "Calendar1")->selectedDate(), QDate(2019, 5, 20));
-    auto* timer = child<QTimer>(calendar, "Timer1");
-    EXPECT_EQ(timer->interval(), 20000);
-    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timerOf(calendar), "20000 ms, running");
     calendar->timerFired();
     settle();
-    EXPECT_FALSE(isOpen("ArrivalDateCalendar"));
-    EXPECT_EQ(inSearch<QLineEdit>("Text3")->text(), "05/05/2019");
+    EXPECT_FALSE(t.isOpen("ArrivalDateCalendar"));
+    EXPECT_EQ(textOf(search(), "Text3"), "05/05/2019");
     // A day clicked goes into the box in short date form.
-    click(inSearch<QLineEdit>("Text3"));
-    static_cast<DateCalendar*>(t.windows.find("ArrivalDateCalendar"))->dayClicked(QDate(2019, 5, 1));
+    click(child<QLineEdit>(search(), "Text3"));
+    static_cast<DateCalendar*>(t.find("ArrivalDateCalendar"))->dayClicked(QDate(2019, 5, 1));
     settle();
-    EXPECT_FALSE(isOpen("ArrivalDateCalendar"));
-    EXPECT_EQ(inSearch<QLineEdit>("Text3")->text(), "5/1/2019");
-    click(inSearch<QPushButton>("Command3"));
+    EXPECT_FALSE(t.isOpen("ArrivalDateCalendar"));
+    EXPECT_EQ(textOf(search(), "Text3"), "5/1/2019");
+    press(search(), "Command3");
     EXPECT_EQ(found(), (QStringList{"1 SMITH JOHN"}));
-    EXPECT_EQ(shownBoxes(), "");
+    EXPECT_EQ(t.shownBoxes(), "");
 
-    click(inSearch<QPushButton>("Command1"));  // "Exit" closes "Guest" alone
-    settle();
-    EXPECT_FALSE(isOpen("GuestSearchWindow"));
-    EXPECT_TRUE(isOpen("FindCheckedOutGuestWindow"));
+    press(search(), "Command1");  // "Exit" closes "Guest" alone
+    EXPECT_FALSE(t.isOpen("GuestSearchWindow"));
+    EXPECT_TRUE(t.isOpen("FindCheckedOutGuestWindow"));
 }
 
 TEST_F(PastGuestsTest, ADoubleClickShowsTheStayAsItWasAndPrintFolioReprintsIt) {
-    t.windows.open<FindCheckedOutGuestWindow>();
-    typeName("SMY");
-    doubleClickRow(0);
-    EXPECT_FALSE(isOpen("GuestSearchWindow"));
-    const std::pair<const char*, const char*> shown[] = {
-        {"Text1", "SMYTHE BOB"}, {"Text3", "SPRINGFIELD"},   {"Text6", "555-0100"},  {"Text11", "2"},
-        {"Text13", "5/5/2019"},  {"Text14", "5/7/2019"},     {"Text15", "2"},        {"Text17", "65"},
-        {"Label24", "3"},        {"Label29", "101"},         {"Label28", "10:00:00 AM"},
-        {"DepartTimeLabel", "11:05:32 AM"}, {"Label22", "72.8"}, {"Label30", " 3-ACME TOOLS                    "}};
-    for (auto [name, text] : shown) EXPECT_EQ(textOf(name), text) << name;
-    EXPECT_EQ(inFind<QComboBox>("Combo1")->currentText(), "May");
-    EXPECT_FALSE(inFind<QLabel>("Label31")->isHidden());
-    EXPECT_FALSE(inFind<QLabel>("Label30")->isHidden());
-    auto* lines = inFind<QListWidget>("List1");
-    EXPECT_EQ(itemsOf(lines), (QStringList{
-                                  "101       5/1/2019            E              Room Rent                           65                 ",
-                                  "101       5/1/2019            T              Tax                                 7.8                ",
-                              }));
-    EXPECT_EQ(backColour(lines), "#ffc0c0");  // left owing
-    EXPECT_EQ(backColour(inFind<QLabel>("Label22")), "#ffc0c0");
+    retrieve("SMY");
+    EXPECT_FALSE(t.isOpen("GuestSearchWindow"));
+    EXPECT_EQ(textsOf(find(), {"Text1", "Text3", "Text6", "Text11", "Text13", "Text14", "Text15", "Text17", "Label24",
+                               "Label29", "Label28", "Combo1", "DepartTimeLabel", "Label22", "Label30"}),
+              "SMYTHE BOB|SPRINGFIELD|555-0100|2|5/5/2019|5/7/2019|2|65|3|101|10:00:00 AM|May|11:05:32 AM|72.8|"
+              " 3-ACME TOOLS                    ");
+    EXPECT_FALSE(child<QLabel>(find(), "Label31")->isHidden() || child<QLabel>(find(), "Label30")->isHidden());
+    EXPECT_EQ(entries(find(), "List1").size(), 2);
+    EXPECT_EQ(colours(), "#ffc0c0#ffc0c0");  // left owing
 
-    click(inFind<QPushButton>("Command3"));
+    press(find(), "Command3");
     ASSERT_EQ(t.printer.jobs.size(), 1u);
     const std::vector<std::string>& printed = t.printer.jobs[0].lines;
     ASSERT_EQ(printed.size(), 40u);
@@ -209,42 +147,34 @@ TEST_F(PastGuestsTest, ADoubleClickShowsTheStayAsItWasAndPrintFolioReprintsIt) {
     EXPECT_EQ(printed[38], std::string(78, '_'));
 
     // "Find Another Guest" empties the window and opens "Guest" again.
-    click(inFind<QPushButton>("Command1"));
-    settle();
-    ASSERT_NE(searchWindow(), nullptr);
-    for (const char* name : {"Text1", "Text13", "Text17", "Label24", "Label29", "Label28", "DepartTimeLabel", "Label22",
-                             "Label30"})
-        EXPECT_EQ(textOf(name), "") << name;
-    EXPECT_EQ(inFind<QComboBox>("Combo1")->currentText(), "Month");
-    EXPECT_TRUE(inFind<QLabel>("Label30")->isHidden());
-    EXPECT_EQ(lines->count(), 0);
-    EXPECT_FALSE(inFind<QPushButton>("Command3")->isEnabled());
+    press(find(), "Command1");
+    ASSERT_NE(search(), nullptr);
+    EXPECT_EQ(textsOf(find(), {"Combo1", "Text1", "Text13", "Text17", "Label24", "Label29", "Label28", "DepartTimeLabel",
+                               "Label22", "Label30"}) + enabledOf(find(), {"Command3"}),
+              "Month|||||||||");
+    EXPECT_TRUE(child<QLabel>(find(), "Label30")->isHidden());
+    EXPECT_EQ(entries(find(), "List1"), QStringList());
 
     // The guest who paid everything: light green, no account, an empty account line on paper.
-    typeName("SMI");
-    doubleClickRow(0);
-    EXPECT_EQ(textOf("Label22"), "0");
-    EXPECT_EQ(backColour(lines), "#c0ffc0");
-    EXPECT_EQ(backColour(inFind<QLabel>("Label22")), "#c0ffc0");
-    EXPECT_TRUE(inFind<QLabel>("Label31")->isHidden());
-    click(inFind<QPushButton>("Command3"));
+    retrieve("SMI");
+    EXPECT_EQ(textOf(find(), "Label22") + colours(), "0#c0ffc0#c0ffc0");
+    EXPECT_TRUE(child<QLabel>(find(), "Label31")->isHidden());
+    press(find(), "Command3");
     ASSERT_EQ(t.printer.jobs.size(), 2u);
     EXPECT_EQ(t.printer.jobs[1].lines.at(31), "Direct Bill Account:  ");
 
-    click(inFind<QPushButton>("Command2"));  // "Exit"
-    settle();
-    EXPECT_FALSE(isOpen("FindCheckedOutGuestWindow"));
-    EXPECT_EQ(shownBoxes(), "");
+    press(find(), "Command2");  // "Exit"
+    EXPECT_FALSE(t.isOpen("FindCheckedOutGuestWindow"));
+    EXPECT_EQ(t.shownBoxes(), "");
 }
 
 TEST_F(PastGuestsTest, ClosingTheMainWindowClosesBothWindows) {
     QWidget* main = t.open("MainWindow");
-    t.windows.open<FindCheckedOutGuestWindow>();
-    click(inSearch<QLineEdit>("Text3"));
-    EXPECT_TRUE(isOpen("FindCheckedOutGuestWindow") && isOpen("GuestSearchWindow") && isOpen("ArrivalDateCalendar"));
+    click(child<QLineEdit>(search(), "Text3"));
+    EXPECT_TRUE(t.isOpen("FindCheckedOutGuestWindow") && t.isOpen("GuestSearchWindow") && t.isOpen("ArrivalDateCalendar"));
     main->close();
     settle();
-    EXPECT_FALSE(isOpen("FindCheckedOutGuestWindow") || isOpen("GuestSearchWindow") || isOpen("ArrivalDateCalendar"));
+    EXPECT_FALSE(t.isOpen("FindCheckedOutGuestWindow") || t.isOpen("GuestSearchWindow") || t.isOpen("ArrivalDateCalendar"));
 }
 
 }  // namespace

@@ -9,8 +9,8 @@ using namespace innvera::testing;
 
 namespace {
 
-Bytes messageBytes(double day, const char* time, const char* to, const char* from, const std::string& text) {
-    return RecordBytes(235).date(0, day).text(8, time, 15).text(23, to, 30).text(53, from, 30).text(83, text, 100);
+Bytes messageBytes(const char* time, const char* to, const char* from, const std::string& text) {
+    return RecordBytes(235).date(0, kMay1 + 1).text(8, time, 15).text(23, to, 30).text(53, from, 30).text(83, text, 100);
 }
 
 class MessageWindowsTest : public FolioWindowTest {
@@ -21,45 +21,48 @@ protected:
         putGuest(t.dataDir, "102", 77, "ANN LEE", may(3));
         putGuest(t.dataDir, "103", 88, "LOST NOTE", may(3), 0, 1);  // flagged, but its file is gone
         openFolio();
-        choose("Combo3", "101  JOHN SMITH");
+        choose(folio(), "Combo3", "101  JOHN SMITH");
         t.clock.set(may(2), {14, 15, 7});  // the system clock is a day past the hotel date
     }
     QWidget* open(const char* button, const char* window) {
-        click(this->button(button));
-        return t.windows.find(window);
+        press(folio(), button);
+        return t.find(window);
     }
     // Types the message into the posting window and presses "Post" (Command1) or "Exit" (Command2).
-    void write(const char* from, const char* to, const QString& text, const char* press = "Command1") {
+    void write(const char* from, const char* to, const QString& text, const char* button = "Command1") {
         QWidget* window = open("Command6", "PostMessageWindow");
-        QTest::keyClicks(child<QLineEdit>(window, "Text1"), from);
-        QTest::keyClicks(child<QLineEdit>(window, "Text2"), to);
+        type(window, "Text1", from);
+        type(window, "Text2", to);
         child<QTextEdit>(window, "RichTextBox1")->setPlainText(text);
-        click(child<QPushButton>(window, press));
-        settle();
-        EXPECT_FALSE(isOpen("PostMessageWindow"));
+        press(window, button);
+        EXPECT_FALSE(t.isOpen("PostMessageWindow"));
     }
     float messageFlag(std::uint64_t n) { return getSingle(guestBytes(t.dataDir, n, 0, 528), 478); }
+    // The date, time, to and from the viewing window shows, and its text.
+    QString viewed(QWidget* view) {
+        QStringList shown;
+        for (const char* name : {"Label1", "Label2", "Text1", "Text2"}) shown << textOf(view, name);
+        return shown.join('|') + "|" + child<QTextEdit>(view, "RichTextBox1")->toPlainText();
+    }
 };
 
 TEST_F(MessageWindowsTest, PostingStoresTheLastMessageDatedBySystemClockAndLightsViewMessage) {
     QWidget* window = open("Command6", "PostMessageWindow");
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->windowTitle(), "Message");
-    EXPECT_EQ(child<QLabel>(window, "Label2")->text(), "5/2/2019");
-    EXPECT_EQ(child<QLabel>(window, "Label3")->text(), "2:15:07 PM");
+    EXPECT_EQ(textOf(window, "Label2") + " " + textOf(window, "Label3"), "5/2/2019 2:15:07 PM");
     window->close();
     write("FRONT DESK", "JOHN SMITH", "CALL YOUR OFFICE");
-    EXPECT_EQ(readBytes(t.path("message/1234")),
-              messageBytes(43587, "2:15:07 PM", "JOHN SMITH", "FRONT DESK", "CALL YOUR OFFICE"));
+    EXPECT_EQ(readBytes(t.path("message/1234")), messageBytes("2:15:07 PM", "JOHN SMITH", "FRONT DESK", "CALL YOUR OFFICE"));
     EXPECT_EQ(messageFlag(1), 1.0f);
     EXPECT_EQ(messageFlag(2), 0.0f);
-    EXPECT_TRUE(button("Command7")->isEnabled());
-    EXPECT_EQ(backColour(button("Command7")), "#ff8080");
+    EXPECT_TRUE(enabled("Command7"));
+    EXPECT_EQ(backColour(child<QWidget>(folio(), "Command7")), "#ff8080");
 
     // A second message replaces the first; a text of 120 characters is stored as its first 100.
     t.clock.setTime({16, 0, 0});
     write("MARY", "JOHN", QString(60, QLatin1Char('a')) + QString(60, QLatin1Char('b')));
-    const Bytes second = messageBytes(43587, "4:00:00 PM", "JOHN", "MARY", std::string(60, 'a') + std::string(40, 'b'));
+    const Bytes second = messageBytes("4:00:00 PM", "JOHN", "MARY", std::string(60, 'a') + std::string(40, 'b'));
     EXPECT_EQ(readBytes(t.path("message/1234")), second);
     write("NOBODY", "JOHN", "NOT SENT", "Command2");  // "Exit" writes nothing
     EXPECT_EQ(readBytes(t.path("message/1234")), second);
@@ -68,60 +71,50 @@ TEST_F(MessageWindowsTest, PostingStoresTheLastMessageDatedBySystemClockAndLight
     // wrong stay; so does closing the folio screen.
     open("Command7", "ViewMessageWindow");
     open("Command6", "PostMessageWindow");
-    choose("Combo3", "102  ANN LEE");
+    choose(folio(), "Combo3", "102  ANN LEE");
     settle();
-    EXPECT_FALSE(isOpen("ViewMessageWindow") || isOpen("PostMessageWindow"));
-    choose("Combo3", "101  JOHN SMITH");
+    EXPECT_FALSE(t.isOpen("ViewMessageWindow") || t.isOpen("PostMessageWindow"));
+    choose(folio(), "Combo3", "101  JOHN SMITH");
     open("Command7", "ViewMessageWindow");
     open("Command6", "PostMessageWindow");
-    ASSERT_TRUE(isOpen("ViewMessageWindow") && isOpen("PostMessageWindow"));
-    folioWindow()->close();
+    ASSERT_TRUE(t.isOpen("ViewMessageWindow") && t.isOpen("PostMessageWindow"));
+    folio()->close();
     settle();
-    EXPECT_FALSE(isOpen("ViewMessageWindow"));
-    EXPECT_FALSE(isOpen("PostMessageWindow"));
+    EXPECT_FALSE(t.isOpen("ViewMessageWindow") || t.isOpen("PostMessageWindow"));
 }
 
 TEST_F(MessageWindowsTest, ViewingShowsPrintsAndDeletesAfterTheQuestion) {
     write("FRONT DESK", "JOHN SMITH", "CALL YOUR OFFICE");
-    choose("Combo5", "105  KK1");  // the printed room is the one shown now
+    choose(folio(), "Combo5", "105  KK1");  // the printed room is the one shown now
     QWidget* view = open("Command7", "ViewMessageWindow");
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->windowTitle(), "Message");
-    const std::pair<const char*, const char*> shown[] = {
-        {"Label1", "5/2/2019"}, {"Label2", "2:15:07 PM"}, {"Text1", "JOHN SMITH"}, {"Text2", "FRONT DESK"}};
-    for (auto [name, text] : shown) EXPECT_EQ(child<QWidget>(view, name)->property("text").toString(), text) << name;
-    EXPECT_EQ(child<QTextEdit>(view, "RichTextBox1")->toPlainText(), "CALL YOUR OFFICE");
+    EXPECT_EQ(viewed(view), "5/2/2019|2:15:07 PM|JOHN SMITH|FRONT DESK|CALL YOUR OFFICE");
 
-    click(child<QPushButton>(view, "Command1"));
+    press(view, "Command1");
     ASSERT_EQ(t.printer.jobs.size(), 1u);
-    EXPECT_EQ(t.printer.jobs[0].lines,
-              (std::vector<std::string>{"", "5/2/2019", "2:15:07 PM", "Room#  105", "To: JOHN SMITH",
-                                        "From: FRONT DESK", "", "", "Message:", "", "CALL YOUR OFFICE"}));
+    EXPECT_EQ(t.printer.jobs[0].lines, (std::vector<std::string>{"", "5/2/2019", "2:15:07 PM", "Room#  105", "To: JOHN SMITH",
+                                                                 "From: FRONT DESK", "", "", "Message:", "", "CALL YOUR OFFICE"}));
     t.dialogs.answers = {false, true};
-    click(child<QPushButton>(view, "Command2"));
-    EXPECT_EQ(shownTexts(), (std::vector<std::string>{"Delete: Are you sure you want to delete this message?"}));
-    EXPECT_TRUE(t.dialogs.shown[0].question);
+    press(view, "Command2");
+    EXPECT_EQ(t.shownBoxes(), "? Delete: Are you sure you want to delete this message?\n");
     EXPECT_TRUE(std::filesystem::exists(t.path("message/1234")));
-    click(child<QPushButton>(view, "Command2"));
-    settle();
+    press(view, "Command2");
     EXPECT_FALSE(std::filesystem::exists(t.path("message/1234")));
     EXPECT_EQ(messageFlag(1), 0.0f);
-    EXPECT_FALSE(isOpen("ViewMessageWindow"));
-    choose("Combo3", "105  JOHN SMITH");  // shown again, the guest has no message waiting
-    EXPECT_FALSE(button("Command7")->isEnabled());
+    EXPECT_FALSE(t.isOpen("ViewMessageWindow"));
+    choose(folio(), "Combo3", "105  JOHN SMITH");  // shown again, the guest has no message waiting
+    EXPECT_FALSE(enabled("Command7"));
 }
 
 TEST_F(MessageWindowsTest, AStayWithoutAMessageFileShowsEmptyFields) {
-    choose("Combo3", "103  LOST NOTE");
-    ASSERT_TRUE(button("Command7")->isEnabled());
+    choose(folio(), "Combo3", "103  LOST NOTE");
+    ASSERT_TRUE(enabled("Command7"));
     QWidget* view = open("Command7", "ViewMessageWindow");
     ASSERT_NE(view, nullptr);
-    for (const char* name : {"Label1", "Label2", "Text1", "Text2"})
-        EXPECT_EQ(child<QWidget>(view, name)->property("text").toString(), "") << name;
-    EXPECT_EQ(child<QTextEdit>(view, "RichTextBox1")->toPlainText(), "");
-    click(child<QPushButton>(view, "Command3"));
-    settle();
-    EXPECT_FALSE(isOpen("ViewMessageWindow"));
+    EXPECT_EQ(viewed(view), "||||");
+    press(view, "Command3");
+    EXPECT_FALSE(t.isOpen("ViewMessageWindow"));
     EXPECT_FALSE(std::filesystem::exists(t.path("message/88")));
 }
 

@@ -1,4 +1,5 @@
-#include "room_files.h"
+#include "support/motel_files.h"
+#include "support/ui/test_desk.h"
 
 namespace innvera::testing {
 namespace {
@@ -7,13 +8,13 @@ class RoomProperties : public ::testing::Test {
 protected:
     void SetUp() override {
         writeBytes(t.path("rooms"), concat({room101, room102}));
-        window = openWindow(t, "RoomPropertiesWindow");
+        window = t.open("RoomPropertiesWindow");
     }
     // Opens an editor with its "Change" button, chooses or types a value and presses "Change Now".
     void change(const char* changeButton, const char* editor, const QString& value, const char* changeNow) {
-        click(window, changeButton);
+        press(window, changeButton);
         fill(window, editor, value);
-        click(window, changeNow);
+        press(window, changeNow);
     }
     // Those of the named widgets (blank-separated) that are visible, or enabled.
     QString which(const QString& names, bool (QWidget::*test)() const = &QWidget::isVisible) {
@@ -42,10 +43,10 @@ TEST_F(RoomProperties, ShowsTheChosenRoomAndNothingForATextNamingNoRoom) {
     EXPECT_EQ(window->windowTitle(), "Edit Room Properties");
     EXPECT_EQ(entries(window, "Combo1"), QStringList({"101     NQ1       ", "102     KK1       "}));
     EXPECT_EQ(textOf(window, "Combo1"), "Choose Room");
-    EXPECT_EQ(entries(window, "Combo2"), kTypeCodes);
+    EXPECT_EQ(entries(window, "Combo2"), QStringList({"NQ1", "NQQ1", "Q11", "QQ1", "PNQ1", "PQ1", "NK1", "KK1", "JNK1", "JK1"}));
     EXPECT_EQ(entries(window, "Combo3") + entries(window, "Combo4") + entries(window, "Combo5"),
               QStringList({"Y", "O", "Y", "N", "K", "X"}));
-    EXPECT_EQ(texts<QPushButton>(window),
+    EXPECT_EQ(sorted(texts<QPushButton>(window)),
               QStringList({"Command1 Change", "Command10 Change Now", "Command11 Exit", "Command12 Update", "Command2 Change",
                            "Command3 Change", "Command4 Change", "Command5 Change", "Command6 Change Now",
                            "Command7 Change Now", "Command8 Change Now", "Command9 Change Now"}));
@@ -59,7 +60,7 @@ TEST_F(RoomProperties, ShowsTheChosenRoomAndNothingForATextNamingNoRoom) {
     EXPECT_EQ(shown(), QStringList({"101  ", "NQ1       ", "65", "Y", "N", "K", "LEAKY TAP"}));
 
     // Typed text stays as typed: "10" is not completed to room 101's entry, and names no room.
-    click(window, "Command1");
+    press(window, "Command1");
     typeAndEnter(window, "Combo1", "10");
     EXPECT_EQ(textOf(window, "Combo1"), "10");
     EXPECT_EQ(shown(), QStringList({"", "", "", "", "", "", ""}));
@@ -67,116 +68,115 @@ TEST_F(RoomProperties, ShowsTheChosenRoomAndNothingForATextNamingNoRoom) {
     EXPECT_EQ(which(editors), "") << "nothing can be changed, so no editor stays open";
     window->close();  // with no room shown, closing stores no comment
     settle();
-    EXPECT_EQ(storedRooms(t), concat({room101, room102}));
+    EXPECT_EQ(readBytes(t.path("rooms")), concat({room101, room102}));
 
     // A longer room number shows the three-character room it begins with.
     writeBytes(t.path("rooms"), concat({roomBytes("1012", "JK1"), room101, room102}));
-    window = openWindow(t, "RoomPropertiesWindow");
+    window = t.open("RoomPropertiesWindow");
     fill(window, "Combo1", "1012    JK1       ");
     EXPECT_EQ(shown().mid(0, 2), QStringList({"101  ", "NQ1       "}));
     typeAndEnter(window, "Combo1", "102");
     EXPECT_EQ(textOf(window, "Label3"), "102  ");
     writeBytes(t.path("rooms"), room101);  // 102 is gone from under the editor: changes change nothing
     change("Command5", "Combo5", "X", "Command10");
-    click(window, "Command12");
-    EXPECT_EQ(storedRooms(t), room101);
-    EXPECT_EQ(shownBoxes(t), "");
+    press(window, "Command12");
+    EXPECT_EQ(readBytes(t.path("rooms")), room101);
+    EXPECT_EQ(t.shownBoxes(), "");
 }
 
 TEST_F(RoomProperties, EachChangeStoresItsFieldOnTheShownRoomOnly) {
-    QWidget* main = openWindow(t, "MainWindow");
+    QWidget* main = t.open("MainWindow");
     EXPECT_EQ(textOf(main, "Label27"), "1");
     fill(window, "Combo1", "101     NQ1       ");
-    click(window, "Command1");  // the type editor shows its prompt; its "Change Now" comes with a choice
+    press(window, "Command1");  // the type editor shows its prompt; its "Change Now" comes with a choice
     EXPECT_EQ(textOf(window, "Combo2"), "Select Type");
     EXPECT_EQ(which("Combo2 Command9"), "Combo2");
     fill(window, "Combo2", "JNK1");
-    click(window, "Command9");
-    EXPECT_EQ(storedRooms(t), concat({patched(room101, 5, "JNK1      "), room102}));
+    press(window, "Command9");
+    EXPECT_EQ(readBytes(t.path("rooms")), concat({patched(room101, 5, "JNK1      "), room102}));
     EXPECT_EQ(which(editors), "");
-    click(window, "Command1");  // text typed over a choice is stored as typed, cut to ten
+    press(window, "Command1");  // text typed over a choice is stored as typed, cut to ten
     EXPECT_EQ(textOf(window, "Combo2"), "Select Type");
     fill(window, "Combo2", "KK1");
-    typeInto(window, "Combo2", "HONEYMOON SUITE");
-    click(window, "Command9");
+    retype(window, "Combo2", "HONEYMOON SUITE");
+    press(window, "Command9");
 
-    click(window, "Command2");  // the rate box and its "Change Now" come at once, the cursor in the box
+    press(window, "Command2");  // the rate box and its "Change Now" come at once, the cursor in the box
     EXPECT_TRUE(hasFocus(window, "Text1"));
     for (const char* typed : {"abc", "", "65 dollars", "1e39"}) {
-        typeInto(window, "Text1", typed);
-        click(window, "Command6");
+        retype(window, "Text1", typed);
+        press(window, "Command6");
         EXPECT_EQ(textOf(window, "Text1"), typed) << "left for the clerk to correct";
-        EXPECT_EQ(shownBoxes(t), "ATTENTION!: The room rate must be a number.\n") << typed;
+        EXPECT_EQ(t.shownBoxes(), "ATTENTION!: The room rate must be a number.\n") << typed;
     }
     EXPECT_EQ(textOf(window, "Label6"), "65");
-    EXPECT_EQ(storedRooms(t), concat({patched(room101, 5, "HONEYMOON "), room102}));
-    typeInto(window, "Text1", "72.5");
-    click(window, "Command6");
+    EXPECT_EQ(readBytes(t.path("rooms")), concat({patched(room101, 5, "HONEYMOON "), room102}));
+    retype(window, "Text1", "72.5");
+    press(window, "Command6");
     EXPECT_EQ(textOf(window, "Text1"), "");
 
     change("Command3", "Combo3", "O", "Command7");  // the flags take the first character,
-    click(window, "Command4");                      // of a choice or of text typed over it
+    press(window, "Command4");                      // of a choice or of text typed over it
     fill(window, "Combo4", "N");
-    typeInto(window, "Combo4", "yes");
-    click(window, "Command8");
-    click(window, "Command5");
+    retype(window, "Combo4", "yes");
+    press(window, "Command8");
+    press(window, "Command5");
     EXPECT_EQ(textOf(window, "Combo5"), "Out Of Order");
     fill(window, "Combo5", "X");
-    click(window, "Command10");
+    press(window, "Command10");
     EXPECT_EQ(shown(), QStringList({"101  ", "HONEYMOON ", "72.5", "O", "y", "X", "LEAKY TAP"}));
     EXPECT_EQ(which(editors), "");
     const Bytes changed = RecordBytes(148).at(0, patched(patched(room101, 5, "HONEYMOON "), 31, "OyX")).single(34, 72.5f);
-    EXPECT_EQ(storedRooms(t), concat({changed, room102}));
+    EXPECT_EQ(readBytes(t.path("rooms")), concat({changed, room102}));
     EXPECT_EQ(textOf(main, "Label27"), "2") << "102 was out of order already";
 
     // Back in service one by one; the comment is stored cut to twenty by "Update", and on closing.
     change("Command5", "Combo5", "K", "Command10");
     EXPECT_EQ(textOf(main, "Label27"), "1");
-    typeInto(window, "Text2", "NEEDS NEW CARPET IN BATH");
-    click(window, "Command12");
+    retype(window, "Text2", "NEEDS NEW CARPET IN BATH");
+    press(window, "Command12");
     const Bytes room101Now = patched(patched(changed, 33, "K"), 38, "NEEDS NEW CARPET IN ");
-    EXPECT_EQ(storedRooms(t), concat({room101Now, room102}));
+    EXPECT_EQ(readBytes(t.path("rooms")), concat({room101Now, room102}));
     fill(window, "Combo1", "102     KK1       ");
     change("Command5", "Combo5", "K", "Command10");
     EXPECT_EQ(textOf(main, "Label27"), "0");
-    typeInto(window, "Text2", "TV REMOTE MISSING");
-    click(window, "Command11");
-    settle();
-    EXPECT_FALSE(isOpen(t, "RoomPropertiesWindow"));
-    EXPECT_EQ(storedRooms(t), concat({room101Now, patched(patched(room102, 33, "K"), 38, "TV REMOTE MISSING   ")}));
+    retype(window, "Text2", "TV REMOTE MISSING");
+    press(window, "Command11");
+    EXPECT_FALSE(t.isOpen("RoomPropertiesWindow"));
+    EXPECT_EQ(readBytes(t.path("rooms")), concat({room101Now, patched(patched(room102, 33, "K"), 38, "TV REMOTE MISSING   ")}));
 }
 
 TEST_F(RoomProperties, ChangeOnlyShowsItsEditorAndLeavesAChoiceAlreadyMade) {
     fill(window, "Combo1", "101     NQ1       ");
-    click(window, "Command3");
+    press(window, "Command3");
     fill(window, "Combo3", "O");
-    click(window, "Command2");
-    typeInto(window, "Text1", "80");
-    click(window, "Command3");
-    click(window, "Command2");
+    press(window, "Command2");
+    retype(window, "Text1", "80");
+    press(window, "Command3");
+    press(window, "Command2");
     EXPECT_EQ(textOf(window, "Combo3"), "O");
     EXPECT_EQ(textOf(window, "Text1"), "80");
     EXPECT_EQ(which(editors), "Text1 Command6 Combo3 Command7");
-    click(window, "Command7");
-    EXPECT_EQ(storedRooms(t), concat({patched(room101, 31, "O"), room102}));
+    press(window, "Command7");
+    EXPECT_EQ(readBytes(t.path("rooms")), concat({patched(room101, 31, "O"), room102}));
 }
 
 TEST_F(RoomProperties, ChoosingAnotherRoomKeepsOpenEditorsForThatRoom) {
     fill(window, "Combo1", "101     NQ1       ");
-    click(window, "Command5");
+    press(window, "Command5");
     fill(window, "Combo5", "X");
-    click(window, "Command2");
-    typeInto(window, "Text1", "49.5");
-    click(window, "Command4");
+    press(window, "Command2");
+    retype(window, "Text1", "49.5");
+    press(window, "Command4");
     fill(window, "Combo1", "102     KK1       ");
     EXPECT_EQ(shown(), QStringList({"102  ", "KK1       ", "59.95", "O", "Y", "X", ""}));
     EXPECT_EQ(which(editors), "Text1 Command6 Combo4 Combo5 Command10");
     EXPECT_EQ(textOf(window, "Combo5"), "X");
     EXPECT_EQ(textOf(window, "Text1"), "49.5");
     fill(window, "Combo5", "K");
-    click(window, "Command10");
-    click(window, "Command6");
-    EXPECT_EQ(storedRooms(t), concat({room101, RecordBytes(148).at(0, patched(room102, 33, "K")).single(34, 49.5f)}))
+    press(window, "Command10");
+    press(window, "Command6");
+    EXPECT_EQ(readBytes(t.path("rooms")), concat({room101, RecordBytes(148).at(0, patched(room102, 33, "K")).single(34, 49.5f)}))
         << "the changes go to the room now shown";
 }
 
@@ -184,15 +184,15 @@ TEST_F(RoomProperties, TypingIntoAListDoesNotOfferToStoreItButTypingARateDoes) {
     fill(window, "Combo1", "101     NQ1       ");
     for (const auto& [change, list] : {std::pair{"Command1", "Combo2"}, {"Command3", "Combo3"}, {"Command4", "Combo4"},
                                        {"Command5", "Combo5"}}) {
-        click(window, change);
-        typeInto(window, list, "X");
+        press(window, change);
+        retype(window, list, "X");
     }
     EXPECT_EQ(which(editors), "Combo2 Combo3 Combo4 Combo5");
-    click(window, "Command2");
-    typeInto(window, "Text1", "70");
+    press(window, "Command2");
+    retype(window, "Text1", "70");
     EXPECT_EQ(which("Command6"), "Command6");
-    click(window, "Command6");
-    EXPECT_EQ(storedRooms(t), concat({RecordBytes(148).at(0, room101).single(34, 70.0f), room102}));
+    press(window, "Command6");
+    EXPECT_EQ(readBytes(t.path("rooms")), concat({RecordBytes(148).at(0, room101).single(34, 70.0f), room102}));
 }
 
 }  // namespace

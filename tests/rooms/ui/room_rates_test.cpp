@@ -1,4 +1,5 @@
-#include "room_files.h"
+#include "support/motel_files.h"
+#include "support/ui/test_desk.h"
 #include "rooms/rates.h"
 
 namespace innvera::testing {
@@ -13,23 +14,23 @@ Bytes ratedRooms(float nq1, float kk1, float nqq1) {
 TEST(RoomRates, SetsEveryRoomOfTheChosenTypeToTheLeadingNumberOfTheText) {
     TestDesk t;
     writeBytes(t.path("rooms"), ratedRooms(55, 80, 70));
-    QWidget* window = openWindow(t, "Form20");
+    QWidget* window = t.open("Form20");
     const auto saveRate = [&](const QString& type, const QString& rate) {
         fill(window, "Combo1", type);
         fill(window, "Text1", rate);
-        click(window, "Command1");
+        press(window, "Command1");
     };
     EXPECT_EQ(window->windowTitle(), "Apply Room Rates");
     EXPECT_EQ(entries(window, "Combo1"), QStringList({"NQ1       ", "NQQ1      ", "Q11       ", "QQ1       ", "PNQ1      ",
                                                       "PQ1       ", "NK1       ", "KK1       ", "JNK1      ", "JK1       "}));
     EXPECT_EQ(textOf(window, "Combo1"), "Select Room Type");
-    EXPECT_EQ(texts<QPushButton>(window), QStringList({"Command1 Save Now", "Command2 Exit"}));
-    EXPECT_EQ(texts<QLabel>(window), QStringList({"", "Change To", "Current Rate"})) << "no current rate yet";
+    EXPECT_EQ(sorted(texts<QPushButton>(window)), QStringList({"Command1 Save Now", "Command2 Exit"}));
+    EXPECT_EQ(sorted(texts<QLabel>(window)), QStringList({"Change To", "Current Rate", "Label2 "})) << "no current rate yet";
     fill(window, "Text1", "99");
-    click(window, "Command1");     // the prompt names no type,
+    press(window, "Command1");     // the prompt names no type,
     saveRate("", "99");            // nor does an emptied list,
     saveRate("          ", "99");  // nor blanks, which would pick the room without a type
-    EXPECT_EQ(storedRooms(t), ratedRooms(55, 80, 70));
+    EXPECT_EQ(readBytes(t.path("rooms")), ratedRooms(55, 80, 70));
 
     fill(window, "Combo1", "NQ1       ");
     EXPECT_EQ(textOf(window, "Label2"), "55");
@@ -40,34 +41,33 @@ TEST(RoomRates, SetsEveryRoomOfTheChosenTypeToTheLeadingNumberOfTheText) {
     EXPECT_EQ(textOf(window, "Label2"), "80");
 
     saveRate("NQ1       ", "65");
-    EXPECT_EQ(storedRooms(t), ratedRooms(65, 80, 70));
+    EXPECT_EQ(readBytes(t.path("rooms")), ratedRooms(65, 80, 70));
     EXPECT_EQ(textOf(window, "Combo1"), "Select Room Type");
     EXPECT_EQ(textOf(window, "Label2"), "");
     EXPECT_EQ(textOf(window, "Text1"), "");
     EXPECT_TRUE(hasFocus(window, "Combo1"));
     saveRate("NQQ1", "72");  // typed, compared padded to ten
     saveRate("KK1       ", "59.95 a night");
-    EXPECT_EQ(storedRooms(t), ratedRooms(65, 59.95f, 72));
+    EXPECT_EQ(readBytes(t.path("rooms")), ratedRooms(65, 59.95f, 72));
     saveRate("KK1       ", "");
     saveRate("NQ1       ", "$70");
-    EXPECT_EQ(storedRooms(t), ratedRooms(0, 0, 72));  // "$70" does not start with a number
+    EXPECT_EQ(readBytes(t.path("rooms")), ratedRooms(0, 0, 72));  // "$70" does not start with a number
     EXPECT_TRUE(t.dialogs.shown.empty());
     // A rate too large to be one is refused, whole: nothing is written and the box stays.
     for (const char* tooLarge : {"1e39", "1e309", "1000000"}) {
         saveRate("NQ1       ", tooLarge);
-        EXPECT_EQ(shownBoxes(t), "ATTENTION!: That amount is too large. Enter a smaller amount.\n") << tooLarge;
+        EXPECT_EQ(t.shownBoxes(), "ATTENTION!: That amount is too large. Enter a smaller amount.\n") << tooLarge;
         EXPECT_EQ(textOf(window, "Text1"), tooLarge);
     }
     saveRate("NQ1       ", "0");
     saveRate("NQQ1      ", "nothing");
-    EXPECT_EQ(storedRooms(t), ratedRooms(0, 0, 0));
+    EXPECT_EQ(readBytes(t.path("rooms")), ratedRooms(0, 0, 0));
 
     fill(window, "Combo1", "NQ1       ");
     fill(window, "Text1", "99");
-    click(window, "Command2");
-    settle();
-    EXPECT_FALSE(isOpen(t, "Form20"));
-    EXPECT_EQ(storedRooms(t), ratedRooms(0, 0, 0)) << "Exit writes nothing";
+    press(window, "Command2");
+    EXPECT_FALSE(t.isOpen("Form20"));
+    EXPECT_EQ(readBytes(t.path("rooms")), ratedRooms(0, 0, 0)) << "Exit writes nothing";
 }
 
 // The tax record keeps what follows its rate.
@@ -76,31 +76,30 @@ Bytes taxBytes(float rate) { return RecordBytes(10).single(0, rate).text(4, "ab"
 TEST(TaxRate, StoresAFractionBelowOneOnEnterNowAndNothingOnExit) {
     TestDesk t;
     writeBytes(t.path("tax"), taxBytes(0.07f));
-    QWidget* window = openWindow(t, "Form7");
+    QWidget* window = t.open("Form7");
     EXPECT_EQ(window->windowTitle(), "Enter Tax Rate");
-    EXPECT_EQ(texts<QLabel>(window),
-              QStringList({"(example if your rate is 9% then enter .09", "0.07 (7%)", "Current Rate", "Enter Tax Rate",
-                           "New Rate", "Write the rate as a fraction, for example .08 for 8%."}));
+    EXPECT_EQ(sorted(texts<QLabel>(window)),
+              QStringList({"(example if your rate is 9% then enter .09", "Current Rate", "CurrentRate 0.07 (7%)",
+                           "Enter Tax Rate", "HowToWrite Write the rate as a fraction, for example .08 for 8%.",
+                           "New Rate"}));
     EXPECT_EQ(texts<QPushButton>(window), QStringList({"Command1 Enter Now", "Command2 Exit"}));
     EXPECT_EQ(textOf(window, "Text1"), "") << "the stored rate is not shown";
     EXPECT_TRUE(hasFocus(window, "Text1"));
-    typeInto(window, "Text1", ".09");
-    click(window, "Command2");
-    settle();
-    EXPECT_FALSE(isOpen(t, "Form7"));
+    retype(window, "Text1", ".09");
+    press(window, "Command2");
+    EXPECT_FALSE(t.isOpen("Form7"));
     EXPECT_EQ(readBytes(t.path("tax")), taxBytes(0.07f));
 
     for (const auto& [typed, stored] : {std::pair{".09", 0.09f}, {"8%", 0.09f}, {"0.08%", 0.08f}, {"nine", 0.0f},
                                         {"0.01", 0.01f}, {"1", 0.01f}, {"-.05", 0.01f}, {"1e309", 0.01f}}) {
-        window = openWindow(t, "Form7");
-        typeInto(window, "Text1", typed);
-        click(window, "Command1");
-        settle();
+        window = t.open("Form7");
+        retype(window, "Text1", typed);
+        press(window, "Command1");
         EXPECT_EQ(readBytes(t.path("tax")), taxBytes(stored)) << typed;
         // A rate that is not a fraction below 1 is refused and the window stays for another.
         const bool refused = std::string(typed) == "8%" || (stored == 0.01f && std::string(typed) != "0.01");
-        EXPECT_EQ(shownBoxes(t), refused ? std::string("ATTENTION!: ") + kTaxRateOutOfRange + "\n" : "") << typed;
-        EXPECT_EQ(isOpen(t, "Form7"), refused) << typed;
+        EXPECT_EQ(t.shownBoxes(), refused ? std::string("ATTENTION!: ") + kTaxRateOutOfRange + "\n" : "") << typed;
+        EXPECT_EQ(t.isOpen("Form7"), refused) << typed;
         if (refused) t.windows.find("Form7")->close(), settle();
     }
 }

@@ -1,6 +1,8 @@
 #include <QFontMetricsF>
+#include <QListWidget>
 
-#include "room_files.h"
+#include "support/motel_files.h"
+#include "support/ui/test_desk.h"
 
 namespace innvera::testing {
 namespace {
@@ -16,32 +18,32 @@ Bytes boardRooms(const char* f101, const char* f102, const char* f103, const cha
 TEST(RoomStatusBoard, ShowsTheMarksInOrderAndMakesRoomsCleanAndVacant) {
     TestDesk t;
     writeBytes(t.path("rooms"), boardRooms("ONX", "ONK", "YNX", "YYK", "YNK"));
-    QWidget* window = openWindow(t, "RoomStatusWindow");
+    QWidget* window = t.open("RoomStatusWindow");
     EXPECT_EQ(window->windowTitle(), "Room List");
     EXPECT_EQ(entries(window, "List1"), QStringList({"101  NQ1---Dirty---Out of order---Occupied", "102  KK1---Dirty---Occupied",
                                                    "103  NQQ1---Dirty---Out of order", "104  JK1", "105  Q11---Dirty"}));
     const QFontMetricsF board(child<QListWidget>(window, "List1")->font());
     EXPECT_EQ(board.horizontalAdvance("iiiiiiii"), board.horizontalAdvance("MMMMMMMM")) << "a fixed-pitch font";
-    EXPECT_EQ(texts<QPushButton>(window),
+    EXPECT_EQ(sorted(texts<QPushButton>(window)),
               QStringList({"Command1 Exit", "Command2 Make All Rooms Clean", "Command3 Make All Rooms Vacant"}));
 
     // Clean: occupied rooms keep their dirt, no question asked.
-    click(window, "Command2");
-    EXPECT_EQ(shownBoxes(t), "");
+    press(window, "Command2");
+    EXPECT_EQ(t.shownBoxes(), "");
     const Bytes cleaned = boardRooms("ONX", "ONK", "YYX", "YYK", "YYK");
-    EXPECT_EQ(storedRooms(t), cleaned);
+    EXPECT_EQ(readBytes(t.path("rooms")), cleaned);
     EXPECT_EQ(entries(window, "List1"), QStringList({"101  NQ1---Dirty---Out of order---Occupied", "102  KK1---Dirty---Occupied",
                                                    "103  NQQ1---Out of order", "104  JK1", "105  Q11"}));
 
     // Vacant: asked first; No writes nothing.
     t.dialogs.answers = {false, true};
-    click(window, "Command3");
-    EXPECT_EQ(shownBoxes(t), "? Vacant: Are you sure you want to make all rooms vacant?\n");
-    EXPECT_EQ(storedRooms(t), cleaned);
+    press(window, "Command3");
+    EXPECT_EQ(t.shownBoxes(), "? Vacant: Are you sure you want to make all rooms vacant?\n");
+    EXPECT_EQ(readBytes(t.path("rooms")), cleaned);
 
     // Yes: only the vacant flag changes.
-    click(window, "Command3");
-    EXPECT_EQ(storedRooms(t), boardRooms("YNX", "YNK", "YYX", "YYK", "YYK"));
+    press(window, "Command3");
+    EXPECT_EQ(readBytes(t.path("rooms")), boardRooms("YNX", "YNK", "YYX", "YYK", "YYK"));
     EXPECT_EQ(entries(window, "List1"), QStringList({"101  NQ1---Dirty---Out of order", "102  KK1---Dirty",
                                                    "103  NQQ1---Out of order", "104  JK1", "105  Q11"}));
 }
