@@ -1,5 +1,5 @@
-// The end-of-day window started from "Start Reports", and the daily and monthly report windows,
-// driven through their controls.
+// The end-of-day window started from "Start Reports" (and again while a refused run's window is
+// open), and the daily and monthly report windows, driven through their controls.
 #include <QtWidgets>
 
 #include "reports/backup.h"
@@ -26,12 +26,6 @@ protected:
             if (mark && !mark->isHidden()) shown << mark->objectName();
         }
         return shown;
-    }
-    // The texts of the boxes, by object name, a blank between two.
-    static QString boxes(QWidget* window, std::initializer_list<const char*> names) {
-        QStringList all;
-        for (const char* name : names) all << textOf(window, name);
-        return all.join(' ');
     }
 
     TestDesk t;
@@ -71,9 +65,6 @@ TEST_F(ReportWindows, StartNowRunsTheEndOfDayShowingEachStepDoneAndThenTheClosin
     EXPECT_EQ(t.shownBoxes(), kDone);
     ASSERT_EQ(t.printer.jobs.size(), 3u);
     EXPECT_EQ(t.printer.jobs[0].document, "Daily Financial Report");
-    EXPECT_EQ(t.printer.jobs[0].lines.at(6), "Rent                          65 ");
-    EXPECT_EQ(readText(t.path("dailycharge/ 1")),
-              folioText("101  ", "E", "Room Rent", "65", "1") + folioText("101  ", "T", "Tax", "7.8", "1"));
     EXPECT_EQ(readBytes(t.path("dateaudit")), counterBytes(1, 40));
     EXPECT_TRUE(std::filesystem::is_directory(backupFolderOf(t.folder.path()) / "2019-05-02 013000"));
     EXPECT_TRUE(t.isOpen("EndOfDayWindow"));  // until "Exit"
@@ -108,6 +99,27 @@ TEST_F(ReportWindows, EachDoneMarkComesAsItsStepEndsAndARefusalLeavesTheRestUndo
     EXPECT_EQ(readBytes(t.path("dateaudit")), counterBytes(1, 40));  // from the first run only
 }
 
+TEST_F(ReportWindows, StartNowRunsAgainWhileTheRefusedRunsWindowIsOpenAndNamesANightNotInvoiced) {
+    setTaxRate(t.dataDir, 0.12f);
+    putGuest(t.dataDir, "101", 1, "SMITH JOHN", may(3), 9);  // billed to an account no one carries
+    addReservation(t.dataDir, "102", may(1));
+    t.dataDir.commit();
+    press(t.open("Form24"), "Command1");
+    EXPECT_EQ(t.shownBoxes(), "ATTENTION!: There are reservations pending that have not been checked in. Please cancel "
+                              "or check them in before continuing.\n");
+    ASSERT_TRUE(t.isOpen("EndOfDayWindow"));
+
+    // The clerk cancels the reservation and starts again, the first window still open.
+    changeRecord<Reservation>(t.dataDir, t.dataDir.reservations(), 1, [](Reservation& r) { r.resStatus = "*"; });
+    t.dataDir.commit();
+    press(t.open("Form24"), "Command1");
+    EXPECT_EQ(t.shownBoxes(), kDone +
+                                  "ATTENTION!: No invoice was made for tonight's room and tax of room 101: no direct bill "
+                                  "account carries the stay's account number. Bill the night to the account by hand.\n");
+    EXPECT_EQ(t.printer.jobs.size(), 3u);
+    EXPECT_EQ(readBytes(t.path("dateaudit")), counterBytes(1, 40));
+}
+
 TEST_F(ReportWindows, TheDailyReportShowsAChosenDayAndPrintsItOnlyOnceOneIsShown) {
     writeBytes(t.path("dailytotals/05012019"), totalsBytes({{6, 130}, {7, 15.6f}, {0, 100}, {1, 72.8f}, {9, 0.25f}}));
     writeBytes(t.path("dailytotals/4302019"), totalsBytes({{6, 65}}));  // 4/30/2019 under the old key
@@ -126,9 +138,9 @@ TEST_F(ReportWindows, TheDailyReportShowsAChosenDayAndPrintsItOnlyOnceOneIsShown
 
     doubleClickRow(days, 31);
     EXPECT_EQ(textOf(report, "Label2"), "5/1/2019");
-    EXPECT_EQ(boxes(report, {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text14", "Text8", "Text9",
-                             "Text10", "Text11", "Text12", "Text13", "Text15"}),
-              "130 15.6 100 72.8 0 0 0 0 0 0.25 0 0 0 0 145.85");
+    EXPECT_EQ(textsOf(report, {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text14", "Text8", "Text9",
+                               "Text10", "Text11", "Text12", "Text13", "Text15"}),
+              "130|15.6|100|72.8|0|0|0|0|0|0.25|0|0|0|0|145.85");
     press(report, "Command1");
     ASSERT_EQ(t.printer.jobs.size(), 1u);
     EXPECT_EQ(t.printer.jobs[0].document, "Daily Financial Report");
@@ -137,7 +149,7 @@ TEST_F(ReportWindows, TheDailyReportShowsAChosenDayAndPrintsItOnlyOnceOneIsShown
     EXPECT_EQ(t.printer.jobs[0].lines.back(), "Total Revenue                 145.85");
 
     doubleClickRow(days, 30);  // written by an earlier installation under the old key
-    EXPECT_EQ(boxes(report, {"Label2", "Text1"}), "4/30/2019 65");
+    EXPECT_EQ(textsOf(report, {"Label2", "Text1"}), "4/30/2019|65");
     doubleClickRow(days, 0);  // nothing was posted
     EXPECT_EQ(textOf(report, "Text15"), "0");
     EXPECT_EQ(t.shownBoxes(), "");
@@ -149,7 +161,7 @@ TEST_F(ReportWindows, TheMonthlyReportFetchesAChosenMonthRoundedAndPrintsTheMont
     QWidget* report = t.find("MonthlyReportWindow");
     ASSERT_NE(report, nullptr);
     EXPECT_EQ(report->windowTitle(), "Financial Report");
-    EXPECT_EQ(boxes(report, {"Combo1", "Combo2"}), "Choose Month Choose Year");
+    EXPECT_EQ(textsOf(report, {"Combo1", "Combo2"}), "Choose Month|Choose Year");
     const QStringList months = entries(report, "Combo1"), years = entries(report, "Combo2");
     EXPECT_EQ(months.size(), 12);
     EXPECT_EQ(months.front() + " " + months[9] + " " + months.back(), "1-January 10-October 12-December");
@@ -167,7 +179,7 @@ TEST_F(ReportWindows, TheMonthlyReportFetchesAChosenMonthRoundedAndPrintsTheMont
     choose(report, "Combo2", "2019");
     press(report, "Command1");
     EXPECT_EQ(t.shownBoxes(), "");
-    EXPECT_EQ(boxes(report, {"Label1", "Label2", "Text1", "Text2", "Text3", "Text8", "Text15"}), "5-May 2019 100 12 250.5 0 112");
+    EXPECT_EQ(textsOf(report, {"Label1", "Label2", "Text1", "Text2", "Text3", "Text8", "Text15"}), "5-May|2019|100|12|250.5|0|112");
 
     // Other entries chosen but not fetched: the month shown is printed.
     choose(report, "Combo1", "6-June");
