@@ -1,6 +1,4 @@
-#include <QComboBox>
 #include <QListWidget>
-#include <QRegularExpression>
 
 #include "core/ui/main_window.h"
 #include "support/motel_files.h"
@@ -33,9 +31,7 @@ protected:
 TEST_F(MainWindowTest, AnEmptyDataDirectoryShowsTheDatesZeroCountsAndTheWelcome) {
     QWidget* main = t.open("MainWindow");
     ASSERT_NE(main, nullptr);
-    QStringList shown = texts(main);
-    shown.sort();
-    EXPECT_EQ(shown, QStringList({"Label1 Todays Arrivals", "Label16 Arrivals:", "Label17 0", "Label18 Departures:",
+    EXPECT_EQ(sorted(texts(main)), QStringList({"Label1 Todays Arrivals", "Label16 Arrivals:", "Label17 0", "Label18 Departures:",
                                   "Label19 0", "Label2 Todays Departures", "Label20 In House:", "Label21 0",
                                   "Label22 Stay Overs:", "Label23 0", "Label24 Vacant:", "Label25 0",
                                   "Label26 Out Of Order:", "Label27 0", "Label3 5/1/2019", "Label4 Hotel Date:",
