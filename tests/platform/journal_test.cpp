@@ -55,7 +55,6 @@ TEST_F(JournalTest, EveryCrashAndEveryFullDiskLeavesTheFilesAsBeforeOrAsAfter) {
     // The journal's removal is the last change: any cut or failure before it undoes all.
     EXPECT_EQ(sweep.endedBefore, sweep.changes + sweep.writes);
     EXPECT_GE(sweep.writes, 7 + 5);  // the handler's own writes and the journal's
-    // What the handler did, checked once.
     std::string guests = sweep.before.at("guest");
     guests.replace(850, 50, std::string(50, 'X'));
     guests.replace(900, 100, record('4'));
