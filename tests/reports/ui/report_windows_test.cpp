@@ -41,11 +41,17 @@ public:
 
 const std::string kDone = "ATTENTION!: Your end of day reports were done successfully.\n";
 
-TEST_F(ReportWindows, StartNowRunsTheEndOfDayShowingEachStepDoneAndThenTheClosingMessage) {
+const std::string kPending = "ATTENTION!: There are reservations pending that have not been checked in. Please cancel "
+                             "or check them in before continuing.\n";
+
+// Refused first, the run is started again while the refused run's window is still open.
+TEST_F(ReportWindows, StartNowRunsTheEndOfDayShowingEachStepDoneAgainAfterARefusalAndNamesANightNotInvoiced) {
     setTaxRate(t.dataDir, 0.12f);
     putRoom(t.dataDir, "101", "KING", "O", "N");
-    putGuest(t.dataDir, "101", 1, "SMITH JOHN", may(3));
+    putGuest(t.dataDir, "101", 1, "SMITH JOHN", may(3), 9);  // billed to an account no one carries
+    addReservation(t.dataDir, "102", may(1));
     t.dataDir.commit();
+    const Snapshot before = snapshot(t.folder.path());
 
     click(child<QPushButton>(t.open("Form24"), "Command1"));
     EXPECT_FALSE(t.isOpen("Form24"));
@@ -58,11 +64,25 @@ TEST_F(ReportWindows, StartNowRunsTheEndOfDayShowingEachStepDoneAndThenTheClosin
                                        "Label7 Run Daily Reports............................", "Label8 Done",
                                        "Label9 Run Monthly Reports........................", "Label10 Done",
                                        "Label11 Print Housekeeping Report...............", "Label12 Done"}));
-    EXPECT_EQ(doneMarks(run), QStringList{});  // the run starts once the window is up
+    settle();
+    EXPECT_EQ(t.shownBoxes(), kPending);
+    EXPECT_EQ(doneMarks(run), QStringList{});
+    EXPECT_TRUE(t.printer.jobs.empty());
+    EXPECT_EQ(snapshot(t.folder.path()), before);
+    EXPECT_TRUE(t.isOpen("EndOfDayWindow"));
 
+    // The clerk cancels the reservation and starts again.
+    changeRecord<Reservation>(t.dataDir, t.dataDir.reservations(), 1, [](Reservation& r) { r.resStatus = "*"; });
+    t.dataDir.commit();
+    click(child<QPushButton>(t.open("Form24"), "Command1"));
+    run = t.find("EndOfDayWindow");
+    ASSERT_NE(run, nullptr);
+    EXPECT_EQ(doneMarks(run), QStringList{});  // the run starts once the window is up
     settle();
     EXPECT_EQ(doneMarks(run), (QStringList{"Label2", "Label4", "Label6", "Label8", "Label10", "Label12"}));
-    EXPECT_EQ(t.shownBoxes(), kDone);
+    EXPECT_EQ(t.shownBoxes(), kDone +
+                                  "ATTENTION!: No invoice was made for tonight's room and tax of room 101: no direct bill "
+                                  "account carries the stay's account number. Bill the night to the account by hand.\n");
     ASSERT_EQ(t.printer.jobs.size(), 3u);
     EXPECT_EQ(t.printer.jobs[0].document, "Daily Financial Report");
     EXPECT_EQ(readBytes(t.path("dateaudit")), counterBytes(1, 40));
@@ -72,7 +92,7 @@ TEST_F(ReportWindows, StartNowRunsTheEndOfDayShowingEachStepDoneAndThenTheClosin
     EXPECT_FALSE(t.isOpen("EndOfDayWindow"));
 }
 
-TEST_F(ReportWindows, EachDoneMarkComesAsItsStepEndsAndARefusalLeavesTheRestUndone) {
+TEST_F(ReportWindows, EachDoneMarkComesAsItsStepEnds) {
     WatchingPrinter printer;
     Desk desk{t.clock, t.dialogs, printer, t.dataDir, t.session, t.windows};
     auto* run = new EndOfDayWindow(desk);
@@ -84,40 +104,6 @@ TEST_F(ReportWindows, EachDoneMarkComesAsItsStepEndsAndARefusalLeavesTheRestUndo
     EXPECT_EQ(printer.printed, (Printed{{"Daily Financial Report", {"Label2", "Label4", "Label6"}},
                                         {"Monthly Financial Report", {"Label2", "Label4", "Label6", "Label8"}},
                                         {"Housekeeping Report", {"Label2", "Label4", "Label6", "Label8", "Label10"}}}));
-    run->close();
-    settle();
-
-    // An open reservation arriving tonight: the message, and no step done.
-    addReservation(t.dataDir, "101", may(1));
-    t.dataDir.commit();
-    run = t.windows.open<EndOfDayWindow>();
-    settle();
-    EXPECT_EQ(t.shownBoxes(), "ATTENTION!: There are reservations pending that have not been checked in. Please cancel or "
-                              "check them in before continuing.\n");
-    EXPECT_EQ(doneMarks(run), QStringList{});
-    EXPECT_EQ(t.printer.jobs.size(), 0u);
-    EXPECT_EQ(readBytes(t.path("dateaudit")), counterBytes(1, 40));  // from the first run only
-}
-
-TEST_F(ReportWindows, StartNowRunsAgainWhileTheRefusedRunsWindowIsOpenAndNamesANightNotInvoiced) {
-    setTaxRate(t.dataDir, 0.12f);
-    putGuest(t.dataDir, "101", 1, "SMITH JOHN", may(3), 9);  // billed to an account no one carries
-    addReservation(t.dataDir, "102", may(1));
-    t.dataDir.commit();
-    press(t.open("Form24"), "Command1");
-    EXPECT_EQ(t.shownBoxes(), "ATTENTION!: There are reservations pending that have not been checked in. Please cancel "
-                              "or check them in before continuing.\n");
-    ASSERT_TRUE(t.isOpen("EndOfDayWindow"));
-
-    // The clerk cancels the reservation and starts again, the first window still open.
-    changeRecord<Reservation>(t.dataDir, t.dataDir.reservations(), 1, [](Reservation& r) { r.resStatus = "*"; });
-    t.dataDir.commit();
-    press(t.open("Form24"), "Command1");
-    EXPECT_EQ(t.shownBoxes(), kDone +
-                                  "ATTENTION!: No invoice was made for tonight's room and tax of room 101: no direct bill "
-                                  "account carries the stay's account number. Bill the night to the account by hand.\n");
-    EXPECT_EQ(t.printer.jobs.size(), 3u);
-    EXPECT_EQ(readBytes(t.path("dateaudit")), counterBytes(1, 40));
 }
 
 TEST_F(ReportWindows, TheDailyReportShowsAChosenDayAndPrintsItOnlyOnceOneIsShown) {
