@@ -66,7 +66,7 @@ TEST_F(MainWindowTest, ItsButtonsOpenTheirWindowsOverItOnceTheTaxRateAndTheRooms
     EXPECT_TRUE(main->isVisible()) << "the main window stays open under them";
 }
 
-TEST_F(MainWindowTest, ListsAndCountsLeaveClosedStaysAndReservationsOutAndADoubleClickOpensTheEntry) {
+TEST_F(MainWindowTest, ListsAndCountsLeaveClosedStaysAndReservationsOut) {
     putReservation(t.dataDir, "1", "104", "WILSON AMY", may(1), may(3));
     putReservation(t.dataDir, "2", "102", "CLOSED PARTY", may(1), may(3), 59, "*");
     putReservation(t.dataDir, "3", "105", "NEXT WEEK", may(8), may(10));
@@ -86,12 +86,6 @@ TEST_F(MainWindowTest, ListsAndCountsLeaveClosedStaysAndReservationsOutAndADoubl
     EXPECT_EQ(texts(main).filter(QRegularExpression("^Label(17|19|21|23|25|27) ")),
               QStringList({"Label17 2", "Label19 2", "Label21 4", "Label23 1", "Label25 2", "Label27 1"}));
     EXPECT_FALSE(t.isOpen("Form35")) << "the welcome window is switched off";
-
-    doubleClickRow(child<QListWidget>(main, "List2"), 1);
-    EXPECT_EQ(t.session.folioPreselection, "");  // used by the folio screen, which shows room 205's stay
-    ASSERT_TRUE(t.isOpen("FolioWindow"));
-    EXPECT_EQ(textOf(t.find("FolioWindow"), "Combo3"), "205  ALSO LEAVING");
-    EXPECT_TRUE(main->isVisible());
 }
 
 TEST_F(MainWindowTest, TheTimerMovesAnOpenNightBackOnceInTheMorningAndOpensTheNextNightOnceInTheAfternoon) {
