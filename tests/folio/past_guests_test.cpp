@@ -1,4 +1,5 @@
-// Finding checked-out stays by name, room and arrival date, their rows, and retrieving one.
+// Finding checked-out stays by name, room and arrival date, their rows, and retrieving one (the
+// refusals, the account and the balance as shown are tested through the windows).
 #include <gtest/gtest.h>
 
 #include "folio/ledger.h"
@@ -40,7 +41,6 @@ protected:
 };
 
 TEST_F(PastGuests, OnlyCheckedOutStaysAreListedInGuestFileOrderInTheirColumns) {
-    ASSERT_EQ(records(staysNamed(stays, "")), (Records{1, 3, 4, 5}));
     std::vector<std::string> rows;
     for (const CheckedOutStay& stay : stays) rows.push_back(foundStayRow(stay));
     EXPECT_EQ(rows, (std::vector<std::string>{
@@ -59,34 +59,20 @@ TEST_F(PastGuests, OnlyCheckedOutStaysAreListedInGuestFileOrderInTheirColumns) {
     EXPECT_EQ(foundStayHeadings(), "Folio#         Room#     Name                     Arrival Date             Depart Date");
 }
 
-TEST_F(PastGuests, TheNameSearchFollowsTheLettersTypedInUpperCase) {
-    EXPECT_EQ(records(staysNamed(stays, "S")), (Records{1, 3, 4}));  // SMALL ANN is in house
-    EXPECT_EQ(records(staysNamed(stays, "SM")), (Records{1, 3}));
-    EXPECT_EQ(records(staysNamed(stays, "sm")), (Records{1, 3}));
-    EXPECT_EQ(records(staysNamed(stays, "SMITH JOHN")), (Records{1}));
-    EXPECT_EQ(records(staysNamed(stays, "SMITH JOHN ")), Records{});  // longer than the name
-    EXPECT_EQ(records(staysNamed(stays, "MITH")), Records{});         // the name's beginning only
-    EXPECT_EQ(records(staysNamed(stays, "")), (Records{1, 3, 4, 5}));
-}
-
-TEST_F(PastGuests, TheRoomSearchComparesTheRoomNumberExactly) {
-    EXPECT_EQ(records(staysInRoom(stays, "101")), (Records{1, 4}));  // oldest first
-    EXPECT_EQ(records(staysInRoom(stays, "1A")), (Records{3}));
-    EXPECT_EQ(records(staysInRoom(stays, "102")), Records{});  // only a guest in house
-    EXPECT_EQ(records(staysInRoom(stays, "10")), Records{});
-    const PastGuestSearch empty = staysInRoom(stays, "");
-    EXPECT_EQ(empty.refusal, "You didn't enter a room number.");
-    EXPECT_TRUE(empty.found.empty());
-}
-
-TEST_F(PastGuests, TheArrivalSearchFindsTheDayHoweverTheDateIsWritten) {
-    for (const char* typed : {"5/5/2019", "05/05/2019", "5/05/2019 ", " 5/5/2019"})
-        EXPECT_EQ(records(staysArriving(stays, typed)), (Records{3, 4})) << typed;
-    EXPECT_EQ(records(staysArriving(stays, "5/1/2019")), (Records{1}));  // not the guest in house
-    EXPECT_EQ(records(staysArriving(stays, "5/2/2019")), Records{});
-    EXPECT_EQ(records(staysArriving(stays, "May 5")), Records{});
-    EXPECT_EQ(records(staysArriving(stays, "2/30/2019")), Records{});
-    EXPECT_EQ(staysArriving(stays, "").refusal, "You didn't enter an arrival date.");
+TEST_F(PastGuests, NamesFollowTheLettersTypedInUpperCaseRoomsAndArrivalDaysMatchExactly) {
+    // SMALL ANN, in house, is never found.
+    const std::pair<const char*, Records> names[] = {
+        {"S", {1, 3, 4}},         {"SM", {1, 3}},       {"sm", {1, 3}},  {"SMITH JOHN", {1}},
+        {"SMITH JOHN ", {}},  // longer than the name
+        {"MITH", {}},         // the name's beginning only
+        {"", {1, 3, 4, 5}}};
+    for (const auto& [typed, found] : names) EXPECT_EQ(records(staysNamed(stays, typed)), found) << typed;
+    const std::pair<const char*, Records> rooms[] = {{"101", {1, 4}}, {"1A", {3}}, {"102", {}}, {"10", {}}};  // oldest first
+    for (const auto& [typed, found] : rooms) EXPECT_EQ(records(staysInRoom(stays, typed)), found) << typed;
+    const std::pair<const char*, Records> days[] = {
+        {"5/5/2019", {3, 4}}, {"05/05/2019", {3, 4}}, {"5/05/2019 ", {3, 4}}, {" 5/5/2019", {3, 4}},
+        {"5/1/2019", {1}},    {"5/2/2019", {}},       {"May 5", {}},          {"2/30/2019", {}}};
+    for (const auto& [typed, found] : days) EXPECT_EQ(records(staysArriving(stays, typed)), found) << typed;
 }
 
 TEST_F(PastGuests, RetrieveGivesTheStayItsAccountAndItsFolioAsTheFolioScreenShowsThem) {
@@ -100,16 +86,12 @@ TEST_F(PastGuests, RetrieveGivesTheStayItsAccountAndItsFolioAsTheFolioScreenShow
     const auto billed = retrievePastStay(t.dataDir, stays.back());
     ASSERT_TRUE(billed.has_value());
     EXPECT_EQ(billed->stay.number, 6u);
-    EXPECT_EQ(billed->stay.record.guestName, "BILLED BOB");
-    EXPECT_EQ(billed->stay.record.departTime, "11:05:32 AM");
-    EXPECT_EQ(billed->directBillLine, " 3-ACME TOOLS                    ");
     EXPECT_EQ(billed->folio.rows,
               (std::vector<std::string>{
                   "104       5/1/2019            E              Room Rent                           65                 ",
                   "104       5/1/2019            T              Tax                                 7.8                ",
                   "104       5/1/2019            R              Direct Bill                         72.8               ",
               }));
-    EXPECT_DOUBLE_EQ(billed->folio.balance, 72.8);
 
     // A stay without account or folio file.
     const auto plain = retrievePastStay(t.dataDir, stays.front());

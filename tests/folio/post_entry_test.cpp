@@ -66,8 +66,6 @@ TEST(PostEntry, RefusalsComeInOrderAndWriteNothing) {
     const Bytes rooms = readBytes(t.path("rooms"));
     const Bytes guests = readBytes(t.path("guest"));
 
-    EXPECT_EQ(post(t, 1, "Select Code", "").message, "You didn't select a code.");
-    EXPECT_EQ(post(t, 1, "V - Visa", "").message, "You didn't enter an amount.");
     for (const std::string& tooLarge : std::vector<std::string>{"1e309", std::string(400, '9'), "-1000000"})
         EXPECT_EQ(post(t, 1, "V - Visa", tooLarge.c_str()).message, kAmountTooLarge);
     // A checked-out stay, or no stay at all, is never posted to.

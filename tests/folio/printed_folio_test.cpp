@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "folio/printed_folio.h"
+#include "support/motel_files.h"
 
 using namespace innvera;
 
@@ -24,19 +25,10 @@ FolioLine line(const char* code, const char* description, double amount) {
 }
 
 FolioGuestBlock johnSmith() {
-    Guest g;
-    g.guestName = "JOHN SMITH";
-    g.address = "12 MAIN ST";
-    g.city = "SPRINGFIELD";
-    g.state = "IL";
-    g.zip = "62701";
-    g.phone = "555-1234";
-    g.arrivalTime = "2:15:07 PM";
-    g.departTime = "10:01:00 AM";
-    g.arrivalDate = Date::fromYmd(2019, 5, 1);
-    g.departDate = Date::fromYmd(2019, 5, 3);
-    g.folioNo = 1234;
-    return guestBlockOf(g);
+    return guestBlockOf(Guest::decode(innvera::testing::particularsBytes(
+        528, {.name = "JOHN SMITH", .address = "12 MAIN ST", .city = "SPRINGFIELD", .state = "IL", .zip = "62701",
+              .phone = "555-1234", .arrivalTime = "2:15:07 PM", .departTime = "10:01:00 AM", .arrival = innvera::testing::kMay1,
+              .depart = innvera::testing::kMay1 + 2, .folioNo = 1234})));
 }
 
 // Built on use: a Date made during static start-up would come before date.cpp is ready.

@@ -16,16 +16,24 @@ namespace fs = std::filesystem;
 std::string record(char fill) { return std::string(100, fill); }
 
 // A motel-like folder: a larger record file, two files to append to, one to remove.
-void fillFolder(const fs::path& root) {
-    fs::create_directories(root / "dailycharge");
-    fs::create_directories(root / "message");
-    std::string guests;
-    for (char c = 'a'; c < 'a' + 20; ++c) guests += record(c);
-    writeText(root / "guest", guests);
-    writeText(root / "rooms", record('R'));
-    writeText(root / "dailycharge" / " 1", "\"101  \",\"A\"\r\n");
-    writeText(root / "message" / "7", "Call home");
-}
+class JournalTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directories(root / "dailycharge");
+        fs::create_directories(root / "message");
+        std::string guests;
+        for (char c = 'a'; c < 'a' + 20; ++c) guests += record(c);
+        writeText(root / "guest", guests);
+        writeText(root / "rooms", record('R'));
+        writeText(root / "dailycharge" / " 1", "\"101  \",\"A\"\r\n");
+        writeText(root / "message" / "7", "Call home");
+        before = snapshot(root);
+    }
+
+    TempFolder folder;
+    const fs::path root = folder.path();
+    Snapshot before;
+};
 
 // Creates a file, appends to two, overwrites record 10 of twenty several times (and once
 // across records 9 to 11), and removes a file.
@@ -40,16 +48,13 @@ void synthetic(DataDir& dir) {
     dir.remove(root / "message" / "7");
 }
 
-TEST(Journal, EveryCrashAndEveryFullDiskLeavesTheFilesAsBeforeOrAsAfter) {
-    TempFolder folder;
-    fillFolder(folder.path());
-    const SweepResult sweep = sweepWrites(folder.path(), synthetic);
+TEST_F(JournalTest, EveryCrashAndEveryFullDiskLeavesTheFilesAsBeforeOrAsAfter) {
+    const SweepResult sweep = sweepWrites(root, synthetic);
 
     EXPECT_TRUE(sweep.faults.empty()) << ::testing::PrintToString(sweep.faults);
     // The journal's removal is the last change: any cut or failure before it undoes all.
     EXPECT_EQ(sweep.endedBefore, sweep.changes + sweep.writes);
     EXPECT_GE(sweep.writes, 7 + 5);  // the handler's own writes and the journal's
-    // What the handler did, checked once.
     std::string guests = sweep.before.at("guest");
     guests.replace(850, 50, std::string(50, 'X'));
     guests.replace(900, 100, record('4'));
@@ -61,29 +66,25 @@ TEST(Journal, EveryCrashAndEveryFullDiskLeavesTheFilesAsBeforeOrAsAfter) {
     EXPECT_EQ(sweep.after.count(Journal::kFileName), 0u);
 }
 
-TEST(Journal, TheSweepCatchesAChangeMadeBehindTheJournal) {
-    TempFolder folder;
-    fillFolder(folder.path());
+TEST_F(JournalTest, TheSweepCatchesAChangeMadeBehindTheJournal) {
     // A handler writing outside the DataDir cannot be undone: the sweep must notice.
-    const SweepResult sweep = sweepWrites(folder.path(), [](DataDir& dir) {
+    const SweepResult sweep = sweepWrites(root, [](DataDir& dir) {
         dir.appendText(dir.root() / "rooms", "x");
         writeText(dir.root() / "message" / "7", "changed behind the journal's back");
     });
     EXPECT_FALSE(sweep.faults.empty());
 }
 
-TEST(Journal, OldBytesGoToTheJournalOncePerRegionAndOnlyWritesMakeOne) {
-    TempFolder folder;
-    fillFolder(folder.path());
+TEST_F(JournalTest, OldBytesGoToTheJournalOncePerRegionAndOnlyWritesMakeOne) {
     FaultyDisk disk;
-    DataDir dir(folder.path(), disk);
-    const fs::path totals = folder.path() / "guest";
+    DataDir dir(root, disk);
+    const fs::path totals = root / "guest";
 
     // Reading alone, or committing nothing, never makes a journal.
     char buffer[10];
     EXPECT_EQ(dir.readAt(totals, 1995, buffer, 10), 5u);
-    EXPECT_EQ(*dir.readWhole(folder.path() / "message" / "7"), "Call home");
-    EXPECT_FALSE(dir.readWhole(folder.path() / "nothing"));
+    EXPECT_EQ(*dir.readWhole(root / "message" / "7"), "Call home");
+    EXPECT_FALSE(dir.readWhole(root / "nothing"));
     dir.createIfMissing(totals);
     dir.commit();
     EXPECT_TRUE(disk.log.empty());
@@ -93,12 +94,12 @@ TEST(Journal, OldBytesGoToTheJournalOncePerRegionAndOnlyWritesMakeOne) {
     // and synced once for each file touched, never again for ranges it already holds.
     // The entry and the journal's name are on the disk before the write is made.
     for (int i = 0; i < 10; ++i) dir.write(totals, 0, record('0' + i).data(), 76);
-    for (int i = 0; i < 10; ++i) dir.appendText(folder.path() / "rooms", "line\r\n");
+    for (int i = 0; i < 10; ++i) dir.appendText(root / "rooms", "line\r\n");
     EXPECT_TRUE(fs::exists(dir.journal()));
     const std::string journal = dir.journal().string();
     ASSERT_GE(disk.log.size(), 4u);
     EXPECT_EQ(std::vector<std::string>(disk.log.begin(), disk.log.begin() + 4),
-              (std::vector<std::string>{"write " + journal, "sync " + journal, "sync " + folder.path().string(),
+              (std::vector<std::string>{"write " + journal, "sync " + journal, "sync " + root.string(),
                                         "write " + totals.string()}));
     EXPECT_EQ(std::count(disk.log.begin(), disk.log.end(), "sync " + journal), 2);
     EXPECT_EQ(disk.writes, 2 + 20);
@@ -107,10 +108,7 @@ TEST(Journal, OldBytesGoToTheJournalOncePerRegionAndOnlyWritesMakeOne) {
     EXPECT_EQ(readText(totals).substr(0, 77), std::string(76, '9') + 'a');
 }
 
-TEST(Journal, WritesJournaledAheadCostOneSyncAndAreUndoneLikeAnyOther) {
-    TempFolder folder;
-    fillFolder(folder.path());
-    const fs::path root = folder.path();
+TEST_F(JournalTest, WritesJournaledAheadCostOneSyncAndAreUndoneLikeAnyOther) {
     // Many files about to be written, put on record at once; one region left out.
     const auto handler = [&](DataDir& dir) {
         dir.journalAhead({{root / "guest", 900, 100}, {root / "dailycharge" / " 1", 0, 0}, {root / "dailycharge" / " 2", 0, 0}});
@@ -136,60 +134,54 @@ TEST(Journal, WritesJournaledAheadCostOneSyncAndAreUndoneLikeAnyOther) {
     EXPECT_EQ(disk.log.at(3), "write " + (root / "guest").string());
 }
 
-TEST(Journal, ATornOrDamagedLastEntryIsIgnoredAndTheCompleteOnesAreUndone) {
-    TempFolder folder;
-    fillFolder(folder.path());
-    const Snapshot before = snapshot(folder.path());
+TEST_F(JournalTest, ATornOrDamagedLastEntryIsIgnoredAndTheCompleteOnesAreUndone) {
     try {
         // Change 1 is the journal entry for "rooms", 2 the write to it, 3 the journal entry
         // for "guest", cut half way: its write never happens.
         FaultyDisk disk(FaultyDisk::Fault::PowerCut, 3);
-        DataDir dir(folder.path(), disk);
-        dir.write(folder.path() / "rooms", 0, "OVERWRITTEN", 11);
-        dir.write(folder.path() / "guest", 0, "OVERWRITTEN", 11);
+        DataDir dir(root, disk);
+        dir.write(root / "rooms", 0, "OVERWRITTEN", 11);
+        dir.write(root / "guest", 0, "OVERWRITTEN", 11);
         FAIL() << "the power should have gone";
     } catch (const PowerCut&) {
     }
-    EXPECT_EQ(readText(folder.path() / "rooms").substr(0, 11), "OVERWRITTEN");
-    EXPECT_TRUE(fs::exists(folder.path() / Journal::kFileName));
+    EXPECT_EQ(readText(root / "rooms").substr(0, 11), "OVERWRITTEN");
+    EXPECT_TRUE(fs::exists(root / Journal::kFileName));
 
-    DataDir dir(folder.path());
+    DataDir dir(root);
     dir.recover();
-    EXPECT_EQ(snapshot(folder.path()), before);
+    EXPECT_EQ(snapshot(root), before);
 
     // The same cut, with the last entry's head on the disk but the end of its old bytes lost
     // (zeros): its checksum shows it, and the guest file, never written, stays as it is.
     try {
         FaultyDisk disk(FaultyDisk::Fault::PowerCut, 4);
-        DataDir cut(folder.path(), disk);
-        cut.write(folder.path() / "rooms", 0, "OVERWRITTEN", 11);
-        cut.write(folder.path() / "guest", 0, "OVERWRITTEN", 11);
+        DataDir cut(root, disk);
+        cut.write(root / "rooms", 0, "OVERWRITTEN", 11);
+        cut.write(root / "guest", 0, "OVERWRITTEN", 11);
     } catch (const PowerCut&) {
     }
     std::string damaged = readText(dir.journal());
     damaged.replace(damaged.size() - 5, 5, std::string(5, '\0'));
     writeText(dir.journal(), damaged);
-    writeText(folder.path() / "guest", before.at("guest"));
+    writeText(root / "guest", before.at("guest"));
     dir.recover();
-    EXPECT_EQ(snapshot(folder.path()), before);
+    EXPECT_EQ(snapshot(root), before);
 
     // A journal holding no complete entry is simply removed.
     writeText(dir.journal(), std::string("IVNJ\x40\0\0\0", 8) + "torn");
     dir.recover();
-    EXPECT_EQ(snapshot(folder.path()), before);
+    EXPECT_EQ(snapshot(root), before);
 }
 
-TEST(Journal, AWriteThatFailsUndoesTheWholeTransactionAtOnce) {
-    TempFolder folder;
-    fillFolder(folder.path());
-    const Snapshot before = snapshot(folder.path());
+TEST_F(JournalTest, AWriteThatFailsUndoesTheWholeTransactionAtOnce) {
     FaultyDisk disk(FaultyDisk::Fault::DiskFull, 6);
-    DataDir dir(folder.path(), disk);
-    dir.appendText(folder.path() / "rooms", "more");  // journal, write
-    dir.remove(folder.path() / "message" / "7");      // journal (the removal is no write)
-    dir.write(folder.path() / "guest", 10, "new", 3);  // journal, write
+    DataDir dir(root, disk);
+    dir.appendText(root / "rooms", "more");  // journal, write
+    dir.remove(root / "message" / "7");      // journal (the removal is no write)
+    dir.write(root / "guest", 10, "new", 3);  // journal, write
     try {
-        dir.appendText(folder.path() / "dailycharge" / " 1", "line");  // journal: the disk is full
+        dir.appendText(root / "dailycharge" / " 1", "line");  // journal: the disk is full
         FAIL() << "the disk should be full";
     } catch (const FileError& error) {
         EXPECT_EQ(error.path(), dir.journal());
@@ -197,32 +189,29 @@ TEST(Journal, AWriteThatFailsUndoesTheWholeTransactionAtOnce) {
     }
     EXPECT_FALSE(dir.inTransaction());
     EXPECT_FALSE(dir.undoPending());
-    EXPECT_EQ(snapshot(folder.path()), before);
+    EXPECT_EQ(snapshot(root), before);
 
     // The next write starts a new transaction.
-    dir.appendText(folder.path() / "rooms", "more");
+    dir.appendText(root / "rooms", "more");
     dir.commit();
-    EXPECT_EQ(readText(folder.path() / "rooms"), record('R') + "more");
+    EXPECT_EQ(readText(root / "rooms"), record('R') + "more");
     EXPECT_EQ(dir.commitCount(), 1u);
 }
 
-TEST(Journal, ARollbackThatCannotFinishIsTriedAgainAndAtTheNextStart) {
-    TempFolder folder;
-    fillFolder(folder.path());
-    const Snapshot before = snapshot(folder.path());
+TEST_F(JournalTest, ARollbackThatCannotFinishIsTriedAgainAndAtTheNextStart) {
     {
         FaultyDisk disk(FaultyDisk::Fault::DiskStaysFull, 3);
-        DataDir dir(folder.path(), disk);
-        dir.write(folder.path() / "guest", 0, "new", 3);  // journal, write
-        EXPECT_THROW(dir.write(folder.path() / "rooms", 0, "new", 3), FileError);
+        DataDir dir(root, disk);
+        dir.write(root / "guest", 0, "new", 3);  // journal, write
+        EXPECT_THROW(dir.write(root / "rooms", 0, "new", 3), FileError);
         EXPECT_TRUE(dir.undoPending());  // putting the old bytes of "guest" back failed too
         EXPECT_FALSE(dir.rollback());
-        EXPECT_THROW(dir.appendText(folder.path() / "rooms", "x"), FileError);  // nothing goes on top
+        EXPECT_THROW(dir.appendText(root / "rooms", "x"), FileError);  // nothing goes on top
     }
-    EXPECT_NE(readText(folder.path() / "guest"), before.at("guest"));
-    DataDir dir(folder.path());
+    EXPECT_NE(readText(root / "guest"), before.at("guest"));
+    DataDir dir(root);
     dir.recover();
-    EXPECT_EQ(snapshot(folder.path()), before);
+    EXPECT_EQ(snapshot(root), before);
 }
 
 }  // namespace

@@ -34,15 +34,19 @@ TEST_F(RecordFiles, AMissingFileIsCreatedEmptyAndReadsAsZero) {
     EXPECT_EQ(readFlag<SetBackFlagRecord>(dir, dir.setBackFlag()), 0);
 }
 
-TEST_F(RecordFiles, AppendWritesRecordCountPlusOneAndScanGoesInOrder) {
+TEST_F(RecordFiles, AppendOverwritesATrailingPartialRecordAndScanGoesInOrder) {
+    Bytes bytes = RecordBytes(148).text(0, "101", 5);
+    bytes.insert(bytes.end(), 100, 'x');
+    writeBytes(dir.rooms(), bytes);
     RecordFile<Room> rooms(dir, dir.rooms());
+    EXPECT_EQ(rooms.count(), 1u);
     Room room;
-    for (const char* number : {"101", "102", "103"}) {
-        room.roomNo = number;
-        rooms.append(room);
+    for (std::uint64_t n : {2, 3}) {
+        room.roomNo = std::to_string(100 + n);
+        EXPECT_EQ(rooms.append(room), n);
     }
     EXPECT_EQ(readBytes(dir.rooms()).size(), 3u * 148);
-    EXPECT_EQ(rooms.count(), 3u);
+    EXPECT_EQ(rooms.read(2).roomNo, "102");
     std::vector<std::string> seen;
     rooms.scan([&](const Room& r, std::uint64_t n) {
         seen.push_back(r.roomNo.str() + "@" + std::to_string(n));
@@ -54,20 +58,7 @@ TEST_F(RecordFiles, AppendWritesRecordCountPlusOneAndScanGoesInOrder) {
     EXPECT_EQ(found->number, 3u);
 }
 
-TEST_F(RecordFiles, ATrailingPartialRecordIsIgnored) {
-    Bytes bytes = RecordBytes(148).text(0, "101", 5);
-    bytes.insert(bytes.end(), 100, 'x');
-    writeBytes(dir.rooms(), bytes);
-    RecordFile<Room> rooms(dir, dir.rooms());
-    EXPECT_EQ(rooms.count(), 1u);
-    Room room;
-    room.roomNo = "102";
-    EXPECT_EQ(rooms.append(room), 2u);  // overwrites the partial record
-    EXPECT_EQ(rooms.read(2).roomNo, "102");
-}
-
 TEST_F(RecordFiles, ScanSpansManyBlocks) {
-    RecordFile<Guest> guests(dir, dir.guests());
     Bytes all;
     for (int i = 1; i <= 5000; ++i) {
         Guest g;
@@ -78,30 +69,18 @@ TEST_F(RecordFiles, ScanSpansManyBlocks) {
     writeBytes(dir.guests(), all);
     double sum = 0;
     std::uint64_t last = 0;
-    guests.scan([&](const Guest& g, std::uint64_t n) {
-        sum += g.folioNo;
-        last = n;
-    });
+    RecordFile<Guest>(dir, dir.guests()).scan([&](const Guest& g, std::uint64_t n) { sum += g.folioNo, last = n; });
     EXPECT_EQ(last, 5000u);
     EXPECT_EQ(sum, 5000.0 * 5001 / 2);
 }
 
-TEST_F(RecordFiles, CountersKeepTheirOtherBytesAndHandOutNumbers) {
+TEST_F(RecordFiles, CountersAndFlagsKeepTheRestOfTheirBlockAndReadAFileOfTheirSingleAlone) {
     writeBytes(dir.folioCounter(), RecordBytes(10).single(0, 41).text(4, "abcdef", 6));
     EXPECT_EQ(takeNextNumber(dir, dir.folioCounter()), 42);
     EXPECT_EQ(readBytes(dir.folioCounter()), Bytes(RecordBytes(10).single(0, 42).text(4, "abcdef", 6)));
     EXPECT_EQ(takeNextNumber(dir, dir.confirmationCounter()), 1);  // a new installation
     EXPECT_EQ(readBytes(dir.confirmationCounter()), Bytes(RecordBytes(10).single(0, 1)));
-}
 
-TEST_F(RecordFiles, ACounterFileHoldingOnlyItsSingleIsRead) {
-    writeBytes(dir.taxRate(), singleBytes(0.09f));  // four bytes, shorter than a record
-    EXPECT_FLOAT_EQ(readCounter(dir, dir.taxRate()), 0.09f);
-    writeBytes(dir.setBackFlag(), singleBytes(1));
-    EXPECT_EQ(readFlag<SetBackFlagRecord>(dir, dir.setBackFlag()), 1);
-}
-
-TEST_F(RecordFiles, FlagsWriteBackTheRestOfTheirBlock) {
     writeBytes(dir.endOfDayFlag(), RecordBytes(40).single(0, 1).text(4, "KEEP ME KEEP", 12).text(20, "tail", 4));
     EXPECT_EQ(readFlag<EndOfDayFlagRecord>(dir, dir.endOfDayFlag()), 1);
     writeFlag<EndOfDayFlagRecord>(dir, dir.endOfDayFlag(), 0);
@@ -109,6 +88,11 @@ TEST_F(RecordFiles, FlagsWriteBackTheRestOfTheirBlock) {
               Bytes(RecordBytes(40).single(0, 0).text(4, "KEEP ME KEEP", 12).text(20, "tail", 4)));
     writeFlag<SetBackFlagRecord>(dir, dir.setBackFlag(), 1);
     EXPECT_EQ(readBytes(dir.setBackFlag()), Bytes(RecordBytes(20).single(0, 1)));
+
+    writeBytes(dir.taxRate(), singleBytes(0.09f));  // four bytes, shorter than a record
+    EXPECT_FLOAT_EQ(readCounter(dir, dir.taxRate()), 0.09f);
+    writeBytes(dir.setBackFlag(), singleBytes(1));
+    EXPECT_EQ(readFlag<SetBackFlagRecord>(dir, dir.setBackFlag()), 1);
 }
 
 TEST_F(RecordFiles, APipeOrFolderInPlaceOfADataFileIsRefusedAtOnceNamingIt) {

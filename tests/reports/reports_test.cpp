@@ -89,26 +89,19 @@ TEST(DailyFinancialReport, OffersTheThirtyOneDaysBeforeTheHotelDateToTheDayAfter
     EXPECT_EQ(days.back().text(), "3/2/2024");
 }
 
-Room room(const char* number, const char* vacant, const char* clean, const char* status, Date dueOut,
-          const char* comment = "") {
-    Room r;
-    r.roomNo = number;
-    r.vacantFlag = vacant;
-    r.cleanFlag = clean;
-    if (*status) r.statusFlag = status;
-    r.dueOutDate = dueOut;
-    if (*comment) r.comment = comment;
-    return r;
+// A room due out on `dueOut`: `flags` are its vacant, clean and status letters.
+Room room(const char* number, const char* flags, Date dueOut, const char* comment = "") {
+    return Room::decode(roomBytes(number, "", flags, 0, comment, dueOut.serial()));
 }
 
 TEST(HousekeepingReport, GivesEachRoomItsOccupancyStatusAndCommentInTheirColumns) {
     const Date today = may(1);
     const std::vector<Room> rooms{
-        room("101", "Y", "Y", "K", today.plusDays(3), "CHECK TV"),   // vacant and clean, whatever its date
-        room("102", "O", "N", "K", today),                           // due out today
-        room("103", "O", "N", "X", today.plusDays(1), "LEAK UNDER SINK"),  // out of order, staying over
-        room("104", "Y", "N", "", today.plusDays(-2)),               // vacant and dirty, no status
-        room("1A", "Y", "", "Z", today.plusDays(1)),                 // vacant with no clean flag
+        room("101", "YYK", today.plusDays(3), "CHECK TV"),       // vacant and clean, whatever its date
+        room("102", "ONK", today),                               // due out today
+        room("103", "ONX", today.plusDays(1), "LEAK UNDER SINK"),  // out of order, staying over
+        room("104", "YN", today.plusDays(-2)),                   // vacant and dirty, no status
+        room("1A", "Y Z", today.plusDays(1)),                    // vacant with no clean flag
     };
     EXPECT_EQ(occupancyText(rooms[1], today.plusDays(-1)), "Stay");
     const std::string rule(162, '-');

@@ -1,7 +1,6 @@
 #include "support/files.h"
 
 #include <algorithm>
-
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -98,46 +97,39 @@ void FaultyDisk::writeAt(const fs::path& file, std::uint64_t offset, const char*
     throw FileError(file, std::strerror(ENOSPC));
 }
 
-void FaultyDisk::truncate(const fs::path& file, std::uint64_t length) {
+// A change that is no write: the cut falls before it is made.
+void FaultyDisk::otherChange(const std::string& what) {
     change();
     if (fault_ == Fault::PowerCut && changes == at_) cut_ = true;
     if (cut_) throw PowerCut{};
-    log.push_back("truncate " + file.string());
+    log.push_back(what);
+}
+
+void FaultyDisk::truncate(const fs::path& file, std::uint64_t length) {
+    otherChange("truncate " + file.string());
     disk_.truncate(file, length);
 }
 
 void FaultyDisk::remove(const fs::path& file) {
-    change();
-    if (fault_ == Fault::PowerCut && changes == at_) cut_ = true;
-    if (cut_) throw PowerCut{};
-    log.push_back("remove " + file.string());
+    otherChange("remove " + file.string());
     disk_.remove(file);
 }
 
 void FaultyDisk::create(const fs::path& file) {
-    change();
-    if (fault_ == Fault::PowerCut && changes == at_) cut_ = true;
-    if (cut_) throw PowerCut{};
-    log.push_back("create " + file.string());
+    otherChange("create " + file.string());
     disk_.create(file);
 }
 
 // Syncs are noted, not made: a cut here loses nothing the test could see, and the sweeps
 // stay quick.
-void FaultyDisk::syncFile(const fs::path& file) {
+void FaultyDisk::noteSync(const std::string& what) {
     if (cut_) throw PowerCut{};
-    log.push_back("sync " + file.string());
+    log.push_back(what);
 }
 
-void FaultyDisk::syncFolder(const fs::path& folder) {
-    if (cut_) throw PowerCut{};
-    log.push_back("sync " + folder.string());
-}
-
-void FaultyDisk::syncFileSystem(const fs::path& path) {
-    if (cut_) throw PowerCut{};
-    log.push_back("sync all " + path.string());
-}
+void FaultyDisk::syncFile(const fs::path& file) { noteSync("sync " + file.string()); }
+void FaultyDisk::syncFolder(const fs::path& folder) { noteSync("sync " + folder.string()); }
+void FaultyDisk::syncFileSystem(const fs::path& path) { noteSync("sync all " + path.string()); }
 
 // ---- Snapshots and the sweep ------------------------------------------------------------------
 

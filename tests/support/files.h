@@ -84,6 +84,8 @@ public:
 
 private:
     void change();
+    void otherChange(const std::string& what);
+    void noteSync(const std::string& what);
     Fault fault_;
     int at_;
     bool cut_ = false;

@@ -8,9 +8,8 @@
 
 #include "core/counters.h"
 #include "core/records.h"
-#include "support/files.h"
-#include "core/counters.h"
 #include "platform/record_file.h"
+#include "support/files.h"
 
 namespace innvera::testing {
 
@@ -111,16 +110,24 @@ inline void putGuest(DataDir& dir, const char* roomNo, float folioNo, const char
     RecordFile<Guest>(dir, dir.guests()).append(g);
 }
 
+// Changes record n of a record file in place: changeRecord<Guest>(dir, dir.guests(), 3, ...).
+template <class R, class Change>
+void changeRecord(DataDir& dir, const std::filesystem::path& file, std::uint64_t n, Change change) {
+    RecordFile<R> records(dir, file);
+    R record = records.read(n);
+    change(record);
+    records.write(n, record);
+}
+
 // A checked-out stay (or one in house, with an empty status) from `arrival` to `depart` at 65
 // a night, left at 11:05:32 AM.
 inline void putPastGuest(DataDir& dir, const char* roomNo, float folioNo, const char* name, Date arrival, Date depart,
                          float directBillNo = 0, const char* status = "*") {
     putGuest(dir, roomNo, folioNo, name, depart, directBillNo, 0, status);
-    RecordFile<Guest> guests(dir, dir.guests());
-    Guest g = guests.read(guests.count());
-    g.arrivalDate = arrival;
-    g.departTime = "11:05:32 AM";
-    guests.write(guests.count(), g);
+    changeRecord<Guest>(dir, dir.guests(), RecordFile<Guest>(dir, dir.guests()).count(), [&](Guest& g) {
+        g.arrivalDate = arrival;
+        g.departTime = "11:05:32 AM";
+    });
 }
 
 // Room record n's VacantFlag and CleanFlag: "YN" is vacant and dirty.
@@ -149,18 +156,6 @@ inline Bytes totalsBytes(std::initializer_list<std::pair<int, float>> values) {
     RecordBytes record(190);
     for (auto [slot, value] : values) record.single(4 * static_cast<std::size_t>(slot), value);
     return record.bytes();
-}
-
-// Invoice lines of room 101 on 1 May 2019 (185 bytes each): invoice number, amount, code, description.
-inline Bytes invoiceBytes(std::initializer_list<std::tuple<float, float, const char*, const char*>> lines) {
-    Bytes all;
-    for (auto [invoiceNo, amount, code, description] : lines) {
-        RecordBytes one(185);
-        one.text(0, "101", 5).date(5, 43586).single(13, invoiceNo).single(17, amount);
-        one.text(21, code, 30).text(51, description, 30).text(81, "----", 20);
-        all.insert(all.end(), one.bytes().begin(), one.bytes().end());
-    }
-    return all;
 }
 
 // ---- Records written by hand at their offsets ------------------------------------------------
@@ -212,6 +207,15 @@ inline Bytes invoiceLineBytes(const char* room, float invoiceNo, float amount, c
                               const char* checkNo = "----", double day = kMay1) {
     return RecordBytes(185).text(0, room, 5).date(5, day).single(13, invoiceNo).single(17, amount).text(21, code, 30)
         .text(51, description, 30).text(81, checkNo, 20);
+}
+// Invoice lines of room 101 on 1 May 2019: invoice number, amount, code, description.
+inline Bytes invoiceBytes(std::initializer_list<std::tuple<float, float, const char*, const char*>> lines) {
+    Bytes all;
+    for (auto [invoiceNo, amount, code, description] : lines) {
+        const Bytes one = invoiceLineBytes("101", invoiceNo, amount, code, description);
+        all.insert(all.end(), one.begin(), one.end());
+    }
+    return all;
 }
 
 // A direct-bill account (417 bytes) of Springfield, its contact Jane Doe.

@@ -1,19 +1,7 @@
 // The desk as a clerk works it from the keyboard, and where its windows come up: Escape and
 // Enter, the calendars by keyboard, Tab out of the message text, "No" as the questions'
 // default, what a box can hold, the main window's counts kept true, and placement.
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QCalendarWidget>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTextEdit>
-#include <QTimer>
-
-#include <gtest/gtest.h>
+#include <QtWidgets>
 
 #include "checkin/ui/check_in_window.h"
 #include "core/ui/date_calendar.h"
@@ -31,14 +19,12 @@ using namespace innvera::testing;
 
 namespace {
 
-const Date kHotelDate = Date::fromYmd(2019, 5, 1);
-
+// On 1 May 2019, the welcome window switched off, a tax rate of 0.12, rooms 101 and 102.
 class AtTheDesk : public ::testing::Test {
 protected:
     void SetUp() override {
-        t.session.hotelDate = kHotelDate;
         writeCounter(t.dataDir, t.dataDir.welcomeOption(), 1);
-        writeCounter(t.dataDir, t.dataDir.taxRate(), 0.12f);
+        setTaxRate(t.dataDir, 0.12f);
         addRoom(t.dataDir, "101", "NQ1", 65);
         addRoom(t.dataDir, "102", "KK1", 80);
     }
@@ -74,16 +60,13 @@ TEST_F(AtTheDesk, EscapeLeavesAWindowAsItsExitDoesQuestionIncluded) {
     press(inventory, Qt::Key_Escape);
     EXPECT_FALSE(t.isOpen(RoomInventoryWindow::kName));
 
-    // "Add Direct Bill" asks before leaving without saving; No keeps it open, Yes leaves.
+    // "Add Direct Bill" asks before leaving without saving (its answers are its Exit's): No keeps it open.
     QWidget* account = t.open("AddDirectBillWindow");
     activate(account);
-    t.dialogs.answers = {false, true};
+    t.dialogs.answers = {false};
     press(account, Qt::Key_Escape);
     EXPECT_EQ(t.shownBoxes(), "? Exit: Are you sure you want to exit without saving?\n");
     EXPECT_TRUE(t.isOpen("AddDirectBillWindow"));
-    press(account, Qt::Key_Escape);
-    EXPECT_EQ(t.shownBoxes(), "? Exit: Are you sure you want to exit without saving?\n");
-    EXPECT_FALSE(t.isOpen("AddDirectBillWindow"));
 }
 
 TEST_F(AtTheDesk, EnterPressesThePlainActionButNeverChecksIn) {
@@ -201,18 +184,13 @@ TEST_F(AtTheDesk, ABoxTakesNoMoreThanItsFieldHolds) {
     EXPECT_EQ(type->text(), "ABCDEFGHIJ");
 }
 
-TEST_F(AtTheDesk, TheTaxWindowShowsTheRateAndHowToWriteOne) {
-    QWidget* tax = t.windows.open<TaxRateWindow>();
-    EXPECT_EQ(child<QLabel>(tax, "CurrentRate")->text(), "0.12 (12%)");
-    EXPECT_EQ(child<QLabel>(tax, "HowToWrite")->text(), "Write the rate as a fraction, for example .08 for 8%.");
-    tax->close();
+TEST_F(AtTheDesk, TheTaxWindowSaysWhenNoRateIsEnteredYet) {
     writeCounter(t.dataDir, t.dataDir.taxRate(), 0);
-    tax = t.windows.open<TaxRateWindow>();
-    EXPECT_EQ(child<QLabel>(tax, "CurrentRate")->text(), "none yet");
+    EXPECT_EQ(textOf(t.windows.open<TaxRateWindow>(), "CurrentRate"), "none yet");
 }
 
 TEST_F(AtTheDesk, TheOpenMainWindowCountsACheckInAndKeepsTheClerksChoice) {
-    addReservation(t.dataDir, "102", kHotelDate);
+    addReservation(t.dataDir, "102", may(1));
     QWidget* main = t.windows.open<MainWindow>();
     settle();
     auto* arrivals = child<QListWidget>(main, "List1");
