@@ -97,13 +97,22 @@ TEST_F(ReservationScreen, CheckInChecksComeInOrderAfterTheReservationItself) {
     }
     putGuest(dir, "102", 1, "STILL HERE", kHotelDate.plusDays(1));
     putGuest(dir, "101", 2, "GONE", kHotelDate, 0, 0, "*");
-    const auto reading = readReservationCheckIn(dir, f);
-    ASSERT_TRUE(std::holds_alternative<Refusal>(reading));
-    EXPECT_EQ(std::get<Refusal>(reading).message,
+    EXPECT_EQ(refusal(f),
               "Room 102 is still occupied by a guest in house. Check that guest out first, or choose another room.");
-    EXPECT_EQ(std::get<Refusal>(reading).focus, CheckInField::RoomList);
     f.roomNo = "101";  // its guest has checked out
     EXPECT_EQ(refusal(f), "(none)");
+
+    // Amounts beyond 999,999.99 and dates outside 2000 to 2099 are refused as a walk-in's are.
+    const std::tuple<std::string ReservationScreenForm::*, const char*, const char*> changed[] = {
+        {&ReservationScreenForm::rate, "5000000", kAmountTooLarge},
+        {&ReservationScreenForm::extraAmount, "1e9", kAmountTooLarge},
+        {&ReservationScreenForm::departDate, "12/31/9999", kDateOutOfRange},
+    };
+    for (const auto& [box, typed, message] : changed) {
+        ReservationScreenForm g = f;
+        g.*box = typed;
+        EXPECT_EQ(refusal(g), message) << typed;
+    }
 }
 
 TEST_F(ReservationScreen, CheckingInClosesTheReservationAndPaysCashFromTheCashBox) {
@@ -143,10 +152,13 @@ TEST_F(ReservationScreen, SaveWritesTheParticularsDatesAndRoomAndKeepsTheRest) {
                                            .depart = kMay1 + 3, .rate = 59})
                         .text(390, "7", 10)));
 
-    f.arrivalDate = "5/4/2019";
-    EXPECT_EQ(saveReservationChanges(dir, f)->message, kDepartNotAfterArrival);
-    f.arrivalDate = "tomorrow";
-    EXPECT_EQ(saveReservationChanges(dir, f)->message, kArrivalNotADate);
+    const Bytes saved = readBytes(dir.reservations());
+    for (auto [arrival, message] :
+         {std::pair{"5/4/2019", kDepartNotAfterArrival}, {"tomorrow", kArrivalNotADate}, {"1/1/0150", kDateOutOfRange}}) {
+        f.arrivalDate = arrival;
+        EXPECT_EQ(saveReservationChanges(dir, f)->message, message) << arrival;
+    }
+    EXPECT_EQ(readBytes(dir.reservations()), saved);
     closeReservation(dir, "7");
     f.arrivalDate = "5/1/2019";
     EXPECT_EQ(saveReservationChanges(dir, f)->message, kNoReservationShown);

@@ -96,8 +96,7 @@ TEST_F(MessageWindowsTest, ViewingShowsPrintsAndDeletesAfterTheQuestion) {
     EXPECT_EQ(t.printer.jobs[0].lines, (std::vector<std::string>{"", "5/2/2019", "2:15:07 PM", "Room#  105", "To: JOHN SMITH",
                                                                  "From: FRONT DESK", "", "", "Message:", "", "CALL YOUR OFFICE"}));
     t.dialogs.answers = {false, true};
-    press(view, "Command2");
-    EXPECT_EQ(t.shownBoxes(), "? Delete: Are you sure you want to delete this message?\n");
+    EXPECT_EQ(t.pressed(view, "Command2"), "? Delete: Are you sure you want to delete this message?\n");
     EXPECT_TRUE(std::filesystem::exists(t.path("message/1234")));
     press(view, "Command2");
     EXPECT_FALSE(std::filesystem::exists(t.path("message/1234")));
