@@ -26,20 +26,11 @@ protected:
 
     // The window as it shows reservation 7 of room 101, paid in cash.
     static ReservationScreenForm shownForm() {
-        ReservationScreenForm f;
-        f.guest = {"AMY WILSON", "2 OAK ST", "DENVER", "CO", "80201          ", "", "", "", "", "", "March     ",
-                   "2027      ", "2", "0"};
-        f.arrivalDate = "5/1/2019";
-        f.departDate = "5/3/2019";
-        f.roomNo = "101  ";
-        f.confirmNo = "7         ";
-        f.rate = "65";
-        f.totalStay = "145.6";
-        f.payCode = "C - Cash";
-        f.cashTotal = "145.6";
-        f.extraCharge = kExtraCharge;
-        f.account = kSelectAccount;
-        return f;
+        return {.guest = {"AMY WILSON", "2 OAK ST", "DENVER", "CO", "80201          ", "", "", "", "", "", "March     ",
+                          "2027      ", "2", "0"},
+                .arrivalDate = "5/1/2019", .departDate = "5/3/2019", .roomNo = "101  ", .confirmNo = "7         ",
+                .rate = "65", .totalStay = "145.6", .payCode = "C - Cash", .cashTotal = "145.6",
+                .extraCharge = kExtraCharge, .account = kSelectAccount};
     }
     std::string refusal(const ReservationScreenForm& f) {
         const auto reading = readReservationCheckIn(dir, f);

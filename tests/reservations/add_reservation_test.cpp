@@ -21,17 +21,10 @@ protected:
     void SetUp() override { smallMotel(dir); }
 
     static AddReservationForm filled() {
-        AddReservationForm f;
-        f.guest = {"AMY WILSON", "2 OAK ST", "DENVER", "CO", "80201", "555-0101", "", "", "LATE ARRIVAL",
-                   "4111", "March", "2027", "2", "1"};
-        f.arrivalDate = "5/1/2019";
-        f.departDate = "5/3/2019";
-        f.roomEntry = "101  NQ1";
-        f.rate = "59";
-        f.payCode = "R - Direct Bill";
-        f.account = "ACME";
-        f.confirmNo = "7";
-        return f;
+        return {.guest = {"AMY WILSON", "2 OAK ST", "DENVER", "CO", "80201", "555-0101", "", "", "LATE ARRIVAL", "4111",
+                          "March", "2027", "2", "1"},
+                .arrivalDate = "5/1/2019", .departDate = "5/3/2019", .roomEntry = "101  NQ1", .rate = "59",
+                .payCode = "R - Direct Bill", .account = "ACME", .confirmNo = "7"};
     }
 
     std::string refusal(const AddReservationForm& f) {

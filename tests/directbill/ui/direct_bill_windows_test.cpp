@@ -64,10 +64,9 @@ TEST_F(DirectBillWindowsTest, AddingTakesANumberGivesItBackOnExitYesAndKeepsItOn
     t.open(AddDirectBillWindow::kName);
     EXPECT_EQ(textOf(add(), "Label12"), "5");
     typeGuest(add(), "acme tools", "");
-    const std::pair<const char*, const char*> typed[] = {{"Text6", "555-0100 x"}, {"Text7", "555-0101"},
-                                                         {"Text8", "555-0102"},   {"Text9", "jane doe"},
-                                                         {"Text10", "125.50"}};
-    for (auto [name, text] : typed) type(add(), name, text);
+    for (auto [name, text] : {std::pair{"Text6", "555-0100 x"}, {"Text7", "555-0101"}, {"Text8", "555-0102"},
+                              {"Text9", "jane doe"}, {"Text10", "125.50"}})
+        type(add(), name, text);
     EXPECT_EQ(textsOf(add(), {"Text1", "Text6"}), "ACME TOOLS|555-0100 x");  // the phone keeps what is typed
     EXPECT_EQ(child<QLineEdit>(add(), "Text1")->cursorPosition(), 10);
     press(add(), "Command2");
@@ -174,10 +173,7 @@ TEST_F(DirectBillWindowsTest, ACompanyGuestsInvoiceIsFoundPaidPrintedAndKeptThro
     press(ledger(), "Command2");
     EXPECT_EQ(ledger(), nullptr);
     EXPECT_FALSE(std::filesystem::exists(t.path("directinvoice/ACME TOOLS 1")));
-    t.open(DirectBillAccountWindow::kName);
-    choose(ledger(), "Combo1", "ACME TOOLS WEST");
-    choose(ledger(), "Combo2", "1");
-    EXPECT_EQ(QString::number(entries(ledger(), "List1").size()) + " " + textOf(ledger(), "Label19"), "4 0");
+    EXPECT_EQ(readBytes(t.path("directinvoice/ACME TOOLS WEST 1")).size(), 4u * 185);  // its four lines
 }
 
 }  // namespace

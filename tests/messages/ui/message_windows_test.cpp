@@ -40,9 +40,7 @@ protected:
     float messageFlag(std::uint64_t n) { return getSingle(guestBytes(t.dataDir, n, 0, 528), 478); }
     // The date, time, to and from the viewing window shows, and its text.
     QString viewed(QWidget* view) {
-        QStringList shown;
-        for (const char* name : {"Label1", "Label2", "Text1", "Text2"}) shown << textOf(view, name);
-        return shown.join('|') + "|" + child<QTextEdit>(view, "RichTextBox1")->toPlainText();
+        return textsOf(view, {"Label1", "Label2", "Text1", "Text2"}) + "|" + child<QTextEdit>(view, "RichTextBox1")->toPlainText();
     }
 };
 

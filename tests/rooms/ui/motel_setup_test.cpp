@@ -13,9 +13,7 @@ TEST(MotelSetup, FromTheWelcomeWindowToTheFirstCheckIn) {
         EXPECT_TRUE(t.isOpen(name)) << name;
         return t.find(name);
     };
-    // A new installation: the gate is closed; "Room List" shows an empty board with nothing to change.
-    press(main, "Command4");
-    EXPECT_EQ(t.shownBoxes().rfind("ATTENTION!: You can't check anyone in yet because you don't have your tax rate", 0), 0u);
+    // A new installation: "Room List" shows an empty board with nothing to change.
     press(main, "Command3");
     EXPECT_EQ(t.pressed(opened("RoomStatusWindow"), "Command3"), "? Vacant: Are you sure you want to make all rooms vacant?\n");
     EXPECT_TRUE(entries(opened("RoomStatusWindow"), "List1").isEmpty());
