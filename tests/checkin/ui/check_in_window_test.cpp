@@ -102,31 +102,24 @@ TEST_F(CheckInWindowTest, ChoosingARoomRunningIntoAReservationWarnsAndLeavesTheF
     EXPECT_EQ(textsOf(w(), {"Text16", "Combo3"}), "|101  NQ1");
 }
 
-TEST_F(CheckInWindowTest, ARefusedCheckInShowsWhyFocusesTheBoxAndWritesNothing) {
+// A refusal shows why, puts the cursor in the box and writes nothing; the print tick is kept
+// for the next check-in.
+TEST_F(CheckInWindowTest, CheckInNowRefusesOrWritesTheStayClosesAndPrintsOnlyWhenTicked) {
     open();
-    typeGuest(w());
-    child<QLineEdit>(w(), "Text11")->clear();
+    EXPECT_FALSE(printBox()->isChecked());  // no preference stored yet
+    typeGuest(w(), "john smith", "");
     EXPECT_EQ(t.pressed(w(), "Command1"), "ATTENTION!: You didn't enter number of adults.\n");
     EXPECT_TRUE(hasFocus(w(), "Text11"));
-
     type(w(), "Text11", "2");
-    choose(w(), "Combo3", "101  NQ1");
-    choose(w(), "Combo4", "C - Cash");
+    choose(w(), "Combo3", "102  KK1");
+    choose(w(), "Combo4", "V - Visa");
     child<QLineEdit>(w(), "Text14")->setText("someday");
     EXPECT_EQ(t.pressed(w(), "Command1"), attention(kDepartNotADate));
     EXPECT_TRUE(hasFocus(w(), "Text14"));
     EXPECT_EQ(t.dataDir.size(t.dataDir.guests()), 0u);
     EXPECT_EQ(readCounter(t.dataDir, t.dataDir.folioCounter()), 0);
-    EXPECT_TRUE(t.isOpen("Form4"));
-}
-
-TEST_F(CheckInWindowTest, CheckInNowWritesTheStayClosesAndPrintsOnlyWhenTickedTheTickKeptForTheNextCheckIn) {
-    open();
-    EXPECT_FALSE(printBox()->isChecked());  // no preference stored yet
-    typeGuest(w());
-    choose(w(), "Combo3", "102  KK1");
-    choose(w(), "Combo4", "V - Visa");
-    press(w(), "Command1");
+    child<QLineEdit>(w(), "Text14")->setText("5/2/2019");
+    EXPECT_EQ(t.pressed(w(), "Command1"), "");
     EXPECT_FALSE(t.isOpen("Form4"));
     EXPECT_TRUE(t.printer.jobs.empty());
     EXPECT_EQ(roomFlags(t.dataDir, 2), "ON");
