@@ -51,15 +51,27 @@ TEST_F(ReservationWindowTest, FromTheArrivalsItShowsTheRoomsReservationOfTodayAt
     EXPECT_EQ(t.session.selectedRoom, "");
     EXPECT_TRUE(main->isVisible());
 
+    // The calendars fill the dates, and the days and the stay follow, or close after ten seconds.
+    DateCalendar* arrival = calendarOf(t, w(), "Text13", "Form17");
+    EXPECT_EQ(describe(arrival), "Arrival Date|5/1/2019|10000 ms, running");
+    arrival->timerFired();
+    settle();
+    EXPECT_FALSE(t.isOpen("Form17"));
+    EXPECT_EQ(textOf(w(), "Text13"), "5/1/2019");
+    DateCalendar* depart = calendarOf(t, w(), "Text14", "Form18");
+    EXPECT_EQ(describe(depart), "Depart Date|5/2/2019|10000 ms, running");
+    pickDay(depart, may(4));
+    EXPECT_EQ(textsOf(w(), {"Text14", "Text15", "Text18"}), "5/4/2019|3|218.4");
+
     // The rate typed, the extra charge added, the cash and the change.
     retype(w(), "Text16", "100");
-    EXPECT_EQ(textsOf(w(), {"Label20", "Text18"}), "12|224");
+    EXPECT_EQ(textsOf(w(), {"Label20", "Text18"}), "12|336");
     choose(w(), "Combo4", "C - Cash");
-    EXPECT_EQ(textOf(w(), "Text19"), "224");
+    EXPECT_EQ(textOf(w(), "Text19"), "336");
     type(w(), "Text22", "10");
     press(w(), "Command3");
-    type(w(), "Text20", "250");
-    EXPECT_EQ(textsOf(w(), {"Text18", "Text19", "Text21"}), "234|234|16");
+    type(w(), "Text20", "350");
+    EXPECT_EQ(textsOf(w(), {"Text18", "Text19", "Text21"}), "346|346|4");
 }
 
 TEST_F(ReservationWindowTest, CheckInWritesTheStayAtTheRoomsRateAndTheReservationIsNeverFoundAgain) {
@@ -164,21 +176,6 @@ TEST_F(ReservationWindowTest, CancelAsksFirstThenClosesTheReservationAndRefreshe
     EXPECT_EQ(entries(main, "List1"), QStringList{"101  AMY WILSON"});
     EXPECT_EQ(textOf(main, "Label17"), "1");
     EXPECT_EQ(w(), nullptr);
-}
-
-TEST_F(ReservationWindowTest, TheCalendarsFillTheDatesAndTheDaysOrCloseAfterTenSeconds) {
-    openFromArrivals(0);
-    DateCalendar* arrival = calendarOf(t, w(), "Text13", "Form17");
-    EXPECT_EQ(describe(arrival), "Arrival Date|5/1/2019|10000 ms, running");
-    arrival->timerFired();
-    settle();
-    EXPECT_FALSE(t.isOpen("Form17"));
-    EXPECT_EQ(textOf(w(), "Text13"), "5/1/2019");
-
-    DateCalendar* depart = calendarOf(t, w(), "Text14", "Form18");
-    EXPECT_EQ(describe(depart), "Depart Date|5/2/2019|10000 ms, running");
-    pickDay(depart, may(4));
-    EXPECT_EQ(textsOf(w(), {"Text14", "Text15", "Text18"}), "5/4/2019|3|218.4");  // the days and the stay follow
 }
 
 TEST(GuestListWindowTest, ListsTheStaysInHouseInCheckInOrderAndClosesItself) {
