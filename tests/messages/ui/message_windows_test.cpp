@@ -81,7 +81,7 @@ TEST_F(MessageWindowsTest, PostingStoresTheLastMessageDatedBySystemClockAndLight
     EXPECT_FALSE(t.isOpen("ViewMessageWindow") || t.isOpen("PostMessageWindow"));
 }
 
-TEST_F(MessageWindowsTest, ViewingShowsPrintsAndDeletesAfterTheQuestion) {
+TEST_F(MessageWindowsTest, ViewingShowsPrintsAndDeletesAfterTheQuestionAndAMissingFileShowsEmptyFields) {
     write("FRONT DESK", "JOHN SMITH", "CALL YOUR OFFICE");
     choose(folio(), "Combo5", "105  KK1");  // the printed room is the one shown now
     QWidget* view = open("Command7", "ViewMessageWindow");
@@ -102,12 +102,11 @@ TEST_F(MessageWindowsTest, ViewingShowsPrintsAndDeletesAfterTheQuestion) {
     EXPECT_FALSE(t.isOpen("ViewMessageWindow"));
     choose(folio(), "Combo3", "105  JOHN SMITH");  // shown again, the guest has no message waiting
     EXPECT_FALSE(enabled("Command7"));
-}
 
-TEST_F(MessageWindowsTest, AStayWithoutAMessageFileShowsEmptyFields) {
+    // A stay flagged for a message whose file is gone shows empty fields.
     choose(folio(), "Combo3", "103  LOST NOTE");
     ASSERT_TRUE(enabled("Command7"));
-    QWidget* view = open("Command7", "ViewMessageWindow");
+    view = open("Command7", "ViewMessageWindow");
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(viewed(view), "||||");
     press(view, "Command3");
