@@ -25,8 +25,9 @@ protected:
     TestDesk t;
 };
 
-TEST_F(CheckInWindowTest, OpensWithTodaysDatesTheOfferedRoomsAndTheListsDisabled) {
+TEST_F(CheckInWindowTest, OpensWithTodaysDatesTheOfferedRoomsAndTheListsDisabledAndWarnsOfAnOverbooking) {
     addRoom(t.dataDir, "103", "NQ1", 65, "Y", "N");  // dirty: not offered
+    addReservation(t.dataDir, "101", may(3));         // not today's: 101 is offered
     writeCounter(t.dataDir, t.dataDir.printFolioOption(), 1);
     ASSERT_NE(open(), nullptr);
     EXPECT_EQ(w()->windowTitle(), "Check In");
@@ -49,6 +50,17 @@ TEST_F(CheckInWindowTest, OpensWithTodaysDatesTheOfferedRoomsAndTheListsDisabled
     EXPECT_TRUE(hasFocus(w(), "Text5"));
     type(w(), "Text7", "cell abc");
     EXPECT_EQ(textOf(w(), "Text7"), "cell abc");
+
+    // A room whose stay would run into a reservation warns and leaves the rate empty.
+    t.session.pickedDepartureDate = may(3);
+    choose(w(), "Combo3", "101  NQ1");
+    EXPECT_EQ(t.shownBoxes(), "");
+    EXPECT_EQ(textOf(w(), "Text16"), "65");
+    child<QLineEdit>(w(), "Text16")->clear();
+    t.session.pickedDepartureDate = may(4);
+    choose(w(), "Combo3", "101  NQ1");
+    EXPECT_EQ(t.shownBoxes(), "ATTENTION!: You are overbooking on this room. Choose another room.\n");
+    EXPECT_EQ(textsOf(w(), {"Text16", "Combo3"}), "|101  NQ1");
 }
 
 TEST_F(CheckInWindowTest, TheFiguresFollowTheRoomTheRateTheDaysAndTheExtraCharge) {
@@ -84,22 +96,6 @@ TEST_F(CheckInWindowTest, TheFiguresFollowTheRoomTheRateTheDaysAndTheExtraCharge
     EXPECT_EQ(enabledOf(w(), {"Text18", "Text19", "Combo6"}), "Text18 Text19");
     choose(w(), "Combo4", "R - Direct Bill");
     EXPECT_EQ(enabledOf(w(), {"Text18", "Text19", "Combo6"}), "Text18 Text19 Combo6");  // nothing is disabled again
-}
-
-TEST_F(CheckInWindowTest, ChoosingARoomRunningIntoAReservationWarnsAndLeavesTheFigures) {
-    addReservation(t.dataDir, "101", may(3));
-    open();
-    type(w(), "Text1", "x");
-    t.session.pickedDepartureDate = may(3);
-    choose(w(), "Combo3", "101  NQ1");
-    EXPECT_EQ(t.shownBoxes(), "");
-    EXPECT_EQ(textOf(w(), "Text16"), "65");
-
-    child<QLineEdit>(w(), "Text16")->clear();
-    t.session.pickedDepartureDate = may(4);
-    choose(w(), "Combo3", "101  NQ1");
-    EXPECT_EQ(t.shownBoxes(), "ATTENTION!: You are overbooking on this room. Choose another room.\n");
-    EXPECT_EQ(textsOf(w(), {"Text16", "Combo3"}), "|101  NQ1");
 }
 
 // A refusal shows why, puts the cursor in the box and writes nothing; the print tick is kept
