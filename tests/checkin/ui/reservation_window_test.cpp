@@ -107,16 +107,22 @@ TEST_F(ReservationWindowTest, CheckInWritesTheStayAtTheRoomsRateAndTheReservatio
     EXPECT_EQ(snapshot(t.folder.path()), before);
 }
 
-TEST_F(ReservationWindowTest, ADirectBillCheckInAsksForTheAccountAndOpensItsInvoiceAtTheRoomsRate) {
+TEST_F(ReservationWindowTest, ADirectBillCheckInAsksForTheAccountRefusesABadDateAndOpensTheInvoiceAtTheRoomsRate) {
     const auto files = InvoiceFiles::of(t.dataDir, "ACME");
     writeCounter(t.dataDir, files->counter(), 4);
     openFromArrivals(0);
     choose(w(), "Combo4", "R - Direct Bill");
     EXPECT_EQ(t.pressed(w(), "Command1"), "ATTENTION!: You didn't select a direct bill account.\n");
     EXPECT_TRUE(hasFocus(w(), "Combo6"));
-    EXPECT_EQ(t.dataDir.size(t.dataDir.guests()), 0u);
-
     choose(w(), "Combo6", "ACME");
+    retype(w(), "Text14", "5/40/2019");  // a date that cannot be stored, by either button
+    EXPECT_EQ(t.pressed(w(), "Command1"), attention(kDepartNotADate));
+    EXPECT_TRUE(hasFocus(w(), "Text14"));
+    EXPECT_EQ(t.pressed(w(), "Command4"), attention(kDepartNotADate));
+    EXPECT_EQ(t.dataDir.size(t.dataDir.guests()), 0u);
+    EXPECT_EQ(reservation(2).departDate, may(3));
+
+    retype(w(), "Text14", "5/3/2019");
     EXPECT_EQ(t.pressed(w(), "Command1"), "");
     EXPECT_EQ(readBytes(files->invoice(5)), invoiceBytes({{5, 65, "E", "Room Rent"}, {5, 7.8f, "T", "Tax"}}));
     EXPECT_EQ(guestAt(t.dataDir, 1).directBillNo, 3);
@@ -141,17 +147,10 @@ TEST_F(ReservationWindowTest, ARoomAGuestInHouseStillOccupiesIsRefusedUntilAnoth
     EXPECT_EQ(guestAt(t.dataDir, 2).rate, 65);
 }
 
-TEST_F(ReservationWindowTest, ADateThatCannotBeStoredIsRefusedAndSaveStoresTheChanges) {
+// Saved: the particulars, the dates and the room chosen; the booked rate stays.
+TEST_F(ReservationWindowTest, SaveStoresTheChangesButNotTheRate) {
     openFromArrivals(0);
     choose(w(), "Combo4", "V - Visa");
-    retype(w(), "Text14", "5/40/2019");
-    EXPECT_EQ(t.pressed(w(), "Command1"), attention(kDepartNotADate));
-    EXPECT_TRUE(hasFocus(w(), "Text14"));
-    EXPECT_EQ(t.pressed(w(), "Command4"), attention(kDepartNotADate));
-    EXPECT_EQ(t.dataDir.size(t.dataDir.guests()), 0u);
-    EXPECT_EQ(reservation(2).departDate, may(3));
-
-    // Saved: the particulars, the dates and the room chosen; the booked rate stays.
     retype(w(), "Text1", "amy wilson-reed");
     retype(w(), "Text14", "5/4/2019");
     choose(w(), "Combo3", "102     KK1       ");
