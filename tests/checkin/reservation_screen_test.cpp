@@ -147,12 +147,12 @@ TEST_F(ReservationScreen, SaveWritesTheParticularsDatesAndRoomAndKeepsTheRest) {
     for (auto [arrival, message] :
          {std::pair{"5/4/2019", kDepartNotAfterArrival}, {"tomorrow", kArrivalNotADate}, {"1/1/0150", kDateOutOfRange}}) {
         f.arrivalDate = arrival;
-        EXPECT_EQ(saveReservationChanges(dir, f)->message, message) << arrival;
+        EXPECT_EQ(saveReservationChanges(dir, f).value().message, message) << arrival;
     }
     EXPECT_EQ(readBytes(dir.reservations()), saved);
     closeReservation(dir, "7");
     f.arrivalDate = "5/1/2019";
-    EXPECT_EQ(saveReservationChanges(dir, f)->message, kNoReservationShown);
+    EXPECT_EQ(saveReservationChanges(dir, f).value().message, kNoReservationShown);
     EXPECT_EQ(RecordFile<Reservation>(dir, dir.reservations()).read(1).guestName, "AMY WILSON-REED");
 }
 
