@@ -55,6 +55,8 @@ std::string line(const char* code, const char* description, const char* amount, 
 }
 
 TEST_F(CheckIn, TheFirstCashCheckInWritesTheStayTheRoomTheFolioAndTheTotals) {
+    EXPECT_DOUBLE_EQ(oneNight(65, 0.12f).tax, 7.8);  // the night's tax, rounded to the cent
+    EXPECT_DOUBLE_EQ(oneNight(65, 0.12f).total, 72.8);
     EXPECT_EQ(checkInWith(cashForm(), "11:05:32 AM").folioNo, 1);
     EXPECT_EQ(readBytes(dir.folioCounter()), counterBytes(1));
     EXPECT_EQ(readBytes(dir.guests()),
@@ -172,12 +174,6 @@ TEST_F(CheckIn, RoomsOfferedAreVacantCleanAndNotHeldForTodaysArrivalAndAStayRunn
     EXPECT_FALSE(overbooks(dir, "101", kHotelDate.plusDays(1)));
     EXPECT_TRUE(overbooks(dir, "101", kHotelDate.plusDays(2)));
     EXPECT_FALSE(overbooks(dir, "106", kHotelDate.plusDays(9)));  // the closed one
-}
-
-TEST(OneNightFigures, TaxIsRoundedToTheCent) {
-    const OneNight night = oneNight(65, 0.12f);
-    EXPECT_DOUBLE_EQ(night.tax, 7.8);
-    EXPECT_DOUBLE_EQ(night.total, 72.8);
 }
 
 }  // namespace

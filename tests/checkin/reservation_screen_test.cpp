@@ -26,20 +26,11 @@ protected:
 
     // The window as it shows reservation 7 of room 101, paid in cash.
     static ReservationScreenForm shownForm() {
-        ReservationScreenForm f;
-        f.guest = {"AMY WILSON", "2 OAK ST", "DENVER", "CO", "80201          ", "", "", "", "", "", "March     ",
-                   "2027      ", "2", "0"};
-        f.arrivalDate = "5/1/2019";
-        f.departDate = "5/3/2019";
-        f.roomNo = "101  ";
-        f.confirmNo = "7         ";
-        f.rate = "65";
-        f.totalStay = "145.6";
-        f.payCode = "C - Cash";
-        f.cashTotal = "145.6";
-        f.extraCharge = kExtraCharge;
-        f.account = kSelectAccount;
-        return f;
+        return {.guest = {"AMY WILSON", "2 OAK ST", "DENVER", "CO", "80201          ", "", "", "", "", "", "March     ",
+                          "2027      ", "2", "0"},
+                .arrivalDate = "5/1/2019", .departDate = "5/3/2019", .roomNo = "101  ", .confirmNo = "7         ",
+                .rate = "65", .totalStay = "145.6", .payCode = "C - Cash", .cashTotal = "145.6",
+                .extraCharge = kExtraCharge, .account = kSelectAccount};
     }
     std::string refusal(const ReservationScreenForm& f) {
         const auto reading = readReservationCheckIn(dir, f);
@@ -97,13 +88,22 @@ TEST_F(ReservationScreen, CheckInChecksComeInOrderAfterTheReservationItself) {
     }
     putGuest(dir, "102", 1, "STILL HERE", kHotelDate.plusDays(1));
     putGuest(dir, "101", 2, "GONE", kHotelDate, 0, 0, "*");
-    const auto reading = readReservationCheckIn(dir, f);
-    ASSERT_TRUE(std::holds_alternative<Refusal>(reading));
-    EXPECT_EQ(std::get<Refusal>(reading).message,
+    EXPECT_EQ(refusal(f),
               "Room 102 is still occupied by a guest in house. Check that guest out first, or choose another room.");
-    EXPECT_EQ(std::get<Refusal>(reading).focus, CheckInField::RoomList);
     f.roomNo = "101";  // its guest has checked out
     EXPECT_EQ(refusal(f), "(none)");
+
+    // Amounts beyond 999,999.99 and dates outside 2000 to 2099 are refused as a walk-in's are.
+    const std::tuple<std::string ReservationScreenForm::*, const char*, const char*> changed[] = {
+        {&ReservationScreenForm::rate, "5000000", kAmountTooLarge},
+        {&ReservationScreenForm::extraAmount, "1e9", kAmountTooLarge},
+        {&ReservationScreenForm::departDate, "12/31/9999", kDateOutOfRange},
+    };
+    for (const auto& [box, typed, message] : changed) {
+        ReservationScreenForm g = f;
+        g.*box = typed;
+        EXPECT_EQ(refusal(g), message) << typed;
+    }
 }
 
 TEST_F(ReservationScreen, CheckingInClosesTheReservationAndPaysCashFromTheCashBox) {
@@ -143,13 +143,16 @@ TEST_F(ReservationScreen, SaveWritesTheParticularsDatesAndRoomAndKeepsTheRest) {
                                            .depart = kMay1 + 3, .rate = 59})
                         .text(390, "7", 10)));
 
-    f.arrivalDate = "5/4/2019";
-    EXPECT_EQ(saveReservationChanges(dir, f)->message, kDepartNotAfterArrival);
-    f.arrivalDate = "tomorrow";
-    EXPECT_EQ(saveReservationChanges(dir, f)->message, kArrivalNotADate);
+    const Bytes saved = readBytes(dir.reservations());
+    for (auto [arrival, message] :
+         {std::pair{"5/4/2019", kDepartNotAfterArrival}, {"tomorrow", kArrivalNotADate}, {"1/1/0150", kDateOutOfRange}}) {
+        f.arrivalDate = arrival;
+        EXPECT_EQ(saveReservationChanges(dir, f).value().message, message) << arrival;
+    }
+    EXPECT_EQ(readBytes(dir.reservations()), saved);
     closeReservation(dir, "7");
     f.arrivalDate = "5/1/2019";
-    EXPECT_EQ(saveReservationChanges(dir, f)->message, kNoReservationShown);
+    EXPECT_EQ(saveReservationChanges(dir, f).value().message, kNoReservationShown);
     EXPECT_EQ(RecordFile<Reservation>(dir, dir.reservations()).read(1).guestName, "AMY WILSON-REED");
 }
 

@@ -21,17 +21,10 @@ protected:
     void SetUp() override { smallMotel(dir); }
 
     static AddReservationForm filled() {
-        AddReservationForm f;
-        f.guest = {"AMY WILSON", "2 OAK ST", "DENVER", "CO", "80201", "555-0101", "", "", "LATE ARRIVAL",
-                   "4111", "March", "2027", "2", "1"};
-        f.arrivalDate = "5/1/2019";
-        f.departDate = "5/3/2019";
-        f.roomEntry = "101  NQ1";
-        f.rate = "59";
-        f.payCode = "R - Direct Bill";
-        f.account = "ACME";
-        f.confirmNo = "7";
-        return f;
+        return {.guest = {"AMY WILSON", "2 OAK ST", "DENVER", "CO", "80201", "555-0101", "", "", "LATE ARRIVAL", "4111",
+                          "March", "2027", "2", "1"},
+                .arrivalDate = "5/1/2019", .departDate = "5/3/2019", .roomEntry = "101  NQ1", .rate = "59",
+                .payCode = "R - Direct Bill", .account = "ACME", .confirmNo = "7"};
     }
 
     std::string refusal(const AddReservationForm& f) {
@@ -101,8 +94,21 @@ TEST_F(AddReservation, ChecksComeInOrderAndStopAtTheFirst) {
         mend();
     }
     EXPECT_EQ(refusal(f), "(none)");
+
+    // One box changed on a form that passes: amounts beyond 999,999.99 and dates outside 2000 to
+    // 2099 are refused as a walk-in's are.
+    const std::tuple<std::string AddReservationForm::*, const char*, const char*> changed[] = {
+        {&AddReservationForm::rate, "5000000", kAmountTooLarge},
+        {&AddReservationForm::arrivalDate, "1/1/0150", kDateOutOfRange},
+        {&AddReservationForm::departDate, "12/31/9999", kDateOutOfRange},
+        {&AddReservationForm::departDate, "2/30/2019", kDepartNotADate},
+    };
+    for (const auto& [box, typed, message] : changed) {
+        AddReservationForm g = f;
+        g.*box = typed;
+        EXPECT_EQ(refusal(g), message) << typed;
+    }
     f.departDate = "2/30/2019";
-    EXPECT_EQ(refusal(f), kDepartNotADate);
     EXPECT_EQ(std::get<ReservationRefusal>(readReservation(dir, f)).focus, ReservationField::DepartDate);
 }
 

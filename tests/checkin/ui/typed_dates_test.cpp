@@ -1,8 +1,6 @@
 // A departure date typed in full counts as one picked on the calendar, in the three windows that
 // work out a stay's days and figures; a date half typed changes nothing, and an extra charge
 // already added to the stay's total stays in it.
-#include <QLineEdit>
-
 #include "checkin/ui/check_in_window.h"
 #include "checkin/ui/reservation_window.h"
 #include "reservations/ui/add_reservation_window.h"
@@ -22,11 +20,6 @@ protected:
         addRoom(t.dataDir, "102", "NQ1", 65);
         putReservation(t.dataDir, "7", "102", "AMY WILSON", may(1), may(3));
     }
-    // Empties the box and types `text` into it key by key.
-    static void clearAndType(QWidget* window, const char* name, const QString& text) {
-        child<QLineEdit>(window, name)->clear();
-        type(window, name, text);
-    }
 
     TestDesk t;
 };
@@ -34,39 +27,20 @@ protected:
 TEST_F(TypedDates, CheckInChargesEveryNightOfATypedDeparture) {
     auto* window = t.windows.open<CheckInWindow>();
     choose(window, "Combo3", "101  NQ1");
-    clearAndType(window, "Text14", "5/5/201");
+    retype(window, "Text14", "5/5/201");
     EXPECT_EQ(textsOf(window, {"Text15", "Text17"}), "1|72.8") << "half typed";
     type(window, "Text14", "9");
     EXPECT_EQ(textsOf(window, {"Text15", "Text17"}), "4|291.2");
     EXPECT_EQ(t.session.pickedDepartureDate, may(5));
     // An extra charge added with "Enter" stays in the stay's total when the nights change.
     type(window, "Text21", "10");
-    t.pressed(window, "Command3");
-    clearAndType(window, "Text14", "5/3/2019");
+    press(window, "Command3");
+    retype(window, "Text14", "5/3/2019");
     EXPECT_EQ(textsOf(window, {"Text15", "Text17"}), "2|155.6");
-    clearAndType(window, "Text14", "5/5/2019");
-
-    // The same as a pick on the calendar.
-    window->close();
-    auto* picked = t.windows.open<CheckInWindow>();
-    choose(picked, "Combo3", "101  NQ1");
-    picked->takeDepartureDate(may(5));
-    EXPECT_EQ(textsOf(picked, {"Text15", "Text17"}), "4|291.2");
 }
 
-TEST_F(TypedDates, TheReservationScreenFollowsATypedDeparture) {
-    t.session.selectedConfirmation = "7";
-    ReservationWindow::showChosen(t.desk);
-    QWidget* window = t.find(ReservationWindow::kName);
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(textsOf(window, {"Text15", "Text18"}), "2|145.6");
-    clearAndType(window, "Text14", "5/5");
-    EXPECT_EQ(textsOf(window, {"Text15", "Text18"}), "2|145.6") << "half typed";
-    type(window, "Text14", "/2019");
-    EXPECT_EQ(textsOf(window, {"Text15", "Text18"}), "4|291.2");
-}
-
-TEST_F(TypedDates, TheReservationScreenKeepsAnAddedExtraAndAStoredStateWhole) {
+// Reservation 7 on the reservation screen: its stored state shown and saved whole.
+TEST_F(TypedDates, TheReservationScreenFollowsATypedDepartureAndKeepsAnAddedExtraAndAStoredStateWhole) {
     RecordFile<Reservation> reservations(t.dataDir, t.dataDir.reservations());
     Reservation r = reservations.read(1);
     r.state = "ONTARIO";
@@ -76,28 +50,32 @@ TEST_F(TypedDates, TheReservationScreenKeepsAnAddedExtraAndAStoredStateWhole) {
     ReservationWindow::showChosen(t.desk);
     QWidget* window = t.find(ReservationWindow::kName);
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(textOf(window, "Text4"), "ONTARIO");
+    EXPECT_EQ(textsOf(window, {"Text4", "Text15", "Text18"}), "ONTARIO|2|145.6");
+    retype(window, "Text14", "5/5");
+    EXPECT_EQ(textsOf(window, {"Text15", "Text18"}), "2|145.6") << "half typed";
+    type(window, "Text14", "/2019");
+    EXPECT_EQ(textsOf(window, {"Text15", "Text18"}), "4|291.2");
 
     type(window, "Text22", "10");
-    t.pressed(window, "Command3");
-    EXPECT_EQ(textOf(window, "Text18"), "155.6");
-    clearAndType(window, "Text14", "5/5/2019");
-    EXPECT_EQ(textsOf(window, {"Text15", "Text18"}), "4|301.2");
+    press(window, "Command3");
+    EXPECT_EQ(textOf(window, "Text18"), "301.2");
+    retype(window, "Text14", "5/4/2019");
+    EXPECT_EQ(textsOf(window, {"Text15", "Text18"}), "3|228.4");
     EXPECT_EQ(t.pressed(window, "Command4"), "");
     EXPECT_EQ(reservations.read(1).state, "ONTARIO");
 }
 
 TEST_F(TypedDates, AddReservationCountsTypedDatesAndOpensTheRoomList) {
     QWidget* window = t.windows.open<AddReservationWindow>();
-    clearAndType(window, "Text13", "5/3/2019");
-    clearAndType(window, "Text14", "5/7/201");
+    retype(window, "Text13", "5/3/2019");
+    retype(window, "Text14", "5/7/201");
     EXPECT_EQ(textOf(window, "Text15") + enabledOf(window, {"Combo3"}), "");
     type(window, "Text14", "9");
     EXPECT_EQ(textOf(window, "Text15") + enabledOf(window, {"Combo3"}), "4Combo3");
     choose(window, "Combo3", "101  NQ1");
     EXPECT_EQ(textsOf(window, {"Text17", "Text18"}), "72.8|291.2");
     // The arrival typed again moves the days with it.
-    clearAndType(window, "Text13", "5/5/2019");
+    retype(window, "Text13", "5/5/2019");
     EXPECT_EQ(textsOf(window, {"Text15", "Text18"}), "2|145.6");
     EXPECT_EQ(t.session.pickedArrivalDate, may(5));
 }

@@ -40,9 +40,7 @@ protected:
     float messageFlag(std::uint64_t n) { return getSingle(guestBytes(t.dataDir, n, 0, 528), 478); }
     // The date, time, to and from the viewing window shows, and its text.
     QString viewed(QWidget* view) {
-        QStringList shown;
-        for (const char* name : {"Label1", "Label2", "Text1", "Text2"}) shown << textOf(view, name);
-        return shown.join('|') + "|" + child<QTextEdit>(view, "RichTextBox1")->toPlainText();
+        return textsOf(view, {"Label1", "Label2", "Text1", "Text2"}) + "|" + child<QTextEdit>(view, "RichTextBox1")->toPlainText();
     }
 };
 
@@ -83,7 +81,7 @@ TEST_F(MessageWindowsTest, PostingStoresTheLastMessageDatedBySystemClockAndLight
     EXPECT_FALSE(t.isOpen("ViewMessageWindow") || t.isOpen("PostMessageWindow"));
 }
 
-TEST_F(MessageWindowsTest, ViewingShowsPrintsAndDeletesAfterTheQuestion) {
+TEST_F(MessageWindowsTest, ViewingShowsPrintsAndDeletesAfterTheQuestionAndAMissingFileShowsEmptyFields) {
     write("FRONT DESK", "JOHN SMITH", "CALL YOUR OFFICE");
     choose(folio(), "Combo5", "105  KK1");  // the printed room is the one shown now
     QWidget* view = open("Command7", "ViewMessageWindow");
@@ -96,8 +94,7 @@ TEST_F(MessageWindowsTest, ViewingShowsPrintsAndDeletesAfterTheQuestion) {
     EXPECT_EQ(t.printer.jobs[0].lines, (std::vector<std::string>{"", "5/2/2019", "2:15:07 PM", "Room#  105", "To: JOHN SMITH",
                                                                  "From: FRONT DESK", "", "", "Message:", "", "CALL YOUR OFFICE"}));
     t.dialogs.answers = {false, true};
-    press(view, "Command2");
-    EXPECT_EQ(t.shownBoxes(), "? Delete: Are you sure you want to delete this message?\n");
+    EXPECT_EQ(t.pressed(view, "Command2"), "? Delete: Are you sure you want to delete this message?\n");
     EXPECT_TRUE(std::filesystem::exists(t.path("message/1234")));
     press(view, "Command2");
     EXPECT_FALSE(std::filesystem::exists(t.path("message/1234")));
@@ -105,12 +102,11 @@ TEST_F(MessageWindowsTest, ViewingShowsPrintsAndDeletesAfterTheQuestion) {
     EXPECT_FALSE(t.isOpen("ViewMessageWindow"));
     choose(folio(), "Combo3", "105  JOHN SMITH");  // shown again, the guest has no message waiting
     EXPECT_FALSE(enabled("Command7"));
-}
 
-TEST_F(MessageWindowsTest, AStayWithoutAMessageFileShowsEmptyFields) {
+    // A stay flagged for a message whose file is gone shows empty fields.
     choose(folio(), "Combo3", "103  LOST NOTE");
     ASSERT_TRUE(enabled("Command7"));
-    QWidget* view = open("Command7", "ViewMessageWindow");
+    view = open("Command7", "ViewMessageWindow");
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(viewed(view), "||||");
     press(view, "Command3");

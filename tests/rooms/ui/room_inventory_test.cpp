@@ -18,8 +18,7 @@ TEST(RoomInventory, ChecksEachEntryInOrderAndAppendsTheNewRoom) {
         return t.shownBoxes();
     };
     const auto expectFormEmptied = [&] {
-        EXPECT_EQ(textOf(window, "Text1"), "");
-        EXPECT_EQ(textOf(window, "Combo1"), "Choose Room Type");
+        EXPECT_EQ(textsOf(window, {"Text1", "Combo1"}), "|Choose Room Type");
         EXPECT_TRUE(hasFocus(window, "Text1"));
     };
     EXPECT_EQ(window->windowTitle(), "Enter Room Inventory");

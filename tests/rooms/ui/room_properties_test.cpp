@@ -16,20 +16,11 @@ protected:
         fill(window, editor, value);
         press(window, changeNow);
     }
-    // Those of the named widgets (blank-separated) that are visible, or enabled.
-    QString which(const QString& names, bool (QWidget::*test)() const = &QWidget::isVisible) {
-        QStringList found;
-        for (const QString& name : names.split(' '))
-            if (auto* w = child<QWidget>(window, qPrintable(name)); w && (w->*test)()) found << name;
-        return found.join(' ');
-    }
+    // Those of the named controls (blank-separated) that are shown, or enabled.
+    QString shownOf(const QString& names) { return visibleOf(window, names.split(' ')); }
+    QString enabled(const QString& names) { return enabledOf(window, names.split(' ')); }
     // What the value labels and the comment box show, in the order of the window.
-    QStringList shown() {
-        QStringList values;
-        for (const char* name : {"Label3", "Label4", "Label6", "Label8", "Label10", "Label12", "Text2"})
-            values << textOf(window, name);
-        return values;
-    }
+    QString shown() { return textsOf(window, {"Label3", "Label4", "Label6", "Label8", "Label10", "Label12", "Text2"}); }
 
     TestDesk t;
     const Bytes room101 = patched(roomBytes("101", "NQ1", "YNK", 65, "LEAKY TAP"), 60, "Z");  // Z: a reserved byte
@@ -50,22 +41,22 @@ TEST_F(RoomProperties, ShowsTheChosenRoomAndNothingForATextNamingNoRoom) {
               QStringList({"Command1 Change", "Command10 Change Now", "Command11 Exit", "Command12 Update", "Command2 Change",
                            "Command3 Change", "Command4 Change", "Command5 Change", "Command6 Change Now",
                            "Command7 Change Now", "Command8 Change Now", "Command9 Change Now"}));
-    EXPECT_EQ(which(changeButtons, &QWidget::isEnabled), "");
-    EXPECT_EQ(which(editors + " Text2"), "Text2");
+    EXPECT_EQ(enabled(changeButtons), "");
+    EXPECT_EQ(shownOf(editors + " Text2"), "Text2");
 
     fill(window, "Combo1", "102     KK1       ");
-    EXPECT_EQ(shown(), QStringList({"102  ", "KK1       ", "59.95", "O", "Y", "X", ""}));
-    EXPECT_EQ(which(changeButtons, &QWidget::isEnabled), changeButtons);
+    EXPECT_EQ(shown(), "102  |KK1       |59.95|O|Y|X|");
+    EXPECT_EQ(enabled(changeButtons), changeButtons);
     fill(window, "Combo1", "101     NQ1       ");
-    EXPECT_EQ(shown(), QStringList({"101  ", "NQ1       ", "65", "Y", "N", "K", "LEAKY TAP"}));
+    EXPECT_EQ(shown(), "101  |NQ1       |65|Y|N|K|LEAKY TAP");
 
     // Typed text stays as typed: "10" is not completed to room 101's entry, and names no room.
     press(window, "Command1");
     typeAndEnter(window, "Combo1", "10");
     EXPECT_EQ(textOf(window, "Combo1"), "10");
-    EXPECT_EQ(shown(), QStringList({"", "", "", "", "", "", ""}));
-    EXPECT_EQ(which(changeButtons, &QWidget::isEnabled), "");
-    EXPECT_EQ(which(editors), "") << "nothing can be changed, so no editor stays open";
+    EXPECT_EQ(shown(), "||||||");
+    EXPECT_EQ(enabled(changeButtons), "");
+    EXPECT_EQ(shownOf(editors), "") << "nothing can be changed, so no editor stays open";
     window->close();  // with no room shown, closing stores no comment
     settle();
     EXPECT_EQ(readBytes(t.path("rooms")), concat({room101, room102}));
@@ -74,7 +65,7 @@ TEST_F(RoomProperties, ShowsTheChosenRoomAndNothingForATextNamingNoRoom) {
     writeBytes(t.path("rooms"), concat({roomBytes("1012", "JK1"), room101, room102}));
     window = t.open("RoomPropertiesWindow");
     fill(window, "Combo1", "1012    JK1       ");
-    EXPECT_EQ(shown().mid(0, 2), QStringList({"101  ", "NQ1       "}));
+    EXPECT_EQ(shown().section('|', 0, 1), "101  |NQ1       ");
     typeAndEnter(window, "Combo1", "102");
     EXPECT_EQ(textOf(window, "Label3"), "102  ");
     writeBytes(t.path("rooms"), room101);  // 102 is gone from under the editor: changes change nothing
@@ -90,11 +81,11 @@ TEST_F(RoomProperties, EachChangeStoresItsFieldOnTheShownRoomOnly) {
     fill(window, "Combo1", "101     NQ1       ");
     press(window, "Command1");  // the type editor shows its prompt; its "Change Now" comes with a choice
     EXPECT_EQ(textOf(window, "Combo2"), "Select Type");
-    EXPECT_EQ(which("Combo2 Command9"), "Combo2");
+    EXPECT_EQ(shownOf("Combo2 Command9"), "Combo2");
     fill(window, "Combo2", "JNK1");
     press(window, "Command9");
     EXPECT_EQ(readBytes(t.path("rooms")), concat({patched(room101, 5, "JNK1      "), room102}));
-    EXPECT_EQ(which(editors), "");
+    EXPECT_EQ(shownOf(editors), "");
     press(window, "Command1");  // text typed over a choice is stored as typed, cut to ten
     EXPECT_EQ(textOf(window, "Combo2"), "Select Type");
     fill(window, "Combo2", "KK1");
@@ -124,8 +115,8 @@ TEST_F(RoomProperties, EachChangeStoresItsFieldOnTheShownRoomOnly) {
     EXPECT_EQ(textOf(window, "Combo5"), "Out Of Order");
     fill(window, "Combo5", "X");
     press(window, "Command10");
-    EXPECT_EQ(shown(), QStringList({"101  ", "HONEYMOON ", "72.5", "O", "y", "X", "LEAKY TAP"}));
-    EXPECT_EQ(which(editors), "");
+    EXPECT_EQ(shown(), "101  |HONEYMOON |72.5|O|y|X|LEAKY TAP");
+    EXPECT_EQ(shownOf(editors), "");
     const Bytes changed = RecordBytes(148).at(0, patched(patched(room101, 5, "HONEYMOON "), 31, "OyX")).single(34, 72.5f);
     EXPECT_EQ(readBytes(t.path("rooms")), concat({changed, room102}));
     EXPECT_EQ(textOf(main, "Label27"), "2") << "102 was out of order already";
@@ -154,9 +145,8 @@ TEST_F(RoomProperties, ChangeOnlyShowsItsEditorAndLeavesAChoiceAlreadyMade) {
     retype(window, "Text1", "80");
     press(window, "Command3");
     press(window, "Command2");
-    EXPECT_EQ(textOf(window, "Combo3"), "O");
-    EXPECT_EQ(textOf(window, "Text1"), "80");
-    EXPECT_EQ(which(editors), "Text1 Command6 Combo3 Command7");
+    EXPECT_EQ(textsOf(window, {"Combo3", "Text1"}), "O|80");
+    EXPECT_EQ(shownOf(editors), "Text1 Command6 Combo3 Command7");
     press(window, "Command7");
     EXPECT_EQ(readBytes(t.path("rooms")), concat({patched(room101, 31, "O"), room102}));
 }
@@ -169,10 +159,9 @@ TEST_F(RoomProperties, ChoosingAnotherRoomKeepsOpenEditorsForThatRoom) {
     retype(window, "Text1", "49.5");
     press(window, "Command4");
     fill(window, "Combo1", "102     KK1       ");
-    EXPECT_EQ(shown(), QStringList({"102  ", "KK1       ", "59.95", "O", "Y", "X", ""}));
-    EXPECT_EQ(which(editors), "Text1 Command6 Combo4 Combo5 Command10");
-    EXPECT_EQ(textOf(window, "Combo5"), "X");
-    EXPECT_EQ(textOf(window, "Text1"), "49.5");
+    EXPECT_EQ(shown(), "102  |KK1       |59.95|O|Y|X|");
+    EXPECT_EQ(shownOf(editors), "Text1 Command6 Combo4 Combo5 Command10");
+    EXPECT_EQ(textsOf(window, {"Combo5", "Text1"}), "X|49.5");
     fill(window, "Combo5", "K");
     press(window, "Command10");
     press(window, "Command6");
@@ -187,10 +176,10 @@ TEST_F(RoomProperties, TypingIntoAListDoesNotOfferToStoreItButTypingARateDoes) {
         press(window, change);
         retype(window, list, "X");
     }
-    EXPECT_EQ(which(editors), "Combo2 Combo3 Combo4 Combo5");
+    EXPECT_EQ(shownOf(editors), "Combo2 Combo3 Combo4 Combo5");
     press(window, "Command2");
     retype(window, "Text1", "70");
-    EXPECT_EQ(which("Command6"), "Command6");
+    EXPECT_EQ(shownOf("Command6"), "Command6");
     press(window, "Command6");
     EXPECT_EQ(readBytes(t.path("rooms")), concat({RecordBytes(148).at(0, room101).single(34, 70.0f), room102}));
 }

@@ -42,9 +42,7 @@ TEST(RoomRates, SetsEveryRoomOfTheChosenTypeToTheLeadingNumberOfTheText) {
 
     saveRate("NQ1       ", "65");
     EXPECT_EQ(readBytes(t.path("rooms")), ratedRooms(65, 80, 70));
-    EXPECT_EQ(textOf(window, "Combo1"), "Select Room Type");
-    EXPECT_EQ(textOf(window, "Label2"), "");
-    EXPECT_EQ(textOf(window, "Text1"), "");
+    EXPECT_EQ(textsOf(window, {"Combo1", "Label2", "Text1"}), "Select Room Type||");
     EXPECT_TRUE(hasFocus(window, "Combo1"));
     saveRate("NQQ1", "72");  // typed, compared padded to ten
     saveRate("KK1       ", "59.95 a night");

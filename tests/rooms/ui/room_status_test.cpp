@@ -28,8 +28,7 @@ TEST(RoomStatusBoard, ShowsTheMarksInOrderAndMakesRoomsCleanAndVacant) {
               QStringList({"Command1 Exit", "Command2 Make All Rooms Clean", "Command3 Make All Rooms Vacant"}));
 
     // Clean: occupied rooms keep their dirt, no question asked.
-    press(window, "Command2");
-    EXPECT_EQ(t.shownBoxes(), "");
+    EXPECT_EQ(t.pressed(window, "Command2"), "");
     const Bytes cleaned = boardRooms("ONX", "ONK", "YYX", "YYK", "YYK");
     EXPECT_EQ(readBytes(t.path("rooms")), cleaned);
     EXPECT_EQ(entries(window, "List1"), QStringList({"101  NQ1---Dirty---Out of order---Occupied", "102  KK1---Dirty---Occupied",
@@ -37,8 +36,7 @@ TEST(RoomStatusBoard, ShowsTheMarksInOrderAndMakesRoomsCleanAndVacant) {
 
     // Vacant: asked first; No writes nothing.
     t.dialogs.answers = {false, true};
-    press(window, "Command3");
-    EXPECT_EQ(t.shownBoxes(), "? Vacant: Are you sure you want to make all rooms vacant?\n");
+    EXPECT_EQ(t.pressed(window, "Command3"), "? Vacant: Are you sure you want to make all rooms vacant?\n");
     EXPECT_EQ(readBytes(t.path("rooms")), cleaned);
 
     // Yes: only the vacant flag changes.

@@ -71,6 +71,13 @@ QString enabledOf(QWidget* window, const QStringList& names) {
     return all.join(' ');
 }
 
+QString visibleOf(QWidget* window, const QStringList& names) {
+    QStringList all;
+    for (const QString& name : names)
+        if (auto* w = child<QWidget>(window, qPrintable(name)); w && w->isVisible()) all << name;
+    return all.join(' ');
+}
+
 void press(QWidget* window, const char* button) {
     auto* b = child<QPushButton>(window, button);
     const bool pressable = b && b->isVisible() && b->isEnabled();

@@ -100,6 +100,10 @@ QString textOf(QWidget* window, const char* name);
 QString textsOf(QWidget* window, const QStringList& names);
 // Those of the named controls that are enabled, joined by blanks.
 QString enabledOf(QWidget* window, const QStringList& names);
+// Those of the named controls that are shown, joined by blanks.
+QString visibleOf(QWidget* window, const QStringList& names);
+// The line shownBoxes gives for a box titled "ATTENTION!" that says `text`.
+inline std::string attention(const std::string& text) { return "ATTENTION!: " + text + "\n"; }
 // Clicks the button, which must be shown and enabled, and lets the events that causes run.
 void press(QWidget* window, const char* button);
 // Types key by key after what the text box (or the drop-down list's text) holds.
