@@ -156,18 +156,19 @@ EndOfDayResult runEndOfDay(DataDir& dir, Date hotelDate, const NightlyBackup& ba
 }
 
 std::string nightChargesToSeeTo(const NightCharges& charges) {
+    // "room 101" or "rooms 101, 103".
     const auto rooms = [](const std::vector<std::string>& list) {
-        std::string named;
-        for (const std::string& room : list) named.append(named.empty() ? "" : ", ").append(trimRight(room));
+        std::string named = list.size() == 1 ? "room " : "rooms ";
+        for (std::size_t i = 0; i < list.size(); ++i) named.append(i == 0 ? "" : ", ").append(trimRight(list[i]));
         return named;
     };
     std::string text;
     if (!charges.notInvoiced.empty())
-        text += "No invoice was made for tonight's room and tax of room " + rooms(charges.notInvoiced) +
+        text += "No invoice was made for tonight's room and tax of " + rooms(charges.notInvoiced) +
                 ": no direct bill account carries the stay's account number. Bill the night to the account by "
                 "hand.";
     if (!charges.damaged.empty())
-        text += std::string(text.empty() ? "" : "\n\n") + "Tonight's room and tax were not charged to room " +
+        text += std::string(text.empty() ? "" : "\n\n") + "Tonight's room and tax were not charged to " +
                 rooms(charges.damaged) +
                 ": the stay's record is damaged (its folio number or rate is not a number). Correct the stay and "
                 "post the night on its folio by hand.";

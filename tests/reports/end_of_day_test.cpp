@@ -268,7 +268,7 @@ TEST(DamagedStays, AreNotChargedDoNotStopTheOthersAndAreNamedToTheClerk) {
     EXPECT_FLOAT_EQ(month.values[7], 615.6f);
     EXPECT_EQ(readFolioLines(dir, 3).size(), 0u);
     EXPECT_EQ(nightChargesToSeeTo(charges),
-              "Tonight's room and tax were not charged to room 101, 103: the stay's record is damaged (its folio "
+              "Tonight's room and tax were not charged to rooms 101, 103: the stay's record is damaged (its folio "
               "number or rate is not a number). Correct the stay and post the night on its folio by hand.");
     charges.notInvoiced.push_back("105  ");
     EXPECT_EQ(nightChargesToSeeTo(charges).substr(0, 75),
