@@ -133,9 +133,13 @@ void putText(Bytes& record, std::size_t offset, std::size_t width, const Text& v
     std::memcpy(record.data() + offset, bytes.data(), width);
 }
 
+float singleAt(const char* at) { return std::bit_cast<float>(loadBits<std::uint32_t>(at)); }
+
+Date dateAt(const char* at) { return Date::fromStored(std::bit_cast<double>(loadBits<std::uint64_t>(at))); }
+
 float getSingle(const Bytes& record, std::size_t offset) {
     if (!fits(record, offset, 4)) return 0;
-    return std::bit_cast<float>(loadBits<std::uint32_t>(record.data() + offset));
+    return singleAt(record.data() + offset);
 }
 
 void putSingle(Bytes& record, std::size_t offset, float value) {
@@ -155,7 +159,7 @@ void putInteger(Bytes& record, std::size_t offset, std::int16_t value) {
 
 Date getDate(const Bytes& record, std::size_t offset) {
     if (!fits(record, offset, 8)) return Date();
-    return Date::fromStored(std::bit_cast<double>(loadBits<std::uint64_t>(record.data() + offset)));
+    return dateAt(record.data() + offset);
 }
 
 void putDate(Bytes& record, std::size_t offset, Date value) {

@@ -46,6 +46,10 @@ private:
 Text getText(const Bytes& record, std::size_t offset, std::size_t width);
 void putText(Bytes& record, std::size_t offset, std::size_t width, const Text& value);
 float getSingle(const Bytes& record, std::size_t offset);
+// The Single and the date stored at `at`, which the caller knows to hold 4 and 8 bytes: for the
+// long scans that read fields straight from a block of records.
+float singleAt(const char* at);
+Date dateAt(const char* at);
 void putSingle(Bytes& record, std::size_t offset, float value);
 std::int16_t getInteger(const Bytes& record, std::size_t offset);
 void putInteger(Bytes& record, std::size_t offset, std::int16_t value);

@@ -25,18 +25,6 @@ constexpr auto kResDepart = std::get<3>(kReservationKeyFields);
 constexpr auto kResConfirm = std::get<4>(kReservationKeyFields);
 constexpr auto kResStatus = std::get<5>(kReservationKeyFields);
 
-float singleAt(const char* record, std::size_t offset) {
-    float value;
-    std::memcpy(&value, record + offset, sizeof value);  // the files are little-endian, as this machine
-    return value;
-}
-
-Date dateAt(const char* record, std::size_t offset) {
-    double value;
-    std::memcpy(&value, record + offset, sizeof value);
-    return Date::fromStored(value);
-}
-
 // A status field that reads "*": a closed stay or reservation.
 bool closedStatus(const char* field, std::size_t width) {
     if (field[0] != '*') return false;
@@ -165,9 +153,9 @@ StayEntry StayIndex::decode(const char* record) const {
     StayEntry entry;
     entry.guestName.read(record + kStayName.offset);
     entry.roomNo.read(record + kStayRoom.offset);
-    entry.arrivalDate = dateAt(record, kStayArrival.offset);
-    entry.departDate = dateAt(record, kStayDepart.offset);
-    entry.folioNo = singleAt(record, kStayFolio.offset);
+    entry.arrivalDate = dateAt(record + kStayArrival.offset);
+    entry.departDate = dateAt(record + kStayDepart.offset);
+    entry.folioNo = singleAt(record + kStayFolio.offset);
     const char* status = record + kStayStatus.offset;
     entry.inHouse = !closedStatus(status, kStayStatus.width);
     entry.blank = !entry.guestName.assigned && !entry.roomNo.assigned && entry.folioNo == 0 &&
@@ -218,8 +206,8 @@ ReservationEntry ReservationIndex::decode(const char* record) const {
     entry.guestName.read(record + kResName.offset);
     entry.roomNo.read(record + kResRoom.offset);
     entry.confirmNo.read(record + kResConfirm.offset);
-    entry.arrivalDate = dateAt(record, kResArrival.offset);
-    entry.departDate = dateAt(record, kResDepart.offset);
+    entry.arrivalDate = dateAt(record + kResArrival.offset);
+    entry.departDate = dateAt(record + kResDepart.offset);
     const char* status = record + kResStatus.offset;
     entry.open = !closedStatus(status, kResStatus.width);
     entry.blank = !entry.guestName.assigned && !entry.roomNo.assigned && !entry.confirmNo.assigned &&
