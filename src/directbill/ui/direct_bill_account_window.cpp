@@ -56,12 +56,8 @@ void DirectBillAccountWindow::createControls() {
     saveButton_ = button("Command2", "Save and Exit", this);
 
     // The invoice lines in a fixed-pitch font, under headings at their columns.
-    const QFont fixed = fixedPitchFont();
-    lines_->setFont(fixed);
-    headings_ = new QLabel(qs(invoiceListHeadings()), this);
-    headings_->setFont(fixed);
-    lines_->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(105, QLatin1Char('M'))) + 30);
-    headings_->setContentsMargins(lines_->frameWidth() + 2, 0, 0, 0);
+    showInColumns(lines_, 105);
+    headings_ = columnHeadings(lines_, qs(invoiceListHeadings()), this);
 }
 
 void DirectBillAccountWindow::createLayout() {

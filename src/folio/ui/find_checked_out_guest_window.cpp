@@ -65,12 +65,8 @@ void FindCheckedOutGuestWindow::createControls() {
     exitButton_ = button("Command2", "Exit", this);
 
     // The folio lines as the folio screen shows them.
-    const QFont fixed = fixedPitchFont();
-    lines_->setFont(fixed);
-    headings_ = new QLabel(qs(folioListHeadings()), this);
-    headings_->setFont(fixed);
-    lines_->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(100, QLatin1Char('M'))) + 30);
-    headings_->setContentsMargins(lines_->frameWidth() + 2, 0, 0, 0);
+    showInColumns(lines_, 100);
+    headings_ = columnHeadings(lines_, qs(folioListHeadings()), this);
 }
 
 void FindCheckedOutGuestWindow::createLayout() {

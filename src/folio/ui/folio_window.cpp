@@ -107,12 +107,8 @@ void FolioWindow::createControls() {
     topExitButton_ = button("Command8", "Exit", this);
 
     // The folio lines in a fixed-pitch font, under headings at the rows' columns.
-    const QFont fixed = fixedPitchFont();
-    lines_->setFont(fixed);
-    headings_ = new QLabel(qs(folioListHeadings()), this);
-    headings_->setFont(fixed);
-    lines_->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(100, QLatin1Char('M'))) + 30);
-    headings_->setContentsMargins(lines_->frameWidth() + 2, 0, 0, 0);
+    showInColumns(lines_, 100);
+    headings_ = columnHeadings(lines_, qs(folioListHeadings()), this);
 }
 
 void FolioWindow::createLayout() {

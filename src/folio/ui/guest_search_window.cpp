@@ -70,19 +70,15 @@ void GuestSearchWindow::createControls() {
 
     // The rows in a fixed-pitch font under headings at their columns; every row is one line
     // high, so the view never measures the rows it does not show.
-    const QFont fixed = fixedPitchFont();
-    headings_ = new QLabel(qs(foundStayHeadings()), this);
-    headings_->setFont(fixed);
     found_ = new FoundStaysModel(stays_, this);
     list_ = new QListView(this);
     list_->setObjectName(QStringLiteral("List1"));
-    list_->setFont(fixed);
     list_->setUniformItemSizes(true);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setModel(found_);
-    list_->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(112, QLatin1Char('M'))) + 30);
+    showInColumns(list_, 112);
     list_->setMinimumHeight(300);
-    headings_->setContentsMargins(list_->frameWidth() + 2, 0, 0, 0);
+    headings_ = columnHeadings(list_, qs(foundStayHeadings()), this);
 }
 
 void GuestSearchWindow::createLayout() {

@@ -129,6 +129,19 @@ void showPrompt(QComboBox* list, const QString& prompt) {
     list->setEditText(prompt);
 }
 
+void showInColumns(QAbstractItemView* list, int columns) {
+    const QFont fixed = fixedPitchFont();
+    list->setFont(fixed);
+    list->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(columns, QLatin1Char('M'))) + 30);
+}
+
+QLabel* columnHeadings(QAbstractItemView* list, const QString& headings, QWidget* parent) {
+    auto* label = new QLabel(headings, parent);
+    label->setFont(list->font());
+    label->setContentsMargins(list->frameWidth() + 2, 0, 0, 0);
+    return label;
+}
+
 void exitOnEscape(QWidget* window, QAbstractButton* exitButton) {
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
     escape->setObjectName(QStringLiteral("EscapeShortcut"));

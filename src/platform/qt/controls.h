@@ -51,6 +51,12 @@ void takeOnlyDeliberateChoices(QComboBox* list);
 // Puts the prompt back, with no entry chosen.
 void showPrompt(QComboBox* list, const QString& prompt);
 
+// A list whose rows are columns of fixed-pitch text: set in the fixed-pitch font and wide enough
+// for `columns` characters.
+void showInColumns(QAbstractItemView* list, int columns);
+// The headings over such a list, in its font and starting where its rows start.
+QLabel* columnHeadings(QAbstractItemView* list, const QString& headings, QWidget* parent);
+
 // The keyboard, as a clerk expects it of every window.
 //
 // Escape does what the window's "Exit" (or "Close") does, its question included: the button

@@ -25,11 +25,9 @@ RetrieveReservationWindow::RetrieveReservationWindow(Desk& desk, QWidget* parent
 }
 
 void RetrieveReservationWindow::createControls() {
-    const QFont fixed = fixedPitchFont();
-    const QFontMetrics metrics(fixed);
     reservations_ = listBox("List1", this);
-    reservations_->setFont(fixed);
-    reservations_->setMinimumWidth(metrics.horizontalAdvance(QString(110, QLatin1Char('M'))) + 30);
+    showInColumns(reservations_, 110);
+    const QFontMetrics metrics(reservations_->font());
 
     // The headings stand over their columns: each as wide as its column (the room column as
     // for a three-character room number).
@@ -48,7 +46,7 @@ void RetrieveReservationWindow::createControls() {
                    {"Label5", "Depart Date", kDepartColumn}};
     for (const auto& column : columns) {
         QLabel* heading = captionLabel(QString::fromLatin1(column.name), QString::fromLatin1(column.caption), headings_);
-        heading->setFont(fixed);
+        heading->setFont(reservations_->font());
         heading->setFixedWidth(metrics.horizontalAdvance(QString(static_cast<int>(column.width), QLatin1Char('M'))));
         row->addWidget(heading);
     }
