@@ -23,39 +23,31 @@ protected:
     TestDesk t;
 };
 
-TEST_F(CheckInWindowTest, CheckInNowRefusesOrWritesTheStayClosesAndPrintsOnlyWhenTicked) {
+TEST_F(CheckInWindowTest, CheckInNowRefusesABadDateThenWritesTheStayClosesAndPrints) {
     open();
-    typeGuest(w());
-    choose(w(), "Combo3", "102  KK1");
-    choose(w(), "Combo4", "V - Visa");
-    child<QLineEdit>(w(), "Text14")->setText("someday");
-    EXPECT_EQ(t.pressed(w(), "Command1"), attention(kDepartNotADate));
-    EXPECT_TRUE(hasFocus(w(), "Text14"));
-    EXPECT_EQ(t.dataDir.size(t.dataDir.guests()), 0u);
-    EXPECT_EQ(readCounter(t.dataDir, t.dataDir.folioCounter()), 0);
-    child<QLineEdit>(w(), "Text14")->setText("5/2/2019");
-    EXPECT_EQ(t.pressed(w(), "Command1"), "");
-    EXPECT_FALSE(t.isOpen("Form4"));
-    EXPECT_TRUE(t.printer.jobs.empty());
-    EXPECT_EQ(roomFlags(t.dataDir, 2), "ON");
-
-    open();
-    printBox()->click();
     typeGuest(w(), "ann lee");
     choose(w(), "Combo3", "101  NQ1");
     // An account chosen and then cash: the printed folio names it, the stay is not billed to it.
     choose(w(), "Combo4", "R - Direct Bill");
     choose(w(), "Combo6", "ACME");
     choose(w(), "Combo4", "C - Cash");
+    child<QLineEdit>(w(), "Text14")->setText("someday");
+    EXPECT_EQ(t.pressed(w(), "Command1"), attention(kDepartNotADate));
+    EXPECT_TRUE(hasFocus(w(), "Text14"));
+    EXPECT_EQ(t.dataDir.size(t.dataDir.guests()), 0u);
+    EXPECT_EQ(readCounter(t.dataDir, t.dataDir.folioCounter()), 0);
+    child<QLineEdit>(w(), "Text14")->setText("5/2/2019");
+    printBox()->click();
     t.clock.setTime({11, 5, 32});
     EXPECT_EQ(t.pressed(w(), "Command1"), "");
     EXPECT_FALSE(t.isOpen("Form4"));
-    const Guest guest = guestAt(t.dataDir, 2);
+    EXPECT_EQ(roomFlags(t.dataDir, 1), "ON");
+    const Guest guest = guestAt(t.dataDir, 1);
     EXPECT_EQ(guest.guestName, "ANN LEE");
     EXPECT_EQ(guest.arrivalTime, "11:05:32 AM");
     EXPECT_EQ(guest.directBillNo, 0);
-    EXPECT_EQ(guest.folioNo, 2);
-    EXPECT_EQ(readFolioLines(t.dataDir, 2).size(), 4u);
+    EXPECT_EQ(guest.folioNo, 1);
+    EXPECT_EQ(readFolioLines(t.dataDir, 1).size(), 4u);
     ASSERT_EQ(t.printer.jobs.size(), 1u);
     const auto& lines = t.printer.jobs[0].lines;
     EXPECT_NE(std::find(lines.begin(), lines.end(), "Direct Bill Account:  ACME"), lines.end());

@@ -1,4 +1,4 @@
-// The "Reservation" window and the guest list, driven through their controls.
+// The "Reservation" window, driven through its controls.
 #include <QListWidget>
 
 #include "checkin/ui/reservation_window.h"
@@ -76,24 +76,6 @@ TEST_F(ReservationWindowTest, CancelAsksFirstThenClosesTheReservationAndRefreshe
     EXPECT_EQ(entries(main, "List1"), QStringList{"101  AMY WILSON"});
     EXPECT_EQ(textOf(main, "Label17"), "1");
     EXPECT_EQ(w(), nullptr);
-}
-
-TEST(GuestListWindowTest, ListsTheStaysInHouseInCheckInOrder) {
-    TestDesk t;
-    putGuest(t.dataDir, "204", 1, "CHECKED OUT", may(1), 0, 0, "*");
-    putGuest(t.dataDir, "101", 2, "SMITH JOHN", may(3));
-    putGuest(t.dataDir, "102", 3, "JONES BOB", may(1).plusDays(-1));
-    QWidget* list = t.open("Form34");
-    ASSERT_NE(list, nullptr);
-    EXPECT_EQ(list->windowTitle(), "Guest List");
-    EXPECT_EQ(entries(list, "List1"), (QStringList{"101  SMITH JOHN", "102  JONES BOB"}));
-
-    // An empty guest file gives an empty list; "Exit" closes it.
-    std::filesystem::remove(t.dataDir.guests());
-    list = t.open("Form34");
-    EXPECT_EQ(entries(list, "List1"), QStringList());
-    press(list, "Command1");
-    EXPECT_FALSE(t.isOpen("Form34"));
 }
 
 }  // namespace
