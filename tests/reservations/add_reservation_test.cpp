@@ -54,14 +54,6 @@ TEST_F(AddReservation, TheRecordHoldsExactlyTheWindowsFieldsAndIsAppendedOpen) {
                                     .single(480, 3)}));
 }
 
-TEST_F(AddReservation, ACardReservationStoresNoAccountAndAnUnchosenPayCodeItsFirstLetter) {
-    AddReservationForm f = filled();
-    f.payCode = "V - Visa";  // an account chosen as well is not stored
-    EXPECT_EQ(std::get<Reservation>(readReservation(dir, f)).directBillNo, 0);
-    f.payCode = kSelectPaycode;
-    EXPECT_EQ(std::get<Reservation>(readReservation(dir, f)).payType, "S");
-}
-
 TEST_F(AddReservation, ChecksComeInOrderAndStopAtTheFirst) {
     AddReservationForm f;
     f.roomEntry = kReserveRoomPrompt;

@@ -54,20 +54,4 @@ TEST_F(CheckInWindowTest, CheckInNowRefusesABadDateThenWritesTheStayClosesAndPri
     EXPECT_EQ(lines.back(), std::string(35, ' ') + "Signature");
 }
 
-// A departure typed in full counts as one picked; half typed it changes nothing, and an extra
-// charge already added stays in the stay's total.
-TEST_F(CheckInWindowTest, ATypedDepartureChargesEveryNight) {
-    open();
-    choose(w(), "Combo3", "101  NQ1");
-    retype(w(), "Text14", "5/5/201");
-    EXPECT_EQ(textsOf(w(), {"Text15", "Text17"}), "1|72.8") << "half typed";
-    type(w(), "Text14", "9");
-    EXPECT_EQ(textsOf(w(), {"Text15", "Text17"}), "4|291.2");
-    EXPECT_EQ(t.session.pickedDepartureDate, may(5));
-    type(w(), "Text21", "10");
-    press(w(), "Command3");
-    retype(w(), "Text14", "5/3/2019");
-    EXPECT_EQ(textsOf(w(), {"Text15", "Text17"}), "2|155.6");
-}
-
 }  // namespace

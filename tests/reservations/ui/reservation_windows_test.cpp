@@ -64,7 +64,6 @@ TEST_F(ReservationWindowsTest, AReservationForTodayIsListedAtOnceInTheArrivals) 
     EXPECT_EQ(saved.rate, 65);
     EXPECT_EQ(confirmationCounter(), 42) << "a name was typed: the number is kept";
     EXPECT_EQ(entries(main, "List1"), QStringList{"101  JOHN SMITH"});
-    EXPECT_EQ(textOf(main, "Label17"), "1");
 }
 
 TEST_F(ReservationWindowsTest, TheConfirmationNumberIsGivenBackWhenTheWindowClosesWithNoName) {
@@ -73,13 +72,6 @@ TEST_F(ReservationWindowsTest, TheConfirmationNumberIsGivenBackWhenTheWindowClos
     press(add(), "Command1");  // "Exit"
     EXPECT_EQ(add(), nullptr);
     EXPECT_EQ(readBytes(t.dataDir.confirmationCounter()), counterBytes(0));
-
-    t.windows.open<AddReservationWindow>();
-    type(add(), "Text1", "x");
-    child<QLineEdit>(add(), "Text1")->clear();  // typed and taken back: still no name
-    main->close();                              // which closes every other window
-    settle();
-    EXPECT_EQ(confirmationCounter(), 0);
 
     t.windows.open<AddReservationWindow>();
     type(add(), "Text1", "walked away");
