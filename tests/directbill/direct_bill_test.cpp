@@ -1,5 +1,5 @@
 // The direct-bill accounts on disk: the names an account may take, opening an account, the
-// lines "Do Now" appends to an invoice, the invoice balance and list rows, the statement, and
+// lines "Do Now" appends to an invoice, the invoice balance and count, the statement, and
 // a rename that takes the invoice files along, all or nothing.
 #include <cmath>
 

@@ -1,5 +1,5 @@
 // The direct-bill windows driven through their controls: the "Direct Bill" menu, opening an
-// account, and an account's ledger from a company guest's check-in to a paid statement and a
+// account, and an account's ledger from a company guest's check-in to a paid invoice and a
 // rename that keeps every invoice.
 #include <QtWidgets>
 
