@@ -8,7 +8,6 @@
 #include "core/reservations.h"
 #include "core/stay_rules.h"
 #include "reservations/add_reservation.h"
-#include "reservations/retrieve_reservation.h"
 #include "support/motel_files.h"
 
 using namespace innvera;
@@ -55,14 +54,6 @@ TEST_F(AddReservation, TheRecordHoldsExactlyTheWindowsFieldsAndIsAppendedOpen) {
                                     .single(480, 3)}));
 }
 
-TEST_F(AddReservation, ACardReservationStoresNoAccountAndAnUnchosenPayCodeItsFirstLetter) {
-    AddReservationForm f = filled();
-    f.payCode = "V - Visa";  // an account chosen as well is not stored
-    EXPECT_EQ(std::get<Reservation>(readReservation(dir, f)).directBillNo, 0);
-    f.payCode = kSelectPaycode;
-    EXPECT_EQ(std::get<Reservation>(readReservation(dir, f)).payType, "S");
-}
-
 TEST_F(AddReservation, ChecksComeInOrderAndStopAtTheFirst) {
     AddReservationForm f;
     f.roomEntry = kReserveRoomPrompt;
@@ -94,22 +85,6 @@ TEST_F(AddReservation, ChecksComeInOrderAndStopAtTheFirst) {
         mend();
     }
     EXPECT_EQ(refusal(f), "(none)");
-
-    // One box changed on a form that passes: amounts beyond 999,999.99 and dates outside 2000 to
-    // 2099 are refused as a walk-in's are.
-    const std::tuple<std::string AddReservationForm::*, const char*, const char*> changed[] = {
-        {&AddReservationForm::rate, "5000000", kAmountTooLarge},
-        {&AddReservationForm::arrivalDate, "1/1/0150", kDateOutOfRange},
-        {&AddReservationForm::departDate, "12/31/9999", kDateOutOfRange},
-        {&AddReservationForm::departDate, "2/30/2019", kDepartNotADate},
-    };
-    for (const auto& [box, typed, message] : changed) {
-        AddReservationForm g = f;
-        g.*box = typed;
-        EXPECT_EQ(refusal(g), message) << typed;
-    }
-    f.departDate = "2/30/2019";
-    EXPECT_EQ(std::get<ReservationRefusal>(readReservation(dir, f)).focus, ReservationField::DepartDate);
 }
 
 TEST_F(AddReservation, TheRoomCheckWarnsOnTheSameArrivalAndOnStaysThatOverlap) {
@@ -126,21 +101,6 @@ TEST_F(AddReservation, TheRoomCheckWarnsOnTheSameArrivalAndOnStaysThatOverlap) {
     EXPECT_FALSE(reserved("101", may(12), may(14)));  // arrives the day it leaves
     EXPECT_FALSE(reserved("102", may(10), may(12)));  // a closed reservation holds nothing
     EXPECT_FALSE(reserved("101", std::nullopt, may(11)));
-}
-
-TEST(RetrieveReservation, OpenReservationsInFiveColumnsPastDaysIncluded) {
-    MotelFolder motel;
-    DataDir& dir = motel.dataDir;
-    putReservation(dir, "12", "104", "WILSON AMY", may(1), may(3));
-    putReservation(dir, "13", "105", "CHECKED IN", may(1), may(3), 59, "*");
-    putReservation(dir, "4", "1012", "A NAME OF TWENTY-FIVE CHAR", Date::fromYmd(2018, 12, 24), may(3));
-    const std::vector<std::string> rows = retrieveEntries(dir);
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0], "12             WILSON AMY          104               5/1/2019            5/3/2019" +
-                           std::string(22, ' '));
-    EXPECT_EQ(rows[1], "4              A NAME OF TWENTY-FIV1012               12/24/2018          5/3/2019" +
-                           std::string(22, ' '));
-    EXPECT_EQ(confirmationOfEntry(rows[0]), "12             ");
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 // "Add Reservation" and "Retrieve Reservation", reached from the main window's "Reservations".
-#include <QComboBox>
 #include <QListWidget>
 
 #include "core/stay_rules.h"
@@ -54,32 +53,9 @@ TEST_F(ReservationWindowsTest, AReservationForTodayIsListedAtOnceInTheArrivals) 
     EXPECT_EQ(w->windowTitle(), "Add Reservation");
     EXPECT_EQ(textOf(w, "Label22"), "42");
     EXPECT_EQ(readBytes(t.dataDir.confirmationCounter()), counterBytes(42));
-    EXPECT_EQ(entries(w, "Combo3"), (QStringList{"101  NQ1", "102  KK1"}));
-    EXPECT_FALSE(child<QComboBox>(w, "Combo3")->isEnabled());
-    EXPECT_EQ(textOf(w, "Combo4"), "Select Paycode");
-    EXPECT_EQ(entries(w, "Combo2").back(), "2029");
-
-    type(w, "Text1", "john smith");
-    EXPECT_EQ(textOf(w, "Text1"), "JOHN SMITH");
-    // The calendars open on the hotel date and the day after, and close themselves after 10 seconds.
-    DateCalendar* arrival = calendarOf(t, w, "Text13", "ArrivalCalendar");
-    EXPECT_EQ(describe(arrival), "Arrival Date|5/1/2019|10000 ms, running");
-    pickDay(arrival, may(1));
-    DateCalendar* depart = calendarOf(t, w, "Text14", "DepartCalendar");
-    EXPECT_EQ(describe(depart), "Depart Date|5/2/2019|10000 ms, running");
-    depart->timerFired();
-    settle();
-    EXPECT_EQ(textOf(w, "Text14"), "");
-    // The room list is open once the departure box was clicked; with no days yet the stay is 0.
-    choose(w, "Combo3", "101  NQ1");
-    const QStringList figures = {"Text16", "Label18", "Text17", "Text15", "Text18"};  // rate, tax, one night, days, the stay
-    EXPECT_EQ(textsOf(w, figures), "65|7.8|72.8||0");
-    pick("Text14", "DepartCalendar", may(4));
-    EXPECT_EQ(textsOf(w, figures), "65|7.8|72.8|3|218.4");
-    EXPECT_EQ(t.session.pickedArrivalDate, may(1));
-    EXPECT_EQ(t.session.pickedDepartureDate, may(4));
-
-    for (const char* name : {"Text2", "Text3", "Text4", "Text5", "Text11"}) type(w, name, "x");
+    book("john smith", may(1), may(4), "101  NQ1");
+    // The rate, the tax, one night, the days and the stay.
+    EXPECT_EQ(textsOf(w, {"Text16", "Label18", "Text17", "Text15", "Text18"}), "65|7.8|72.8|3|218.4");
     EXPECT_EQ(t.pressed(w, "Command2"), "");
     EXPECT_EQ(add(), nullptr);
     const Reservation saved = RecordFile<Reservation>(t.dataDir, t.dataDir.reservations()).read(1);
@@ -88,7 +64,6 @@ TEST_F(ReservationWindowsTest, AReservationForTodayIsListedAtOnceInTheArrivals) 
     EXPECT_EQ(saved.rate, 65);
     EXPECT_EQ(confirmationCounter(), 42) << "a name was typed: the number is kept";
     EXPECT_EQ(entries(main, "List1"), QStringList{"101  JOHN SMITH"});
-    EXPECT_EQ(textOf(main, "Label17"), "1");
 }
 
 TEST_F(ReservationWindowsTest, TheConfirmationNumberIsGivenBackWhenTheWindowClosesWithNoName) {
@@ -97,13 +72,6 @@ TEST_F(ReservationWindowsTest, TheConfirmationNumberIsGivenBackWhenTheWindowClos
     press(add(), "Command1");  // "Exit"
     EXPECT_EQ(add(), nullptr);
     EXPECT_EQ(readBytes(t.dataDir.confirmationCounter()), counterBytes(0));
-
-    t.windows.open<AddReservationWindow>();
-    type(add(), "Text1", "x");
-    child<QLineEdit>(add(), "Text1")->clear();  // typed and taken back: still no name
-    main->close();                              // which closes every other window
-    settle();
-    EXPECT_EQ(confirmationCounter(), 0);
 
     t.windows.open<AddReservationWindow>();
     type(add(), "Text1", "walked away");
@@ -116,7 +84,6 @@ TEST_F(ReservationWindowsTest, TheConfirmationNumberIsGivenBackWhenTheWindowClos
 // reservations of one room and day draw the warning, and both save.
 TEST_F(ReservationWindowsTest, ReserveNowRefusesOrSavesTwoReservationsOfOneRoomWithTheWarning) {
     fromMenu("Command1", "AddReservationWindow");
-    EXPECT_EQ(t.pressed(add(), "Command2"), "ATTENTION!: You didn't enter a name.\n");
     book("first guest", may(5), may(3), "101  NQ1");
     EXPECT_EQ(t.pressed(add(), "Command2"), attention(kDepartNotAfterArrival));
     EXPECT_TRUE(hasFocus(add(), "Text14"));
@@ -126,18 +93,8 @@ TEST_F(ReservationWindowsTest, ReserveNowRefusesOrSavesTwoReservationsOfOneRoomW
     t.windows.open<AddReservationWindow>();
     book("second guest", may(5), may(6), "101  NQ1");
     EXPECT_EQ(t.shownBoxes(), kOverbooked);
-    EXPECT_EQ(textOf(add(), "Combo3"), "101  NQ1");
     EXPECT_EQ(t.pressed(add(), "Command2"), "");
     EXPECT_EQ(t.dataDir.size(t.dataDir.reservations()), 2u * 538);
-
-    // A stay overlapping an arrival on another day draws it too; one after it does not.
-    t.windows.open<AddReservationWindow>();
-    book("third guest", may(4), may(6), "101  NQ1");
-    EXPECT_EQ(t.shownBoxes(), kOverbooked);
-    pick("Text13", "ArrivalCalendar", may(7));
-    pick("Text14", "DepartCalendar", may(9));
-    choose(add(), "Combo3", "101  NQ1");
-    EXPECT_EQ(t.shownBoxes(), "");
 }
 
 TEST_F(ReservationWindowsTest, RetrieveListsTheOpenReservationsAndAClickOpensOneOnTheReservationScreen) {
@@ -149,8 +106,6 @@ TEST_F(ReservationWindowsTest, RetrieveListsTheOpenReservationsAndAClickOpensOne
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->windowTitle(), "Retrieve Reservation");
     EXPECT_EQ(t.session.selectedConfirmation, "");
-    EXPECT_EQ(texts(w).mid(0, 5), (QStringList{"Label1 Confirmation#", "Label2 Name", "Label3 Room#", "Label4 Arrival Date",
-                                               "Label5 Depart Date"}));
     auto* list = child<QListWidget>(w, "List1");
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(0)->text().left(35), "3              LAST MONTH          ");
