@@ -146,16 +146,6 @@ TEST(TextFields, Windows1252OnDiskUtf8InMemoryAndOnlyTrailingBlanksAndZeroBytesA
 }
 
 TEST(NumberFields, IntegersAreTwoBytesLittleEndianAndDamagedDatesReadAsDayZero) {
-    struct Sample {
-        std::int16_t count = 0;
-    };
-    constexpr std::tuple kSampleFields{integerField(&Sample::count, 1)};
-    Bytes bytes(4, '\0');
-    encodeFields(kSampleFields, Sample{-2}, bytes);
-    EXPECT_EQ(bytes, Bytes({'\0', '\xFE', '\xFF', '\0'}));
-    Sample read;
-    decodeFields(kSampleFields, Bytes({'\0', '\x34', '\x12', '\0'}), read);
-    EXPECT_EQ(read.count, 0x1234);
 
     EXPECT_EQ(Room::decode(RecordBytes(148).date(15, 1e300)).enteredDate, Date());
     EXPECT_EQ(Room::decode(RecordBytes(148).date(15, 43586.75)).enteredDate, kMay1st);

@@ -49,13 +49,6 @@ TEST(FolioLines, AreReadFromFilesWrittenByHandSkippingDamagedLines) {
     EXPECT_EQ(lines[3].postDate, may(3));
     EXPECT_EQ(lines[3].amount, -72.8);
     EXPECT_TRUE(readFolioLines(t.dataDir, 8).empty());  // no file
-    writeText(t.path("dailycharge/ 9"),  // lines ended by CR alone
-              "\"101  \",\"A\",#2019-05-01#,\"E\",\"Room Rent\",65,,9,\"-----\",\"-----\",\"-----\"\r"
-              "\"101  \",\"A\",#2019-05-01#,\"C\",\"Cash Received\",65,,9,\"-----\",\"-----\",\"-----\"\r");
-    EXPECT_EQ(readFolioLines(t.dataDir, 9).size(), 2u);
-
-    appendFolioLine(t.dataDir, 3, "1\"1", may(1), 'O', "Other", 12.5);  // a quote cannot break the line
-    EXPECT_EQ(readFolioLines(t.dataDir, 3).at(0).room, "1'1  ");
 }
 
 TEST(FolioBalance, RoundsEachAmountAddsChargesAndSubtractsPayments) {
@@ -89,44 +82,6 @@ TEST(Totals, AdditionsGoToTheMonthAndDayFilesKeptToTheCent) {
     EXPECT_EQ(readMonthTotals(t.dataDir, may(2)).values[13], 0);
     EXPECT_EQ(monthKey(Date::fromYmd(2019, 12, 25)), "122019");
     EXPECT_THROW(addToTotals(t.dataDir, may(1), 19, 1), std::out_of_range);
-
-    // A short file reads as zeros; a record of only its 76 used bytes is read and kept.
-    writeBytes(t.path("totals/42019"), Bytes(40, '\x11'));
-    EXPECT_EQ(readMonthTotals(t.dataDir, Date::fromYmd(2019, 4, 1)).values[0], 0);
-    writeBytes(t.path("totals/42019"), RecordBytes(76).single(0, 5).single(24, 100));
-    EXPECT_EQ(readMonthTotals(t.dataDir, Date::fromYmd(2019, 4, 1)).values[6], 100);
-    addToTotals(t.dataDir, Date::fromYmd(2019, 4, 1), slot::RoomRent, 50);
-    EXPECT_EQ(readBytes(t.path("totals/42019")), totalsBytes({{0, 5}, {6, 150}}));
-}
-
-TEST(Totals, EachDayHasItsOwnFileAndOldDayFilesAreStillRead) {
-    MotelFolder t;
-    // 1/25/2019 and 12/5/2019 shared the old key "1252019".
-    EXPECT_EQ(legacyDayKey(Date::fromYmd(2019, 12, 25)), "1225201");  // the date text's first nine characters
-    addToTotals(t.dataDir, Date::fromYmd(2019, 1, 25), slot::Cash, 10);
-    addToTotals(t.dataDir, Date::fromYmd(2019, 12, 5), slot::Cash, 20);
-    EXPECT_EQ(readBytes(t.path("dailytotals/01252019")), totalsBytes({{0, 10}}));
-    EXPECT_EQ(readBytes(t.path("dailytotals/12052019")), totalsBytes({{0, 20}}));
-    EXPECT_FALSE(std::filesystem::exists(t.path("dailytotals/1252019")));
-}
-
-TEST(Totals, OldDayFilesAreReadOnlyForTheDaysBeforeTheFirstDayKeptUnderItsOwnKey) {
-    MotelFolder t;
-    writeBytes(t.path("dailytotals/512019"), totalsBytes({{6, 130}, {7, 15.6f}}));  // 5/1/2019
-    writeBytes(t.path("dailytotals/1252019"), totalsBytes({{6, 999}}));  // 1/25/2019, whose key 12/5/2019 shares
-    EXPECT_EQ(readDayTotals(t.dataDir, may(1)).values[6], 130);
-    EXPECT_EQ(readDayTotals(t.dataDir, Date::fromYmd(2019, 12, 5)).values[6], 999) << "nothing tells them apart yet";
-
-    addToTotals(t.dataDir, may(2), slot::Cash, 5);  // the first day kept under its own key
-    EXPECT_EQ(readDayTotals(t.dataDir, may(1)).values[6], 130);
-    EXPECT_EQ(readDayTotals(t.dataDir, Date::fromYmd(2019, 1, 25)).values[6], 999);
-    EXPECT_EQ(readDayTotals(t.dataDir, Date::fromYmd(2019, 12, 5)).values[6], 0) << "a quiet day is not 1/25's takings";
-
-    // A day before it that gets postings now has its own file, and the old one stays as it was.
-    addToTotals(t.dataDir, may(1), slot::RoomRent, 65);
-    EXPECT_EQ(readDayTotals(t.dataDir, may(1)).values[6], 65);
-    EXPECT_EQ(readBytes(t.path("dailytotals/05012019")), totalsBytes({{6, 65}}));
-    EXPECT_EQ(readBytes(t.path("dailytotals/512019")), totalsBytes({{6, 130}, {7, 15.6f}}));
 }
 
 TEST(InvoiceFiles, UnsafeAccountNamesAreRefusedAndSafeOnesNameTheCounterAndInvoices) {

@@ -104,10 +104,4 @@ TEST(PostEntry, RefusalsComeInOrderAndWriteNothing) {
     EXPECT_TRUE(std::filesystem::is_empty(t.path("directinvoice")));
 }
 
-TEST(FolioScreen, ListRowsCutValuesLongerThanTheirColumn) {
-    const FolioLine longOne{"1234567", "A", Date::fromYmd(2019, 12, 25), "O", std::string(40, 'x'), -5, "", "1", {}};
-    EXPECT_EQ(folioListRow(longOne), "12345     12/25/2019          O              " + std::string(35, 'x') +
-                                         "-5                  ");
-}
-
 }  // namespace

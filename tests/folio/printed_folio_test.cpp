@@ -89,19 +89,4 @@ TEST(PrintedFolio, TheFolioScreenCheckInAndReprintPages) {
                    {"", "", "", "Direct Bill Account:  ", "", "", ""}, 78));
 }
 
-TEST(PrintedFolio, RowsRoundAmountsAndLongValuesMoveToTheNextLine) {
-    const std::vector<FolioLine> lines = {
-        line("C", "Cash Received", 10.005),  // ties to the even cent: 10
-        line("O", "A DESCRIPTION FAR TOO LONG FOR ITS COLUMN", 12.5),
-        line("E", "Room Rent", -5),
-    };
-    const Lines printed = folioScreenFolio(FolioGuestBlock{}, lines).lines();
-    EXPECT_EQ(Lines(printed.begin() + 20, printed.begin() + 26),
-              (Lines{row("C", "Cash Received", " 10"),
-                     at(at(at("101  ", 10, "5/1/2019"), 30, "O"), 50, "A DESCRIPTION FAR TOO LONG FOR ITS COLUMN"),
-                     blanks(84) + " 12.5", row("E", "Room Rent", "-5"), std::string(114, '='),
-                     blanks(74) + "Balance:   -2.5"}));
-
-}
-
 }  // namespace

@@ -66,74 +66,6 @@ TEST_F(JournalTest, EveryCrashAndEveryFullDiskLeavesTheFilesAsBeforeOrAsAfter) {
     EXPECT_EQ(sweep.after.count(Journal::kFileName), 0u);
 }
 
-TEST_F(JournalTest, TheSweepCatchesAChangeMadeBehindTheJournal) {
-    // A handler writing outside the DataDir cannot be undone: the sweep must notice.
-    const SweepResult sweep = sweepWrites(root, [](DataDir& dir) {
-        dir.appendText(dir.root() / "rooms", "x");
-        writeText(dir.root() / "message" / "7", "changed behind the journal's back");
-    });
-    EXPECT_FALSE(sweep.faults.empty());
-}
-
-TEST_F(JournalTest, OldBytesGoToTheJournalOncePerRegionAndOnlyWritesMakeOne) {
-    FaultyDisk disk;
-    DataDir dir(root, disk);
-    const fs::path totals = root / "guest";
-
-    // Reading alone, or committing nothing, never makes a journal.
-    char buffer[10];
-    EXPECT_EQ(dir.readAt(totals, 1995, buffer, 10), 5u);
-    EXPECT_EQ(*dir.readWhole(root / "message" / "7"), "Call home");
-    EXPECT_FALSE(dir.readWhole(root / "nothing"));
-    dir.createIfMissing(totals);
-    dir.commit();
-    EXPECT_TRUE(disk.log.empty());
-    EXPECT_FALSE(fs::exists(dir.journal()));
-
-    // The totals record rewritten ten times and a file appended to: the journal is written
-    // and synced once for each file touched, never again for ranges it already holds.
-    // The entry and the journal's name are on the disk before the write is made.
-    for (int i = 0; i < 10; ++i) dir.write(totals, 0, record('0' + i).data(), 76);
-    for (int i = 0; i < 10; ++i) dir.appendText(root / "rooms", "line\r\n");
-    EXPECT_TRUE(fs::exists(dir.journal()));
-    const std::string journal = dir.journal().string();
-    ASSERT_GE(disk.log.size(), 4u);
-    EXPECT_EQ(std::vector<std::string>(disk.log.begin(), disk.log.begin() + 4),
-              (std::vector<std::string>{"write " + journal, "sync " + journal, "sync " + root.string(),
-                                        "write " + totals.string()}));
-    EXPECT_EQ(std::count(disk.log.begin(), disk.log.end(), "sync " + journal), 2);
-    EXPECT_EQ(disk.writes, 2 + 20);
-    dir.commit();
-    EXPECT_FALSE(fs::exists(dir.journal()));
-    EXPECT_EQ(readText(totals).substr(0, 77), std::string(76, '9') + 'a');
-}
-
-TEST_F(JournalTest, WritesJournaledAheadCostOneSyncAndAreUndoneLikeAnyOther) {
-    // Many files about to be written, put on record at once; one region left out.
-    const auto handler = [&](DataDir& dir) {
-        dir.journalAhead({{root / "guest", 900, 100}, {root / "dailycharge" / " 1", 0, 0}, {root / "dailycharge" / " 2", 0, 0}});
-        dir.write(root / "guest", 900, record('1').data(), 100);
-        dir.appendText(root / "dailycharge" / " 1", "\"101  \",\"B\"\r\n");
-        dir.appendText(root / "dailycharge" / " 2", "\"102  \",\"A\"\r\n");
-        dir.write(root / "rooms", 0, "S", 1);
-    };
-    const SweepResult sweep = sweepWrites(root, handler);
-    EXPECT_TRUE(sweep.faults.empty()) << ::testing::PrintToString(sweep.faults);
-    EXPECT_EQ(sweep.endedBefore, sweep.changes + sweep.writes);
-    EXPECT_EQ(sweep.after.at("dailycharge/ 2"), "\"102  \",\"A\"\r\n");
-
-    FaultyDisk disk;
-    {
-        DataDir dir(root, disk);
-        handler(dir);
-    }
-    const std::string journal = (root / Journal::kFileName).string();
-    // The three regions with one sync; the left-out one journaled as always.
-    EXPECT_EQ(std::count(disk.log.begin(), disk.log.end(), "sync " + journal), 2);
-    EXPECT_EQ(std::count(disk.log.begin(), disk.log.end(), "write " + journal), 2);
-    EXPECT_EQ(disk.log.at(3), "write " + (root / "guest").string());
-}
-
 TEST_F(JournalTest, ATornOrDamagedLastEntryIsIgnoredAndTheCompleteOnesAreUndone) {
     try {
         // Change 1 is the journal entry for "rooms", 2 the write to it, 3 the journal entry
@@ -165,11 +97,6 @@ TEST_F(JournalTest, ATornOrDamagedLastEntryIsIgnoredAndTheCompleteOnesAreUndone)
     damaged.replace(damaged.size() - 5, 5, std::string(5, '\0'));
     writeText(dir.journal(), damaged);
     writeText(root / "guest", before.at("guest"));
-    dir.recover();
-    EXPECT_EQ(snapshot(root), before);
-
-    // A journal holding no complete entry is simply removed.
-    writeText(dir.journal(), std::string("IVNJ\x40\0\0\0", 8) + "torn");
     dir.recover();
     EXPECT_EQ(snapshot(root), before);
 }

@@ -22,18 +22,6 @@ protected:
     DataDir dir{folder.path()};
 };
 
-TEST_F(RecordFiles, AMissingFileIsCreatedEmptyAndReadsAsZero) {
-    RecordFile<Room> rooms(dir, dir.rooms());
-    EXPECT_TRUE(std::filesystem::exists(dir.rooms()));
-    EXPECT_EQ(rooms.count(), 0u);
-    EXPECT_EQ(rooms.read(1).rate, 0);
-    int visited = 0;
-    rooms.scan([&](const Room&, std::uint64_t) { ++visited; });
-    EXPECT_EQ(visited, 0);
-    EXPECT_EQ(readCounter(dir, dir.taxRate()), 0);
-    EXPECT_EQ(readFlag<SetBackFlagRecord>(dir, dir.setBackFlag()), 0);
-}
-
 TEST_F(RecordFiles, AppendOverwritesATrailingPartialRecordAndScanGoesInOrder) {
     Bytes bytes = RecordBytes(148).text(0, "101", 5);
     bytes.insert(bytes.end(), 100, 'x');
@@ -56,22 +44,6 @@ TEST_F(RecordFiles, AppendOverwritesATrailingPartialRecordAndScanGoesInOrder) {
     const auto found = rooms.findFirst([](const Room& r) { return r.roomNo == "103"; });
     ASSERT_TRUE(found.has_value());
     EXPECT_EQ(found->number, 3u);
-}
-
-TEST_F(RecordFiles, ScanSpansManyBlocks) {
-    Bytes all;
-    for (int i = 1; i <= 5000; ++i) {
-        Guest g;
-        g.folioNo = static_cast<float>(i);
-        const Bytes b = g.encode();
-        all.insert(all.end(), b.begin(), b.end());
-    }
-    writeBytes(dir.guests(), all);
-    double sum = 0;
-    std::uint64_t last = 0;
-    RecordFile<Guest>(dir, dir.guests()).scan([&](const Guest& g, std::uint64_t n) { sum += g.folioNo, last = n; });
-    EXPECT_EQ(last, 5000u);
-    EXPECT_EQ(sum, 5000.0 * 5001 / 2);
 }
 
 TEST_F(RecordFiles, CountersAndFlagsKeepTheRestOfTheirBlockAndReadAFileOfTheirSingleAlone) {
@@ -125,27 +97,6 @@ TEST_F(RecordFiles, APipeOrFolderInPlaceOfADataFileIsRefusedAtOnceNamingIt) {
     EXPECT_TRUE(std::filesystem::is_fifo(dir.guests()));
     EXPECT_TRUE(std::filesystem::is_directory(dir.rooms()));
     alarm(0);
-}
-
-TEST_F(RecordFiles, WrittenFilesAreSyncedOnceAndForgotten) {
-    dir.createFolders();
-    writeCounter(dir, dir.taxRate(), 0.09f);
-    dir.appendText(dir.folioCharges(" 1"), "line\r\n");
-    EXPECT_TRUE(dir.hasUnsyncedWrites());
-    dir.syncWritten();
-    EXPECT_FALSE(dir.hasUnsyncedWrites());
-    EXPECT_EQ(readText(dir.folioCharges(" 1")), "line\r\n");
-    dir.remove(dir.folioCharges(" 1"));
-    EXPECT_FALSE(std::filesystem::exists(dir.folioCharges(" 1")));
-    dir.syncWritten();
-}
-
-TEST(DataDirFolders, TheFiveFoldersAreMadeWhenMissing) {
-    TempFolder folder;
-    DataDir dir(folder.path() / "new" / "motel");
-    dir.createFolders();
-    for (const char* sub : {"dailycharge", "totals", "dailytotals", "directinvoice", "message"})
-        EXPECT_TRUE(std::filesystem::is_directory(dir.root() / sub)) << sub;
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// What start-up decides before any window system is reached: what the command line asks for,
-// a missing data directory and a lock it cannot take.
+// What start-up decides before any window system: the command line and a lock it cannot take.
 #include <gtest/gtest.h>
 
 #include "platform/command_line.h"
@@ -11,16 +10,11 @@ namespace {
 
 using Action = CommandLine::Action;
 
-TEST(CommandLine, TakesItsOwnOptionsAndQtsAndRefusesAnythingElse) {
+TEST(CommandLine, TakesItsOwnOptionsAndRefusesAnythingElse) {
     const CommandLine both = readCommandLine({"--data-dir", "/srv/motel", "--print-dir=/srv/printouts"});
     EXPECT_EQ(both.action, Action::Run);
     EXPECT_EQ(both.dataDir, "/srv/motel");
     EXPECT_EQ(both.printDir, "/srv/printouts");
-
-    // Qt reads these itself once it starts; they are neither refused nor taken for ours.
-    const CommandLine qt = readCommandLine({"-platform", "offscreen", "-style=Fusion", "--reverse", "--data-dir=/m"});
-    EXPECT_EQ(qt.action, Action::Run);
-    EXPECT_EQ(qt.dataDir, "/m");
 
     // Help and the version win over a mistake, so a user can always ask.
     EXPECT_EQ(readCommandLine({"--data-dri", "x", "-?"}).action, Action::Help);
@@ -37,14 +31,6 @@ TEST(CommandLine, TakesItsOwnOptionsAndQtsAndRefusesAnythingElse) {
     EXPECT_EQ(problem({"-platform"}), "The option -platform needs a value: -platform VALUE.");
     EXPECT_EQ(problem({"-data-dir", "/srv/motel"}), "Innvera has no option -data-dir.");
     EXPECT_EQ(problem({"--data-dir", "/a", "/srv/motel"}), "Innvera takes no argument of this kind: /srv/motel.");
-}
-
-TEST(StartUp, AMissingDataDirectoryIsMadeSilentlyOnlyTheFirstTimeOnTheDefault) {
-    EXPECT_EQ(missingDataDir(false, false), MissingDataDir::MakeIt);
-    EXPECT_EQ(missingDataDir(false, true), MissingDataDir::AskFirst);  // it held a motel before
-    EXPECT_EQ(missingDataDir(true, false), MissingDataDir::AskFirst);  // --data-dir or INNVERA_DATA_DIR
-    EXPECT_EQ(missingDataDirQuestion("/srv/motel"),
-              "The data directory /srv/motel does not exist. Make a new, empty motel there?");
 }
 
 TEST(StartUp, ALockIsRefusedWithWhatIsTrueOfIt) {

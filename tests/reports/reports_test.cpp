@@ -68,25 +68,6 @@ TEST(MonthlyFinancialReport, TheWindowRoundsItsBoxesAndItsTotalWhilePaperShowsTh
     expected.insert(expected.end(), {"", "Total Revenue                 112.01"});
     EXPECT_EQ(night.lines(), expected);
     EXPECT_EQ(monthlyFinancialReport(Date::fromYmd(2024, 1, 2), Totals{}).lines()[2], "Month:  Janurary");
-    EXPECT_EQ(monthName(12), "December");
-    EXPECT_EQ(monthName(0), "");
-}
-
-TEST(MonthlyFinancialReport, TheListsChooseAMonthOnlyByTheirOwnEntries) {
-    EXPECT_EQ(chosenMonth("1-January", "2024"), Date::fromYmd(2024, 1, 1));
-    EXPECT_EQ(monthKey(*chosenMonth("1-January", "2024")), "12024");
-    EXPECT_EQ(monthKey(*chosenMonth("12-December", "2024")), "122024");
-    for (auto [month, year] : {std::pair{"Choose Month", "2024"}, {"1-January", "Choose Year"}, {"13-Smarch", "2024"},
-                               {"1-January", "2031"}, {"1-january", "2024"}, {"", ""}})
-        EXPECT_FALSE(chosenMonth(month, year)) << month << " " << year;
-}
-
-TEST(DailyFinancialReport, OffersTheThirtyOneDaysBeforeTheHotelDateToTheDayAfter) {
-    const std::vector<Date> days = reportDays(Date::fromYmd(2024, 3, 1));
-    ASSERT_EQ(days.size(), 33u);
-    EXPECT_EQ(days.front().text(), "1/30/2024");
-    EXPECT_EQ(days[31].text(), "3/1/2024");
-    EXPECT_EQ(days.back().text(), "3/2/2024");
 }
 
 // A room due out on `dueOut`: `flags` are its vacant, clean and status letters.
@@ -114,15 +95,6 @@ TEST(HousekeepingReport, GivesEachRoomItsOccupancyStatusAndCommentInTheirColumns
                                   "103                Stay                     OOO                 LEAK UNDER SINK", rule,
                                   "104                EMPTY / DIRTY                                ", rule,
                                   "1A                 Stay                     Z                   ", rule}));
-
-    // From the room file; an empty one prints the heading, the column line and one rule.
-    MotelFolder t;
-    const Lines empty = housekeepingReport(t.dataDir, today).lines();
-    ASSERT_EQ(empty.size(), 9u);
-    EXPECT_EQ(empty.back(), rule);
-    RecordFile<Room>(t.dataDir, t.dataDir.rooms()).append(rooms[2]);
-    EXPECT_EQ(housekeepingReport(t.dataDir, today).lines().at(9),
-              "103                Stay                     OOO                 LEAK UNDER SINK");
 }
 
 }  // namespace

@@ -39,18 +39,6 @@ TEST(WindowRegistry, OpensEachWindowOnceAndEndsTheProgramWhenNoneIsLeft) {
     EXPECT_EQ(t.programEnded, 1);
 }
 
-TEST(WindowRegistry, EveryWindowOpensUnderItsOwnName) {
-    TestDesk t;
-    writeCounter(t.dataDir, t.dataDir.welcomeOption(), 1);
-    for (const QString& name : windowNames()) {
-        QWidget* window = openWindow(t.desk, name);
-        ASSERT_NE(window, nullptr) << name.toStdString();
-        EXPECT_EQ(window->objectName(), name);
-        EXPECT_FALSE(window->windowTitle().isEmpty()) << name.toStdString();
-        EXPECT_EQ(t.windows.find(name), window);
-    }
-}
-
 TEST(Handler, AnyFailureGivesOneMessageUndoesWhatTheHandlerWroteAndSaysSo) {
     TestDesk t;
     const std::filesystem::path folio = t.dataDir.folioCharges(" 1");
@@ -94,27 +82,6 @@ TEST(Handler, AnyFailureGivesOneMessageUndoesWhatTheHandlerWroteAndSaysSo) {
     EXPECT_EQ(t.dialogs.shown.size(), 4u);
 }
 
-TEST(Handler, AnUndoThatCannotFinishIsLeftForTheNextStartAndSaysSo) {
-    TestDesk t;
-    writeText(t.path("tax"), "0.09");
-    FaultyDisk disk(FaultyDisk::Fault::DiskStaysFull, 3);
-    {
-        DataDir dir(t.folder.path(), disk);
-        Desk desk{t.clock, t.dialogs, t.printer, dir, t.session, t.windows};
-        EXPECT_FALSE(runHandler(desk, [&] {
-            dir.write(t.path("tax"), 0, "0.10", 4);
-            dir.appendText(t.path("rooms"), "101");
-        }));
-    }
-    EXPECT_EQ(t.dialogs.shown.back().text, "The file " + t.path(".innvera-journal").string() +
-                                               " could not be used: No space left on device. What you just did could "
-                                               "not be undone yet; Innvera will undo it when it starts again.");
-    EXPECT_EQ(readText(t.path("tax")), "0.10");
-    t.dataDir.recover();
-    EXPECT_EQ(readText(t.path("tax")), "0.09");
-    EXPECT_FALSE(std::filesystem::exists(t.path(".innvera-journal")));
-}
-
 TEST(SystemPrinter, WritesEachJobAsPdfAndTextWithoutOverwritingAndSaysWhere) {
     TempFolder folder;
     const QString dir = QString::fromStdString(folder.path().string());
@@ -139,36 +106,6 @@ TEST(SystemPrinter, WritesEachJobAsPdfAndTextWithoutOverwritingAndSaysWhere) {
     QFile pdf(QDir(dir).filePath(pdfs[0]));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5).startsWith("%PDF"));
-}
-
-TEST(SystemPrinter, TheNoticeShowsOverTheActiveWindowWithNothingToPressAndGoesByItself) {
-    QWidget desk;
-    desk.resize(600, 400);
-    desk.show();
-    QApplication::setActiveWindow(&desk);
-    SystemPrinter::showNotice("Printed to PDF: /printouts/Daily Report.pdf");
-    SystemPrinter::showNotice("Printed to PDF: /printouts/Monthly Report.pdf");
-
-    QLabel* note = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == "PrintNotice") note = qobject_cast<QLabel*>(window);
-    ASSERT_NE(note, nullptr);
-    EXPECT_TRUE(note->isVisible());
-    EXPECT_EQ(note->text(), "Printed to PDF: /printouts/Daily Report.pdf\nPrinted to PDF: /printouts/Monthly Report.pdf");
-    EXPECT_TRUE(note->findChildren<QAbstractButton*>().isEmpty());
-    EXPECT_EQ(QApplication::activeWindow(), &desk);  // the clerk's window keeps the keyboard
-    QTimer* timeout = note->findChild<QTimer*>();
-    ASSERT_NE(timeout, nullptr);
-    QMetaObject::invokeMethod(timeout, "timeout");
-    EXPECT_FALSE(note->isVisible());
-}
-
-TEST(SystemPrinter, AFolderThatCannotBeMadeIsReported) {
-    TempFolder folder;
-    const std::filesystem::path blocker = folder.path() / "file";
-    writeText(blocker, "not a folder");
-    SystemPrinter printer(QString::fromStdString((blocker / "sub").string()));
-    EXPECT_THROW(printer.print(PrintJob("Folio")), FileError);
 }
 
 }  // namespace
