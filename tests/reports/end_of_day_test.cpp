@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <thread>
+#include <chrono>
 #include <limits>
 
 #include "core/reservations.h"
@@ -169,6 +171,28 @@ TEST_F(EndOfDay, ABackupThatFailsStopsTheRunBeforeAnythingIsPosted) {
 
 // A stay whose folio number or rate is not a number is left uncharged and named to the clerk;
 // the stays after it are charged and the totals keep what they held.
+TEST(NightlyBackup, KeepsTheNewestFourteenNightsAndSharesUnchangedFiles) {
+    MotelFolder t;
+    TempFolder backups;
+    writeText(t.path("dailycharge/ 1"), "a past stay's folio");
+    writeText(t.path(".innvera.lock"), "12345\nhost\n");
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));  // file times tick coarsely
+    for (int day = 1; day <= 16; ++day) backUpDataDir(t.dataDir, backups.path(), backupName(may(day), {1, 30, 0}));
+    writeText(t.path("dailycharge/ 2"), "tonight's stay");
+    const fs::path again = backUpDataDir(t.dataDir, backups.path(), "2019-05-16 013000");
+    EXPECT_EQ(again.filename(), "2019-05-16 013000 2");
+    Snapshot expected = snapshot(t.folder.path());
+    EXPECT_EQ(expected.erase(".innvera.lock"), 1u);
+    EXPECT_EQ(snapshot(again), expected);
+    EXPECT_EQ(fs::hard_link_count(again / "dailycharge/ 1"), 15u) << "one copy shared by every kept backup";
+
+    std::vector<std::string> kept;
+    for (const auto& entry : fs::directory_iterator(backups.path())) kept.push_back(entry.path().filename().string());
+    std::sort(kept.begin(), kept.end());
+    ASSERT_EQ(kept.size(), 15u) << "a night backed up twice uses up no other night's backup";
+    EXPECT_EQ(kept.front(), "2019-05-03 013000");
+}
+
 TEST(DamagedStays, AreNotChargedDoNotStopTheOthersAndAreNamedToTheClerk) {
     MotelFolder t;
     DataDir& dir = t.dataDir;

@@ -54,4 +54,19 @@ TEST_F(CheckInWindowTest, CheckInNowRefusesABadDateThenWritesTheStayClosesAndPri
     EXPECT_EQ(lines.back(), std::string(35, ' ') + "Signature");
 }
 
+TEST_F(CheckInWindowTest, ATypedDepartureCountsEveryNightAndKeepsAnAddedExtra) {
+    open();
+    choose(w(), "Combo3", "101  NQ1");
+    child<QLineEdit>(w(), "Text14")->clear();
+    type(w(), "Text14", "5/5/201");
+    EXPECT_EQ(textsOf(w(), {"Text15", "Text17"}), "1|72.8") << "half typed";
+    type(w(), "Text14", "9");
+    EXPECT_EQ(textsOf(w(), {"Text15", "Text17"}), "4|291.2");
+    type(w(), "Text21", "10");
+    t.pressed(w(), "Command3");
+    child<QLineEdit>(w(), "Text14")->clear();
+    type(w(), "Text14", "5/3/2019");
+    EXPECT_EQ(textsOf(w(), {"Text15", "Text17"}), "2|155.6");
+}
+
 }  // namespace
