@@ -40,6 +40,8 @@ AccountDetailsPanel::AccountDetailsPanel(std::initializer_list<Box> upperCased, 
     for (int i = 0; i < static_cast<int>(boxes_.size()); ++i) {
         QLineEdit* edit = lineEdit(QStringLiteral("Text%1").arg(i + 1), this);
         edit->setMaxLength(static_cast<int>(kWidths[i]));
+        // Wide enough to read what is typed, however much room the window's lists take.
+        edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 24);
         boxes_[i] = edit;
         if (upper.count(static_cast<Box>(i))) connect(edit, &QLineEdit::textEdited, this, [edit] { upperCaseAsTyped(edit); });
         grid_->addWidget(captionLabel(QString::fromLatin1(kCaptions[i]), this), i, 0);
