@@ -51,7 +51,7 @@ public:
             closed.resStatus = "*";
             reservations.write(n, closed);
         });
-        writeCounter(dir_, dir_.taxRate(), 0.12f);
+        setTaxRate(dir_, 0.12f);
         writeFlag<EndOfDayFlagRecord>(dir_, dir_.endOfDayFlag(), 0);
         // Each guest's check-in, three nights ago.
         for (const Found<Guest>& stay : staysInHouse(dir_)) {
@@ -139,7 +139,7 @@ void BM_PostingsOneCommitPerStay(benchmark::State& state) {
         state.PauseTiming();
         night.reset();
         state.ResumeTiming();
-        const float taxRate = readCounter(dir, dir.taxRate());
+        const float taxRate = taxRate(dir);
         for (const Found<Guest>& stay : staysInHouse(dir)) {
             const Guest& g = stay.record;
             postToFolio(dir, g.folioNo, g.roomNo.str(), kHotelDate, 'E', g.rate);

@@ -140,7 +140,7 @@ int main() {
         std::filesystem::remove_all(motel.root);
         DataDir dir(motel.root);
         bench::writeSampleMotel(dir, motel.stays, kInHouse, motel.reservations, kRooms, kToday);
-        writeCounter(dir, dir.welcomeOption(), 1);
+        switchWelcomeOff(dir, true);
         dir.commit();
     }
     const Figures year = measure(motels[0]);

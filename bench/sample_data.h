@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/records.h"
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 
 namespace innvera::bench {
 

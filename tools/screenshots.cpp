@@ -24,7 +24,7 @@
 #include "checkin/ui/guest_list_window.h"
 #include "core/counters.h"
 #include "core/forms.h"
-#include "core/numbers.h"
+#include "core/counters.h"
 #include "core/reservations.h"
 #include "core/ui/main_window.h"
 #include "core/ui/menus.h"
@@ -104,7 +104,7 @@ float checkInWalkIn(DataDir& dir, const GuestForm& who, const char* room, Date a
     for (const std::string& offered : offeredRooms(dir, arrival))
         if (offered.starts_with(room)) entry = offered;
     const float rate = roomRate(dir, entry).value_or(0);
-    const float taxRate = readCounter(dir, dir.taxRate());
+    const float taxRate = taxRate(dir);
     const double night = rate + static_cast<double>(rate) * taxRate;
 
     CheckInForm form;
@@ -174,7 +174,7 @@ void makeSampleMotel(DataDir& dir) {
             kToday.plusDays(2), "74");
     reserve(dir, guest("ALICE NGUYEN", "7 CEDAR CT", "BOISE", "ID", "83702", "208-555-0121"), "107",
             kToday.plusDays(3), kToday.plusDays(5), "99");
-    writeCounter(dir, dir.printFolioOption(), 1);
+    choosePrintFolio(dir, true);
     dir.commit();
 }
 

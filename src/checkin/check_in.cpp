@@ -2,19 +2,19 @@
 
 #include "core/counters.h"
 #include "core/forms.h"
-#include "core/numbers.h"
+#include "core/counters.h"
 #include "core/reservations.h"
 #include "core/stays.h"
 #include "folio/charge_codes.h"
 #include "folio/ledger.h"
 #include "folio/printed_folio.h"
-#include "platform/record_file.h"
+#include "core/record_file.h"
 #include "rooms/rooms.h"
 
 namespace innvera {
 
 CheckedIn checkIn(DataDir& dir, const CheckInOrder& order, Date hotelDate, const std::string& arrivalTime) {
-    const float taxRate = readCounter(dir, dir.taxRate());
+    const float taxRate = taxRate(dir);
     bool counterRepaired = false;
     const float folioNo = takeFolioNumber(dir, &counterRepaired);
     if (order.reservationConfirmNo) closeReservation(dir, *order.reservationConfirmNo);

@@ -7,7 +7,7 @@
 #include "core/guest_form.h"
 #include "core/print_job.h"
 #include "core/records.h"
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 
 // Checking a guest in: the transaction shared by the walk-in check-in and the check-in from a
 // reservation. It takes an order whose values each window has already read from its own boxes.

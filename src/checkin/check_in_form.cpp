@@ -9,7 +9,7 @@
 #include "core/stay_rules.h"
 #include "folio/charge_codes.h"
 #include "folio/invoices.h"
-#include "platform/record_file.h"
+#include "core/record_file.h"
 #include "rooms/rooms.h"
 
 namespace innvera {

@@ -8,7 +8,7 @@
 #include "checkin/check_in.h"
 #include "core/date.h"
 #include "core/guest_form.h"
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 
 // The walk-in "Check In" window's side of a check-in: the rooms it offers, the texts the clerk
 // left in it, the checks "Check In Now" makes on them in order, and the order they give.

@@ -8,7 +8,7 @@
 #include "core/stay_rules.h"
 #include "core/stays.h"
 #include "folio/invoices.h"
-#include "platform/record_file.h"
+#include "core/record_file.h"
 #include "rooms/rooms.h"
 
 namespace innvera {

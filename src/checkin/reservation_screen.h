@@ -10,7 +10,7 @@
 #include "checkin/check_in_form.h"
 #include "core/date.h"
 #include "core/guest_form.h"
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 
 // The "Reservation" window's side of a reservation: the reservation it opens on, the rooms it
 // offers, the checks "Check In" makes and the order they give to the check-in transaction,

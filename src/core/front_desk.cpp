@@ -3,7 +3,7 @@
 #include "core/counters.h"
 #include "core/reservations.h"
 #include "core/stays.h"
-#include "platform/record_file.h"
+#include "core/record_file.h"
 
 namespace innvera {
 
@@ -23,7 +23,7 @@ DayAtAGlance dayAtAGlance(DataDir& dir, Date hotelDate) {
 
 std::optional<std::string> checkInGate(DataDir& dir) {
     // Written so that an unreadable rate (not a number) also counts as not entered.
-    if (!(readCounter(dir, dir.taxRate()) > 0.01f)) return kNoTaxRateMessage;
+    if (!(taxRate(dir) > 0.01f)) return kNoTaxRateMessage;
     if (RecordFile<Room>(dir, dir.rooms()).count() == 0) return kNoRoomsMessage;
     return std::nullopt;
 }

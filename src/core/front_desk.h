@@ -7,7 +7,7 @@
 #include "core/date.h"
 #include "core/records.h"
 #include "core/session.h"
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 
 // The front desk's view of the day: today's arrivals and departures with the six counts,
 // the gates in front of check-in and the end-of-day run, and the rule that keeps the hotel

@@ -8,12 +8,6 @@ Bytes Room::encode() const { return encodeRecord(kRoomFields, *this); }
 Guest Guest::decode(const Bytes& bytes) { return decodeRecord<Guest>(kGuestFields, bytes); }
 Bytes Guest::encode() const { return encodeRecord(kGuestFields, *this); }
 
-StayKeys StayKeys::decode(const Bytes& bytes) {
-    StayKeys keys;
-    decodeFields(kStayKeyFields, bytes, keys);
-    return keys;
-}
-
 Reservation Reservation::decode(const Bytes& bytes) { return decodeRecord<Reservation>(kReservationFields, bytes); }
 Bytes Reservation::encode() const { return encodeRecord(kReservationFields, *this); }
 

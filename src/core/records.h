@@ -147,35 +147,6 @@ inline constexpr auto kGuestFields = std::tuple_cat(kGuestDetailsFields, std::tu
 });
 static_assert(tilesRecord(kGuestFields, 486, Guest::kLength));
 
-// The few fields of a stay that the long scans of the guest file look at (the day's
-// lists and counts, finding a stay by its folio number, the coming stays and the search
-// of past guests by their dates), read without the rest: a guest file holds every stay
-// of many years. Read only; the whole record is a Guest.
-struct StayKeys {
-    static constexpr std::size_t kLength = Guest::kLength;
-
-    Text guestName;
-    Text roomNo;
-    Date arrivalDate;
-    Date departDate;
-    float folioNo = 0;
-    Text stayStatus;
-
-    bool inHouse() const { return stayStatus.str() != "*"; }
-    // A record of zero bytes is no stay.
-    bool blank() const { return !guestName.assigned() && !roomNo.assigned() && folioNo == 0 && !stayStatus.assigned(); }
-    static StayKeys decode(const Bytes& bytes);
-};
-
-inline constexpr std::tuple kStayKeyFields{
-    keyField(kGuestFields, &Guest::guestName, &StayKeys::guestName),
-    keyField(kGuestFields, &Guest::roomNo, &StayKeys::roomNo),
-    keyField(kGuestFields, &Guest::arrivalDate, &StayKeys::arrivalDate),
-    keyField(kGuestFields, &Guest::departDate, &StayKeys::departDate),
-    keyField(kGuestFields, &Guest::folioNo, &StayKeys::folioNo),
-    keyField(kGuestFields, &Guest::stayStatus, &StayKeys::stayStatus),
-};
-
 // c:/motel/reservation: one record per reservation.
 struct Reservation : GuestDetails {
     static constexpr std::size_t kLength = 538;

@@ -4,7 +4,7 @@
 #include "core/records.h"
 #include "core/stay_index.h"
 #include "core/stays.h"
-#include "platform/record_file.h"
+#include "core/record_file.h"
 
 namespace innvera {
 

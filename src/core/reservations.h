@@ -8,8 +8,8 @@
 
 #include "core/date.h"
 #include "core/records.h"
-#include "platform/data_dir.h"
-#include "platform/record_file.h"
+#include "core/data_dir.h"
+#include "core/record_file.h"
 
 // Finding, adding, changing and closing reservations in the reservation file. A reservation
 // is open until its ResStatus is "*"; confirmation numbers and room numbers are compared with

@@ -16,7 +16,6 @@ struct Session {
     std::string folioPreselection = kNoPreselection;
     std::string selectedRoom;          // arrival double-clicked in the main window
     std::string selectedConfirmation;  // reservation chosen for the reservation screen
-    Date pickedArrivalDate;
     Date pickedDepartureDate;
     bool morningSetBackDone = false;   // the timer moved the hotel date back in this run
     bool afternoonResetDone = false;   // the timer cleared the end-of-day flag in this run

@@ -12,12 +12,12 @@ namespace innvera {
 namespace {
 
 // The offsets and widths of the key fields, from the record layouts' one declaration.
-constexpr auto kStayName = std::get<0>(kStayKeyFields);
-constexpr auto kStayRoom = std::get<1>(kStayKeyFields);
-constexpr auto kStayArrival = std::get<2>(kStayKeyFields);
-constexpr auto kStayDepart = std::get<3>(kStayKeyFields);
-constexpr auto kStayFolio = std::get<4>(kStayKeyFields);
-constexpr auto kStayStatus = std::get<5>(kStayKeyFields);
+constexpr auto kStayName = keyField(kGuestFields, &Guest::guestName, &Guest::guestName);
+constexpr auto kStayRoom = keyField(kGuestFields, &Guest::roomNo, &Guest::roomNo);
+constexpr auto kStayArrival = keyField(kGuestFields, &Guest::arrivalDate, &Guest::arrivalDate);
+constexpr auto kStayDepart = keyField(kGuestFields, &Guest::departDate, &Guest::departDate);
+constexpr auto kStayFolio = keyField(kGuestFields, &Guest::folioNo, &Guest::folioNo);
+constexpr auto kStayStatus = keyField(kGuestFields, &Guest::stayStatus, &Guest::stayStatus);
 constexpr auto kResName = std::get<0>(kReservationKeyFields);
 constexpr auto kResRoom = std::get<1>(kReservationKeyFields);
 constexpr auto kResArrival = std::get<2>(kReservationKeyFields);

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/date.h"
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 
 // What the lookups need of every stay and every reservation, kept in memory for the whole run,
 // so that finding a stay never reads twenty years of the guest file again. An index is built by

@@ -3,7 +3,7 @@
 #include "core/forms.h"
 #include "core/records.h"
 #include "core/reservations.h"
-#include "platform/record_file.h"
+#include "core/record_file.h"
 
 namespace innvera {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "core/date.h"
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 
 // Rules every window that books a stay shares: the overbooking rule, the messages for dates
 // that are not dates, and the figures of a night and of a stay.

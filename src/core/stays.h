@@ -8,8 +8,8 @@
 
 #include "core/date.h"
 #include "core/records.h"
-#include "platform/data_dir.h"
-#include "platform/record_file.h"
+#include "core/data_dir.h"
+#include "core/record_file.h"
 
 // Finding stays in the guest file. Every lookup goes through here, so the lists, the folio
 // screen, the end of day and the messages all find a stay the same way, and all through the

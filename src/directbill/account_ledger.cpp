@@ -74,7 +74,7 @@ InvoiceView invoiceView(DataDir& dir, std::string_view accountName, float invoic
 
 std::optional<LedgerRefusal> postToInvoice(DataDir& dir, std::string_view accountName, float invoiceNo,
                                            std::string_view room, Date hotelDate, const LedgerEntry& entry) {
-    const float taxRate = readCounter(dir, dir.taxRate());
+    const float taxRate = taxRate(dir);
     const char letter = entry.type.empty() ? '\0' : entry.type.front();
     const struct {
         bool failed;

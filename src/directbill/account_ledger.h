@@ -8,7 +8,7 @@
 
 #include "core/date.h"
 #include "core/records.h"
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 
 // The ledger of one direct-bill account: its invoices, the lines of one invoice with the
 // invoice balance, and the payments and charges the clerk adds to an invoice.

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "core/records.h"
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 
 // The direct-bill accounts themselves: opening one, and saving one changed on the ledger
 // window. An account's name also names its invoice files, so a name is checked before it is

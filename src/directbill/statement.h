@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "core/print_job.h"
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 
 // The printed statement of one direct-bill invoice.
 namespace innvera {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 
 // Checking a guest out from the folio screen: the stay is closed and its room freed for
 // cleaning. Nothing is posted and the folio charge file stays as it is, whatever the balance.

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/date.h"
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 
 // The folio charge file of a stay: one text line per posting, only ever appended to, and the
 // folio balance computed from it. Writers throw FileError when a write fails; readers never

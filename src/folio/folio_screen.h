@@ -9,7 +9,7 @@
 #include "core/date.h"
 #include "core/records.h"
 #include "folio/folio_file.h"
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 
 // The folio screen: the stay shown with its folio lines and balance, moving the guest to
 // another room and saving edited particulars. The guests in house to choose from are found

@@ -5,10 +5,10 @@
 
 #include "core/codec.h"
 #include "core/forms.h"
-#include "core/numbers.h"
+#include "core/counters.h"
 #include "folio/charge_codes.h"
 #include "platform/file_layer.h"
-#include "platform/record_file.h"
+#include "core/record_file.h"
 
 namespace innvera {
 

@@ -8,7 +8,7 @@
 
 #include "core/date.h"
 #include "core/records.h"
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 
 // The invoice files of the direct-bill accounts: per account a counter file holding its latest
 // invoice number, and per invoice a record file of invoice lines.

@@ -6,7 +6,7 @@
 #include "folio/folio_file.h"
 #include "folio/invoices.h"
 #include "folio/totals.h"
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 
 // The ledger: every posting of money goes through here, onto the stay's folio charge file and
 // the month and day totals (the invoice files of a direct-bill stay are in invoices.h).

@@ -9,8 +9,8 @@
 #include "core/records.h"
 #include "core/stays.h"
 #include "folio/folio_screen.h"
-#include "platform/data_dir.h"
-#include "platform/record_file.h"
+#include "core/data_dir.h"
+#include "core/record_file.h"
 
 // Finding a checked-out stay again and showing its folio as it was at check-out. The search
 // works on the list of checked-out stays (core/stays.h checkedOutStays), read once and kept

@@ -12,7 +12,7 @@
 namespace innvera {
 
 PostEntryResult postEntry(DataDir& dir, const PostEntryInput& input) {
-    const float taxRate = readCounter(dir, dir.taxRate());
+    const float taxRate = taxRate(dir);
     // The stay shown on the screen, by its folio number: the room of a guest entry can be
     // stale after a room move or shared by two stays.
     const std::optional<Guest> stay = findInHouseStay(dir, input.folioNo);

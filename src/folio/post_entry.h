@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/date.h"
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 
 // "Do Now" on the folio screen: one charge or payment posted to the stay shown.
 namespace innvera {

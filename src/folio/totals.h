@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/date.h"
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 
 // The month and day totals files: the running sums of every posting by charge code, read by
 // the financial reports.

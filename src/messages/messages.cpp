@@ -2,7 +2,7 @@
 
 #include "core/forms.h"
 #include "core/stays.h"
-#include "platform/record_file.h"
+#include "core/record_file.h"
 
 namespace innvera {
 

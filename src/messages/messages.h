@@ -6,7 +6,7 @@
 #include "core/date.h"
 #include "core/print_job.h"
 #include "core/records.h"
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 
 // Guest messages: one message per stay, in record 1 of its message file, with the stay's
 // MessageFlag saying that one is waiting. Posted, shown, printed and deleted from the folio

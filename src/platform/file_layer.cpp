@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/data_dir.h"
+#include "platform/journalled_dir.h"
 
 namespace innvera {
 

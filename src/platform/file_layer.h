@@ -7,7 +7,7 @@
 
 namespace innvera {
 
-// The operations that change the disk. DataDir makes every change through one of these,
+// The operations that change the disk. JournalledDir makes every change through one of these,
 // so that a test can stand in for the disk (cut the power at the Nth write, fill it up).
 // Each throws FileError when it does not fully succeed, and refuses anything at the path
 // that is not a regular file.

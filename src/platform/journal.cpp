@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/data_dir.h"
+#include "platform/journalled_dir.h"
 
 namespace innvera {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/date.h"
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 
 // The nightly backup: before the end of day posts anything, the whole data directory is copied
 // to a dated folder beside it, and only the newest backups are kept.

@@ -68,7 +68,7 @@ bool chargeable(const Guest& stay) {
 }  // namespace
 
 NightCharges chargeRoomAndTax(DataDir& dir, Date hotelDate) {
-    const float taxRate = readCounter(dir, dir.taxRate());
+    const float taxRate = taxRate(dir);
     const std::vector<Found<Guest>> stays = staysInHouse(dir);
     const auto monthFile = dir.monthTotals(monthKey(hotelDate));
     const auto dayFile = dir.dayTotals(dayKey(hotelDate));

@@ -7,8 +7,8 @@
 
 #include "core/date.h"
 #include "core/print_job.h"
-#include "platform/data_dir.h"
-#include "platform/desk.h"
+#include "core/data_dir.h"
+#include "core/desk.h"
 #include "reports/backup.h"
 
 // The end-of-day run: closes the business day of the hotel date. It refuses while the day still

@@ -1,7 +1,7 @@
 #include "reports/housekeeping_report.h"
 
 #include "core/forms.h"
-#include "platform/record_file.h"
+#include "core/record_file.h"
 
 namespace innvera {
 

@@ -6,7 +6,7 @@
 #include "core/date.h"
 #include "core/print_job.h"
 #include "core/records.h"
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 
 // The housekeeping report: the printed room sheet, one line per room with whether it is due
 // out or staying over (or empty, clean or dirty), whether it is in service, and its comment.

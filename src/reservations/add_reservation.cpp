@@ -6,7 +6,7 @@
 #include "core/forms.h"
 #include "core/reservations.h"
 #include "core/stay_rules.h"
-#include "platform/record_file.h"
+#include "core/record_file.h"
 
 namespace innvera {
 

@@ -8,7 +8,7 @@
 #include "core/date.h"
 #include "core/guest_form.h"
 #include "core/records.h"
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 
 // Taking a reservation: the rooms the "Add Reservation" window offers, the warning when the
 // room is already booked over the stay, the checks "Reserve Now" makes in order, and the

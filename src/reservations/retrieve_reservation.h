@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/records.h"
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 
 // Finding a reservation again: the open reservations, past days included, listed in five
 // columns under the headings "Confirmation#", "Name", "Room#", "Arrival Date" and "Depart Date".

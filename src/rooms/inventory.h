@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/date.h"
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 
 // Entering a new room into the room file.
 namespace innvera {

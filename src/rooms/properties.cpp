@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "core/forms.h"
-#include "platform/record_file.h"
+#include "core/record_file.h"
 #include "rooms/room_types.h"
 #include "rooms/rooms.h"
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "core/records.h"
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 
 // Changing one room's properties by hand. Each change finds the room again by the room
 // number the editor shows (trailing blanks removed) and writes the whole record back; a

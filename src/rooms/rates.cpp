@@ -7,7 +7,7 @@
 #include "core/forms.h"
 #include "core/records.h"
 #include "core/counters.h"
-#include "platform/record_file.h"
+#include "core/record_file.h"
 #include "rooms/room_types.h"
 
 namespace innvera {
@@ -50,7 +50,7 @@ std::optional<std::string> applyRateToType(DataDir& dir, std::string_view type, 
 std::optional<std::string> storeTaxRate(DataDir& dir, std::string_view taxText) {
     const double rate = leadingNumber(taxText);
     if (!isStorableAmount(taxText) || rate < 0 || rate >= 1) return kTaxRateOutOfRange;
-    writeCounter(dir, dir.taxRate(), toSingle(rate));
+    setTaxRate(dir, toSingle(rate));
     return std::nullopt;
 }
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 
 // Rates by room type and the tax rate.
 namespace innvera {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "core/records.h"
-#include "platform/data_dir.h"
-#include "platform/record_file.h"
+#include "core/data_dir.h"
+#include "core/record_file.h"
 
 // Looking rooms up and listing them, shared by the room setup windows.
 namespace innvera {

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "platform/record_file.h"
+#include "core/record_file.h"
 
 namespace innvera {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/records.h"
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 
 // The housekeeping status board: one line per room, and the two bulk actions.
 namespace innvera {

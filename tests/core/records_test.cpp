@@ -86,13 +86,7 @@ TEST(GuestRecord, SharesItsFirstFieldsWithTheReservationAndKeepsItsOwnTail) {
     EXPECT_FALSE(Reservation::decode(reservationBytes).open());
 }
 
-TEST(GuestRecord, KeyOnlyReadsOfStaysAndReservationsClosedOnlyWithAStarAfterTrailingBlanks) {
-    const StayKeys stay = StayKeys::decode(detailsBytes(528).text(394, "*", 20).single(474, 7));
-    EXPECT_EQ(std::tie(stay.guestName, stay.roomNo), std::make_tuple("A NAME THAT IS LONGER THAN THI", "101"));
-    EXPECT_EQ(std::tie(stay.arrivalDate, stay.departDate), std::make_tuple(kMay1st, Date::fromYmd(2019, 5, 3)));
-    EXPECT_EQ(stay.folioNo, 1234);
-    EXPECT_FALSE(stay.inHouse());
-
+TEST(GuestRecord, KeyOnlyReadsOfReservationsAndClosedOnlyWithAStarAfterTrailingBlanks) {
     const ReservationKeys booked = ReservationKeys::decode(detailsBytes(538).text(390, "17", 10).single(480, 3));
     EXPECT_EQ(std::tie(booked.guestName, booked.roomNo, booked.confirmNo),
               std::make_tuple("A NAME THAT IS LONGER THAN THI", "101", "17"));
@@ -102,7 +96,6 @@ TEST(GuestRecord, KeyOnlyReadsOfStaysAndReservationsClosedOnlyWithAStarAfterTrai
 
     EXPECT_FALSE(Guest::decode(RecordBytes(528).text(394, "*", 20)).inHouse());
     EXPECT_TRUE(Guest::decode(RecordBytes(528).text(394, " *", 20)).inHouse());
-    EXPECT_FALSE(StayKeys::decode(RecordBytes(528).text(394, "*", 20)).inHouse());
     EXPECT_FALSE(ReservationKeys::decode(RecordBytes(538).text(400, "*", 20)).open());
     EXPECT_TRUE(ReservationKeys::decode(RecordBytes(538).text(400, " *", 20)).open());
 }

@@ -39,7 +39,7 @@ std::vector<std::string> indexed(DataDir& dir) {
 }
 std::vector<std::string> scanned(DataDir& dir) {
     std::vector<std::string> rows;
-    RecordFile<StayKeys>(dir, dir.guests()).scan([&](const StayKeys& g, std::uint64_t n) {
+    RecordFile<Guest>(dir, dir.guests()).scan([&](const Guest& g, std::uint64_t n) {
         rows.push_back(row(n, plainNumber(g.folioNo), g, g.inHouse()));
     });
     RecordFile<ReservationKeys>(dir, dir.reservations()).scan([&](const ReservationKeys& r, std::uint64_t n) {
@@ -62,7 +62,7 @@ protected:
     void expectAgreement(const char* after) {
         EXPECT_EQ(indexed(t.dataDir), scanned(t.dataDir)) << after;
         float highest = 0;
-        RecordFile<StayKeys>(t.dataDir, t.dataDir.guests()).scan([&](const StayKeys& g, std::uint64_t) {
+        RecordFile<Guest>(t.dataDir, t.dataDir.guests()).scan([&](const Guest& g, std::uint64_t) {
             highest = std::max(highest, g.folioNo);
         });
         EXPECT_EQ(highestFolioNumber(t.dataDir), highest) << after;

@@ -8,7 +8,7 @@
 
 #include "core/records.h"
 #include "core/counters.h"
-#include "platform/record_file.h"
+#include "core/record_file.h"
 #include "support/files.h"
 
 using namespace innvera;
@@ -48,9 +48,9 @@ TEST_F(RecordFiles, AppendOverwritesATrailingPartialRecordAndScanGoesInOrder) {
 
 TEST_F(RecordFiles, CountersAndFlagsKeepTheRestOfTheirBlockAndReadAFileOfTheirSingleAlone) {
     writeBytes(dir.folioCounter(), RecordBytes(10).single(0, 41).text(4, "abcdef", 6));
-    EXPECT_EQ(takeNextNumber(dir, dir.folioCounter()), 42);
+    EXPECT_EQ(takeFolioNumber(dir), 42);
     EXPECT_EQ(readBytes(dir.folioCounter()), Bytes(RecordBytes(10).single(0, 42).text(4, "abcdef", 6)));
-    EXPECT_EQ(takeNextNumber(dir, dir.confirmationCounter()), 1);  // a new installation
+    EXPECT_EQ(takeConfirmationNumber(dir), 1);  // a new installation
     EXPECT_EQ(readBytes(dir.confirmationCounter()), Bytes(RecordBytes(10).single(0, 1)));
 
     writeBytes(dir.endOfDayFlag(), RecordBytes(40).single(0, 1).text(4, "KEEP ME KEEP", 12).text(20, "tail", 4));
@@ -61,8 +61,8 @@ TEST_F(RecordFiles, CountersAndFlagsKeepTheRestOfTheirBlockAndReadAFileOfTheirSi
     writeFlag<SetBackFlagRecord>(dir, dir.setBackFlag(), 1);
     EXPECT_EQ(readBytes(dir.setBackFlag()), Bytes(RecordBytes(20).single(0, 1)));
 
-    writeBytes(dir.taxRate(), singleBytes(0.09f));  // four bytes, shorter than a record
-    EXPECT_FLOAT_EQ(readCounter(dir, dir.taxRate()), 0.09f);
+    writeBytes(dir.taxFile(), singleBytes(0.09f));  // four bytes, shorter than a record
+    EXPECT_FLOAT_EQ(taxRate(dir), 0.09f);
     writeBytes(dir.setBackFlag(), singleBytes(1));
     EXPECT_EQ(readFlag<SetBackFlagRecord>(dir, dir.setBackFlag()), 1);
 }

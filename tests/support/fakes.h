@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/desk.h"
+#include "core/desk.h"
 
 namespace innvera::testing {
 

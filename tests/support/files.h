@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/codec.h"
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 #include "platform/file_layer.h"
 
 namespace innvera::testing {

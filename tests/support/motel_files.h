@@ -8,7 +8,7 @@
 
 #include "core/counters.h"
 #include "core/records.h"
-#include "platform/record_file.h"
+#include "core/record_file.h"
 #include "support/files.h"
 
 namespace innvera::testing {
@@ -82,7 +82,6 @@ inline void addAccount(DataDir& dir, const char* name, float accountNo) {
 // 1 May 2019 is day 43586 of the data files.
 inline Date may(int day) { return Date::fromYmd(2019, 5, day); }
 
-inline void setTaxRate(DataDir& dir, float rate) { writeCounter(dir, dir.taxRate(), rate); }
 
 inline void putRoom(DataDir& dir, const char* roomNo, const char* type, const char* vacant = "Y",
                     const char* clean = "Y", const char* status = "K") {

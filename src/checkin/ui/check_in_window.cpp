@@ -10,7 +10,7 @@
 #include "core/accounts.h"
 #include "core/counters.h"
 #include "core/forms.h"
-#include "core/numbers.h"
+#include "core/counters.h"
 #include "core/stay_rules.h"
 #include "core/ui/date_calendar.h"
 #include "core/ui/guest_details_panel.h"
@@ -140,7 +140,7 @@ void CheckInWindow::load() {
     runHandler(desk_, [&] {
         for (const std::string& name : accountNames(desk_.dataDir)) accountList_->addItem(qs(name));
         showPrompt(accountList_, QString::fromLatin1(kSelectAccount));
-        printBox_->setChecked(readCounter(desk_.dataDir, desk_.dataDir.printFolioOption()) == 1.0f);
+        printBox_->setChecked(printFolioChosen(desk_.dataDir));
         for (const std::string& entry : offeredRooms(desk_.dataDir, hotelDate)) roomList_->addItem(qs(entry));
         showPrompt(roomList_, QString::fromLatin1(kSelectRoom));
     });
@@ -175,7 +175,7 @@ void CheckInWindow::showNight(double rate, float taxRate, double extras) {
 
 void CheckInWindow::rateTyped() {
     runHandler(desk_, [&] {
-        showNight(number(rateBox_), readCounter(desk_.dataDir, desk_.dataDir.taxRate()), number(extraAmountBox_));
+        showNight(number(rateBox_), taxRate(desk_.dataDir), number(extraAmountBox_));
     });
 }
 
@@ -190,7 +190,7 @@ void CheckInWindow::roomChosen() {
             desk_.dialogs.inform("ATTENTION!", kOverbooking);
             return;
         }
-        const float taxRate = readCounter(desk_.dataDir, desk_.dataDir.taxRate());
+        const float taxRate = taxRate(desk_.dataDir);
         const std::optional<float> rate = roomRate(desk_.dataDir, entry);
         if (!rate) return;  // a typed entry naming no room: the figures stay as they were
         rateBox_->setText(qs(plainNumber(*rate)));
@@ -214,7 +214,7 @@ void CheckInWindow::addExtraToTotalStay() {
 
 void CheckInWindow::printChoiceClicked() {
     runHandler(desk_, [&] {
-        writeCounter(desk_.dataDir, desk_.dataDir.printFolioOption(), printBox_->isChecked() ? 1.0f : 0.0f);
+        choosePrintFolio(desk_.dataDir, printBox_->isChecked());
     });
 }
 

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "checkin/check_in_form.h"
-#include "platform/desk.h"
+#include "core/desk.h"
 
 class QCheckBox;
 class QComboBox;

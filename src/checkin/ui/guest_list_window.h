@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "platform/desk.h"
+#include "core/desk.h"
 
 class QLabel;
 class QListWidget;

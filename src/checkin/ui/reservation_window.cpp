@@ -11,7 +11,7 @@
 #include "core/accounts.h"
 #include "core/counters.h"
 #include "core/forms.h"
-#include "core/numbers.h"
+#include "core/counters.h"
 #include "core/reservations.h"
 #include "core/stay_rules.h"
 #include "core/ui/date_calendar.h"
@@ -175,8 +175,8 @@ void ReservationWindow::load() {
     runHandler(desk_, [&] {
         for (const std::string& name : accountNames(desk_.dataDir)) accountList_->addItem(qs(name));
         showPrompt(accountList_, QString::fromLatin1(kSelectAccount));
-        printBox_->setChecked(readCounter(desk_.dataDir, desk_.dataDir.printFolioOption()) == 1.0f);
-        taxRate_ = readCounter(desk_.dataDir, desk_.dataDir.taxRate());
+        printBox_->setChecked(printFolioChosen(desk_.dataDir));
+        taxRate_ = taxRate(desk_.dataDir);
         for (const std::string& entry : reservationScreenRooms(desk_.dataDir)) roomList_->addItem(qs(entry));
         showPrompt(roomList_, QString::fromLatin1(kReservationRoomPrompt));
         if (const auto reservation = reservationToShow(desk_.dataDir, desk_.session.selectedRoom,
@@ -264,7 +264,7 @@ void ReservationWindow::tenderedTyped() {
 
 void ReservationWindow::printChoiceClicked() {
     runHandler(desk_, [&] {
-        writeCounter(desk_.dataDir, desk_.dataDir.printFolioOption(), printBox_->isChecked() ? 1.0f : 0.0f);
+        choosePrintFolio(desk_.dataDir, printBox_->isChecked());
     });
 }
 
@@ -329,7 +329,7 @@ void ReservationWindow::checkIn() {
         const CheckInOrder& order = std::get<CheckInOrder>(reading);
         const std::string arrivalTime = desk_.clock.now().text();
         const CheckedIn stay = innvera::checkIn(desk_.dataDir, order, desk_.session.hotelDate, arrivalTime);
-        desk_.dataDir.syncWritten();
+        desk_.dataDir.commit();
         done = true;  // the guest is in: the window closes even if the printer fails
         if (stay.folioCounterRepaired) desk_.dialogs.inform("ATTENTION!", kCounterRepaired);
         if (printBox_->isChecked()) {

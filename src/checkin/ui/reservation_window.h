@@ -5,7 +5,7 @@
 #include <string>
 
 #include "checkin/reservation_screen.h"
-#include "platform/desk.h"
+#include "core/desk.h"
 
 class QCheckBox;
 class QComboBox;

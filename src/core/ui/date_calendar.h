@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "core/date.h"
-#include "platform/desk.h"
+#include "core/desk.h"
 
 namespace innvera {
 

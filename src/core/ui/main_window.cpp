@@ -174,7 +174,7 @@ void MainWindow::refresh() {
 
 void MainWindow::showWelcomeUnlessSwitchedOff() {
     bool switchedOff = false;
-    runHandler(desk_, [&] { switchedOff = readCounter(desk_.dataDir, desk_.dataDir.welcomeOption()) == 1.0f; });
+    runHandler(desk_, [&] { switchedOff = welcomeSwitchedOff(desk_.dataDir); });
     if (!switchedOff) desk_.windows.open<WelcomeWindow>();
 }
 

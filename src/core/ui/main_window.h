@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "core/front_desk.h"
-#include "platform/desk.h"
+#include "core/desk.h"
 
 class QLabel;
 class QListWidget;

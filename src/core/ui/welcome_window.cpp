@@ -77,7 +77,7 @@ WelcomeWindow::WelcomeWindow(Desk& desk) : desk_(desk) {
 
 void WelcomeWindow::rememberChoice(bool dontShowAgain) {
     runHandler(desk_, [&] {
-        writeCounter(desk_.dataDir, desk_.dataDir.welcomeOption(), dontShowAgain ? 1.0f : 0.0f);
+        switchWelcomeOff(desk_.dataDir, dontShowAgain);
     });
 }
 

@@ -4,7 +4,7 @@
 #include <QVBoxLayout>
 
 #include "core/forms.h"
-#include "core/numbers.h"
+#include "core/counters.h"
 #include "directbill/account_register.h"
 #include "directbill/ui/account_details_panel.h"
 #include "platform/qt/controls.h"

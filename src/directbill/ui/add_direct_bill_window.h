@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "platform/desk.h"
+#include "core/desk.h"
 
 class QLabel;
 class QLineEdit;

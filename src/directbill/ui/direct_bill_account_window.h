@@ -6,7 +6,7 @@
 #include <string>
 
 #include "directbill/account_register.h"
-#include "platform/desk.h"
+#include "core/desk.h"
 
 class QComboBox;
 class QGroupBox;

@@ -7,8 +7,8 @@
 
 #include "core/records.h"
 #include "folio/past_guests.h"
-#include "platform/desk.h"
-#include "platform/record_file.h"
+#include "core/desk.h"
+#include "core/record_file.h"
 
 class QLabel;
 class QLineEdit;

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "core/records.h"
-#include "platform/desk.h"
+#include "core/desk.h"
 
 class QComboBox;
 class QGroupBox;

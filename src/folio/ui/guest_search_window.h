@@ -7,7 +7,7 @@
 
 #include "core/stays.h"
 #include "folio/past_guests.h"
-#include "platform/desk.h"
+#include "core/desk.h"
 
 class QLabel;
 class QLineEdit;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/desk.h"
+#include "core/desk.h"
 
 class QLabel;
 class QLineEdit;

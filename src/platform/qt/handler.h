@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "platform/desk.h"
+#include "core/desk.h"
 
 namespace innvera {
 

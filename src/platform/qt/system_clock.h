@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/desk.h"
+#include "core/desk.h"
 
 namespace innvera {
 

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "platform/desk.h"
+#include "core/desk.h"
 
 namespace innvera {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/date.h"
-#include "platform/desk.h"
+#include "core/desk.h"
 
 class QLabel;
 class QListWidget;

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "platform/desk.h"
+#include "core/desk.h"
 #include "reports/end_of_day.h"
 
 class QLabel;

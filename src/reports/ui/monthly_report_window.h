@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/date.h"
-#include "platform/desk.h"
+#include "core/desk.h"
 
 class QComboBox;
 class QLabel;

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "platform/desk.h"
+#include "core/desk.h"
 #include "reservations/add_reservation.h"
 
 class QComboBox;

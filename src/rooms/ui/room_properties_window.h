@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/desk.h"
+#include "core/desk.h"
 #include "rooms/properties.h"
 
 class QComboBox;

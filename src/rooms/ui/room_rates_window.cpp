@@ -134,7 +134,7 @@ void TaxRateWindow::createLayout() {
 // The stored fraction, and what it is in percent ("0.09 (9%)").
 void TaxRateWindow::showCurrentRate() {
     runHandler(desk_, [this] {
-        const float rate = readCounter(desk_.dataDir, desk_.dataDir.taxRate());
+        const float rate = taxRate(desk_.dataDir);
         currentRate_->setText(rate > 0 ? qs(plainNumber(rate) + " (" + plainNumber(rate * 100.0f) + "%)")
                                        : QStringLiteral("none yet"));
     });

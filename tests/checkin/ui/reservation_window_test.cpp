@@ -15,7 +15,7 @@ namespace {
 class ReservationWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        writeCounter(t.dataDir, t.dataDir.welcomeOption(), 1);
+        switchWelcomeOff(t.dataDir, true);
         smallMotel(t.dataDir);  // room 101's rate has gone up since the booking at 59
         putReservation(t.dataDir, "8", "101", "NEXT WEEK", may(8), may(9));
         putReservation(t.dataDir, "7", "101", "AMY WILSON", may(1), may(3));

@@ -15,7 +15,7 @@ namespace {
 class AtTheDesk : public ::testing::Test {
 protected:
     void SetUp() override {
-        writeCounter(t.dataDir, t.dataDir.welcomeOption(), 1);
+        switchWelcomeOff(t.dataDir, true);
         setTaxRate(t.dataDir, 0.12f);
         addRoom(t.dataDir, "101", "NQ1", 65);
         addRoom(t.dataDir, "102", "KK1", 80);

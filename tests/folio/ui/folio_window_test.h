@@ -19,7 +19,7 @@ protected:
     void SetUp() override {
         t.clock.set(may(1), {11, 5, 32});
         setTaxRate(t.dataDir, 0.12f);
-        writeCounter(t.dataDir, t.dataDir.welcomeOption(), 1);  // no welcome window over the main one
+        switchWelcomeOff(t.dataDir, true);  // no welcome window over the main one
         putRoom(t.dataDir, "101", "NQ1", "O", "N");
         putRoom(t.dataDir, "102", "NQ1", "O", "N");
         putRoom(t.dataDir, "105", "KK1");

@@ -16,7 +16,7 @@ class PastGuestsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         t.session.hotelDate = may(20);
-        writeCounter(t.dataDir, t.dataDir.welcomeOption(), 1);
+        switchWelcomeOff(t.dataDir, true);
         addAccount(t.dataDir, "ACME TOOLS", 3);
         putPastGuest(t.dataDir, "101", 1, "SMITH JOHN", may(1), may(3));
         putPastGuest(t.dataDir, "102", 2, "SMALL ANN", may(1), may(30), 0, "");

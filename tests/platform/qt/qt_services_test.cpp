@@ -17,7 +17,7 @@ namespace {
 
 TEST(WindowRegistry, OpensEachWindowOnceAndEndsTheProgramWhenNoneIsLeft) {
     TestDesk t;
-    writeCounter(t.dataDir, t.dataDir.welcomeOption(), 1);
+    switchWelcomeOff(t.dataDir, true);
     MainWindow* main = t.windows.open<MainWindow>();
     EXPECT_EQ(t.windows.open<MainWindow>(), main);  // already open: brought forward
     t.windows.open<WelcomeWindow>();

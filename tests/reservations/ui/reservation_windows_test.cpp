@@ -17,7 +17,7 @@ const std::string kOverbooked = attention(kOverbooking);
 class ReservationWindowsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        writeCounter(t.dataDir, t.dataDir.welcomeOption(), 1);
+        switchWelcomeOff(t.dataDir, true);
         smallMotel(t.dataDir);
         main = t.open("MainWindow");
     }

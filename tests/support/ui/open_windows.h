@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "platform/desk.h"
+#include "core/desk.h"
 
 namespace innvera::testing {
 

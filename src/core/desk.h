@@ -5,7 +5,7 @@
 #include "core/date.h"
 #include "core/print_job.h"
 #include "core/session.h"
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 
 namespace innvera {
 

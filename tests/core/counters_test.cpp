@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "core/forms.h"
-#include "core/numbers.h"
+#include "core/counters.h"
 #include "core/stays.h"
 #include "folio/invoices.h"
 #include "core/reservations.h"

@@ -1,7 +1,6 @@
-#include "platform/data_dir.h"
+#include "platform/journalled_dir.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <system_error>
 
@@ -32,57 +31,34 @@ bool undo(Journal& journal) {
 FileError::FileError(fs::path path, const std::string& reason)
     : std::runtime_error(path.string() + ": " + reason), path_(std::move(path)), reason_(reason) {}
 
-DataDir::DataDir(fs::path root)
+JournalledDir::JournalledDir(fs::path root)
     : root_(std::move(root)),
       ownLayer_(std::make_unique<PosixFileLayer>()),
       layer_(ownLayer_.get()),
       journal_(std::make_unique<Journal>(root_, *layer_)) {}
 
-DataDir::DataDir(fs::path root, FileLayer& layer)
+JournalledDir::JournalledDir(fs::path root, FileLayer& layer)
     : root_(std::move(root)), layer_(&layer), journal_(std::make_unique<Journal>(root_, layer)) {}
 
-DataDir::~DataDir() {
+JournalledDir::~JournalledDir() {
     try {
         commit();
     } catch (...) {  // what could not be committed is undone at the next start
     }
 }
 
-fs::path DataDir::defaultRoot() {
-#ifdef _WIN32
-    return fs::path("c:/motel/");
-#else
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return fs::path(xdg) / "innvera" / "motel";
-    const char* home = std::getenv("HOME");
-    return fs::path(home && *home ? home : ".") / ".local" / "share" / "innvera" / "motel";
-#endif
-}
-
-void DataDir::createFolders() const {
-    for (const char* sub : {"dailycharge", "totals", "dailytotals", "directinvoice", "message"}) {
-        std::error_code error;
-        fs::create_directories(root_ / sub, error);
-        if (error) throw FileError(root_ / sub, error.message());
-    }
-}
-
-fs::path DataDir::folioCharges(std::string_view folioKey) const { return root_ / "dailycharge" / std::string(folioKey); }
-fs::path DataDir::monthTotals(std::string_view monthKey) const { return root_ / "totals" / std::string(monthKey); }
-fs::path DataDir::dayTotals(std::string_view dayKey) const { return root_ / "dailytotals" / std::string(dayKey); }
-fs::path DataDir::directInvoice(std::string_view name) const { return root_ / "directinvoice" / std::string(name); }
-fs::path DataDir::message(std::string_view folioDigits) const { return root_ / "message" / std::string(folioDigits); }
-fs::path DataDir::journal() const { return journal_->file(); }
+fs::path JournalledDir::journal() const { return journal_->file(); }
 
 // ---- Reading -------------------------------------------------------------------------------
 
-std::uint64_t DataDir::size(const fs::path& file) const {
+std::uint64_t JournalledDir::size(const fs::path& file) const {
     struct stat status;
     if (::stat(file.c_str(), &status) != 0) return 0;
     if (!S_ISREG(status.st_mode)) throw FileError(file, kNotRegularFile);
     return static_cast<std::uint64_t>(status.st_size);
 }
 
-std::uint64_t DataDir::sizeForAppending(const fs::path& file) const {
+std::uint64_t JournalledDir::sizeForAppending(const fs::path& file) const {
     struct stat status;
     if (::stat(file.c_str(), &status) != 0) {
         if (errno == ENOENT) return 0;
@@ -92,12 +68,12 @@ std::uint64_t DataDir::sizeForAppending(const fs::path& file) const {
     return static_cast<std::uint64_t>(status.st_size);
 }
 
-std::size_t DataDir::readAt(const fs::path& file, std::uint64_t offset, char* out, std::size_t size) const {
+std::size_t JournalledDir::readAt(const fs::path& file, std::uint64_t offset, char* out, std::size_t size) const {
     const auto opened = RegularFile::openForReading(file);
     return opened ? opened->readAt(offset, out, size) : 0;
 }
 
-void DataDir::readBlocks(const fs::path& file, std::size_t blockSize,
+void JournalledDir::readBlocks(const fs::path& file, std::size_t blockSize,
                          const std::function<bool(const char*, std::size_t)>& visit) const {
     const auto opened = RegularFile::openForReading(file);
     if (!opened || blockSize == 0) return;
@@ -108,11 +84,11 @@ void DataDir::readBlocks(const fs::path& file, std::size_t blockSize,
     }
 }
 
-std::optional<std::string> DataDir::readWhole(const fs::path& file) const { return readWholeFile(file); }
+std::optional<std::string> JournalledDir::readWhole(const fs::path& file) const { return readWholeFile(file); }
 
 // ---- Writing -------------------------------------------------------------------------------
 
-void DataDir::createIfMissing(const fs::path& file) const {
+void JournalledDir::createIfMissing(const fs::path& file) const {
     try {
         if (pathKind(file) != PathKind::Missing) return;
     } catch (const FileError&) {
@@ -131,7 +107,7 @@ void DataDir::createIfMissing(const fs::path& file) const {
     }
 }
 
-void DataDir::write(const fs::path& file, std::uint64_t offset, const char* data, std::size_t size) {
+void JournalledDir::write(const fs::path& file, std::uint64_t offset, const char* data, std::size_t size) {
     try {
         journal_->beforeWrite(file, offset, size);
         layer_->writeAt(file, offset, data, size);
@@ -139,14 +115,15 @@ void DataDir::write(const fs::path& file, std::uint64_t offset, const char* data
         rollback();
         throw;
     }
+    changing_.insert(file);
     for (const auto& cache : caches_) cache->written(file, offset, data, size);
 }
 
-void DataDir::appendText(const fs::path& file, std::string_view text) {
+void JournalledDir::appendText(const fs::path& file, std::string_view text) {
     write(file, sizeForAppending(file), text.data(), text.size());
 }
 
-void DataDir::remove(const fs::path& file) {
+void JournalledDir::remove(const fs::path& file) {
     try {
         journal_->beforeRemove(file);
         layer_->remove(file);
@@ -154,10 +131,11 @@ void DataDir::remove(const fs::path& file) {
         rollback();
         throw;
     }
+    changing_.insert(file);
     invalidateCaches(file);
 }
 
-void DataDir::journalAhead(const std::vector<Journal::Region>& regions) {
+void JournalledDir::journalAhead(const std::vector<Journal::Region>& regions) {
     try {
         journal_->beforeWrites(regions);
     } catch (const FileError&) {
@@ -166,11 +144,11 @@ void DataDir::journalAhead(const std::vector<Journal::Region>& regions) {
     }
 }
 
-void DataDir::syncCopy(const fs::path& copy) const { layer_->syncFileSystem(copy); }
+void JournalledDir::syncCopy(const fs::path& copy) const { layer_->syncFileSystem(copy); }
 
 // ---- Transactions --------------------------------------------------------------------------
 
-void DataDir::commit() {
+void JournalledDir::commit() {
     if (!journal_->open()) return;
     try {
         journal_->commit();
@@ -179,21 +157,30 @@ void DataDir::commit() {
         throw;
     }
     ++commits_;
+    committed_.merge(changing_);
+    changing_.clear();
 }
 
-bool DataDir::rollback() {
+std::vector<fs::path> JournalledDir::takeCommittedChanges() {
+    std::vector<fs::path> changed(committed_.begin(), committed_.end());
+    committed_.clear();
+    return changed;
+}
+
+bool JournalledDir::rollback() {
     if (!journal_->open() && !journal_->undoPending()) return true;
+    changing_.clear();
     const bool done = undo(*journal_);
     invalidateCaches({});  // bytes were put back behind them
     return done;
 }
 
-void DataDir::recover() {
+void JournalledDir::recover() {
     invalidateCaches({});
     journal_->rollback();
 }
 
-std::optional<FileStamp> DataDir::stamp(const fs::path& file) const {
+std::optional<FileStamp> JournalledDir::stamp(const fs::path& file) const {
     struct stat info {};
     if (::stat(file.c_str(), &info) != 0) return std::nullopt;
     return FileStamp{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
@@ -201,11 +188,11 @@ std::optional<FileStamp> DataDir::stamp(const fs::path& file) const {
                      static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
 }
 
-void DataDir::invalidateCaches(const fs::path& file) const {
+void JournalledDir::invalidateCaches(const fs::path& file) const {
     for (const auto& cache : caches_) cache->invalidate(file);
 }
 
-bool DataDir::inTransaction() const { return journal_->open(); }
-bool DataDir::undoPending() const { return journal_->undoPending(); }
+bool JournalledDir::inTransaction() const { return journal_->open(); }
+bool JournalledDir::undoPending() const { return journal_->undoPending(); }
 
 }  // namespace innvera

@@ -1,10 +1,9 @@
-#include "core/numbers.h"
+#include "core/counters.h"
 
 #include <cmath>
 #include <stdexcept>
 
 #include "core/accounts.h"
-#include "core/counters.h"
 #include "core/reservations.h"
 #include "core/stays.h"
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -16,7 +17,7 @@ namespace innvera {
 
 class FileLayer;
 
-// A file of the data directory could not be read or written. The window that ran the
+// A file of the directory could not be read or written. The window that ran the
 // handler shows it to the clerk.
 class FileError : public std::runtime_error {
 public:
@@ -38,7 +39,7 @@ struct FileStamp {
     bool operator==(const FileStamp&) const = default;
 };
 
-// What the program keeps of some files' contents for its whole run (the stay index). The data
+// What the program keeps of some files' contents for its whole run (the stay index). The
 // directory tells each cache of every write it makes, as it makes it, and of files that may have
 // changed behind the cache (a rollback or a recovery put bytes back, a file was removed); what
 // others change behind the program's back the cache finds by the files' stamps.
@@ -52,8 +53,9 @@ public:
 };
 
 
-// The motel's data directory: the path of every file in it, and the reads and writes of its
-// files.
+// A directory whose files are read and written by transactions: the reads and writes of its
+// files, the transactions that make a handler's writes all or nothing, and the caches that follow
+// its files. It knows nothing of what the files hold.
 //
 // Only regular files are opened: a pipe, device, socket or folder standing where a data file
 // is expected gives a FileError saying so, at once (nothing waits on it).
@@ -62,42 +64,18 @@ public:
 // journal (see platform/journal.h); commit() puts the transaction's files on the disk and
 // drops the journal, rollback() puts every file back as it was before the transaction's first
 // write. A write that fails rolls the transaction back at once, then throws its FileError.
-// runHandler commits at the end of each handler, so each handler is all or nothing.
-class DataDir {
+class JournalledDir {
 public:
-    explicit DataDir(std::filesystem::path root);
-    // Makes every change to the disk through `layer`, which must outlive the DataDir.
-    DataDir(std::filesystem::path root, FileLayer& layer);
-    // Commits what is still open: writes made outside a handler are kept, as they always were.
-    ~DataDir();
-    DataDir(const DataDir&) = delete;
-    DataDir& operator=(const DataDir&) = delete;
-
-    // c:/motel/ on Windows; $XDG_DATA_HOME/innvera/motel/ (~/.local/share/innvera/motel/) elsewhere.
-    static std::filesystem::path defaultRoot();
+    explicit JournalledDir(std::filesystem::path root);
+    // Makes every change to the disk through `layer`, which must outlive the directory.
+    JournalledDir(std::filesystem::path root, FileLayer& layer);
+    // Commits what is still open: writes made outside a handler are kept.
+    virtual ~JournalledDir();
+    JournalledDir(const JournalledDir&) = delete;
+    JournalledDir& operator=(const JournalledDir&) = delete;
 
     const std::filesystem::path& root() const { return root_; }
-    // Creates the directory and its five subfolders when they are missing.
-    void createFolders() const;
 
-    std::filesystem::path rooms() const { return root_ / "rooms"; }
-    std::filesystem::path guests() const { return root_ / "guest"; }
-    std::filesystem::path reservations() const { return root_ / "reservation"; }
-    std::filesystem::path directBillAccounts() const { return root_ / "directbill"; }
-    std::filesystem::path taxRate() const { return root_ / "tax"; }
-    std::filesystem::path folioCounter() const { return root_ / "folio"; }
-    std::filesystem::path confirmationCounter() const { return root_ / "confirmation"; }
-    std::filesystem::path accountCounter() const { return root_ / "directnumber"; }
-    std::filesystem::path printFolioOption() const { return root_ / "printfolio"; }
-    std::filesystem::path welcomeOption() const { return root_ / "intro"; }
-    std::filesystem::path setBackFlag() const { return root_ / "datedone"; }
-    std::filesystem::path endOfDayFlag() const { return root_ / "dateaudit"; }
-    std::filesystem::path folioCharges(std::string_view folioKey) const;
-    std::filesystem::path monthTotals(std::string_view monthKey) const;
-    std::filesystem::path dayTotals(std::string_view dayKey) const;
-    // Invoice counter and invoice line files; the name must already be a safe file name.
-    std::filesystem::path directInvoice(std::string_view name) const;
-    std::filesystem::path message(std::string_view folioDigits) const;
     // The journal of the open transaction (.innvera-journal), there only while one is open.
     std::filesystem::path journal() const;
 
@@ -156,25 +134,27 @@ public:
     // The stamp of the file at the path; nothing when there is none.
     std::optional<FileStamp> stamp(const std::filesystem::path& file) const;
 
-    // The data directory's cache of type C (a FileCache made from the DataDir), made on first use
-    // and kept for the DataDir's life.
-    template <class C>
-    C& cache() {
-        for (const auto& kept : caches_)
-            if (auto* typed = dynamic_cast<C*>(kept.get())) return *typed;
-        caches_.push_back(std::make_unique<C>(*this));
-        return static_cast<C&>(*caches_.back());
-    }
-
     bool inTransaction() const;
     // A rollback could not finish: the files may hold part of a transaction.
     bool undoPending() const;
     // Transactions committed so far (a handler that fails part-way can tell what it kept).
     std::uint64_t commitCount() const { return commits_; }
 
-    // The names the handlers have always used: commit() and inTransaction().
-    void syncWritten() { commit(); }
-    bool hasUnsyncedWrites() const { return inTransaction(); }
+    // The files written or removed by the transactions committed since the last call, each once
+    // (files made empty by opening them are not among them: they read as they did when missing).
+    // What a rollback undid is not among them either.
+    std::vector<std::filesystem::path> takeCommittedChanges();
+
+protected:
+    // The directory's cache of type C, made from `owner` (the directory as its caches know it) on
+    // first use and kept for the directory's life.
+    template <class C, class Owner>
+    C& cacheMadeFrom(Owner& owner) {
+        for (const auto& kept : caches_)
+            if (auto* typed = dynamic_cast<C*>(kept.get())) return *typed;
+        caches_.push_back(std::make_unique<C>(owner));
+        return static_cast<C&>(*caches_.back());
+    }
 
 private:
     void invalidateCaches(const std::filesystem::path& file) const;
@@ -184,6 +164,8 @@ private:
     FileLayer* layer_;
     std::unique_ptr<Journal> journal_;  // mutable through the pointer: opening a record file may make it
     std::uint64_t commits_ = 0;
+    std::set<std::filesystem::path> changing_;   // written or removed by the open transaction
+    std::set<std::filesystem::path> committed_;  // by the transactions committed since last taken
     std::vector<std::unique_ptr<FileCache>> caches_;
 };
 

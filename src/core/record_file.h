@@ -10,7 +10,7 @@
 #include <utility>
 
 #include "core/codec.h"
-#include "platform/data_dir.h"
+#include "core/data_dir.h"
 
 namespace innvera {
 
