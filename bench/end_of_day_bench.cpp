@@ -14,8 +14,8 @@
 #include "core/counters.h"
 #include "core/reservations.h"
 #include "core/stays.h"
-#include "folio/folio_file.h"
-#include "folio/ledger.h"
+#include "ledger/folio_file.h"
+#include "ledger/ledger.h"
 #include "platform/file_layer.h"
 #include "reports/end_of_day.h"
 #include "sample_data.h"
@@ -51,7 +51,7 @@ public:
             closed.resStatus = "*";
             reservations.write(n, closed);
         });
-        setTaxRate(dir_, 0.12f);
+        writeTaxRate(dir_, 0.12f);
         writeFlag<EndOfDayFlagRecord>(dir_, dir_.endOfDayFlag(), 0);
         // Each guest's check-in, three nights ago.
         for (const Found<Guest>& stay : staysInHouse(dir_)) {
@@ -139,7 +139,7 @@ void BM_PostingsOneCommitPerStay(benchmark::State& state) {
         state.PauseTiming();
         night.reset();
         state.ResumeTiming();
-        const float taxRate = taxRate(dir);
+        const float taxRate = readTaxRate(dir);
         for (const Found<Guest>& stay : staysInHouse(dir)) {
             const Guest& g = stay.record;
             postToFolio(dir, g.folioNo, g.roomNo.str(), kHotelDate, 'E', g.rate);

@@ -23,13 +23,13 @@
 #include "checkin/ui/check_in_window.h"
 #include "checkin/ui/guest_list_window.h"
 #include "core/counters.h"
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/counters.h"
 #include "core/reservations.h"
 #include "core/ui/main_window.h"
 #include "core/ui/menus.h"
 #include "core/ui/welcome_window.h"
-#include "folio/ledger.h"
+#include "ledger/ledger.h"
 #include "folio/ui/folio_window.h"
 #include "platform/qt/windows.h"
 #include "reservations/add_reservation.h"
@@ -104,7 +104,7 @@ float checkInWalkIn(DataDir& dir, const GuestForm& who, const char* room, Date a
     for (const std::string& offered : offeredRooms(dir, arrival))
         if (offered.starts_with(room)) entry = offered;
     const float rate = roomRate(dir, entry).value_or(0);
-    const float taxRate = taxRate(dir);
+    const float taxRate = readTaxRate(dir);
     const double night = rate + static_cast<double>(rate) * taxRate;
 
     CheckInForm form;

@@ -1,12 +1,12 @@
 #include "checkin/check_in.h"
 
 #include "core/counters.h"
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/counters.h"
 #include "core/reservations.h"
 #include "core/stays.h"
-#include "folio/charge_codes.h"
-#include "folio/ledger.h"
+#include "ledger/charge_codes.h"
+#include "ledger/ledger.h"
 #include "folio/printed_folio.h"
 #include "core/record_file.h"
 #include "rooms/rooms.h"
@@ -14,7 +14,7 @@
 namespace innvera {
 
 CheckedIn checkIn(DataDir& dir, const CheckInOrder& order, Date hotelDate, const std::string& arrivalTime) {
-    const float taxRate = taxRate(dir);
+    const float taxRate = readTaxRate(dir);
     bool counterRepaired = false;
     const float folioNo = takeFolioNumber(dir, &counterRepaired);
     if (order.reservationConfirmNo) closeReservation(dir, *order.reservationConfirmNo);
@@ -33,22 +33,19 @@ CheckedIn checkIn(DataDir& dir, const CheckInOrder& order, Date hotelDate, const
 
     occupyRoom(dir, order.roomNo, hotelDate.plusDays(1));
 
-    // The first night, posted under the room as stored (five characters).
+    // The first night, posted under the room as stored (five characters); a direct-bill stay's
+    // night opens a new invoice of its account.
     const std::string room = guest.roomNo.stored(5);
-    const double tax = order.rate * taxRate;
-    postToFolio(dir, folioNo, room, hotelDate, 'E', order.rate);
-    postToFolio(dir, folioNo, room, hotelDate, 'T', tax);
-    appendFolioLine(dir, folioNo, room, hotelDate, 'L', "Total", order.rate + tax);
+    std::optional<InvoiceFiles> invoiceFiles;
+    std::optional<InvoiceOfAccount> invoice;
+    if (guest.directBillNo != 0) {
+        invoiceFiles = InvoiceFiles::of(dir, order.account->accountName.str());
+        if (invoiceFiles) invoice = InvoiceOfAccount{&*invoiceFiles, nextInvoiceNumber(dir, *invoiceFiles), order.roomNo};
+    }
+    const NightRent night = postRoomRent(dir, hotelDate, order.rate, taxRate, FolioOfStay{folioNo, room}, invoice);
+    appendFolioLine(dir, folioNo, room, hotelDate, 'L', "Total", night.total());
     if (isSundryCharge(order.extraCode)) postToFolio(dir, folioNo, room, hotelDate, order.extraCode, order.extraAmount);
     if (isSettlement(order.payCode)) postToFolio(dir, folioNo, room, hotelDate, order.payCode, order.payment);
-
-    if (guest.directBillNo != 0) {
-        if (const auto files = InvoiceFiles::of(dir, order.account->accountName.str())) {
-            const float invoiceNo = nextInvoiceNumber(dir, *files);
-            appendInvoiceLine(dir, *files, chargeInvoiceLine(order.roomNo, hotelDate, invoiceNo, order.rate, 'E'));
-            appendInvoiceLine(dir, *files, chargeInvoiceLine(order.roomNo, hotelDate, invoiceNo, roundCents(tax), 'T'));
-        }
-    }
     return {folioNo, counterRepaired};
 }
 

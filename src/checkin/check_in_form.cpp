@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "core/accounts.h"
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/records.h"
 #include "core/reservations.h"
 #include "core/stay_rules.h"
-#include "folio/charge_codes.h"
-#include "folio/invoices.h"
+#include "ledger/charge_codes.h"
+#include "ledger/invoices.h"
 #include "core/record_file.h"
 #include "rooms/rooms.h"
 
@@ -21,50 +21,39 @@ char firstLetter(const std::string& text) { return text.empty() ? '\0' : text[0]
 }  // namespace
 
 std::variant<Refusal, CheckInOrder> readCheckIn(DataDir& dir, const CheckInForm& f, Date hotelDate) {
-    const struct {
-        bool failed;
-        const char* message;
-        CheckInField focus;
-    } checks[] = {
-        {f.guest.name.empty(), "You didn't enter a name.", CheckInField::Name},
-        {f.guest.address.empty(), "You didn't enter an address.", CheckInField::Address},
-        {f.guest.city.empty(), "You didn't enter a city.", CheckInField::City},
-        {f.guest.state.empty(), "You didn't enter a state.", CheckInField::State},
-        {f.guest.zip.empty(), "You didn't enter a zip code.", CheckInField::Zip},
-        {f.guest.adults.empty(), "You didn't enter number of adults.", CheckInField::Adults},
-        {f.roomEntry == kSelectRoom, "You didn't select a room number.", CheckInField::RoomList},
-        {f.rate.empty(), "There is no rate entered.", CheckInField::Rate},
-        {f.payType == kSelectPaymentType, "You didn't select a payment type.", CheckInField::PayTypeList},
-        {f.departDate.empty(), "You didn't enter a depart date.", CheckInField::DepartDate},
-        {firstLetter(f.payType) == 'R' && f.account == kSelectAccount, "You didn't enter select a direct bill account.",
-         CheckInField::AccountList},
-        {!Date::parse(f.arrivalDate), kArrivalNotADate, CheckInField::ArrivalDate},
-        {!Date::parse(f.departDate), kDepartNotADate, CheckInField::DepartDate},
-        {!stayDate(f.arrivalDate), kDateOutOfRange, CheckInField::ArrivalDate},
-        {!stayDate(f.departDate), kDateOutOfRange, CheckInField::DepartDate},
-    };
-    for (const auto& check : checks)
-        if (check.failed) return Refusal{check.message, check.focus};
-    if (*Date::parse(f.departDate) < *Date::parse(f.arrivalDate))
-        return Refusal{kDepartBeforeArrival, CheckInField::DepartDate};
+    if (auto refusal = checkGuest(f.guest)) return *refusal;
+    if (auto refusal = firstFailure({
+            {f.roomEntry == kSelectRoom, "You didn't select a room number.", "Combo3"},
+            {f.rate.empty(), "There is no rate entered.", "Text16"},
+            {f.payType == kSelectPaymentType, "You didn't select a payment type.", "Combo4"},
+            {f.departDate.empty(), "You didn't enter a depart date.", "Text14"},
+            {firstLetter(f.payType) == 'R' && f.account == kSelectAccount,
+             "You didn't enter select a direct bill account.", "Combo6"},
+            {!Date::parse(f.arrivalDate), kArrivalNotADate, "Text13"},
+            {!Date::parse(f.departDate), kDepartNotADate, "Text14"},
+            {!stayDate(f.arrivalDate), kDateOutOfRange, "Text13"},
+            {!stayDate(f.departDate), kDateOutOfRange, "Text14"},
+        }))
+        return *refusal;
+    if (*Date::parse(f.departDate) < *Date::parse(f.arrivalDate)) return Refusal{kDepartBeforeArrival, "Text14"};
     const std::vector<std::string> offered = offeredRooms(dir, hotelDate);
-    if (std::find(offered.begin(), offered.end(), f.roomEntry) == offered.end())
-        return Refusal{kRoomNotOffered, CheckInField::RoomList};
-    const std::pair<const std::string*, CheckInField> amounts[] = {{&f.rate, CheckInField::Rate},
-                                                                   {&f.totalStay, CheckInField::TotalStay},
-                                                                   {&f.cashTotal, CheckInField::CashTotal},
-                                                                   {&f.extraAmount, CheckInField::ExtraAmount}};
-    for (const auto& [text, field] : amounts)
-        if (!isStorableAmount(*text)) return Refusal{kAmountTooLarge, field};
+    if (std::find(offered.begin(), offered.end(), f.roomEntry) == offered.end()) return Refusal{kRoomNotOffered, "Combo3"};
+    if (auto refusal = firstFailure({
+            {!isStorableAmount(f.rate), kAmountTooLarge, "Text16"},
+            {!isStorableAmount(f.totalStay), kAmountTooLarge, "Text17"},
+            {!isStorableAmount(f.cashTotal), kAmountTooLarge, "Text18"},
+            {!isStorableAmount(f.extraAmount), kAmountTooLarge, "Text21"},
+        }))
+        return *refusal;
 
     CheckInOrder order;
     order.payCode = firstLetter(f.payType);
     if (order.payCode == 'R') {
         const auto account = findAccountNamed(dir, f.account);
-        if (!account) return Refusal{kNoSuchAccount, CheckInField::AccountList};
+        if (!account) return Refusal{kNoSuchAccount, "Combo6"};
         // An account whose name cannot name its invoice files would lose the invoice.
         if (const std::string problem = accountNameProblem(f.account); !problem.empty())
-            return Refusal{problem, CheckInField::AccountList};
+            return Refusal{problem, "Combo6"};
         order.account = account->record;
     }
     order.guest = f.guest;

@@ -8,6 +8,7 @@
 #include "checkin/check_in.h"
 #include "core/date.h"
 #include "core/guest_form.h"
+#include "core/refusal.h"
 #include "core/data_dir.h"
 
 // The walk-in "Check In" window's side of a check-in: the rooms it offers, the texts the clerk
@@ -34,23 +35,12 @@ struct CheckInForm {
     std::string account;       // account list text
 };
 
-// The control a refused check-in puts the keyboard focus on.
-enum class CheckInField {
-    Name, Address, City, State, Zip, Adults, RoomList, Rate, PayTypeList, DepartDate, AccountList, ArrivalDate,
-    TotalStay, CashTotal, ExtraAmount
-};
-
-struct Refusal {
-    std::string message;  // shown under "ATTENTION!"
-    CheckInField focus;
-};
-
 inline constexpr const char* kRoomNotOffered = "That room can't be chosen. Choose a room from the list.";
 inline constexpr const char* kNoSuchAccount =
     "There is no direct bill account of that name. Choose one from the list.";
 
 // The checks of "Check In Now", in order, stopping at the first failure; when all pass, the
-// order the texts give. After the window's own checks come those that keep bad values out of
+// order the texts give. The focus goes to the check-in window's controls. After the window's own checks come those that keep bad values out of
 // the files: the arrival and departure dates must be real dates, the room one the window
 // offers on the hotel date (the list can be typed into), the amounts storable, and a
 // direct-bill stay needs an account that exists and can name its invoice files.

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "core/accounts.h"
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/reservations.h"
 #include "core/stay_rules.h"
 #include "core/stays.h"
-#include "folio/invoices.h"
+#include "ledger/invoices.h"
 #include "core/record_file.h"
 #include "rooms/rooms.h"
 
@@ -78,52 +78,39 @@ bool reservationIsOpen(DataDir& dir, std::string_view confirmNo) {
 }
 
 std::variant<Refusal, CheckInOrder> readReservationCheckIn(DataDir& dir, const ReservationScreenForm& f) {
-    if (!reservationIsOpen(dir, f.confirmNo)) return Refusal{kNoReservationShown, CheckInField::Name};
+    if (!reservationIsOpen(dir, f.confirmNo)) return Refusal{kNoReservationShown, "Text1"};
     const std::optional<Date> arrival = Date::parse(f.arrivalDate);
     const std::optional<Date> departure = Date::parse(f.departDate);
     const char payCode = firstLetter(f.payCode);
-    const struct {
-        bool failed;
-        const char* message;
-        CheckInField focus;
-    } checks[] = {
-        {f.guest.name.empty(), "You didn't enter a name.", CheckInField::Name},
-        {f.guest.address.empty(), "You didn't enter an address.", CheckInField::Address},
-        {f.guest.city.empty(), "You didn't enter a city.", CheckInField::City},
-        {f.guest.state.empty(), "You didn't enter a state.", CheckInField::State},
-        {f.guest.zip.empty(), "You didn't enter a zip code.", CheckInField::Zip},
-        {f.guest.adults.empty(), "You didn't enter number of adults.", CheckInField::Adults},
-        {f.rate.empty(), "There is no rate entered.", CheckInField::Rate},
-        {!isPayCodeEntry(f.payCode), "You didn't select a payment type.", CheckInField::PayTypeList},
-        {f.departDate.empty(), "You didn't enter a depart date.", CheckInField::DepartDate},
-        {payCode == 'R' && f.account == kSelectAccount, "You didn't select a direct bill account.",
-         CheckInField::AccountList},
-        {!arrival, kArrivalNotADate, CheckInField::ArrivalDate},
-        {!departure, kDepartNotADate, CheckInField::DepartDate},
-        {!stayDate(f.arrivalDate), kDateOutOfRange, CheckInField::ArrivalDate},
-        {!stayDate(f.departDate), kDateOutOfRange, CheckInField::DepartDate},
-        {arrival && departure && *departure <= *arrival, kDepartNotAfterArrival, CheckInField::DepartDate},
-        {!isNumberText(f.rate), kStayRateNotANumber, CheckInField::Rate},
-    };
-    for (const auto& check : checks)
-        if (check.failed) return Refusal{check.message, check.focus};
-    const std::pair<const std::string*, CheckInField> amounts[] = {{&f.rate, CheckInField::Rate},
-                                                                   {&f.totalStay, CheckInField::TotalStay},
-                                                                   {&f.cashTotal, CheckInField::CashTotal},
-                                                                   {&f.extraAmount, CheckInField::ExtraAmount}};
-    for (const auto& [text, field] : amounts)
-        if (!isStorableAmount(*text)) return Refusal{kAmountTooLarge, field};
+    if (auto refusal = checkGuest(f.guest)) return *refusal;
+    if (auto refusal = firstFailure({
+            {f.rate.empty(), "There is no rate entered.", "Text16"},
+            {!isPayCodeEntry(f.payCode), "You didn't select a payment type.", "Combo4"},
+            {f.departDate.empty(), "You didn't enter a depart date.", "Text14"},
+            {payCode == 'R' && f.account == kSelectAccount, "You didn't select a direct bill account.", "Combo6"},
+            {!arrival, kArrivalNotADate, "Text13"},
+            {!departure, kDepartNotADate, "Text14"},
+            {!stayDate(f.arrivalDate), kDateOutOfRange, "Text13"},
+            {!stayDate(f.departDate), kDateOutOfRange, "Text14"},
+            {arrival && departure && *departure <= *arrival, kDepartNotAfterArrival, "Text14"},
+            {!isNumberText(f.rate), kStayRateNotANumber, "Text16"},
+            {!isStorableAmount(f.rate), kAmountTooLarge, "Text16"},
+            {!isStorableAmount(f.totalStay), kAmountTooLarge, "Text18"},
+            {!isStorableAmount(f.cashTotal), kAmountTooLarge, "Text19"},
+            {!isStorableAmount(f.extraAmount), kAmountTooLarge, "Text22"},
+        }))
+        return *refusal;
     const std::string roomNo(trimRight(f.roomNo));
-    if (!findRoom(dir, roomNo)) return Refusal{kRoomNotOffered, CheckInField::RoomList};
-    if (roomHasStayInHouse(dir, roomNo)) return Refusal{roomOccupiedMessage(roomNo), CheckInField::RoomList};
+    if (!findRoom(dir, roomNo)) return Refusal{kRoomNotOffered, "Combo3"};
+    if (roomHasStayInHouse(dir, roomNo)) return Refusal{roomOccupiedMessage(roomNo), "Combo3"};
 
     CheckInOrder order;
     order.payCode = payCode;
     if (payCode == 'R') {
         const auto account = findAccountNamed(dir, f.account);
-        if (!account) return Refusal{kNoSuchAccount, CheckInField::AccountList};
+        if (!account) return Refusal{kNoSuchAccount, "Combo6"};
         if (const std::string problem = accountNameProblem(f.account); !problem.empty())
-            return Refusal{problem, CheckInField::AccountList};
+            return Refusal{problem, "Combo6"};
         order.account = account->record;
     }
     order.guest = f.guest;
@@ -140,14 +127,17 @@ std::variant<Refusal, CheckInOrder> readReservationCheckIn(DataDir& dir, const R
 
 std::optional<Refusal> saveReservationChanges(DataDir& dir, const ReservationScreenForm& f) {
     auto found = openReservationNumbered(dir, f.confirmNo);
-    if (!found) return Refusal{kNoReservationShown, CheckInField::Name};
+    if (!found) return Refusal{kNoReservationShown, "Text1"};
     const std::optional<Date> arrival = Date::parse(f.arrivalDate);
     const std::optional<Date> departure = Date::parse(f.departDate);
-    if (!arrival) return Refusal{kArrivalNotADate, CheckInField::ArrivalDate};
-    if (!departure) return Refusal{kDepartNotADate, CheckInField::DepartDate};
-    if (!stayDate(f.arrivalDate)) return Refusal{kDateOutOfRange, CheckInField::ArrivalDate};
-    if (!stayDate(f.departDate)) return Refusal{kDateOutOfRange, CheckInField::DepartDate};
-    if (*departure <= *arrival) return Refusal{kDepartNotAfterArrival, CheckInField::DepartDate};
+    if (auto refusal = firstFailure({
+            {!arrival, kArrivalNotADate, "Text13"},
+            {!departure, kDepartNotADate, "Text14"},
+            {!stayDate(f.arrivalDate), kDateOutOfRange, "Text13"},
+            {!stayDate(f.departDate), kDateOutOfRange, "Text14"},
+            {arrival && departure && *departure <= *arrival, kDepartNotAfterArrival, "Text14"},
+        }))
+        return refusal;
 
     Reservation& r = found->record;
     f.guest.copyTo(r);

@@ -5,7 +5,7 @@
 #include <bit>
 #include <cstring>
 
-#include "core/forms.h"
+#include "core/formats.h"
 
 namespace innvera {
 

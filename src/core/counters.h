@@ -37,8 +37,8 @@ void writeFlag(DataDir& dir, const std::filesystem::path& file, float value) {
 }
 
 // The tax rate, a fraction (0.09 for 9%).
-inline float taxRate(DataDir& dir) { return readCounter(dir, dir.taxFile()); }
-inline void setTaxRate(DataDir& dir, float rate) { writeCounter(dir, dir.taxFile(), rate); }
+inline float readTaxRate(DataDir& dir) { return readCounter(dir, dir.taxFile()); }
+inline void writeTaxRate(DataDir& dir, float rate) { writeCounter(dir, dir.taxFile(), rate); }
 // Whether the folio is printed at check-in: only a stored 1 says yes.
 inline bool printFolioChosen(DataDir& dir) { return readCounter(dir, dir.printFolioFile()) == 1.0f; }
 inline void choosePrintFolio(DataDir& dir, bool print) { writeCounter(dir, dir.printFolioFile(), print ? 1.0f : 0.0f); }

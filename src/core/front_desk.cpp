@@ -23,7 +23,7 @@ DayAtAGlance dayAtAGlance(DataDir& dir, Date hotelDate) {
 
 std::optional<std::string> checkInGate(DataDir& dir) {
     // Written so that an unreadable rate (not a number) also counts as not entered.
-    if (!(taxRate(dir) > 0.01f)) return kNoTaxRateMessage;
+    if (!(readTaxRate(dir) > 0.01f)) return kNoTaxRateMessage;
     if (RecordFile<Room>(dir, dir.rooms()).count() == 0) return kNoRoomsMessage;
     return std::nullopt;
 }

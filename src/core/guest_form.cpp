@@ -1,6 +1,6 @@
 #include "core/guest_form.h"
 
-#include "core/forms.h"
+#include "core/formats.h"
 
 namespace innvera {
 
@@ -38,6 +38,17 @@ GuestForm GuestForm::from(const GuestDetails& r) {
     f.adults = r.adults;
     f.children = r.children;
     return f;
+}
+
+std::optional<Refusal> checkGuest(const GuestForm& g) {
+    return firstFailure({
+        {g.name.empty(), "You didn't enter a name.", "Text1"},
+        {g.address.empty(), "You didn't enter an address.", "Text2"},
+        {g.city.empty(), "You didn't enter a city.", "Text3"},
+        {g.state.empty(), "You didn't enter a state.", "Text4"},
+        {g.zip.empty(), "You didn't enter a zip code.", "Text5"},
+        {g.adults.empty(), "You didn't enter number of adults.", "Text11"},
+    });
 }
 
 std::vector<std::string> expiryYears(int currentYear) {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/records.h"
+#include "core/refusal.h"
 
 namespace innvera {
 
@@ -31,6 +33,12 @@ struct GuestForm {
     // The particulars of a stored stay or reservation.
     static GuestForm from(const GuestDetails& record);
 };
+
+// The checks every window that books a stay makes first, in this order: name, address, city,
+// state, zip and adults, each refused when its box is empty ("You didn't enter a name."), the
+// focus going to its box (the same documented names, Text1 to Text5 and Text11, on every such
+// window). Nothing when all pass.
+std::optional<Refusal> checkGuest(const GuestForm& guest);
 
 // The card-expiry years the guest boxes offer: 2017 to ten years past the current year.
 std::vector<std::string> expiryYears(int currentYear);

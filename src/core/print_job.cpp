@@ -1,6 +1,6 @@
 #include "core/print_job.h"
 
-#include "core/forms.h"
+#include "core/formats.h"
 
 namespace innvera {
 

@@ -1,6 +1,6 @@
 #include "core/reservations.h"
 
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/records.h"
 #include "core/stay_index.h"
 #include "core/stays.h"

@@ -1,6 +1,6 @@
 #include "core/stay_rules.h"
 
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/records.h"
 #include "core/reservations.h"
 #include "core/record_file.h"

@@ -1,6 +1,6 @@
 #include "core/stays.h"
 
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/stay_index.h"
 
 namespace innvera {

@@ -5,9 +5,10 @@
 #include <cmath>
 
 #include "core/counters.h"
-#include "core/forms.h"
-#include "folio/charge_codes.h"
-#include "folio/invoices.h"
+#include "core/formats.h"
+#include "ledger/charge_codes.h"
+#include "ledger/invoices.h"
+#include "ledger/ledger.h"
 
 namespace innvera {
 
@@ -72,34 +73,30 @@ InvoiceView invoiceView(DataDir& dir, std::string_view accountName, float invoic
     return view;
 }
 
-std::optional<LedgerRefusal> postToInvoice(DataDir& dir, std::string_view accountName, float invoiceNo,
+std::optional<Refusal> postToInvoice(DataDir& dir, std::string_view accountName, float invoiceNo,
                                            std::string_view room, Date hotelDate, const LedgerEntry& entry) {
-    const float taxRate = taxRate(dir);
+    const float taxRate = readTaxRate(dir);
     const char letter = entry.type.empty() ? '\0' : entry.type.front();
-    const struct {
-        bool failed;
-        const char* message;
-        LedgerField focus;
-    } checks[] = {
-        {entry.type == kSelectType, kNoType, LedgerField::Type},
-        {trimRight(entry.amount).empty(), kNoLedgerAmount, LedgerField::Amount},
-        {letter == 'K' && trimRight(entry.checkNo).empty(), kNoCheckNo, LedgerField::CheckNo},
-        {std::find(kTypes.begin(), kTypes.end(), entry.type) == kTypes.end(), kTypeNotOffered, LedgerField::Type},
-        {!isNumberText(entry.amount), kAmountNotANumber, LedgerField::Amount},
-        {!isStorableAmount(entry.amount), kAmountTooLarge, LedgerField::Amount},
-    };
-    for (const auto& check : checks)
-        if (check.failed) return LedgerRefusal{check.message, check.focus};
+    if (auto refusal = firstFailure({
+            {entry.type == kSelectType, kNoType, "Combo3"},
+            {trimRight(entry.amount).empty(), kNoLedgerAmount, "Text10"},
+            {letter == 'K' && trimRight(entry.checkNo).empty(), kNoCheckNo, "Text11"},
+            {std::find(kTypes.begin(), kTypes.end(), entry.type) == kTypes.end(), kTypeNotOffered, "Combo3"},
+            {!isNumberText(entry.amount), kAmountNotANumber, "Text10"},
+            {!isStorableAmount(entry.amount), kAmountTooLarge, "Text10"},
+        }))
+        return refusal;
     const auto files = InvoiceFiles::of(dir, accountName);
-    if (!files) return LedgerRefusal{accountNameProblem(accountName), LedgerField::Type};
+    if (!files) return Refusal{accountNameProblem(accountName), "Combo3"};
 
     const double amount = leadingNumber(entry.amount);
+    if (letter == 'E') {
+        postRoomRent(dir, hotelDate, amount, taxRate, std::nullopt, InvoiceOfAccount{&*files, invoiceNo, room});
+        return std::nullopt;
+    }
     InvoiceLine line = chargeInvoiceLine(room, hotelDate, invoiceNo, amount, letter);
     if (letter == 'K') line.checkNo = entry.checkNo;
     appendInvoiceLine(dir, *files, line);
-    if (letter == 'E')
-        appendInvoiceLine(dir, *files,
-                          chargeInvoiceLine(room, hotelDate, invoiceNo, roundCents(amount * static_cast<double>(taxRate)), 'T'));
     return std::nullopt;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/date.h"
+#include "core/refusal.h"
 #include "core/records.h"
 #include "core/data_dir.h"
 
@@ -62,14 +63,6 @@ struct LedgerEntry {
     std::string checkNo;  // "Check#"
 };
 
-// The control a refused entry puts the keyboard focus on.
-enum class LedgerField { Type, Amount, CheckNo };
-
-struct LedgerRefusal {
-    std::string message;  // shown under "ATTENTION!"
-    LedgerField focus;
-};
-
 inline constexpr const char* kNoType = "You didn't select a type.";
 inline constexpr const char* kNoLedgerAmount = "You didn't enter an amount.";
 inline constexpr const char* kNoCheckNo = "You didn't enter a check #.";
@@ -88,7 +81,7 @@ inline constexpr const char* kAmountNotANumber =
 //  C, V, M, D, A: a payment line of the amount under its own code and description ("Cash
 //     Received", "Visa", ...), check number "----": it lowers the invoice balance;
 //  O: an "Other" line of the amount, check number "----": listed, but no part of the balance.
-std::optional<LedgerRefusal> postToInvoice(DataDir& dir, std::string_view accountName, float invoiceNo,
+std::optional<Refusal> postToInvoice(DataDir& dir, std::string_view accountName, float invoiceNo,
                                            std::string_view room, Date hotelDate, const LedgerEntry& entry);
 
 }  // namespace innvera

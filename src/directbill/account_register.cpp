@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "core/accounts.h"
-#include "core/forms.h"
-#include "folio/invoices.h"
+#include "core/formats.h"
+#include "ledger/invoices.h"
 
 namespace innvera {
 
@@ -34,13 +34,13 @@ std::string invoiceFilesInTheWay(std::string_view newName) {
     return "Invoice files named " + std::string(trimRight(newName)) + " are already on file. Choose another name.";
 }
 
-std::optional<AccountRefusal> addAccount(DataDir& dir, const AccountForm& form, std::string_view balanceText,
+std::optional<Refusal> addAccount(DataDir& dir, const AccountForm& form, std::string_view balanceText,
                                          float accountNo) {
     if (std::string problem = newAccountNameProblem(form.name, accountNames(dir)); !problem.empty())
-        return AccountRefusal{problem, AccountField::Name};
+        return Refusal{problem, "Text1"};
     const bool noBalance = trimRight(balanceText).empty();
-    if (!noBalance && !isNumberText(balanceText)) return AccountRefusal{kBalanceNotANumber, AccountField::Balance};
-    if (!noBalance && !isStorableAmount(balanceText)) return AccountRefusal{kAmountTooLarge, AccountField::Balance};
+    if (!noBalance && !isNumberText(balanceText)) return Refusal{kBalanceNotANumber, "Text10"};
+    if (!noBalance && !isStorableAmount(balanceText)) return Refusal{kAmountTooLarge, "Text10"};
 
     DirectBillAccount account;
     form.copyTo(account);
@@ -50,9 +50,9 @@ std::optional<AccountRefusal> addAccount(DataDir& dir, const AccountForm& form, 
     return std::nullopt;
 }
 
-std::optional<AccountRefusal> saveAccount(DataDir& dir, const ChosenAccount& chosen, const AccountForm& form) {
+std::optional<Refusal> saveAccount(DataDir& dir, const ChosenAccount& chosen, const AccountForm& form) {
     std::optional<DirectBillAccount> account = accountAt(dir, chosen.recordNo);
-    if (!account || account->accountNo != chosen.record.accountNo) return AccountRefusal{kAccountGone, AccountField::Name};
+    if (!account || account->accountNo != chosen.record.accountNo) return Refusal{kAccountGone, "Text1"};
 
     const std::string oldName = account->accountName.str();
     const std::string newName = storedAccountName(form.name);
@@ -60,13 +60,13 @@ std::optional<AccountRefusal> saveAccount(DataDir& dir, const ChosenAccount& cho
         std::vector<std::string> others = accountNames(dir);
         others.erase(others.begin() + static_cast<std::ptrdiff_t>(chosen.recordNo - 1));
         if (std::string problem = newAccountNameProblem(form.name, others); !problem.empty())
-            return AccountRefusal{problem, AccountField::Name};
+            return Refusal{problem, "Text1"};
         // An old name no file could carry has no invoice files to take along.
         if (const auto oldFiles = InvoiceFiles::of(dir, oldName)) {
             for (const std::string& other : others)
-                if (invoiceFilesMeet(oldName, other)) return AccountRefusal{sharedInvoiceFiles(other), AccountField::Name};
+                if (invoiceFilesMeet(oldName, other)) return Refusal{sharedInvoiceFiles(other), "Text1"};
             const InvoiceMove move = moveInvoiceFiles(dir, *oldFiles, *InvoiceFiles::of(dir, newName));
-            if (move.inTheWay) return AccountRefusal{invoiceFilesInTheWay(newName), AccountField::Name};
+            if (move.inTheWay) return Refusal{invoiceFilesInTheWay(newName), "Text1"};
         }
     }
     form.copyTo(*account);

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/records.h"
+#include "core/refusal.h"
 #include "core/data_dir.h"
 
 // The direct-bill accounts themselves: opening one, and saving one changed on the ledger
@@ -31,14 +32,6 @@ struct AccountForm {
     void copyTo(DirectBillAccount& account) const;
 };
 
-// The control a refusal puts the keyboard focus on.
-enum class AccountField { Name, Balance };
-
-struct AccountRefusal {
-    std::string message;  // shown under "ATTENTION!"
-    AccountField focus;
-};
-
 inline constexpr const char* kBalanceNotANumber =
     "The balance is not a number. Enter it in digits, for example 0 or 125.50.";
 inline constexpr const char* kAccountGone = "This account is no longer on file. Choose it again.";
@@ -51,7 +44,7 @@ std::string invoiceFilesInTheWay(std::string_view newName);
 // every account on file), then "Current Balance" (empty is 0, else a number the file can
 // hold). When both pass, appends the account: the nine boxes, the account number and the
 // balance, the reserved fields zero. Nothing is written when a check fails.
-std::optional<AccountRefusal> addAccount(DataDir& dir, const AccountForm& form, std::string_view balanceText,
+std::optional<Refusal> addAccount(DataDir& dir, const AccountForm& form, std::string_view balanceText,
                                          float accountNo);
 
 // The account a ledger window shows: its record and the record's number.
@@ -68,6 +61,6 @@ struct ChosenAccount {
 // files are moved to the new name before the record is written, all in the handler's one
 // transaction, so that a failure part-way leaves the old name and every file as they were.
 // Nothing is written when refused.
-std::optional<AccountRefusal> saveAccount(DataDir& dir, const ChosenAccount& account, const AccountForm& form);
+std::optional<Refusal> saveAccount(DataDir& dir, const ChosenAccount& account, const AccountForm& form);
 
 }  // namespace innvera

@@ -1,6 +1,6 @@
 #include "directbill/statement.h"
 
-#include "core/forms.h"
+#include "core/formats.h"
 #include "directbill/account_ledger.h"
 
 namespace innvera {

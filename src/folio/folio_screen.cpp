@@ -1,7 +1,7 @@
 #include "folio/folio_screen.h"
 
 #include "core/accounts.h"
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/stay_rules.h"
 #include "core/stays.h"
 #include "folio/post_entry.h"
@@ -54,30 +54,30 @@ std::vector<std::string> roomsToMoveTo(DataDir& dir) {
     return entries;
 }
 
-RoomChange changeRoom(DataDir& dir, float folioNo, std::string_view currentRoom, std::string_view entry) {
+std::variant<Refusal, std::string> changeRoom(DataDir& dir, float folioNo, std::string_view currentRoom, std::string_view entry) {
     const std::string newRoom = roomOfEntry(entry);
 
     // Checked before anything is written: the room offered, and the stay moved.
     const auto target = findRoom(dir, newRoom);
-    if (!target || !canMoveInto(target->record)) return {{}, kNoSuchRoomToMoveTo};
+    if (!target || !canMoveInto(target->record)) return Refusal{kNoSuchRoomToMoveTo, "Combo5"};
     auto stay = findStayRecord(dir, folioNo);
-    if (!stay) return {{}, kNoStayInHouse};
+    if (!stay) return Refusal{kNoStayInHouse, ""};
 
     vacateRoom(dir, currentRoom);
     occupyRoom(dir, newRoom);
     stay->record.roomNo = newRoom;
     rewriteStay(dir, *stay);
-    return {newRoom, {}};
+    return newRoom;
 }
 
-std::optional<FolioSaveRefusal> checkFolioSave(const FolioSaveForm& form) {
-    if (form.rate.empty()) return FolioSaveRefusal{kEnterRate, FolioSaveField::Rate};
-    if (!isNumberText(form.rate)) return FolioSaveRefusal{kRateNotANumber, FolioSaveField::Rate};
-    if (!isStorableAmount(form.rate)) return FolioSaveRefusal{kAmountTooLarge, FolioSaveField::Rate};
+std::optional<Refusal> checkFolioSave(const FolioSaveForm& form) {
+    if (form.rate.empty()) return Refusal{kEnterRate, "Text17"};
+    if (!isNumberText(form.rate)) return Refusal{kRateNotANumber, "Text17"};
+    if (!isStorableAmount(form.rate)) return Refusal{kAmountTooLarge, "Text17"};
     const std::optional<Date> depart = Date::parse(form.departDate);
-    if (!depart) return FolioSaveRefusal{kDepartNotADate, FolioSaveField::DepartDate};
-    if (!stayDate(form.departDate)) return FolioSaveRefusal{kDateOutOfRange, FolioSaveField::DepartDate};
-    if (*depart < form.arrivalDate) return FolioSaveRefusal{kDepartBeforeArrival, FolioSaveField::DepartDate};
+    if (!depart) return Refusal{kDepartNotADate, "Text14"};
+    if (!stayDate(form.departDate)) return Refusal{kDateOutOfRange, "Text14"};
+    if (*depart < form.arrivalDate) return Refusal{kDepartBeforeArrival, "Text14"};
     return std::nullopt;
 }
 

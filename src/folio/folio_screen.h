@@ -3,12 +3,14 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "core/guest_form.h"
 #include "core/date.h"
 #include "core/records.h"
-#include "folio/folio_file.h"
+#include "core/refusal.h"
+#include "ledger/folio_file.h"
 #include "core/data_dir.h"
 
 // The folio screen: the stay shown with its folio lines and balance, moving the guest to
@@ -46,17 +48,11 @@ std::vector<std::string> roomsToMoveTo(DataDir& dir);
 
 inline constexpr const char* kNoSuchRoomToMoveTo = "That room can't be chosen. Choose a room from the Change Room list.";
 
-struct RoomChange {
-    std::string newRoom;  // the room the guest now has; empty when refused
-    std::string message;  // shown under "ATTENTION!" when refused
-    bool refused() const { return !message.empty(); }
-};
-
 // Moves the stay with the folio number from its current room to the room of the entry:
 // the old room becomes vacant and dirty, the new one occupied and dirty, and the stay's
-// RoomNo the new room. Lines already posted keep the old room. Refused, with nothing
-// written, when the entry names no room the guest can move to.
-RoomChange changeRoom(DataDir& dir, float folioNo, std::string_view currentRoom, std::string_view entry);
+// RoomNo the new room. Lines already posted keep the old room. Returns the room the guest now
+// has. Refused, with nothing written, when the entry names no room the guest can move to.
+std::variant<Refusal, std::string> changeRoom(DataDir& dir, float folioNo, std::string_view currentRoom, std::string_view entry);
 
 // The folio screen's boxes as "Save and Exit" reads them.
 struct FolioSaveForm {
@@ -66,13 +62,6 @@ struct FolioSaveForm {
     Date arrivalDate;        // the stay's arrival, which the departure may not precede
 };
 
-enum class FolioSaveField { Rate, DepartDate };
-
-struct FolioSaveRefusal {
-    std::string message;  // shown under "ATTENTION!"
-    FolioSaveField focus;
-};
-
 inline constexpr const char* kEnterRate = "Please enter the rate.";
 inline constexpr const char* kRateNotANumber = "The rate is not a number. Enter it in digits, for example 65 or 59.95.";
 
@@ -80,7 +69,7 @@ inline constexpr const char* kRateNotANumber = "The rate is not a number. Enter 
 // hold, a departure date that is a date (refused with check-in's kDepartNotADate) in the years
 // 2000 to 2099 and not before the arrival. The first failure, or
 // nothing when all pass.
-std::optional<FolioSaveRefusal> checkFolioSave(const FolioSaveForm& form);
+std::optional<Refusal> checkFolioSave(const FolioSaveForm& form);
 
 // Saves the particulars, the departure date and the rate into the stay with the folio
 // number (the arrival date and days are not saved). The form must have passed

@@ -1,6 +1,6 @@
 #include "folio/printed_folio.h"
 
-#include "core/forms.h"
+#include "core/formats.h"
 
 namespace innvera {
 

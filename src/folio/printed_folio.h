@@ -7,7 +7,7 @@
 #include "core/date.h"
 #include "core/print_job.h"
 #include "core/records.h"
-#include "folio/folio_file.h"
+#include "ledger/folio_file.h"
 
 // The printed folio: the property heading, the guest's particulars, every folio line and
 // the balance, a thank-you text and a signature line. Printed from the folio screen, at

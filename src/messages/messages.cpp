@@ -1,6 +1,6 @@
 #include "messages/messages.h"
 
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/stays.h"
 #include "core/record_file.h"
 

@@ -6,13 +6,13 @@
 
 #include "core/accounts.h"
 #include "core/counters.h"
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/reservations.h"
 #include "core/stays.h"
-#include "folio/folio_file.h"
-#include "folio/invoices.h"
-#include "folio/ledger.h"
-#include "folio/totals.h"
+#include "ledger/folio_file.h"
+#include "ledger/invoices.h"
+#include "ledger/ledger.h"
+#include "ledger/totals.h"
 #include "reports/financial_reports.h"
 #include "reports/housekeeping_report.h"
 
@@ -30,25 +30,19 @@ bool nightOnFolio(const DataDir& dir, float folioNo, Date hotelDate) {
 }
 
 void chargeStay(DataDir& dir, const Guest& stay, Date hotelDate, float taxRate, NightCharges& charges) {
-    const float rent = stay.rate;
-    const float tax = stay.rate * taxRate;
     const std::string& room = stay.roomNo.str();
-    postToFolio(dir, stay.folioNo, room, hotelDate, 'E', rent);
-    postToFolio(dir, stay.folioNo, room, hotelDate, 'T', tax);
-    ++charges.charged;
-    if (!(stay.directBillNo > 0)) return;
-
     // Every night of a direct-bill stay is an invoice of its own.
-    const auto account = findAccount(dir, stay.directBillNo);
-    const auto files = account ? InvoiceFiles::of(dir, account->accountName.str()) : std::nullopt;
-    if (!files) {
-        charges.notInvoiced.push_back(room);
-        return;
+    std::optional<InvoiceFiles> files;
+    std::optional<InvoiceOfAccount> invoice;
+    if (stay.directBillNo > 0) {
+        const auto account = findAccount(dir, stay.directBillNo);
+        if (account) files = InvoiceFiles::of(dir, account->accountName.str());
+        if (files) invoice = InvoiceOfAccount{&*files, nextInvoiceNumber(dir, *files), room};
+        else charges.notInvoiced.push_back(room);
     }
-    const float invoiceNo = nextInvoiceNumber(dir, *files);
-    appendInvoiceLine(dir, *files, chargeInvoiceLine(room, hotelDate, invoiceNo, rent, 'E'));
-    appendInvoiceLine(dir, *files, chargeInvoiceLine(room, hotelDate, invoiceNo, roundCents(tax), 'T'));
-    ++charges.invoices;
+    postRoomRent(dir, hotelDate, rentOfRate(stay.rate), taxRate, FolioOfStay{stay.folioNo, room}, invoice);
+    ++charges.charged;
+    if (invoice) ++charges.invoices;
 }
 
 std::string backupFailure(const FileError& error) {
@@ -68,7 +62,7 @@ bool chargeable(const Guest& stay) {
 }  // namespace
 
 NightCharges chargeRoomAndTax(DataDir& dir, Date hotelDate) {
-    const float taxRate = taxRate(dir);
+    const float taxRate = readTaxRate(dir);
     const std::vector<Found<Guest>> stays = staysInHouse(dir);
     const auto monthFile = dir.monthTotals(monthKey(hotelDate));
     const auto dayFile = dir.dayTotals(dayKey(hotelDate));

@@ -1,7 +1,7 @@
 #include "reports/financial_reports.h"
 
-#include "core/forms.h"
-#include "folio/charge_codes.h"
+#include "core/formats.h"
+#include "ledger/charge_codes.h"
 
 namespace innvera {
 

@@ -8,7 +8,7 @@
 
 #include "core/date.h"
 #include "core/print_job.h"
-#include "folio/totals.h"
+#include "ledger/totals.h"
 
 // The daily and monthly financial reports: what one day or one month took in, from its totals
 // record, as the report windows show it and as it is printed.

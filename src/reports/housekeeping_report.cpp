@@ -1,6 +1,6 @@
 #include "reports/housekeeping_report.h"
 
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/record_file.h"
 
 namespace innvera {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/accounts.h"
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/reservations.h"
 #include "core/stay_rules.h"
 #include "core/record_file.h"
@@ -16,48 +16,37 @@ char firstLetter(const std::string& text) { return text.empty() ? '\0' : text[0]
 
 }  // namespace
 
-std::variant<ReservationRefusal, Reservation> readReservation(DataDir& dir, const AddReservationForm& f) {
+std::variant<Refusal, Reservation> readReservation(DataDir& dir, const AddReservationForm& f) {
     const std::optional<Date> arrival = Date::parse(f.arrivalDate);
     const std::optional<Date> departure = Date::parse(f.departDate);
     const bool directBill = firstLetter(f.payCode) == 'R';
-    const struct {
-        bool failed;
-        const char* message;
-        ReservationField focus;
-    } checks[] = {
-        {f.guest.name.empty(), "You didn't enter a name.", ReservationField::Name},
-        {f.guest.address.empty(), "You didn't enter an address.", ReservationField::Address},
-        {f.guest.city.empty(), "You didn't enter a city.", ReservationField::City},
-        {f.guest.state.empty(), "You didn't enter a state.", ReservationField::State},
-        {f.guest.zip.empty(), "You didn't enter a zip code.", ReservationField::Zip},
-        {f.guest.adults.empty(), "You didn't enter number of adults.", ReservationField::Adults},
-        {f.roomEntry == kReserveRoomPrompt, "You didn't select a room number.", ReservationField::RoomList},
-        {f.rate.empty(), "There is no rate entered.", ReservationField::Rate},
-        {f.arrivalDate.empty(), "You didn't select an arrival date.", ReservationField::ArrivalDate},
-        {f.departDate.empty(), "You didn't select a depart date.", ReservationField::DepartDate},
-        {directBill && f.account == kSelectAccount, "You didn't select a direct bill account.",
-         ReservationField::AccountList},
-        {!arrival, kArrivalNotADate, ReservationField::ArrivalDate},
-        {!departure, kDepartNotADate, ReservationField::DepartDate},
-        {!stayDate(f.arrivalDate), kDateOutOfRange, ReservationField::ArrivalDate},
-        {!stayDate(f.departDate), kDateOutOfRange, ReservationField::DepartDate},
-        {arrival && departure && *departure <= *arrival, kDepartNotAfterArrival, ReservationField::DepartDate},
-        {!isNumberText(f.rate), kStayRateNotANumber, ReservationField::Rate},
-        {!isStorableAmount(f.rate), kAmountTooLarge, ReservationField::Rate},
-    };
-    for (const auto& check : checks)
-        if (check.failed) return ReservationRefusal{check.message, check.focus};
+    if (auto refusal = checkGuest(f.guest)) return *refusal;
+    if (auto refusal = firstFailure({
+            {f.roomEntry == kReserveRoomPrompt, "You didn't select a room number.", "Combo3"},
+            {f.rate.empty(), "There is no rate entered.", "Text16"},
+            {f.arrivalDate.empty(), "You didn't select an arrival date.", "Text13"},
+            {f.departDate.empty(), "You didn't select a depart date.", "Text14"},
+            {directBill && f.account == kSelectAccount, "You didn't select a direct bill account.", "Combo5"},
+            {!arrival, kArrivalNotADate, "Text13"},
+            {!departure, kDepartNotADate, "Text14"},
+            {!stayDate(f.arrivalDate), kDateOutOfRange, "Text13"},
+            {!stayDate(f.departDate), kDateOutOfRange, "Text14"},
+            {arrival && departure && *departure <= *arrival, kDepartNotAfterArrival, "Text14"},
+            {!isNumberText(f.rate), kStayRateNotANumber, "Text16"},
+            {!isStorableAmount(f.rate), kAmountTooLarge, "Text16"},
+        }))
+        return *refusal;
 
     const std::vector<std::string> rooms = roomsToReserve(dir);
     if (std::find(rooms.begin(), rooms.end(), f.roomEntry) == rooms.end())
-        return ReservationRefusal{kNotARoomToReserve, ReservationField::RoomList};
+        return Refusal{kNotARoomToReserve, "Combo3"};
     float accountNo = 0;
     if (directBill) {
         const auto account = findAccountNamed(dir, f.account);
-        if (!account) return ReservationRefusal{kNoAccountOfThatName, ReservationField::AccountList};
+        if (!account) return Refusal{kNoAccountOfThatName, "Combo5"};
         accountNo = account->record.accountNo;
     }
-    if (f.confirmNo.empty()) return ReservationRefusal{kNoConfirmationNumber, ReservationField::Name};
+    if (f.confirmNo.empty()) return Refusal{kNoConfirmationNumber, "Text1"};
 
     Reservation r;
     f.guest.copyTo(r);

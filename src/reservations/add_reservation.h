@@ -8,6 +8,7 @@
 #include "core/date.h"
 #include "core/guest_form.h"
 #include "core/records.h"
+#include "core/refusal.h"
 #include "core/data_dir.h"
 
 // Taking a reservation: the rooms the "Add Reservation" window offers, the warning when the
@@ -35,14 +36,6 @@ struct AddReservationForm {
     std::string confirmNo;    // the confirmation number shown; empty when none could be taken
 };
 
-// The control a refused reservation puts the keyboard focus on.
-enum class ReservationField { Name, Address, City, State, Zip, Adults, RoomList, Rate, ArrivalDate, DepartDate, AccountList };
-
-struct ReservationRefusal {
-    std::string message;  // shown under "ATTENTION!"
-    ReservationField focus;
-};
-
 // The checks of "Reserve Now", stopping at the first failure: the name, address, city,
 // state, zip and adults boxes, the room, the rate, the arrival and departure dates, and the
 // account of a direct-bill reservation, each for being left empty or unchosen; then those
@@ -52,7 +45,7 @@ struct ReservationRefusal {
 // pass, the reservation record: the guest's particulars, the room, the first letter of the
 // pay code, the dates, the rate, the confirmation number and, for pay code R, the account's
 // number; every other field is left unassigned, so the reservation is open.
-std::variant<ReservationRefusal, Reservation> readReservation(DataDir& dir, const AddReservationForm& form);
+std::variant<Refusal, Reservation> readReservation(DataDir& dir, const AddReservationForm& form);
 
 // The rooms a reservation can be taken for: every room, in record order, as its number and
 // its type (both trimmed) joined by two blanks ("101  NQ1").

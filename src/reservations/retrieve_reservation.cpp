@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/reservations.h"
 
 namespace innvera {

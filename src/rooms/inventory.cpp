@@ -1,6 +1,6 @@
 #include "rooms/inventory.h"
 
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/records.h"
 #include "core/record_file.h"
 
@@ -12,22 +12,22 @@ bool blank(const std::string& text) { return text.find_first_not_of(' ') == std:
 
 }  // namespace
 
-std::optional<InventoryRefusal> enterRoom(DataDir& dir, const NewRoom& entry, Date hotelDate) {
+std::optional<Refusal> enterRoom(DataDir& dir, const NewRoom& entry, Date hotelDate) {
     // A number or type of blanks only would make a room that no list can pick and no
     // window can remove, so it counts as not entered.
-    if (blank(entry.roomNo)) return InventoryRefusal{"You didn't enter a room number.", InventoryControl::RoomNo};
+    if (blank(entry.roomNo)) return Refusal{"You didn't enter a room number.", "Text1"};
     if (entry.roomType == kChooseRoomType || blank(entry.roomType))
-        return InventoryRefusal{"You didn't enter a room type.", InventoryControl::RoomType};
+        return Refusal{"You didn't enter a room type.", "Combo1"};
 
     // Every window books a room by a number of up to three characters with nothing in front of
     // it: a longer number, or one with a leading blank, would make a room no stay can take.
     const std::string roomNo(trimRight(entry.roomNo));
-    if (charCount(roomNo) > kBookableRoomNoLength || roomNo.front() == ' ') return InventoryRefusal{kRoomNoNotBookable, InventoryControl::RoomNo};
+    if (charCount(roomNo) > kBookableRoomNoLength || roomNo.front() == ' ') return Refusal{kRoomNoNotBookable, "Text1"};
 
     // Trailing blanks are not part of a number: "103 " is room 103.
     RecordFile<Room> rooms(dir, dir.rooms());
     if (rooms.findFirst([&](const Room& room) { return room.roomNo.str() == roomNo; }))
-        return InventoryRefusal{"You already entered this room number.", InventoryControl::RoomNo, true};
+        return Refusal{kRoomAlreadyEntered, "Text1"};
 
     Room room;
     room.roomNo = Text(roomNo);

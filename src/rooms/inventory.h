@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/date.h"
+#include "core/refusal.h"
 #include "core/data_dir.h"
 
 // Entering a new room into the room file.
@@ -22,19 +23,13 @@ struct NewRoom {
     std::string roomType;  // the type list's text
 };
 
-enum class InventoryControl { RoomNo, RoomType };
+// Refused when the room number is on file already; the window then empties its boxes.
+inline constexpr const char* kRoomAlreadyEntered = "You already entered this room number.";
 
-// Why a room was not entered: the message to show, the control that gets the cursor, and
-// whether the form is emptied (a room number already entered).
-struct InventoryRefusal {
-    std::string message;
-    InventoryControl focus;
-    bool clearForm = false;
-};
-
-// Checks the entry in order (room number, room type, not entered before) and appends the
+// Checks the entry in order (room number "Text1", room type "Combo1", not entered before) and
+// appends the
 // new room, vacant, clean and in service, dated the hotel date, at rate 0. Nothing is
 // written when it is refused.
-std::optional<InventoryRefusal> enterRoom(DataDir& dir, const NewRoom& entry, Date hotelDate);
+std::optional<Refusal> enterRoom(DataDir& dir, const NewRoom& entry, Date hotelDate);
 
 }  // namespace innvera

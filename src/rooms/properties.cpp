@@ -4,7 +4,7 @@
 #include <functional>
 #include <limits>
 
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/record_file.h"
 #include "rooms/room_types.h"
 #include "rooms/rooms.h"

@@ -4,7 +4,7 @@
 #include <limits>
 #include <vector>
 
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/records.h"
 #include "core/counters.h"
 #include "core/record_file.h"
@@ -50,7 +50,7 @@ std::optional<std::string> applyRateToType(DataDir& dir, std::string_view type, 
 std::optional<std::string> storeTaxRate(DataDir& dir, std::string_view taxText) {
     const double rate = leadingNumber(taxText);
     if (!isStorableAmount(taxText) || rate < 0 || rate >= 1) return kTaxRateOutOfRange;
-    setTaxRate(dir, toSingle(rate));
+    writeTaxRate(dir, toSingle(rate));
     return std::nullopt;
 }
 

@@ -1,6 +1,6 @@
 #include "rooms/rooms.h"
 
-#include "core/forms.h"
+#include "core/formats.h"
 #include "rooms/room_types.h"
 
 namespace innvera {

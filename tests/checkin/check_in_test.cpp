@@ -5,9 +5,9 @@
 
 #include "checkin/check_in_form.h"
 #include "core/accounts.h"
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/stay_rules.h"
-#include "folio/ledger.h"
+#include "ledger/ledger.h"
 #include "support/motel_files.h"
 
 using namespace innvera;

@@ -5,7 +5,7 @@
 
 #include "checkin/reservation_screen.h"
 #include "core/accounts.h"
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/reservations.h"
 #include "core/stay_rules.h"
 #include "support/motel_files.h"

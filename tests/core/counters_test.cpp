@@ -4,10 +4,10 @@
 #include <cmath>
 #include <limits>
 
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/counters.h"
 #include "core/stays.h"
-#include "folio/invoices.h"
+#include "ledger/invoices.h"
 #include "core/reservations.h"
 #include "support/motel_files.h"
 

@@ -6,7 +6,7 @@
 
 #include "checkin/check_in.h"
 #include "core/accounts.h"
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/reservations.h"
 #include "core/stay_index.h"
 #include "core/stays.h"
@@ -51,7 +51,7 @@ std::vector<std::string> scanned(DataDir& dir) {
 class StayIndexTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        setTaxRate(t.dataDir, 0.12f);
+        writeTaxRate(t.dataDir, 0.12f);
         for (const char* room : {"101", "102", "103", "104"}) addRoom(t.dataDir, room, "NQ1", 65);
         putGuest(t.dataDir, "101", 1, "ANN LEE", may(3));
         putGuest(t.dataDir, "102", 2, "GONE", may(1), 0, 0, "*");

@@ -6,11 +6,11 @@
 #include <gtest/gtest.h>
 
 #include "core/accounts.h"
-#include "core/forms.h"
+#include "core/formats.h"
 #include "directbill/account_ledger.h"
 #include "directbill/account_register.h"
 #include "directbill/statement.h"
-#include "folio/invoices.h"
+#include "ledger/invoices.h"
 #include "support/motel_files.h"
 
 using namespace innvera;
@@ -62,7 +62,7 @@ TEST(AddAccount, SavesTheBoxesTheNumberAndTheBalanceAfterTheAccountsThere) {
 class InvoiceTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        setTaxRate(t.dataDir, 0.12f);
+        writeTaxRate(t.dataDir, 0.12f);
         addAccount(t.dataDir, "ACME", 3);
         writeBytes(t.path("directinvoice/ACME"), counterBytes(1));
     }

@@ -7,7 +7,7 @@
 #include "core/accounts.h"
 #include "folio/check_out.h"
 #include "folio/folio_screen.h"
-#include "folio/ledger.h"
+#include "ledger/ledger.h"
 #include "folio/post_entry.h"
 #include "messages/messages.h"
 #include "support/motel_files.h"
@@ -20,7 +20,7 @@ namespace {
 class AllOrNothing : public ::testing::Test {
 protected:
     void SetUp() override {
-        setTaxRate(t.dataDir, 0.12f);
+        writeTaxRate(t.dataDir, 0.12f);
         addRoom(t.dataDir, "101", "NQ1", 65, "O", "N");
         addRoom(t.dataDir, "102", "KK1", 80);
         addRoom(t.dataDir, "105", "KK1", 80);

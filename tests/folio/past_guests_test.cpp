@@ -2,7 +2,7 @@
 // refusals, the account and the balance as shown are tested through the windows).
 #include <gtest/gtest.h>
 
-#include "folio/ledger.h"
+#include "ledger/ledger.h"
 #include "folio/past_guests.h"
 #include "support/motel_files.h"
 

@@ -4,11 +4,11 @@
 // the departures list) is tested through the window.
 #include <gtest/gtest.h>
 
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/stay_rules.h"
 #include "folio/check_out.h"
 #include "folio/folio_screen.h"
-#include "folio/ledger.h"
+#include "ledger/ledger.h"
 #include "support/motel_files.h"
 #include "folio/post_entry.h"
 
@@ -23,7 +23,7 @@ PostEntryResult post(MotelFolder& t, float folioNo, const char* code, const char
 
 TEST(PostEntry, ChargesAndPaymentsGoToTheFolioTheTotalsAndTheInvoice) {
     MotelFolder t;
-    setTaxRate(t.dataDir, 0.12f);
+    writeTaxRate(t.dataDir, 0.12f);
     addAccount(t.dataDir, "ACME", 7);
     putGuest(t.dataDir, "101", 1234, "JOHN SMITH", may(3), 7);
     writeBytes(t.path("directinvoice/ACME"), RecordBytes(10).single(0, 4));
@@ -56,7 +56,7 @@ TEST(PostEntry, ChargesAndPaymentsGoToTheFolioTheTotalsAndTheInvoice) {
 
 TEST(PostEntry, RefusalsComeInOrderAndWriteNothing) {
     MotelFolder t;
-    setTaxRate(t.dataDir, 0.12f);
+    writeTaxRate(t.dataDir, 0.12f);
     putRoom(t.dataDir, "101", "NQ1", "O", "N");
     putRoom(t.dataDir, "102", "KK1", "Y", "N");
     putGuest(t.dataDir, "101", 1, "JOHN SMITH", may(3), 8);  // account 8's record is gone

@@ -62,7 +62,7 @@ TEST_F(RecordFiles, CountersAndFlagsKeepTheRestOfTheirBlockAndReadAFileOfTheirSi
     EXPECT_EQ(readBytes(dir.setBackFlag()), Bytes(RecordBytes(20).single(0, 1)));
 
     writeBytes(dir.taxFile(), singleBytes(0.09f));  // four bytes, shorter than a record
-    EXPECT_FLOAT_EQ(taxRate(dir), 0.09f);
+    EXPECT_FLOAT_EQ(readTaxRate(dir), 0.09f);
     writeBytes(dir.setBackFlag(), singleBytes(1));
     EXPECT_EQ(readFlag<SetBackFlagRecord>(dir, dir.setBackFlag()), 1);
 }

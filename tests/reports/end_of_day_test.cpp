@@ -7,7 +7,7 @@
 #include <limits>
 
 #include "core/reservations.h"
-#include "folio/ledger.h"
+#include "ledger/ledger.h"
 #include "reports/backup.h"
 #include "reports/end_of_day.h"
 #include "support/fakes.h"
@@ -41,7 +41,7 @@ class EndOfDay : public ::testing::Test {
 protected:
     void SetUp() override {
         DataDir& dir = t.dataDir;
-        setTaxRate(dir, 0.12f);
+        writeTaxRate(dir, 0.12f);
         addAccount(dir, "ACME TOOLS", 7);
         putGuest(dir, "101", 1, "SMITH JOHN", may(3));
         putGuest(dir, "102", 2, "NEW ARRIVAL", may(2));
@@ -196,7 +196,7 @@ TEST(NightlyBackup, KeepsTheNewestFourteenNightsAndSharesUnchangedFiles) {
 TEST(DamagedStays, AreNotChargedDoNotStopTheOthersAndAreNamedToTheClerk) {
     MotelFolder t;
     DataDir& dir = t.dataDir;
-    setTaxRate(dir, 0.12f);
+    writeTaxRate(dir, 0.12f);
     for (auto [room, folioNo, name] : {std::tuple{"101", 1, "NAN FOLIO"}, {"102", 2, "SMITH JOHN"},
                                        {"103", 3, "INFINITE RATE"}, {"104", 4, "JONES ANN"}})
         putGuest(dir, room, static_cast<float>(folioNo), name, may(3));
@@ -225,7 +225,7 @@ TEST(DamagedStays, AreNotChargedDoNotStopTheOthersAndAreNamedToTheClerk) {
 TEST(EndOfDayRun, ARunCutOffAtAnyChangeAndMadeAgainLeavesExactlyTheFilesOfOneWholeRun) {
     MotelFolder t;
     TempFolder backups;
-    setTaxRate(t.dataDir, 0.12f);
+    writeTaxRate(t.dataDir, 0.12f);
     addAccount(t.dataDir, "ACME TOOLS", 7);
     for (int i = 0; i < 26; ++i) {
         const std::string room = std::to_string(101 + i);

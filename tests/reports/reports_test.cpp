@@ -2,7 +2,7 @@
 // show of a day or a month.
 #include <gtest/gtest.h>
 
-#include "folio/charge_codes.h"
+#include "ledger/charge_codes.h"
 #include "reports/financial_reports.h"
 #include "reports/housekeeping_report.h"
 #include "support/motel_files.h"

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/accounts.h"
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/reservations.h"
 #include "core/stay_rules.h"
 #include "reservations/add_reservation.h"

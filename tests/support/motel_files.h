@@ -230,7 +230,7 @@ inline Bytes accountBytes(const char* name, const char* address, float accountNo
 // A tax rate of 0.12; rooms 101 (NQ1 at 65) and 102 (KK1 at 80), vacant and clean; the
 // direct-bill account ACME, number 3.
 inline void smallMotel(DataDir& dir) {
-    setTaxRate(dir, 0.12f);
+    writeTaxRate(dir, 0.12f);
     addRoom(dir, "101", "NQ1", 65);
     addRoom(dir, "102", "KK1", 80);
     addAccount(dir, "ACME", 3);

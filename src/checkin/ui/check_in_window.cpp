@@ -9,7 +9,7 @@
 #include "checkin/ui/check_in_controls.h"
 #include "core/accounts.h"
 #include "core/counters.h"
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/counters.h"
 #include "core/stay_rules.h"
 #include "core/ui/date_calendar.h"
@@ -175,7 +175,7 @@ void CheckInWindow::showNight(double rate, float taxRate, double extras) {
 
 void CheckInWindow::rateTyped() {
     runHandler(desk_, [&] {
-        showNight(number(rateBox_), taxRate(desk_.dataDir), number(extraAmountBox_));
+        showNight(number(rateBox_), readTaxRate(desk_.dataDir), number(extraAmountBox_));
     });
 }
 
@@ -190,7 +190,7 @@ void CheckInWindow::roomChosen() {
             desk_.dialogs.inform("ATTENTION!", kOverbooking);
             return;
         }
-        const float taxRate = taxRate(desk_.dataDir);
+        const float taxRate = readTaxRate(desk_.dataDir);
         const std::optional<float> rate = roomRate(desk_.dataDir, entry);
         if (!rate) return;  // a typed entry naming no room: the figures stay as they were
         rateBox_->setText(qs(plainNumber(*rate)));

@@ -10,7 +10,7 @@
 #include "checkin/ui/check_in_controls.h"
 #include "core/accounts.h"
 #include "core/counters.h"
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/counters.h"
 #include "core/reservations.h"
 #include "core/stay_rules.h"
@@ -176,7 +176,7 @@ void ReservationWindow::load() {
         for (const std::string& name : accountNames(desk_.dataDir)) accountList_->addItem(qs(name));
         showPrompt(accountList_, QString::fromLatin1(kSelectAccount));
         printBox_->setChecked(printFolioChosen(desk_.dataDir));
-        taxRate_ = taxRate(desk_.dataDir);
+        taxRate_ = readTaxRate(desk_.dataDir);
         for (const std::string& entry : reservationScreenRooms(desk_.dataDir)) roomList_->addItem(qs(entry));
         showPrompt(roomList_, QString::fromLatin1(kReservationRoomPrompt));
         if (const auto reservation = reservationToShow(desk_.dataDir, desk_.session.selectedRoom,

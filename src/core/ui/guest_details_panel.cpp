@@ -3,7 +3,7 @@
 #include <QGridLayout>
 #include <QLabel>
 
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/records.h"
 #include "platform/qt/controls.h"
 

@@ -14,7 +14,7 @@
 #include "checkin/ui/guest_list_window.h"
 #include "checkin/ui/reservation_window.h"
 #include "core/counters.h"
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/front_desk.h"
 #include "core/reservations.h"
 #include "core/ui/menus.h"

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/records.h"
 #include "platform/qt/controls.h"
 

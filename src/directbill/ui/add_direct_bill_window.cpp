@@ -3,7 +3,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/counters.h"
 #include "directbill/account_register.h"
 #include "directbill/ui/account_details_panel.h"

@@ -8,12 +8,12 @@
 #include <QVBoxLayout>
 
 #include "core/accounts.h"
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/records.h"
 #include "directbill/account_ledger.h"
 #include "directbill/statement.h"
 #include "directbill/ui/account_details_panel.h"
-#include "folio/invoices.h"
+#include "ledger/invoices.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 

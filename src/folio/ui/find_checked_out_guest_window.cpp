@@ -7,10 +7,10 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/guest_form.h"
 #include "core/ui/guest_details_panel.h"
-#include "folio/folio_file.h"
+#include "ledger/folio_file.h"
 #include "folio/printed_folio.h"
 #include "folio/ui/folio_colours.h"
 #include "folio/ui/guest_search_window.h"

@@ -8,13 +8,13 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/stay_rules.h"
 #include "core/stays.h"
 #include "core/ui/date_calendar.h"
 #include "core/ui/guest_details_panel.h"
 #include "core/ui/main_window.h"
-#include "folio/charge_codes.h"
+#include "ledger/charge_codes.h"
 #include "folio/check_out.h"
 #include "folio/folio_screen.h"
 #include "folio/post_entry.h"

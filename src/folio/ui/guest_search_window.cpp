@@ -7,7 +7,7 @@
 #include <QListView>
 #include <QVBoxLayout>
 
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/ui/date_calendar.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"

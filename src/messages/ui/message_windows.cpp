@@ -5,7 +5,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/records.h"
 #include "messages/messages.h"
 #include "platform/qt/controls.h"

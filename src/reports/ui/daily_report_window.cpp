@@ -4,7 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "folio/totals.h"
+#include "ledger/totals.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "reports/financial_reports.h"

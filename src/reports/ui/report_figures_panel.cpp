@@ -4,7 +4,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 
-#include "folio/charge_codes.h"
+#include "ledger/charge_codes.h"
 #include "platform/qt/controls.h"
 
 namespace innvera {

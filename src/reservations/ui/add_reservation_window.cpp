@@ -7,7 +7,7 @@
 
 #include "core/accounts.h"
 #include "core/counters.h"
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/counters.h"
 #include "core/reservations.h"
 #include "core/stay_rules.h"
@@ -116,7 +116,7 @@ void AddReservationWindow::load() {
         confirmationNo_ = takeConfirmationNumber(desk_.dataDir, &repaired);
         if (repaired) desk_.dialogs.inform("ATTENTION!", kCounterRepaired);
         confirmationLabel_->setText(qs(plainNumber(*confirmationNo_)));
-        taxRate_ = taxRate(desk_.dataDir);
+        taxRate_ = readTaxRate(desk_.dataDir);
         for (const std::string& entry : roomsToReserve(desk_.dataDir)) roomList_->addItem(qs(entry));
         showPrompt(roomList_, QString::fromLatin1(kReserveRoomPrompt));
     });
@@ -189,7 +189,7 @@ void AddReservationWindow::roomChosen() {
             desk_.dialogs.inform("ATTENTION!", kOverbooking);
         const auto room = findRoomByEntry(desk_.dataDir, entry);
         if (!room) return;  // typed text naming no room: "Reserve Now" refuses it
-        taxRate_ = taxRate(desk_.dataDir);
+        taxRate_ = readTaxRate(desk_.dataDir);
         rateBox_->setText(qs(plainNumber(room->record.rate)));
         showFigures();
     });

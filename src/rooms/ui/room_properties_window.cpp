@@ -5,7 +5,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/ui/main_window.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"

@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "core/counters.h"
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/ui/main_window.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
@@ -134,7 +134,7 @@ void TaxRateWindow::createLayout() {
 // The stored fraction, and what it is in percent ("0.09 (9%)").
 void TaxRateWindow::showCurrentRate() {
     runHandler(desk_, [this] {
-        const float rate = taxRate(desk_.dataDir);
+        const float rate = readTaxRate(desk_.dataDir);
         currentRate_->setText(rate > 0 ? qs(plainNumber(rate) + " (" + plainNumber(rate * 100.0f) + "%)")
                                        : QStringLiteral("none yet"));
     });

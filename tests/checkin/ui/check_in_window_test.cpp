@@ -3,7 +3,7 @@
 
 #include "checkin/ui/check_in_window.h"
 #include "core/stay_rules.h"
-#include "folio/ledger.h"
+#include "ledger/ledger.h"
 #include "support/motel_files.h"
 #include "support/ui/test_desk.h"
 

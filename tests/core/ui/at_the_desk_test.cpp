@@ -16,7 +16,7 @@ class AtTheDesk : public ::testing::Test {
 protected:
     void SetUp() override {
         switchWelcomeOff(t.dataDir, true);
-        setTaxRate(t.dataDir, 0.12f);
+        writeTaxRate(t.dataDir, 0.12f);
         addRoom(t.dataDir, "101", "NQ1", 65);
         addRoom(t.dataDir, "102", "KK1", 80);
     }

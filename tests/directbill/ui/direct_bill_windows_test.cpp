@@ -18,7 +18,7 @@ namespace {
 class DirectBillWindowsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        setTaxRate(t.dataDir, 0.12f);
+        writeTaxRate(t.dataDir, 0.12f);
         addRoom(t.dataDir, "101", "NQ1", 65);
     }
 

@@ -4,7 +4,7 @@
 
 #include <QtWidgets>
 
-#include "folio/ledger.h"
+#include "ledger/ledger.h"
 #include "folio/ui/folio_window.h"
 #include "support/motel_files.h"
 #include "support/ui/test_desk.h"
@@ -18,7 +18,7 @@ class FolioWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         t.clock.set(may(1), {11, 5, 32});
-        setTaxRate(t.dataDir, 0.12f);
+        writeTaxRate(t.dataDir, 0.12f);
         switchWelcomeOff(t.dataDir, true);  // no welcome window over the main one
         putRoom(t.dataDir, "101", "NQ1", "O", "N");
         putRoom(t.dataDir, "102", "NQ1", "O", "N");

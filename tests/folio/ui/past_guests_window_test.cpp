@@ -1,7 +1,7 @@
 // "Find Checked Out Guest" and its "Guest" search: retrieving a stay and reprinting its folio.
 #include <QtWidgets>
 
-#include "folio/ledger.h"
+#include "ledger/ledger.h"
 #include "folio/ui/find_checked_out_guest_window.h"
 #include "folio/ui/guest_search_window.h"
 #include "support/motel_files.h"

@@ -37,7 +37,7 @@ const std::string kPending = "ATTENTION!: There are reservations pending that ha
 
 // Refused first, the run is started again while the refused run's window is still open.
 TEST_F(ReportWindows, StartNowRunsTheEndOfDayShowingEachStepDoneAgainAfterARefusalAndNamesANightNotInvoiced) {
-    setTaxRate(t.dataDir, 0.12f);
+    writeTaxRate(t.dataDir, 0.12f);
     putRoom(t.dataDir, "101", "KING", "O", "N");
     putGuest(t.dataDir, "101", 1, "SMITH JOHN", may(3), 9);  // billed to an account no one carries
     addReservation(t.dataDir, "102", may(1));

@@ -1,12 +1,12 @@
-#include "folio/invoices.h"
+#include "ledger/invoices.h"
 
 #include <algorithm>
 #include <system_error>
 
 #include "core/codec.h"
-#include "core/forms.h"
+#include "core/formats.h"
 #include "core/counters.h"
-#include "folio/charge_codes.h"
+#include "ledger/charge_codes.h"
 #include "platform/file_layer.h"
 #include "core/record_file.h"
 

@@ -1,8 +1,8 @@
-#include "folio/charge_codes.h"
+#include "ledger/charge_codes.h"
 
 #include <array>
 
-#include "core/forms.h"
+#include "core/formats.h"
 
 namespace innvera {
 

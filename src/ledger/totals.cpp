@@ -1,12 +1,12 @@
-#include "folio/totals.h"
+#include "ledger/totals.h"
 
 #include <cstdio>
 #include <optional>
 #include <stdexcept>
 
 #include "core/codec.h"
-#include "core/forms.h"
-#include "folio/charge_codes.h"
+#include "core/formats.h"
+#include "ledger/charge_codes.h"
 
 namespace innvera {
 

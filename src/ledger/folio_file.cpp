@@ -1,11 +1,11 @@
-#include "folio/folio_file.h"
+#include "ledger/folio_file.h"
 
 #include <cmath>
 #include <cstdio>
 
 #include "core/codec.h"
-#include "core/forms.h"
-#include "folio/charge_codes.h"
+#include "core/formats.h"
+#include "ledger/charge_codes.h"
 
 namespace innvera {
 

@@ -1,4 +1,4 @@
-#include "core/forms.h"
+#include "core/formats.h"
 
 #include <charconv>
 #include <cmath>
@@ -145,6 +145,14 @@ std::string plainNumber(float value) {
     return generalDigits(value, 7);
 }
 std::string plainNumber(double value) { return generalDigits(value, 15); }
+
+double decimalOf(float value) {
+    if (!std::isfinite(value)) return value;
+    const std::string digits = plainNumber(value);
+    double decimal = value;
+    std::from_chars(digits.data(), digits.data() + digits.size(), decimal);
+    return decimal;
+}
 
 std::string signedNumber(float value) {
     return value < 0 ? plainNumber(value) : " " + plainNumber(value);

@@ -1,8 +1,8 @@
 // The ledger's files as they lie on disk: folio lines, totals, invoice files, and the balance.
 #include <gtest/gtest.h>
 
-#include "folio/charge_codes.h"  // slot::
-#include "folio/ledger.h"
+#include "ledger/charge_codes.h"  // slot::
+#include "ledger/ledger.h"
 #include "support/motel_files.h"
 
 using namespace innvera;

@@ -40,6 +40,10 @@ std::optional<double> wholeAmount(std::string_view text);
 std::string plainNumber(float value);
 std::string plainNumber(double value);
 
+// The number a Single stands for: the double of its plain decimal text (59.95 for the Single
+// nearest 59.95, which holds 59.9500007629395). A value that is not a finite number is kept.
+double decimalOf(float value);
+
 // Signed form: a blank in front of zero and positive values, a minus in front of negative
 // ones, then the plain digits (" 65", "-5").
 std::string signedNumber(float value);

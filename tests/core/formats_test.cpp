@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/date.h"
-#include "core/forms.h"
+#include "core/formats.h"
 
 using namespace innvera;
 
