@@ -26,11 +26,12 @@
 #include "core/formats.h"
 #include "core/counters.h"
 #include "core/reservations.h"
-#include "core/ui/main_window.h"
-#include "core/ui/menus.h"
-#include "core/ui/welcome_window.h"
+#include "app/main_window.h"
+#include "app/menus.h"
+#include "app/welcome_window.h"
 #include "ledger/ledger.h"
 #include "folio/ui/folio_window.h"
+#include "platform/qt/change_notices.h"
 #include "platform/qt/windows.h"
 #include "reservations/add_reservation.h"
 #include "reservations/ui/add_reservation_window.h"
@@ -39,6 +40,7 @@
 #include "rooms/rates.h"
 #include "rooms/ui/room_inventory_window.h"
 #include "rooms/ui/room_rates_window.h"
+#include "rooms/ui/tax_rate_window.h"
 #include "rooms/ui/room_status_window.h"
 
 using namespace innvera;
@@ -139,7 +141,7 @@ void reserve(DataDir& dir, const GuestForm& who, const char* room, Date arrival,
     form.payCode = "V - Visa";
     form.confirmNo = plainNumber(takeConfirmationNumber(dir));
     const auto reading = readReservation(dir, form);
-    if (const auto* refusal = std::get_if<ReservationRefusal>(&reading)) throw SampleFailed{std::string("reservation of ") + room + ": " + refusal->message};
+    if (const auto* refusal = std::get_if<Refusal>(&reading)) throw SampleFailed{std::string("reservation of ") + room + ": " + refusal->message};
     appendReservation(dir, std::get<Reservation>(reading));
     dir.commit();
 }
@@ -256,7 +258,8 @@ int main(int argc, char* argv[]) {
     NoPrinter printer;
     Session session;
     Windows windows([] {});
-    Desk desk{clock, dialogs, printer, dataDir, session, windows};
+    ChangeNotices notices;
+    Desk desk{clock, dialogs, printer, dataDir, session, windows, notices};
     windows.attach(desk);
 
     bool saved = true;

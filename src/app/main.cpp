@@ -12,8 +12,9 @@
 #include <vector>
 
 #include "core/front_desk.h"
-#include "core/ui/main_window.h"
+#include "app/main_window.h"
 #include "platform/command_line.h"
+#include "platform/qt/change_notices.h"
 #include "platform/qt/message_box_dialogs.h"
 #include "platform/qt/system_clock.h"
 #include "platform/qt/system_printer.h"
@@ -151,8 +152,10 @@ int main(int argc, char* argv[]) {
     SystemPrinter printer(chosen(command.printDir, "INNVERA_PRINT_DIR"), &SystemPrinter::showNotice);
     Session session;
     Windows windows([] { QApplication::quit(); });
-    Desk desk{clock, dialogs, printer, dataDir, session, windows};
+    ChangeNotices notices;
+    Desk desk{clock, dialogs, printer, dataDir, session, windows, notices};
     windows.attach(desk);
+    windows.setHubOpener([&windows] { windows.open<MainWindow>(); });
 
     windows.open<MainWindow>();
     return app.exec();

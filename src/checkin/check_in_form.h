@@ -19,6 +19,8 @@ namespace innvera {
 inline constexpr const char* kSelectRoom = "Select Room";
 inline constexpr const char* kSelectPaymentType = "Select Payment Type";
 inline constexpr const char* kExtraCharge = "Extra Charge";
+// What the reservation window's room list shows until a room is chosen (it ends in a blank).
+inline constexpr const char* kReservationRoomPrompt = "Select Room ";
 
 // The texts of the check-in window as the clerk left them.
 struct CheckInForm {

@@ -17,8 +17,6 @@
 // and the changes "Save and Exit" writes back.
 namespace innvera {
 
-// What the room list shows until a room is chosen (it ends in a blank).
-inline constexpr const char* kReservationRoomPrompt = "Select Room ";
 inline constexpr const char* kNoReservationShown =
     "This window shows no open reservation, so there is nothing to check in, save or cancel. Choose a "
     "reservation from today's arrivals or from Retrieve Reservation.";

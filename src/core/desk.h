@@ -33,6 +33,7 @@ public:
 };
 
 class Windows;
+class ChangeNotices;
 
 // The shared services every window receives.
 struct Desk {
@@ -42,6 +43,7 @@ struct Desk {
     DataDir& dataDir;
     Session& session;
     Windows& windows;
+    ChangeNotices& notices;
 };
 
 }  // namespace innvera

@@ -26,14 +26,6 @@ std::optional<Found<Room>> findRoomByEntry(DataDir& dir, std::string_view entry)
     return findRoom(dir, roomNumberOfEntry(entry));
 }
 
-int countOutOfOrder(DataDir& dir) {
-    int count = 0;
-    RecordFile<Room>(dir, dir.rooms()).scan([&](const Room& room, std::uint64_t) {
-        if (room.outOfOrder()) ++count;
-    });
-    return count;
-}
-
 namespace {
 
 bool setFirst(DataDir& dir, std::string_view roomNo, const char* vacant, std::optional<Date> dueOut) {

@@ -27,9 +27,6 @@ std::optional<Found<Room>> findRoom(DataDir& dir, std::string_view number);
 // The room a chosen list entry stands for (compared by the entry's first three characters).
 std::optional<Found<Room>> findRoomByEntry(DataDir& dir, std::string_view entry);
 
-// Rooms whose status is "X" (out of order).
-int countOutOfOrder(DataDir& dir);
-
 // The room state changes a stay makes. Each finds the room by its number (trailing blanks
 // removed) and writes the whole record back; a number no room has changes nothing.
 // A guest moves in: the first room of that number becomes occupied and dirty, and due out

@@ -67,7 +67,7 @@ protected:
         writeBytes(t.path("directinvoice/ACME"), counterBytes(1));
     }
 
-    std::optional<LedgerRefusal> post(const std::string& type, const std::string& amount, const std::string& checkNo = "") {
+    std::optional<Refusal> post(const std::string& type, const std::string& amount, const std::string& checkNo = "") {
         return postToInvoice(t.dataDir, "ACME", 1, "101", may(1), {type, amount, checkNo});
     }
     Bytes invoice() { return readBytes(t.path("directinvoice/ACME 1")); }
@@ -94,13 +94,14 @@ TEST_F(InvoiceTest, DoNowAppendsRentWithItsRoundedTaxChecksPaymentsAndOtherLines
 }
 
 TEST_F(InvoiceTest, DoNowRefusesInOrderAndWritesNothing) {
-    const std::tuple<const char*, const char*, const char*, const char*, LedgerField> cases[] = {
-        {"Select Type", "", "", kNoType, LedgerField::Type},
-        {"K - Check", "", "", kNoLedgerAmount, LedgerField::Amount},
-        {"K - Check", "50", " ", kNoCheckNo, LedgerField::CheckNo},
-        {"X - Anything", "50", "", kTypeNotOffered, LedgerField::Type},
-        {"E - Room Rent", "12abc", "", kAmountNotANumber, LedgerField::Amount},
-        {"C - Cash", "1e9", "", kAmountTooLarge, LedgerField::Amount},
+    // Each refusal with the control it sends the focus to: the type list, "Amount$", "Check#".
+    const std::tuple<const char*, const char*, const char*, const char*, const char*> cases[] = {
+        {"Select Type", "", "", kNoType, "Combo3"},
+        {"K - Check", "", "", kNoLedgerAmount, "Text10"},
+        {"K - Check", "50", " ", kNoCheckNo, "Text11"},
+        {"X - Anything", "50", "", kTypeNotOffered, "Combo3"},
+        {"E - Room Rent", "12abc", "", kAmountNotANumber, "Text10"},
+        {"C - Cash", "1e9", "", kAmountTooLarge, "Text10"},
     };
     for (const auto& [type, amount, checkNo, message, focus] : cases) {
         const auto refusal = post(type, amount, checkNo);
@@ -213,7 +214,7 @@ TEST_F(RenameTest, AnUnsafeOrTakenNameOrOneWhoseFilesAreInTheWayIsRefusedWithNot
         const auto refusal = saveAccount(t.dataDir, acme, formNamed(name));
         ASSERT_TRUE(refusal.has_value()) << name;
         EXPECT_EQ(refusal->message, message);
-        EXPECT_EQ(refusal->focus, AccountField::Name);
+        EXPECT_EQ(refusal->focus, "Text1");
     }
     t.dataDir.commit();
     EXPECT_EQ(snapshot(t.folder.path()), before);

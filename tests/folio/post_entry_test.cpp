@@ -17,7 +17,7 @@ using namespace innvera::testing;
 
 namespace {
 
-PostEntryResult post(MotelFolder& t, float folioNo, const char* code, const char* amount) {
+std::optional<Refusal> post(MotelFolder& t, float folioNo, const char* code, const char* amount) {
     return postEntry(t.dataDir, PostEntryInput{folioNo, code, amount, may(1)});
 }
 
@@ -30,17 +30,14 @@ TEST(PostEntry, ChargesAndPaymentsGoToTheFolioTheTotalsAndTheInvoice) {
     const std::pair<const char*, const char*> entries[] = {{"E - Room Rent", "100"}, {"N - Roll Away", "15.50"},
                                                            {"W - Wi Fi", "3abc"},    {"V - Visa", "50"},
                                                            {"C - Cash", "-5"},       {"O - Other ", "none"}};
-    for (auto [code, amount] : entries) {  // "none" has no leading number: 0
-        const PostEntryResult result = post(t, 1234, code, amount);
-        EXPECT_EQ(result.outcome, PostEntryOutcome::Posted) << code;
-        EXPECT_FALSE(result.failed()) << code;
-    }
-    // Room rent brings its tax, unrounded.
+    for (auto [code, amount] : entries)  // "none" has no leading number: 0
+        EXPECT_FALSE(post(t, 1234, code, amount).has_value()) << code;
+    // Room rent brings its tax, unrounded: the rent times the tax rate in single precision.
     auto line = [](const char* code, const char* description, const char* amount) {
         return folioText("101  ", code, description, amount, "1234");
     };
     EXPECT_EQ(readText(t.path("dailycharge/ 1234")),
-              line("E", "Room Rent", "100") + line("T", "Tax", "11.9999997317791") + line("N", "Roll Away", "15.5") +
+              line("E", "Room Rent", "100") + line("T", "Tax", "12") + line("N", "Roll Away", "15.5") +
                   line("W", "Wi-Fi", "3") + line("V", "Visa", "50") + line("C", "Cash Received", "-5") +
                   line("O", "Other", "0"));
     const Bytes totals = totalsBytes({{0, -5}, {1, 50}, {6, 100}, {7, 12}, {11, 15.5f}, {12, 3}});
@@ -66,26 +63,26 @@ TEST(PostEntry, RefusalsComeInOrderAndWriteNothing) {
     const Bytes rooms = readBytes(t.path("rooms"));
     const Bytes guests = readBytes(t.path("guest"));
 
+    // The code is asked for before the amount, whatever the amount box holds; each refusal sends
+    // the focus to its own control.
+    for (const char* amount : {"", "1e309", "10"})
+        EXPECT_EQ(post(t, 1, "Select Code", amount), (Refusal{kNoCode, "Combo4"})) << amount;
+    EXPECT_EQ(post(t, 1, "V - Visa", ""), (Refusal{kNoAmount, "Text16"}));
     for (const std::string& tooLarge : std::vector<std::string>{"1e309", std::string(400, '9'), "-1000000"})
-        EXPECT_EQ(post(t, 1, "V - Visa", tooLarge.c_str()).message, kAmountTooLarge);
+        EXPECT_EQ(post(t, 1, "V - Visa", tooLarge.c_str()), (Refusal{kAmountTooLarge, "Text16"}));
     // A checked-out stay, or no stay at all, is never posted to.
-    EXPECT_EQ(post(t, 2, "V - Visa", "10").message, kNoStayInHouse);
-    EXPECT_EQ(post(t, 0, "V - Visa", "10").outcome, PostEntryOutcome::NoStay);
+    EXPECT_EQ(post(t, 2, "V - Visa", "10")->message, kNoStayInHouse);
+    EXPECT_EQ(post(t, 0, "V - Visa", "10")->message, kNoStayInHouse);
     // Letters the folio screen does not post: nothing written, no message.
-    for (const char* code : {"T - Tax", "R - Direct Bill", "L", "K", "X - Unknown", ""}) {
-        const PostEntryResult result = post(t, 1, code, "10");
-        EXPECT_EQ(result.outcome, PostEntryOutcome::NothingToPost) << code;
-        EXPECT_FALSE(result.failed());
-    }
-    const PostEntryResult unsafe = post(t, 3, "E - Room Rent", "65");
-    EXPECT_EQ(unsafe.outcome, PostEntryOutcome::UnsafeAccountName);
-    EXPECT_EQ(unsafe.message, kUnsafeAccountName);
+    for (const char* code : {"T - Tax", "R - Direct Bill", "L", "K", "X - Unknown", ""})
+        EXPECT_FALSE(post(t, 1, code, "10").has_value()) << code;
+    EXPECT_EQ(post(t, 3, "E - Room Rent", "65")->message, kUnsafeAccountName);
     for (const char* folder : {"dailycharge", "totals", "dailytotals", "directinvoice"})
         EXPECT_TRUE(std::filesystem::is_empty(t.path(folder))) << folder;
 
     // Nor does a room the "Change Room" list no longer offers, or a stay no guest carries.
     for (const char* entry : {"102  KK1", "109  XX", "Change Room"})
-        EXPECT_EQ(changeRoom(t.dataDir, 1, "101", entry).message, kNoSuchRoomToMoveTo) << entry;
+        EXPECT_EQ(std::get<Refusal>(changeRoom(t.dataDir, 1, "101", entry)).message, kNoSuchRoomToMoveTo) << entry;
     EXPECT_FALSE(saveFolio(t.dataDir, 99, FolioSaveForm{{}, "5/6/2019", "65", may(1)}));
     for (const auto& [depart, rate, message] : {std::tuple{"4/30/2019", "65", kDepartBeforeArrival},
                                                 {"5/2/2100", "65", kDateOutOfRange}, {"5/2/2019", "1000000", kAmountTooLarge}})
@@ -97,8 +94,8 @@ TEST(PostEntry, RefusalsComeInOrderAndWriteNothing) {
 
     // Without its account record a direct-bill stay is posted with no invoice; payments never
     // touch the invoice files, so they post whatever the account's name.
-    EXPECT_EQ(post(t, 1, "E - Room Rent", "65").outcome, PostEntryOutcome::Posted);
-    EXPECT_EQ(post(t, 3, "C - Cash", "65").outcome, PostEntryOutcome::Posted);
+    EXPECT_FALSE(post(t, 1, "E - Room Rent", "65").has_value());
+    EXPECT_FALSE(post(t, 3, "C - Cash", "65").has_value());
     EXPECT_TRUE(std::filesystem::exists(t.path("dailycharge/ 1")));
     EXPECT_TRUE(std::filesystem::exists(t.path("dailycharge/ 3")));
     EXPECT_TRUE(std::filesystem::is_empty(t.path("directinvoice")));

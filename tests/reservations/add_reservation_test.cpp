@@ -28,7 +28,7 @@ protected:
 
     std::string refusal(const AddReservationForm& f) {
         const auto reading = readReservation(dir, f);
-        const auto* r = std::get_if<ReservationRefusal>(&reading);
+        const auto* r = std::get_if<Refusal>(&reading);
         return r ? r->message : "(none)";
     }
 

@@ -5,14 +5,13 @@
 #include "checkin/check_in_form.h"
 #include "core/desk.h"
 
-class QCheckBox;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace innvera {
 
+class CheckInSection;
 class GuestDetailsPanel;
 
 // "Check In": registers a walk-in guest.
@@ -37,37 +36,15 @@ private:
     void departureTyped();
     // The departure date picked or typed: the days, the stay's total and the lists follow it.
     void departureKnown(Date picked);
-    void enableRoomAndPayment();
-    void rateTyped();
-    void tenderedTyped();
-    void roomChosen();
-    void paymentChosen();
-    void addExtraToTotalStay();
-    void printChoiceClicked();
-    void showNight(double rate, float taxRate, double extras);
     double nights() const;
     CheckInForm form() const;
-    QWidget* control(CheckInField field) const;
 
     Desk& desk_;
     GuestDetailsPanel* guest_;
     QLineEdit* arrivalBox_;
     QLineEdit* departBox_;
     QLineEdit* daysBox_;
-    QComboBox* roomList_;
-    QLineEdit* rateBox_;
-    QLabel* taxLabel_;
-    QLabel* nightTotalLabel_;
-    QLineEdit* totalStayBox_;
-    QComboBox* paymentList_;
-    QComboBox* accountList_;
-    QLineEdit* cashTotalBox_;
-    QLineEdit* tenderedBox_;
-    QLineEdit* changeBox_;
-    QComboBox* extraList_;
-    QLineEdit* extraAmountBox_;
-    QPushButton* enterButton_;
-    QCheckBox* printBox_;
+    CheckInSection* section_;
     QLabel* hotelDateLabel_;
     QPushButton* checkInButton_;
     QPushButton* exitButton_;

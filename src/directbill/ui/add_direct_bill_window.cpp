@@ -7,6 +7,7 @@
 #include "core/counters.h"
 #include "directbill/account_register.h"
 #include "directbill/ui/account_details_panel.h"
+#include "core/ui/refusal_box.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 
@@ -83,8 +84,7 @@ void AddDirectBillWindow::save() {
             numberLabel_->setText(qs(plainNumber(*accountNo_)));
         }
         if (const auto refusal = addAccount(desk_.dataDir, details_->form(), str(balanceBox_->text()), *accountNo_)) {
-            desk_.dialogs.inform("ATTENTION!", refusal->message);
-            (refusal->focus == AccountField::Balance ? balanceBox_ : details_->box(AccountDetailsPanel::Name))->setFocus();
+            showRefusal(desk_, this, *refusal);
             return;
         }
         saved = true;

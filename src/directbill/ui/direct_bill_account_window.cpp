@@ -14,6 +14,7 @@
 #include "directbill/statement.h"
 #include "directbill/ui/account_details_panel.h"
 #include "ledger/invoices.h"
+#include "core/ui/refusal_box.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 
@@ -225,11 +226,7 @@ void DirectBillAccountWindow::doNow() {
         const auto refusal = postToInvoice(desk_.dataDir, account_->record.accountName.str(), *invoiceNo_, room_,
                                            desk_.session.hotelDate, entry);
         if (refusal) {
-            desk_.dialogs.inform("ATTENTION!", refusal->message);
-            QWidget* focus = refusal->focus == LedgerField::Type     ? static_cast<QWidget*>(typeList_)
-                             : refusal->focus == LedgerField::Amount ? amountBox_
-                                                                     : checkNoBox_;
-            focus->setFocus();
+            showRefusal(desk_, this, *refusal);
             return;
         }
         showInvoice();
@@ -263,8 +260,7 @@ void DirectBillAccountWindow::saveAndExit() {
     if (account_) {
         runHandler(desk_, [&] {
             if (const auto refusal = saveAccount(desk_.dataDir, *account_, details_->form())) {
-                desk_.dialogs.inform("ATTENTION!", refusal->message);
-                details_->box(AccountDetailsPanel::Name)->setFocus();
+                showRefusal(desk_, this, *refusal);
                 return;
             }
             done = true;

@@ -13,7 +13,6 @@
 #include "core/stays.h"
 #include "core/ui/date_calendar.h"
 #include "core/ui/guest_details_panel.h"
-#include "core/ui/main_window.h"
 #include "ledger/charge_codes.h"
 #include "folio/check_out.h"
 #include "folio/folio_screen.h"
@@ -21,6 +20,7 @@
 #include "folio/printed_folio.h"
 #include "folio/ui/folio_colours.h"
 #include "messages/ui/message_windows.h"
+#include "core/ui/refusal_box.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "platform/qt/windows.h"
@@ -339,12 +339,8 @@ void FolioWindow::doNow() {
         input.codeText = codeList_->currentText().toStdString();
         input.amountText = text(amountBox_);
         input.hotelDate = desk_.session.hotelDate;
-        const PostEntryResult result = postEntry(desk_.dataDir, input);
-        if (result.failed()) {
-            desk_.dialogs.inform("ATTENTION!", result.message);
-            if (result.outcome == PostEntryOutcome::NoCode) codeList_->setFocus();
-            if (result.outcome == PostEntryOutcome::NoAmount || result.outcome == PostEntryOutcome::AmountTooLarge)
-                amountBox_->setFocus();
+        if (const auto refusal = postEntry(desk_.dataDir, input)) {
+            showRefusal(desk_, this, *refusal);
             return;
         }
         resetCodeEntry();
@@ -371,29 +367,28 @@ void FolioWindow::checkOutGuest() {
         showNoGuest();
         fillGuestList();
     });
-    refreshMainWindow(desk_);
 }
 
 void FolioWindow::roomChosen() {
     if (!shown_) return;
     const float folioNo = shown_->folioNo;
     runHandler(desk_, [&] {
-        const RoomChange change = changeRoom(desk_.dataDir, folioNo, shown_->roomNo.str(),
-                                             roomList_->currentText().toStdString());
-        if (change.refused()) {
-            desk_.dialogs.inform("ATTENTION!", change.message);
+        const auto change = changeRoom(desk_.dataDir, folioNo, shown_->roomNo.str(),
+                                       roomList_->currentText().toStdString());
+        if (const auto* refusal = std::get_if<Refusal>(&change)) {
+            showRefusal(desk_, this, *refusal);
             showPrompt(roomList_, QString::fromLatin1(kChangeRoom));
             return;
         }
-        shown_->roomNo = change.newRoom;
-        roomLabel_->setText(qs(change.newRoom));
+        const std::string& newRoom = std::get<std::string>(change);
+        shown_->roomNo = newRoom;
+        roomLabel_->setText(qs(newRoom));
         // The lists follow the move: the guest under the new room, the new room no longer free.
         fillGuestList();
         const int index = guestList_->findText(qs(guestEntry(*shown_)));
         if (index >= 0) guestList_->setCurrentIndex(index);
         fillRoomList();
     });
-    refreshMainWindow(desk_);
 }
 
 void FolioWindow::saveAndExit() {
@@ -407,8 +402,7 @@ void FolioWindow::saveAndExit() {
         form.rate = text(rateBox_);
         form.arrivalDate = shown_->arrivalDate;
         if (const auto refusal = checkFolioSave(form)) {
-            desk_.dialogs.inform("ATTENTION!", refusal->message);
-            (refusal->focus == FolioSaveField::Rate ? rateBox_ : departBox_)->setFocus();
+            showRefusal(desk_, this, *refusal);
             return;
         }
         if (!saveFolio(desk_.dataDir, folioNo, form)) {
@@ -444,7 +438,7 @@ void FolioWindow::closeEvent(QCloseEvent* event) {
     for (QWidget* calendar : findChildren<DateCalendar*>(Qt::FindDirectChildrenOnly)) calendar->close();
     desk_.session.folioPreselection = Session::kNoPreselection;
     // Whatever way the clerk leaves, the main window comes back when it was closed for this one.
-    if (!desk_.windows.find<MainWindow>()) desk_.windows.open<MainWindow>();
+    desk_.windows.openHub();
 }
 
 }  // namespace innvera

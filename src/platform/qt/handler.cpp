@@ -2,6 +2,8 @@
 
 #include <exception>
 
+#include "platform/qt/change_notices.h"
+
 namespace innvera {
 
 namespace {
@@ -14,6 +16,11 @@ std::string outcome(Desk& desk, bool keptPart) {
     return "Nothing was changed: what you just did was undone.";
 }
 
+// Tells the windows that follow the files what the handler committed.
+void announceCommitted(Desk& desk) {
+    desk.notices.announce(desk.dataDir.kindsOf(desk.dataDir.takeCommittedChanges()));
+}
+
 }  // namespace
 
 bool runHandler(Desk& desk, const std::function<void()>& body) {
@@ -23,6 +30,7 @@ bool runHandler(Desk& desk, const std::function<void()>& body) {
     try {
         body();
         dir.commit();
+        announceCommitted(desk);
         return true;
     } catch (const FileError& error) {
         reason = "The file " + error.path().string() + " could not be used: " + error.reason() + ". ";
@@ -34,6 +42,7 @@ bool runHandler(Desk& desk, const std::function<void()>& body) {
     // A failed write has rolled back already; a failed read, print or other failure has not.
     dir.rollback();
     desk.dialogs.inform("ATTENTION!", reason + outcome(desk, dir.commitCount() != commitsBefore));
+    announceCommitted(desk);  // what it kept before it failed
     return false;
 }
 

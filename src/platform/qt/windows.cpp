@@ -45,6 +45,11 @@ void Windows::place(QWidget* window) const {
     window->move(placed.topLeft());
 }
 
+void Windows::openHub() {
+    if (hub_ && hub_->isVisible()) return;
+    if (hubOpener_) hubOpener_();
+}
+
 QWidget* Windows::find(const QString& name) const {
     for (QWidget* window : openWindows())
         if (window->objectName() == name) return window;

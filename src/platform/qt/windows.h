@@ -30,6 +30,11 @@ public:
     void attach(Desk& desk) { desk_ = &desk; }
     // The window the others open centred over.
     void setHub(QWidget* hub) { hub_ = hub; }
+    // What opens the hub again; set once, by the program's top, the only place that knows it.
+    void setHubOpener(std::function<void()> open) { hubOpener_ = std::move(open); }
+    // Opens the hub unless it is open: for a window that hands the desk back to it when it is
+    // left (the folio screen).
+    void openHub();
 
     template <class W>
     W* open() {
@@ -67,6 +72,7 @@ private:
     Desk* desk_ = nullptr;
     QPointer<QWidget> hub_;
     std::function<void()> whenNoneLeft_;
+    std::function<void()> hubOpener_;
     QList<QPointer<QWidget>> windows_;
     bool checkQueued_ = false;
 };

@@ -13,7 +13,7 @@
 #include "core/stay_rules.h"
 #include "core/ui/date_calendar.h"
 #include "core/ui/guest_details_panel.h"
-#include "core/ui/main_window.h"
+#include "core/ui/refusal_box.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "platform/qt/windows.h"
@@ -208,37 +208,18 @@ AddReservationForm AddReservationWindow::form() const {
     return f;
 }
 
-QWidget* AddReservationWindow::control(ReservationField field) const {
-    switch (field) {
-    case ReservationField::Name: return guest_->box(GuestDetailsPanel::Name);
-    case ReservationField::Address: return guest_->box(GuestDetailsPanel::Address);
-    case ReservationField::City: return guest_->box(GuestDetailsPanel::City);
-    case ReservationField::State: return guest_->box(GuestDetailsPanel::State);
-    case ReservationField::Zip: return guest_->box(GuestDetailsPanel::Zip);
-    case ReservationField::Adults: return guest_->box(GuestDetailsPanel::Adults);
-    case ReservationField::RoomList: return roomList_;
-    case ReservationField::Rate: return rateBox_;
-    case ReservationField::ArrivalDate: return arrivalBox_;
-    case ReservationField::DepartDate: return departBox_;
-    case ReservationField::AccountList: return accountList_;
-    }
-    return nullptr;
-}
-
 void AddReservationWindow::reserveNow() {
     bool saved = false;
     runHandler(desk_, [&] {
         const auto reading = readReservation(desk_.dataDir, form());
-        if (const auto* refusal = std::get_if<ReservationRefusal>(&reading)) {
-            desk_.dialogs.inform("ATTENTION!", refusal->message);
-            if (QWidget* focus = control(refusal->focus)) focus->setFocus();
+        if (const auto* refusal = std::get_if<Refusal>(&reading)) {
+            showRefusal(desk_, this, *refusal);
             return;
         }
         appendReservation(desk_.dataDir, std::get<Reservation>(reading));
         saved = true;
     });
     if (!saved) return;
-    refreshMainWindow(desk_);
     close();
 }
 

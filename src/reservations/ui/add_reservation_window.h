@@ -50,7 +50,6 @@ private:
     // The tax and total of one night at the rate shown, and the stay's total over the days.
     void showFigures();
     AddReservationForm form() const;
-    QWidget* control(ReservationField field) const;
 
     Desk& desk_;
     std::optional<float> confirmationNo_;  // taken at opening

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "checkin/ui/reservation_window.h"
+#include "checkin/ui/reservation_check_in_window.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "platform/qt/windows.h"
@@ -74,7 +74,7 @@ void RetrieveReservationWindow::reservationChosen(QListWidgetItem* item) {
     desk_.session.selectedConfirmation = confirmationOfEntry(item->text().toStdString());
     Desk& desk = desk_;
     close();
-    ReservationWindow::showChosen(desk);
+    ReservationCheckInWindow::showChosen(desk);
 }
 
 }  // namespace innvera

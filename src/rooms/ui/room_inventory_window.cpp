@@ -4,7 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "core/ui/main_window.h"
+#include "core/ui/refusal_box.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "rooms/inventory.h"
@@ -87,20 +87,13 @@ void RoomInventoryWindow::enterNow() {
     runHandler(desk_, [this] {
         const NewRoom entry{str(roomNoBox_->text()), str(typeList_->currentText())};
         if (const auto refusal = enterRoom(desk_.dataDir, entry, desk_.session.hotelDate)) {
-            desk_.dialogs.inform("ATTENTION!", refusal->message);
-            if (refusal->clearForm) {
-                emptyForm();
-            } else if (refusal->focus == InventoryControl::RoomNo) {
-                roomNoBox_->setFocus();
-            } else {
-                typeList_->setFocus();
-            }
+            showRefusal(desk_, this, *refusal);
+            if (refusal->message == kRoomAlreadyEntered) emptyForm();
             return;
         }
         emptyForm();
         fillRoomsEntered();
     });
-    refreshMainWindow(desk_);
 }
 
 }  // namespace innvera

@@ -6,7 +6,6 @@
 #include <QVBoxLayout>
 
 #include "core/formats.h"
-#include "core/ui/main_window.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "platform/qt/windows.h"
@@ -189,7 +188,6 @@ void RoomPropertiesWindow::changeTypeNow() {
 
 void RoomPropertiesWindow::changeVacantNow() {
     runHandler(desk_, [this] { storeChoice(vacant_, vacantEditor_, &changeVacant); });
-    refreshMainWindow(desk_);
 }
 
 void RoomPropertiesWindow::changeCleanNow() {
@@ -199,9 +197,7 @@ void RoomPropertiesWindow::changeCleanNow() {
 void RoomPropertiesWindow::changeStatusNow() {
     runHandler(desk_, [this] {
         storeChoice(status_, statusEditor_, &changeStatus);
-        refreshOutOfOrderCount();
     });
-    refreshMainWindow(desk_);
 }
 
 void RoomPropertiesWindow::changeRateNow() {
@@ -216,10 +212,6 @@ void RoomPropertiesWindow::changeRateNow() {
         if (const auto view = changeRate(desk_.dataDir, shownRoomNo(), typed)) rate_.value->setText(qs(view->rate));
         putAway(rate_);
     });
-}
-
-void RoomPropertiesWindow::refreshOutOfOrderCount() {
-    if (auto* main = desk_.windows.find<MainWindow>()) main->showOutOfOrderCount(countOutOfOrder(desk_.dataDir));
 }
 
 void RoomPropertiesWindow::storeComment() {

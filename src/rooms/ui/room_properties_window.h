@@ -72,7 +72,6 @@ private:
     void showView(const std::optional<RoomView>& view);
     std::string shownRoomNo() const;
     void storeComment();
-    void refreshOutOfOrderCount();
 
     Desk& desk_;
     QComboBox* chooser_ = nullptr;

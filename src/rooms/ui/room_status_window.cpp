@@ -3,7 +3,6 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "core/ui/main_window.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "rooms/status_board.h"
@@ -55,14 +54,12 @@ void RoomStatusWindow::makeAllClean() {
     runHandler(desk_, [this] { makeAllRoomsClean(desk_.dataDir); });
     // Rebuilt even after a failed write, so the board shows what the file now holds.
     runHandler(desk_, [this] { fillBoard(); });
-    refreshMainWindow(desk_);
 }
 
 void RoomStatusWindow::makeAllVacant() {
     if (!desk_.dialogs.ask("Vacant", "Are you sure you want to make all rooms vacant?")) return;
     runHandler(desk_, [this] { makeAllRoomsVacant(desk_.dataDir); });
     runHandler(desk_, [this] { fillBoard(); });
-    refreshMainWindow(desk_);
 }
 
 }  // namespace innvera

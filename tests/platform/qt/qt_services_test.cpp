@@ -2,9 +2,9 @@
 #include <QtWidgets>
 
 #include "core/counters.h"
-#include "core/ui/main_window.h"
-#include "core/ui/menus.h"
-#include "core/ui/welcome_window.h"
+#include "app/main_window.h"
+#include "app/menus.h"
+#include "app/welcome_window.h"
 #include "platform/qt/handler.h"
 #include "platform/qt/system_printer.h"
 #include "platform/qt/windows.h"

@@ -6,10 +6,10 @@
 
 #include "checkin/ui/check_in_window.h"
 #include "checkin/ui/guest_list_window.h"
-#include "checkin/ui/reservation_window.h"
-#include "core/ui/main_window.h"
-#include "core/ui/menus.h"
-#include "core/ui/welcome_window.h"
+#include "checkin/ui/reservation_check_in_window.h"
+#include "app/main_window.h"
+#include "app/menus.h"
+#include "app/welcome_window.h"
 #include "directbill/ui/add_direct_bill_window.h"
 #include "directbill/ui/direct_bill_account_window.h"
 #include "folio/ui/find_checked_out_guest_window.h"
@@ -23,6 +23,7 @@
 #include "rooms/ui/room_inventory_window.h"
 #include "rooms/ui/room_properties_window.h"
 #include "rooms/ui/room_rates_window.h"
+#include "rooms/ui/tax_rate_window.h"
 #include "rooms/ui/room_status_window.h"
 
 namespace innvera::testing {
@@ -44,7 +45,7 @@ const std::vector<Opener>& openers() {
         opener<TaxRateWindow>(),       opener<RoomStatusWindow>(),     opener<CheckInWindow>(),
         opener<FolioWindow>(),
         opener<FindCheckedOutGuestWindow>(),
-        opener<ReservationWindow>(),   opener<GuestListWindow>(),      opener<AddReservationWindow>(),
+        opener<ReservationCheckInWindow>(),   opener<GuestListWindow>(),      opener<AddReservationWindow>(),
         opener<RetrieveReservationWindow>(),
         opener<AddDirectBillWindow>(),
         opener<DirectBillAccountWindow>(),

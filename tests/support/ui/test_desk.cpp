@@ -13,9 +13,10 @@ namespace innvera::testing {
 TestDesk::TestDesk()
     : dataDir(folder.path()),
       windows([this] { ++programEnded; }),
-      desk{clock, dialogs, printer, dataDir, session, windows} {
+      desk{clock, dialogs, printer, dataDir, session, windows, notices} {
     session.hotelDate = clock.today();
     windows.attach(desk);
+    windows.setHubOpener([this] { openWindow(desk, QStringLiteral("MainWindow")); });
     dataDir.createFolders();
 }
 

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "core/ui/date_calendar.h"
+#include "platform/qt/change_notices.h"
 #include "platform/qt/windows.h"
 #include "support/fakes.h"
 #include "support/files.h"
@@ -51,6 +52,7 @@ public:
     CapturingPrinter printer;
     Session session;
     Windows windows;
+    ChangeNotices notices;
     Desk desk;
     int programEnded = 0;  // times the registry found no window left
 };

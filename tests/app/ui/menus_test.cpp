@@ -1,6 +1,6 @@
 #include <QCheckBox>
 
-#include "core/ui/menus.h"
+#include "app/menus.h"
 #include "support/motel_files.h"
 #include "support/ui/test_desk.h"
 

@@ -1,4 +1,4 @@
-#include "core/ui/welcome_window.h"
+#include "app/welcome_window.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -13,6 +13,7 @@
 #include "platform/qt/windows.h"
 #include "rooms/ui/room_inventory_window.h"
 #include "rooms/ui/room_rates_window.h"
+#include "rooms/ui/tax_rate_window.h"
 
 namespace innvera {
 

@@ -1,4 +1,4 @@
-#include "core/ui/menus.h"
+#include "app/menus.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -20,6 +20,7 @@
 #include "rooms/ui/room_inventory_window.h"
 #include "rooms/ui/room_properties_window.h"
 #include "rooms/ui/room_rates_window.h"
+#include "rooms/ui/tax_rate_window.h"
 
 namespace innvera {
 

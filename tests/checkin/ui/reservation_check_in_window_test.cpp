@@ -1,7 +1,7 @@
 // The "Reservation" window, driven through its controls.
 #include <QListWidget>
 
-#include "checkin/ui/reservation_window.h"
+#include "checkin/ui/reservation_check_in_window.h"
 #include "core/stay_rules.h"
 #include "ledger/ledger.h"
 #include "support/motel_files.h"
@@ -51,7 +51,7 @@ TEST_F(ReservationWindowTest, CheckInWritesTheStayAtTheRoomsRateAndTheReservatio
 
     // Opened again by its number it shows empty boxes, and refuses to act on them.
     t.session.selectedConfirmation = "7";
-    ReservationWindow::showChosen(t.desk);
+    ReservationCheckInWindow::showChosen(t.desk);
     EXPECT_EQ(textsOf(w(), {"Text1", "Label22"}), "|");
     const Snapshot before = snapshot(t.folder.path());
     choose(w(), "Combo4", "C - Cash");

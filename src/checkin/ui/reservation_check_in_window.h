@@ -7,29 +7,28 @@
 #include "checkin/reservation_screen.h"
 #include "core/desk.h"
 
-class QCheckBox;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace innvera {
 
+class CheckInSection;
 class GuestDetailsPanel;
 
 // "Reservation": one open reservation, chosen in the main window's arrivals list (by room, for
 // the hotel date) or in "Retrieve Reservation" (by confirmation number). From here the clerk
 // checks the guest in, saves changes to the reservation or cancels it.
-class ReservationWindow : public QWidget {
+class ReservationCheckInWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr const char* kName = "Form16";
 
-    explicit ReservationWindow(Desk& desk, QWidget* parent = nullptr);
+    explicit ReservationCheckInWindow(Desk& desk, QWidget* parent = nullptr);
 
     // Shows the reservation the session's selected room or confirmation now names: a
     // reservation window already open, showing another, is closed first.
-    static ReservationWindow* showChosen(Desk& desk);
+    static ReservationCheckInWindow* showChosen(Desk& desk);
 
     // The event handlers, public so tests can call them as the controls do.
     void checkIn();
@@ -47,45 +46,20 @@ private:
     void connectControls();
     void load();
     void showReservation(const ShownReservation& reservation);
-    void roomChosen();
-    void rateTyped();
-    void payCodeChosen();
-    void addNow();
-    void tenderedTyped();
-    void printChoiceClicked();
-    // The tax and total of one night at the rate shown, and the stay's total over the days.
-    void showFigures();
     // The days between the two dates shown, then the stay's total (and the cash amount of a cash payment).
     void showDays();
-    void openCalendar(const char* name, const char* title, Date start, void (ReservationWindow::*take)(Date));
-    void refreshArrivals();
+    void openCalendar(const char* name, const char* title, Date start,
+                      void (ReservationCheckInWindow::*take)(Date));
     ReservationScreenForm form() const;
-    QWidget* control(CheckInField field) const;
 
     Desk& desk_;
-    float taxRate_ = 0;
     std::string confirmNo_;  // as stored; empty when no open reservation was found
-    std::string roomNo_;     // "Room#"
     QLabel* title_;
     GuestDetailsPanel* guest_;
     QLineEdit* arrivalBox_;
     QLineEdit* departBox_;
     QLineEdit* daysBox_;
-    QLabel* roomLabel_;
-    QComboBox* roomList_;
-    QLineEdit* rateBox_;
-    QLabel* taxLabel_;
-    QLineEdit* nightTotalBox_;
-    QLineEdit* totalStayBox_;
-    QComboBox* payCodeList_;
-    QComboBox* accountList_;
-    QLineEdit* cashTotalBox_;
-    QLineEdit* tenderedBox_;
-    QLineEdit* changeBox_;
-    QComboBox* extraList_;
-    QLineEdit* extraAmountBox_;
-    QPushButton* addNowButton_;
-    QCheckBox* printBox_;
+    CheckInSection* section_;
     QLabel* confirmationLabel_;
     QPushButton* checkInButton_;
     QPushButton* saveButton_;

@@ -1,4 +1,4 @@
-#include "core/ui/main_window.h"
+#include "app/main_window.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -12,14 +12,15 @@
 
 #include "checkin/ui/check_in_window.h"
 #include "checkin/ui/guest_list_window.h"
-#include "checkin/ui/reservation_window.h"
+#include "checkin/ui/reservation_check_in_window.h"
 #include "core/counters.h"
 #include "core/formats.h"
 #include "core/front_desk.h"
 #include "core/reservations.h"
-#include "core/ui/menus.h"
-#include "core/ui/welcome_window.h"
+#include "app/menus.h"
+#include "app/welcome_window.h"
 #include "folio/ui/folio_window.h"
+#include "platform/qt/change_notices.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "platform/qt/windows.h"
@@ -37,6 +38,9 @@ MainWindow::MainWindow(Desk& desk) : desk_(desk) {
     connect(arrivals_, &QListWidget::itemDoubleClicked, this, &MainWindow::openArrival);
     enterActivates(departures_, [this](const QModelIndex& at) { openDeparture(departures_->item(at.row())); });
     enterActivates(arrivals_, [this](const QModelIndex& at) { openArrival(arrivals_->item(at.row())); });
+    connect(&desk_.notices, &ChangeNotices::filesChanged, this, [this](DataChanges changes) {
+        if (changes.touches(DataChanges::Rooms | DataChanges::Stays | DataChanges::Reservations)) refresh();
+    });
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
     timer_->setInterval(500);
@@ -141,6 +145,7 @@ void MainWindow::startUp() {
         hotelDate_->setText(qs(today.text()));
         desk_.session.folioPreselection = Session::kNoPreselection;
 
+        shownStamps_ = stamps();
         showDay(dayAtAGlance(desk_.dataDir, today));
     });
 }
@@ -165,11 +170,18 @@ void MainWindow::refresh() {
     DataDir& dir = desk_.dataDir;
     if (dir.inTransaction()) return;  // a handler waits in a message box: its writes may yet be undone
     try {
+        const auto before = stamps();
         showDay(dayAtAGlance(dir, desk_.session.hotelDate));
         dir.commit();  // a file missing until now was made, empty
+        shownStamps_ = before;
     } catch (const std::exception&) {
         dir.rollback();
     }
+}
+
+std::vector<std::optional<FileStamp>> MainWindow::stamps() const {
+    const DataDir& dir = desk_.dataDir;
+    return {dir.stamp(dir.reservations()), dir.stamp(dir.guests()), dir.stamp(dir.rooms())};
 }
 
 void MainWindow::showWelcomeUnlessSwitchedOff() {
@@ -185,8 +197,10 @@ void MainWindow::onTimer() {
     ticking_ = true;
     runHandler(desk_, [this] { tickHotelDate(desk_.dataDir, desk_.session, desk_.clock.now()); });
     // Shown even when writing the set-back flag failed: the date the desk works on has moved.
+    const QString shownDate = hotelDate_->text();
     hotelDate_->setText(qs(desk_.session.hotelDate.text()));
-    refresh();
+    // The day moved, or another program changed the files: the lists and counts follow.
+    if (hotelDate_->text() != shownDate || stamps() != shownStamps_) refresh();
     ticking_ = false;
 }
 
@@ -199,25 +213,6 @@ void MainWindow::openAfterCheckInGate() {
         return;
     }
     desk_.windows.open<W>();
-}
-
-void MainWindow::showOutOfOrderCount(int count) {
-    outOfOrderCount_->setText(QString::number(count));
-    shown_.outOfOrder = count;
-}
-
-void MainWindow::showArrivals() {
-    runHandler(desk_, [this] {
-        const std::vector<std::string> entries = arrivalsOn(desk_.dataDir, desk_.session.hotelDate);
-        arrivals_->clear();
-        for (const std::string& entry : entries) arrivals_->addItem(qs(entry));
-        arrivalCount_->setText(QString::number(entries.size()));
-        shown_.arrivals = entries;
-    });
-}
-
-void refreshMainWindow(Desk& desk) {
-    if (MainWindow* main = desk.windows.find<MainWindow>()) main->refresh();
 }
 
 void MainWindow::leaveForFolio() {
@@ -234,7 +229,7 @@ void MainWindow::openDeparture(QListWidgetItem* item) {
 
 void MainWindow::openArrival(QListWidgetItem* item) {
     desk_.session.selectedRoom = upToFirstBlank(item->text().toStdString());
-    ReservationWindow::showChosen(desk_);
+    ReservationCheckInWindow::showChosen(desk_);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

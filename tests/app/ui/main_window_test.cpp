@@ -1,6 +1,6 @@
 #include <QListWidget>
 
-#include "core/ui/main_window.h"
+#include "app/main_window.h"
 #include "support/motel_files.h"
 #include "support/ui/test_desk.h"
 

@@ -3,9 +3,12 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
+#include <vector>
 
 #include "core/front_desk.h"
 #include "core/desk.h"
+#include "core/data_dir.h"
 
 class QLabel;
 class QListWidget;
@@ -27,21 +30,15 @@ public:
 
     explicit MainWindow(Desk& desk);
 
-    // Another window changed the rooms out of order: the "Out Of Order:" count shows `count`.
-    void showOutOfOrderCount(int count);
-
-    // Another window took, checked in or cancelled a reservation: the arrivals list and the
-    // "Arrivals:" count are read again for the hotel date.
-    void showArrivals();
-
     // The lists and the six counts as the files now are, for the hotel date. Only what changed
     // is shown again, so an entry chosen in a list stays chosen. Nothing is shown while a
     // handler is part-way (its writes may yet be undone) or when the files cannot be read just
-    // now; there is no message box: the next tick tries again.
+    // now; there is no message box: the next tick tries again. Run whenever a handler commits a
+    // change to the rooms, stays or reservations.
     void refresh();
 
-    // Timer1, every half second: keeps the hotel date on the day not yet closed, and the lists
-    // and counts true to the files whatever window changed them.
+    // Timer1, every half second: keeps the hotel date on the day not yet closed, and notices a
+    // change made to the files outside the program (the lists and counts then follow it).
     void onTimer();
 
 protected:
@@ -76,13 +73,13 @@ private:
     QVBoxLayout* buttons_;
     QLabel* propertyName_;
     QTimer* timer_;
+    // The files the lists and counts come from, as they stood when last read.
+    std::vector<std::optional<FileStamp>> stamps() const;
+
     DayAtAGlance shown_;  // what the lists and counts show
+    std::vector<std::optional<FileStamp>> shownStamps_;  // the files as they stood when shown_ was read
     bool ticking_ = false;  // a tick is running (a message box may be up)
     bool closed_ = false;
 };
-
-// The open main window's refresh(), when it is open: for a window that has just changed the
-// rooms, the stays or the reservations.
-void refreshMainWindow(Desk& desk);
 
 }  // namespace innvera
