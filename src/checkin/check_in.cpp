@@ -9,7 +9,7 @@
 #include "ledger/ledger.h"
 #include "folio/printed_folio.h"
 #include "core/record_file.h"
-#include "rooms/rooms.h"
+#include "core/rooms.h"
 
 namespace innvera {
 

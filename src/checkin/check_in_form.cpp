@@ -10,7 +10,7 @@
 #include "ledger/charge_codes.h"
 #include "ledger/invoices.h"
 #include "core/record_file.h"
-#include "rooms/rooms.h"
+#include "core/rooms.h"
 
 namespace innvera {
 

@@ -9,7 +9,7 @@
 #include "core/stays.h"
 #include "ledger/invoices.h"
 #include "core/record_file.h"
-#include "rooms/rooms.h"
+#include "core/rooms.h"
 
 namespace innvera {
 

@@ -1,7 +1,7 @@
 #include "folio/check_out.h"
 
 #include "core/stays.h"
-#include "rooms/rooms.h"
+#include "core/rooms.h"
 
 namespace innvera {
 

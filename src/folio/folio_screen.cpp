@@ -6,7 +6,7 @@
 #include "core/stays.h"
 #include "folio/post_entry.h"
 #include "core/record_file.h"
-#include "rooms/rooms.h"
+#include "core/rooms.h"
 
 namespace innvera {
 

@@ -6,8 +6,8 @@
 
 #include "core/formats.h"
 #include "core/record_file.h"
-#include "rooms/room_types.h"
-#include "rooms/rooms.h"
+#include "core/room_types.h"
+#include "core/rooms.h"
 
 namespace innvera {
 

@@ -8,7 +8,7 @@
 #include "core/records.h"
 #include "core/counters.h"
 #include "core/record_file.h"
-#include "rooms/room_types.h"
+#include "core/room_types.h"
 
 namespace innvera {
 

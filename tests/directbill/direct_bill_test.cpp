@@ -93,6 +93,15 @@ TEST_F(InvoiceTest, DoNowAppendsRentWithItsRoundedTaxChecksPaymentsAndOtherLines
     EXPECT_EQ(view.room, "101");
 }
 
+TEST_F(InvoiceTest, RoomRentBringsItsTaxRoundedToTheNearestCent) {
+    // 59.95 at 7.25% is 4.346375: the invoice holds 4.35, neither the unrounded tax nor 4.34.
+    writeTaxRate(t.dataDir, 0.0725f);
+    EXPECT_FALSE(post("E - Room Rent", "59.95").has_value());
+    EXPECT_EQ(invoice(), concat({invoiceLineBytes("101", 1, 59.95f, "E", "Room Rent"),
+                                 invoiceLineBytes("101", 1, 4.35f, "T", "Tax")}));
+    EXPECT_EQ(invoiceBalance(invoiceLines(t.dataDir, "ACME", 1)), 64.3);
+}
+
 TEST_F(InvoiceTest, DoNowRefusesInOrderAndWritesNothing) {
     // Each refusal with the control it sends the focus to: the type list, "Amount$", "Check#".
     const std::tuple<const char*, const char*, const char*, const char*, const char*> cases[] = {

@@ -34,7 +34,8 @@ const Steps kAllSteps{EndOfDayStep::Reservations, EndOfDayStep::CheckOuts,     E
 
 // The night of 5/1/2019 at a tax rate of 0.12. In house, in guest-file order: SMITH JOHN in
 // 101 at 65; NEW ARRIVAL in 102, checked in tonight (the night and a Visa payment are on his
-// folio and in the totals); ACME GUEST in 103 at 59.95, billed to ACME TOOLS (account 7);
+// folio and in the totals); ACME GUEST in 103 at 59.95, billed to ACME TOOLS (account 1,
+// the first number an account is given);
 // LOST ACCOUNT in 105 at 65, billed to account 9, which no account carries. GONE HOME left
 // 104 today; a closed reservation arrives tonight, an open one tomorrow.
 class EndOfDay : public ::testing::Test {
@@ -42,10 +43,10 @@ protected:
     void SetUp() override {
         DataDir& dir = t.dataDir;
         writeTaxRate(dir, 0.12f);
-        addAccount(dir, "ACME TOOLS", 7);
+        addAccount(dir, "ACME TOOLS", 1);
         putGuest(dir, "101", 1, "SMITH JOHN", may(3));
         putGuest(dir, "102", 2, "NEW ARRIVAL", may(2));
-        putGuest(dir, "103", 3, "ACME GUEST", may(4), 7);
+        putGuest(dir, "103", 3, "ACME GUEST", may(4), 1);
         changeRecord<Guest>(dir, dir.guests(), 3, [](Guest& g) { g.rate = 59.95f; });
         putGuest(dir, "104", 4, "GONE HOME", may(1), 0, 0, "*");
         putGuest(dir, "105", 5, "LOST ACCOUNT", may(6), 9);

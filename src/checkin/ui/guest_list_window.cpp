@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "core/stays.h"
+#include "platform/qt/change_notices.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 
@@ -23,10 +24,19 @@ GuestListWindow::GuestListWindow(Desk& desk, QWidget* parent) : QWidget(parent),
     createLayout();
     connectControls();
     move(kTopLeft, kTopLeft);
+    fillGuests();
+    // Guests checked in or out while it is open come and go from it.
+    connect(&desk_.notices, &ChangeNotices::filesChanged, this, [this](DataChanges changes) {
+        if (changes.touches(DataChanges::Stays)) fillGuests();
+    });
+    timer_->start();
+}
+
+void GuestListWindow::fillGuests() {
+    guests_->clear();
     runHandler(desk_, [this] {
         for (const std::string& entry : inHouseGuestEntries(desk_.dataDir)) guests_->addItem(qs(entry));
     });
-    timer_->start();
 }
 
 void GuestListWindow::createControls() {

@@ -24,6 +24,7 @@ public:
     void onTimer();
 
 private:
+    void fillGuests();
     void createControls();
     void createLayout();
     void connectControls();

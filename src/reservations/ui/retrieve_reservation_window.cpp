@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "checkin/ui/reservation_check_in_window.h"
+#include "platform/qt/change_notices.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "platform/qt/windows.h"
@@ -19,6 +20,15 @@ RetrieveReservationWindow::RetrieveReservationWindow(Desk& desk, QWidget* parent
     createLayout();
     connectControls();
     desk_.session.selectedConfirmation.clear();
+    fillReservations();
+    // Reservations taken, checked in or cancelled while it is open come and go from it.
+    connect(&desk_.notices, &ChangeNotices::filesChanged, this, [this](DataChanges changes) {
+        if (changes.touches(DataChanges::Reservations)) fillReservations();
+    });
+}
+
+void RetrieveReservationWindow::fillReservations() {
+    reservations_->clear();
     runHandler(desk_, [this] {
         for (const std::string& entry : retrieveEntries(desk_.dataDir)) reservations_->addItem(qs(entry));
     });

@@ -23,6 +23,7 @@ public:
     void reservationChosen(QListWidgetItem* item);
 
 private:
+    void fillReservations();
     void createControls();
     void createLayout();
     void connectControls();

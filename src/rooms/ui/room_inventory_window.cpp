@@ -8,8 +8,8 @@
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "rooms/inventory.h"
-#include "rooms/room_types.h"
-#include "rooms/rooms.h"
+#include "core/room_types.h"
+#include "core/rooms.h"
 #include "rooms/ui/type_lists.h"
 
 namespace innvera {

@@ -9,8 +9,8 @@
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "platform/qt/windows.h"
-#include "rooms/room_types.h"
-#include "rooms/rooms.h"
+#include "core/room_types.h"
+#include "core/rooms.h"
 #include "rooms/ui/type_lists.h"
 
 namespace innvera {

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "platform/qt/change_notices.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "rooms/status_board.h"
@@ -16,6 +17,10 @@ RoomStatusWindow::RoomStatusWindow(Desk& desk, QWidget* parent) : QWidget(parent
     createLayout();
     connectSignals();
     runHandler(desk_, [this] { fillBoard(); });
+    // Rooms let, freed or changed elsewhere while it is open: the board follows.
+    connect(&desk_.notices, &ChangeNotices::filesChanged, this, [this](DataChanges changes) {
+        if (changes.touches(DataChanges::Rooms)) runHandler(desk_, [this] { fillBoard(); });
+    });
 }
 
 void RoomStatusWindow::createControls() {

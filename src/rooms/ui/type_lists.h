@@ -6,7 +6,7 @@
 
 #include "platform/qt/controls.h"
 #include "rooms/rates.h"
-#include "rooms/room_types.h"
+#include "core/room_types.h"
 
 namespace innvera {
 

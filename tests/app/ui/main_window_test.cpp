@@ -1,6 +1,7 @@
 #include <QListWidget>
 
 #include "app/main_window.h"
+#include "platform/qt/handler.h"
 #include "support/motel_files.h"
 #include "support/ui/test_desk.h"
 
@@ -69,6 +70,26 @@ TEST_F(MainWindowTest, ListsAndCountsLeaveClosedStaysAndReservationsOut) {
     EXPECT_EQ(texts(main).filter(QRegularExpression("^Label(17|19|21|23|25|27) ")),
               QStringList({"Label17 2", "Label19 2", "Label21 4", "Label23 1", "Label25 2", "Label27 1"}));
     EXPECT_FALSE(t.isOpen("Form35")) << "the welcome window is switched off";
+}
+
+TEST_F(MainWindowTest, ItFollowsEveryChangeAHandlerCommitsAtOnceAndOneMadeOutsideTheProgramAtTheNextTick) {
+    writeBytes(t.path("rooms"), roomBytes("101", "KING"));
+    QWidget* main = openMain();
+    QWidget* guests = t.open("Form34");
+    runHandler(t.desk, [&] {
+        putReservation(t.dataDir, "1", "101", "WILSON AMY", may(1), may(3));
+        putGuest(t.dataDir, "102", 5, "SMITH JOHN", may(1));
+    });
+    EXPECT_EQ(entries(main, "List1"), QStringList({"101  WILSON AMY"})) << "no tick needed";
+    EXPECT_EQ(entries(main, "List2"), QStringList({"102  SMITH JOHN"}));
+    EXPECT_EQ(entries(guests, "List1"), QStringList({"102  SMITH JOHN"})) << "an open list follows too";
+
+    // Written by another program: seen at the next tick, not before.
+    writeBytes(t.path("reservation"), Bytes());
+    EXPECT_EQ(entries(main, "List1"), QStringList({"101  WILSON AMY"}));
+    static_cast<MainWindow*>(main)->onTimer();
+    EXPECT_EQ(entries(main, "List1"), QStringList());
+    EXPECT_EQ(textOf(main, "Label17"), "0");
 }
 
 TEST_F(MainWindowTest, TheTimerMovesAnOpenNightBackOnceInTheMorningAndClosingClearsTheFlag) {

@@ -9,7 +9,7 @@
 #include "core/data_dir.h"
 #include "core/record_file.h"
 
-// Looking rooms up and listing them, shared by the room setup windows.
+// Finding rooms in the room file and listing them, and the changes a stay makes to its room.
 namespace innvera {
 
 // A room as the setup windows list it for choosing: the number as stored (five characters,

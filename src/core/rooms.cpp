@@ -1,7 +1,7 @@
-#include "rooms/rooms.h"
+#include "core/rooms.h"
 
 #include "core/formats.h"
-#include "rooms/room_types.h"
+#include "core/room_types.h"
 
 namespace innvera {
 
