@@ -88,11 +88,10 @@ std::variant<Refusal, CheckInOrder> readReservationCheckIn(DataDir& dir, const R
             {!isPayCodeEntry(f.payCode), "You didn't select a payment type.", "Combo4"},
             {f.departDate.empty(), "You didn't enter a depart date.", "Text14"},
             {payCode == 'R' && f.account == kSelectAccount, "You didn't select a direct bill account.", "Combo6"},
-            {!arrival, kArrivalNotADate, "Text13"},
-            {!departure, kDepartNotADate, "Text14"},
-            {!stayDate(f.arrivalDate), kDateOutOfRange, "Text13"},
-            {!stayDate(f.departDate), kDateOutOfRange, "Text14"},
-            {arrival && departure && *departure <= *arrival, kDepartNotAfterArrival, "Text14"},
+        }))
+        return *refusal;
+    if (auto refusal = checkReservationDates(f.arrivalDate, f.departDate)) return *refusal;
+    if (auto refusal = firstFailure({
             {!isNumberText(f.rate), kStayRateNotANumber, "Text16"},
             {!isStorableAmount(f.rate), kAmountTooLarge, "Text16"},
             {!isStorableAmount(f.totalStay), kAmountTooLarge, "Text18"},
@@ -130,14 +129,7 @@ std::optional<Refusal> saveReservationChanges(DataDir& dir, const ReservationScr
     if (!found) return Refusal{kNoReservationShown, "Text1"};
     const std::optional<Date> arrival = Date::parse(f.arrivalDate);
     const std::optional<Date> departure = Date::parse(f.departDate);
-    if (auto refusal = firstFailure({
-            {!arrival, kArrivalNotADate, "Text13"},
-            {!departure, kDepartNotADate, "Text14"},
-            {!stayDate(f.arrivalDate), kDateOutOfRange, "Text13"},
-            {!stayDate(f.departDate), kDateOutOfRange, "Text14"},
-            {arrival && departure && *departure <= *arrival, kDepartNotAfterArrival, "Text14"},
-        }))
-        return refusal;
+    if (auto refusal = checkReservationDates(f.arrivalDate, f.departDate)) return refusal;
 
     Reservation& r = found->record;
     f.guest.copyTo(r);

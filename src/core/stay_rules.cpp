@@ -17,6 +17,18 @@ std::optional<Date> stayDate(std::string_view text) {
     return day;
 }
 
+std::optional<Refusal> checkReservationDates(std::string_view arrivalText, std::string_view departText) {
+    const std::optional<Date> arrival = Date::parse(arrivalText);
+    const std::optional<Date> departure = Date::parse(departText);
+    return firstFailure({
+        {!arrival, kArrivalNotADate, "Text13"},
+        {!departure, kDepartNotADate, "Text14"},
+        {!stayDate(arrivalText), kDateOutOfRange, "Text13"},
+        {!stayDate(departText), kDateOutOfRange, "Text14"},
+        {arrival && departure && *departure <= *arrival, kDepartNotAfterArrival, "Text14"},
+    });
+}
+
 OneNight oneNight(double rate, float taxRate) {
     const double tax = roundCents(rate * taxRate);
     return {tax, rate + tax};

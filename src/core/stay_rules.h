@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/date.h"
+#include "core/refusal.h"
 #include "core/data_dir.h"
 
 // Rules every window that books a stay shares: the overbooking rule, the messages for dates
@@ -24,6 +25,11 @@ inline constexpr const char* kDateOutOfRange = "Dates must lie between 1/1/2000 
 
 // A date box's text as a date a stay can have: a real date in the years 2000 to 2099.
 std::optional<Date> stayDate(std::string_view text);
+
+// The dates of a reservation: both real dates (kArrivalNotADate, kDepartNotADate), in the years a
+// stay can have (kDateOutOfRange), the departure after the arrival (kDepartNotAfterArrival), the
+// focus going to "Arrival Date" (Text13) or "Depart Date" (Text14). Nothing when they are sound.
+std::optional<Refusal> checkReservationDates(std::string_view arrival, std::string_view departure);
 inline constexpr const char* kDepartNotAfterArrival = "The depart date must be after the arrival date.";
 // The same words as the folio screen's.
 inline constexpr const char* kStayRateNotANumber =

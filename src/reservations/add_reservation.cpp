@@ -27,11 +27,10 @@ std::variant<Refusal, Reservation> readReservation(DataDir& dir, const AddReserv
             {f.arrivalDate.empty(), "You didn't select an arrival date.", "Text13"},
             {f.departDate.empty(), "You didn't select a depart date.", "Text14"},
             {directBill && f.account == kSelectAccount, "You didn't select a direct bill account.", "Combo5"},
-            {!arrival, kArrivalNotADate, "Text13"},
-            {!departure, kDepartNotADate, "Text14"},
-            {!stayDate(f.arrivalDate), kDateOutOfRange, "Text13"},
-            {!stayDate(f.departDate), kDateOutOfRange, "Text14"},
-            {arrival && departure && *departure <= *arrival, kDepartNotAfterArrival, "Text14"},
+        }))
+        return *refusal;
+    if (auto refusal = checkReservationDates(f.arrivalDate, f.departDate)) return *refusal;
+    if (auto refusal = firstFailure({
             {!isNumberText(f.rate), kStayRateNotANumber, "Text16"},
             {!isStorableAmount(f.rate), kAmountTooLarge, "Text16"},
         }))

@@ -49,9 +49,10 @@ void ReservationCheckInWindow::createControls() {
                                     GuestDetailsPanel::State, GuestDetailsPanel::Zip, GuestDetailsPanel::Phone,
                                     GuestDetailsPanel::Company, GuestDetailsPanel::Comment},
                                    true, desk_.clock.today().year(), this);
-    arrivalBox_ = lineEdit("Text13", this);
-    departBox_ = lineEdit("Text14", this);
-    daysBox_ = lineEdit("Text15", this);
+    const GuestDetailsPanel::StayDates dates = guest_->addStayDates(this);
+    arrivalBox_ = dates.arrival;
+    departBox_ = dates.depart;
+    daysBox_ = dates.days;
     section_ = new CheckInSection(desk_, CheckInSection::Kind::Reservation,
                                   [this] { return leadingNumber(text(daysBox_)); }, this);
     confirmationLabel_ = valueLabel("Label22", this);
@@ -63,9 +64,6 @@ void ReservationCheckInWindow::createControls() {
 
 void ReservationCheckInWindow::createLayout() {
     // Left: the guest and the dates, in the guest boxes' columns.
-    guest_->addRow(QStringLiteral("Arrival Date"), arrivalBox_);
-    guest_->addRow(QStringLiteral("Depart Date"), departBox_);
-    guest_->addRow(QStringLiteral("Days"), daysBox_);
     auto* left = new QVBoxLayout;
     left->addWidget(guest_);
     left->addStretch();

@@ -98,6 +98,14 @@ void GuestDetailsPanel::addRow(const QString& caption, QWidget* control) {
     grid_->addWidget(control, row, 1);
 }
 
+GuestDetailsPanel::StayDates GuestDetailsPanel::addStayDates(QWidget* window) {
+    const StayDates dates{lineEdit("Text13", window), lineEdit("Text14", window), lineEdit("Text15", window)};
+    addRow(QStringLiteral("Arrival Date"), dates.arrival);
+    addRow(QStringLiteral("Depart Date"), dates.depart);
+    addRow(QStringLiteral("Days"), dates.days);
+    return dates;
+}
+
 void GuestDetailsPanel::upperCase(QLineEdit* edit) {
     const QString upper = QString::fromStdString(innvera::upperCase(edit->text().toStdString()));
     if (upper != edit->text()) edit->setText(upper);

@@ -33,6 +33,14 @@ public:
 
     // Adds a row under the guest boxes, in the same columns: the caption, then the control.
     void addRow(const QString& caption, QWidget* control);
+    // Adds the stay's dates under the guest boxes: "Arrival Date" (Text13), "Depart Date" (Text14)
+    // and "Days" (Text15). The boxes are children of `window`.
+    struct StayDates {
+        QLineEdit* arrival;
+        QLineEdit* depart;
+        QLineEdit* days;
+    };
+    StayDates addStayDates(QWidget* window);
 
     GuestForm form() const;
     // Shows stored particulars; the expiry lists show the stored texts.

@@ -37,9 +37,10 @@ FindCheckedOutGuestWindow::FindCheckedOutGuestWindow(Desk& desk, QWidget* parent
 
 void FindCheckedOutGuestWindow::createControls() {
     guest_ = new GuestDetailsPanel({}, false, desk_.clock.today().year(), this);
-    arrivalBox_ = lineEdit("Text13", this);
-    departBox_ = lineEdit("Text14", this);
-    daysBox_ = lineEdit("Text15", this);
+    const GuestDetailsPanel::StayDates dates = guest_->addStayDates(this);
+    arrivalBox_ = dates.arrival;
+    departBox_ = dates.depart;
+    daysBox_ = dates.days;
     rateBox_ = lineEdit("Text17", this);
     // The stay is shown, not edited: nothing here is ever saved.
     for (auto which : {GuestDetailsPanel::Name, GuestDetailsPanel::Address, GuestDetailsPanel::City,
@@ -80,9 +81,6 @@ void FindCheckedOutGuestWindow::createLayout() {
     top->addStretch();
 
     // Left: the guest, and the stay's dates and rate in the same columns.
-    guest_->addRow(QStringLiteral("Arrival Date"), arrivalBox_);
-    guest_->addRow(QStringLiteral("Depart Date"), departBox_);
-    guest_->addRow(QStringLiteral("Days"), daysBox_);
     guest_->addRow(QStringLiteral("Rate"), rateBox_);
     auto* left = new QVBoxLayout;
     left->addWidget(guest_);

@@ -75,9 +75,10 @@ void FolioWindow::createControls() {
     guest_ = new GuestDetailsPanel({GuestDetailsPanel::Name, GuestDetailsPanel::Address, GuestDetailsPanel::City,
                                     GuestDetailsPanel::State, GuestDetailsPanel::Company, GuestDetailsPanel::Comment},
                                    false, desk_.clock.today().year(), this);
-    arrivalBox_ = lineEdit("Text13", this);
-    departBox_ = lineEdit("Text14", this);
-    daysBox_ = lineEdit("Text15", this);
+    const GuestDetailsPanel::StayDates dates = guest_->addStayDates(this);
+    arrivalBox_ = dates.arrival;
+    departBox_ = dates.depart;
+    daysBox_ = dates.days;
     rateBox_ = lineEdit("Text17", this);
     arrivalTimeLabel_ = valueLabel("Label28", this, 70);
     folioLabel_ = valueLabel("Label24", this, 70);
@@ -125,9 +126,6 @@ void FolioWindow::createLayout() {
     top->addWidget(topExitButton_);
 
     // Left: the guest, and the stay's rows under the guest boxes, in the same columns.
-    guest_->addRow(QStringLiteral("Arrival Date"), arrivalBox_);
-    guest_->addRow(QStringLiteral("Depart Date"), departBox_);
-    guest_->addRow(QStringLiteral("Days"), daysBox_);
     guest_->addRow(QStringLiteral("Rate"), rateBox_);
     auto* left = new QVBoxLayout;
     left->addWidget(guest_);

@@ -41,9 +41,10 @@ void AddReservationWindow::createControls() {
     guest_ = new GuestDetailsPanel({GuestDetailsPanel::Name, GuestDetailsPanel::Address, GuestDetailsPanel::City,
                                     GuestDetailsPanel::State, GuestDetailsPanel::Company, GuestDetailsPanel::Comment},
                                    true, desk_.clock.today().year(), this);
-    arrivalBox_ = lineEdit("Text13", this);
-    departBox_ = lineEdit("Text14", this);
-    daysBox_ = lineEdit("Text15", this);
+    const GuestDetailsPanel::StayDates dates = guest_->addStayDates(this);
+    arrivalBox_ = dates.arrival;
+    departBox_ = dates.depart;
+    daysBox_ = dates.days;
     roomList_ = promptList(QStringLiteral("Combo3"), QString::fromLatin1(kReserveRoomPrompt), {}, this);
     rateBox_ = lineEdit("Text16", this);
     taxLabel_ = valueLabel("Label18", this);
@@ -59,9 +60,6 @@ void AddReservationWindow::createControls() {
 }
 
 void AddReservationWindow::createLayout() {
-    guest_->addRow(QStringLiteral("Arrival Date"), arrivalBox_);
-    guest_->addRow(QStringLiteral("Depart Date"), departBox_);
-    guest_->addRow(QStringLiteral("Days"), daysBox_);
     auto* left = new QVBoxLayout;
     left->addWidget(guest_);
     left->addStretch();
