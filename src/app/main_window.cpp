@@ -41,6 +41,8 @@ MainWindow::MainWindow(Desk& desk) : desk_(desk) {
     connect(&desk_.notices, &ChangeNotices::filesChanged, this, [this](DataChanges changes) {
         if (changes.touches(DataChanges::Rooms | DataChanges::Stays | DataChanges::Reservations)) refresh();
     });
+    // The end of day closed the night (or the clock passed into the next day): the new day at once.
+    connect(&desk_.notices, &ChangeNotices::hotelDateChanged, this, &MainWindow::showHotelDate);
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
     timer_->setInterval(500);
@@ -138,16 +140,19 @@ QPushButton* MainWindow::addButton(const char* objectName, const char* caption, 
 }
 
 void MainWindow::startUp() {
-    runHandler(desk_, [this] {
+    bool moved = false;
+    runHandler(desk_, [&] {
         const Date today = desk_.clock.today();
         systemDate_->setText(qs(today.text()));
-        desk_.session.hotelDate = today;
-        hotelDate_->setText(qs(today.text()));
+        // The business day by its one rule: the day not yet closed, however often the window opens.
+        moved = tickHotelDate(desk_.dataDir, desk_.session, today, desk_.clock.now());
+        hotelDate_->setText(qs(desk_.session.hotelDate.text()));
         desk_.session.folioPreselection = Session::kNoPreselection;
 
         shownStamps_ = stamps();
-        showDay(dayAtAGlance(desk_.dataDir, today));
+        showDay(dayAtAGlance(desk_.dataDir, desk_.session.hotelDate));
     });
+    if (moved) desk_.notices.announceHotelDate();
 }
 
 void MainWindow::showDay(const DayAtAGlance& day) {
@@ -195,12 +200,14 @@ void MainWindow::onTimer() {
     // wait instead of piling up more boxes.
     if (ticking_) return;
     ticking_ = true;
-    runHandler(desk_, [this] { tickHotelDate(desk_.dataDir, desk_.session, desk_.clock.now()); });
-    // Shown even when writing the set-back flag failed: the date the desk works on has moved.
-    const QString shownDate = hotelDate_->text();
-    hotelDate_->setText(qs(desk_.session.hotelDate.text()));
+    const Date today = desk_.clock.today();
+    bool moved = false;
+    runHandler(desk_, [&] { moved = tickHotelDate(desk_.dataDir, desk_.session, today, desk_.clock.now()); });
+    systemDate_->setText(qs(today.text()));
+    // Shown even when writing a flag failed: the date the desk works on has moved.
+    if (moved) desk_.notices.announceHotelDate();
     // The day moved, or another program changed the files: the lists and counts follow.
-    if (hotelDate_->text() != shownDate || stamps() != shownStamps_) refresh();
+    if (qs(desk_.session.hotelDate.text()) != hotelDate_->text() || stamps() != shownStamps_) showHotelDate();
     ticking_ = false;
 }
 
@@ -239,7 +246,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     timer_->stop();
     desk_.session.mainWindowPlace = saveGeometry().toStdString();
     desk_.windows.closeAllBut(this, {QString::fromLatin1(WelcomeWindow::kName)});
+    desk_.session.setBackWritten = false;
     runHandler(desk_, [this] { clearSetBackFlag(desk_.dataDir); });
+}
+
+void MainWindow::showHotelDate() {
+    hotelDate_->setText(qs(desk_.session.hotelDate.text()));
+    refresh();
 }
 
 }  // namespace innvera

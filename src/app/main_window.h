@@ -48,6 +48,8 @@ private:
     void createControls();
     void createLayout();
     void startUp();
+    // The hotel date as the session holds it, with the day's lists and counts.
+    void showHotelDate();
     void showDay(const DayAtAGlance& day);
     void showWelcomeUnlessSwitchedOff();
     // Opens the window once the check-in gate passes; shows the gate's refusal otherwise.

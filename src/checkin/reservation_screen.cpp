@@ -124,12 +124,16 @@ std::variant<Refusal, CheckInOrder> readReservationCheckIn(DataDir& dir, const R
     return order;
 }
 
+std::optional<Refusal> checkReservationChanges(DataDir& dir, const ReservationScreenForm& f) {
+    if (!openReservationNumbered(dir, f.confirmNo)) return Refusal{kNoReservationShown, "Text1"};
+    return checkReservationDates(f.arrivalDate, f.departDate);
+}
+
 std::optional<Refusal> saveReservationChanges(DataDir& dir, const ReservationScreenForm& f) {
+    if (auto refusal = checkReservationChanges(dir, f)) return refusal;
     auto found = openReservationNumbered(dir, f.confirmNo);
-    if (!found) return Refusal{kNoReservationShown, "Text1"};
     const std::optional<Date> arrival = Date::parse(f.arrivalDate);
     const std::optional<Date> departure = Date::parse(f.departDate);
-    if (auto refusal = checkReservationDates(f.arrivalDate, f.departDate)) return refusal;
 
     Reservation& r = found->record;
     f.guest.copyTo(r);

@@ -87,5 +87,7 @@ std::variant<Refusal, CheckInOrder> readReservationCheckIn(DataDir& dir, const R
 // confirmation number and "Room#" from the window and is written back in place; its rate,
 // pay type, account and status stay as they were.
 std::optional<Refusal> saveReservationChanges(DataDir& dir, const ReservationScreenForm& form);
+// The checks of "Save and Exit" alone, writing nothing.
+std::optional<Refusal> checkReservationChanges(DataDir& dir, const ReservationScreenForm& form);
 
 }  // namespace innvera

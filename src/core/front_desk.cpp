@@ -33,14 +33,13 @@ std::optional<std::string> endOfDayGate(TimeOfDay now) {
     return std::nullopt;
 }
 
-HotelDateStep hotelDateStep(TimeOfDay now, bool morningSetBackDone, bool afternoonResetDone, float endOfDayFlag,
-                            float setBackFlag) {
-    if (afternoonResetDone) return HotelDateStep::Nothing;
-    if (!now.isMorning()) return HotelDateStep::ClearEndOfDayFlag;
-    if (endOfDayFlag == 1.0f) return HotelDateStep::Nothing;  // the night is closed
-    if (morningSetBackDone) return HotelDateStep::Nothing;
-    if (setBackFlag == 1.0f) return HotelDateStep::Nothing;
-    return HotelDateStep::SetBackOneDay;
+bool lastNightClosed(const EndOfDayFlagRecord& flag, Date today) {
+    if (flag.flag != 1.0f) return false;
+    return flag.closedDay == Date() || flag.closedDay == today.plusDays(-1);
+}
+
+Date hotelDateAt(Date today, TimeOfDay now, bool closed) {
+    return now.isMorning() && !closed ? today.plusDays(-1) : today;
 }
 
 namespace {
@@ -48,45 +47,41 @@ namespace {
 // A flag file that cannot be read counts as a missing one: its flag is 0. The timer must not
 // stop on it, and writing it, which fails the same way, is reported once.
 template <class Flag>
-float readFlagOrZero(DataDir& dir, const std::filesystem::path& file) {
+Flag readFlagOrZero(DataDir& dir, const std::filesystem::path& file) {
     try {
-        return readFlag<Flag>(dir, file);
+        return RecordFile<Flag>(dir, file).read(1);
     } catch (const FileError&) {
-        return 0;
+        return Flag{};
     }
 }
 
 }  // namespace
 
-HotelDateStep tickHotelDate(DataDir& dir, Session& session, TimeOfDay now) {
-    float endOfDayFlag = 0;
-    float setBackFlag = 0;
-    if (!session.afternoonResetDone && now.isMorning() && !session.morningSetBackDone) {
-        endOfDayFlag = readFlagOrZero<EndOfDayFlagRecord>(dir, dir.endOfDayFlag());
-        if (endOfDayFlag != 1.0f) setBackFlag = readFlagOrZero<SetBackFlagRecord>(dir, dir.setBackFlag());
+bool tickHotelDate(DataDir& dir, Session& session, Date today, TimeOfDay now) {
+    const Date before = session.hotelDate;
+    if (!now.isMorning()) {
+        session.hotelDate = today;
+        if (session.afternoonReset != today) {
+            session.afternoonReset = today;  // before the write: a failed write is reported once
+            writeFlag<EndOfDayFlagRecord>(dir, dir.endOfDayFlag(), 0);
+        }
+        return session.hotelDate != before;
     }
-    const HotelDateStep step =
-        hotelDateStep(now, session.morningSetBackDone, session.afternoonResetDone, endOfDayFlag, setBackFlag);
-    switch (step) {
-    case HotelDateStep::Nothing:
-        break;
-    case HotelDateStep::ClearEndOfDayFlag:
-        session.afternoonResetDone = true;
-        writeFlag<EndOfDayFlagRecord>(dir, dir.endOfDayFlag(), 0);
-        break;
-    case HotelDateStep::SetBackOneDay:
-        session.morningSetBackDone = true;
-        session.hotelDate = session.hotelDate.plusDays(-1);
+    const bool closed = lastNightClosed(readFlagOrZero<EndOfDayFlagRecord>(dir, dir.endOfDayFlag()), today);
+    session.hotelDate = hotelDateAt(today, now, closed);
+    if (session.hotelDate != today && !session.setBackWritten) {
+        session.setBackWritten = true;
         writeFlag<SetBackFlagRecord>(dir, dir.setBackFlag(), 1.0f);
-        break;
     }
-    return step;
+    return session.hotelDate != before;
 }
+
+void nightClosed(Session& session, Date closedDay) { session.hotelDate = closedDay.plusDays(1); }
 
 void clearSetBackFlag(DataDir& dir) { writeFlag<SetBackFlagRecord>(dir, dir.setBackFlag(), 0); }
 
 void clearLeftoverSetBack(DataDir& dir) {
-    if (readFlagOrZero<SetBackFlagRecord>(dir, dir.setBackFlag()) != 0) clearSetBackFlag(dir);
+    if (readFlagOrZero<SetBackFlagRecord>(dir, dir.setBackFlag()).flag != 0) clearSetBackFlag(dir);
 }
 
 }  // namespace innvera

@@ -44,22 +44,27 @@ std::optional<std::string> checkInGate(DataDir& dir);
 // The end-of-day run is refused from noon to midnight.
 std::optional<std::string> endOfDayGate(TimeOfDay now);
 
-// What one tick of the main window's timer does to the hotel date.
-enum class HotelDateStep {
-    Nothing,
-    ClearEndOfDayFlag,  // afternoon: open the next night's cycle
-    SetBackOneDay,      // morning, night not closed yet: work on yesterday
-};
+// Whether the night before `today` is closed: the end-of-day-done flag is set (exactly 1), and the
+// day its run closed is that night (or is not recorded, as an earlier program leaves it). A flag
+// left set by an older night, when the program did not run in the afternoon that clears it,
+// closes nothing.
+bool lastNightClosed(const EndOfDayFlagRecord& flag, Date today);
 
-// The timer's rule. `endOfDayFlag` and `setBackFlag` are the first Singles of
-// c:/motel/dateaudit and c:/motel/datedone.
-HotelDateStep hotelDateStep(TimeOfDay now, bool morningSetBackDone, bool afternoonResetDone, float endOfDayFlag,
-                            float setBackFlag);
+// The business day: the system date, except between midnight and noon while last night is not
+// closed: then the day before, the day the end of day has still to close.
+Date hotelDateAt(Date today, TimeOfDay now, bool lastNightClosed);
 
-// Runs one tick: reads the flag files only when the answer depends on them, then applies
-// the step to the session and the flag files. The session's flags are set before the
-// files are written, so a failed write is reported once and the date moves back only once.
-HotelDateStep tickHotelDate(DataDir& dir, Session& session, TimeOfDay now);
+// Applied at every opening of the main window and at every tick of its timer, so the hotel date
+// never depends on how often the main window was opened. The first tick of each afternoon clears
+// the end-of-day-done flag (the next night's cycle opens); the hotel date is set by
+// hotelDateAt; when it is set back to the day before, the set-back flag of c:/motel/datedone says
+// so (written once, until the main window's closing clears it). A flag file that cannot be read
+// counts as clear. Returns whether the hotel date changed.
+bool tickHotelDate(DataDir& dir, Session& session, Date today, TimeOfDay now);
+
+// The end-of-day run has closed `closedDay`: the business day moves on to the next day at once,
+// whatever the time.
+void nightClosed(Session& session, Date closedDay);
 
 // The main window's closing: the next program run may move the hotel date back again.
 void clearSetBackFlag(DataDir& dir);

@@ -31,4 +31,9 @@ Bytes Message::encode() const { return encodeRecord(kMessageFields, *this); }
 Counter Counter::decode(const Bytes& bytes) { return decodeRecord<Counter>(kCounterFields, bytes); }
 Bytes Counter::encode() const { return encodeRecord(kCounterFields, *this); }
 
+EndOfDayFlagRecord EndOfDayFlagRecord::decode(const Bytes& bytes) {
+    return decodeRecord<EndOfDayFlagRecord>(kEndOfDayFlagFields, bytes);
+}
+Bytes EndOfDayFlagRecord::encode() const { return encodeRecord(kEndOfDayFlagFields, *this); }
+
 }  // namespace innvera

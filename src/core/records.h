@@ -371,6 +371,29 @@ Bytes FlagRecord<RecordLength, BlockLength>::encode() const {
 }
 
 using SetBackFlagRecord = FlagRecord<20, 12>;
-using EndOfDayFlagRecord = FlagRecord<40, 16>;
+
+// Record 1 of c:/motel/dateaudit: the end-of-day-done flag heads a 16-byte block read and written
+// whole. After the block, at offset 16, the end-of-day run also keeps the day it closed, so that
+// a flag left set by a night long past (the program was not running in the afternoon that would
+// have cleared it) never passes for last night's. A program that reads and writes only the block
+// leaves it alone; a record that never got it holds zero bytes there: no day.
+struct EndOfDayFlagRecord {
+    static constexpr std::size_t kLength = 40;
+    static constexpr std::size_t kBlock = 16;
+
+    float flag = 0;
+    Date closedDay;  // the hotel date the run that set the flag closed; day 0 when not known
+
+    Bytes raw = Bytes(kLength, '\0');
+    static EndOfDayFlagRecord decode(const Bytes& bytes);
+    Bytes encode() const;
+};
+
+inline constexpr std::tuple kEndOfDayFlagFields{
+    singleField(&EndOfDayFlagRecord::flag, 0),
+    reservedField(4, 12),
+    dateField(&EndOfDayFlagRecord::closedDay, 16),
+};
+static_assert(tilesRecord(kEndOfDayFlagFields, 24, EndOfDayFlagRecord::kLength));
 
 }  // namespace innvera

@@ -16,9 +16,8 @@ struct Session {
     std::string folioPreselection = kNoPreselection;
     std::string selectedRoom;          // arrival double-clicked in the main window
     std::string selectedConfirmation;  // reservation chosen for the reservation screen
-    Date pickedDepartureDate;
-    bool morningSetBackDone = false;   // the timer moved the hotel date back in this run
-    bool afternoonResetDone = false;   // the timer cleared the end-of-day flag in this run
+    Date afternoonReset;          // the day whose afternoon cleared the end-of-day-done flag
+    bool setBackWritten = false;  // the set-back flag says the hotel date is set back
     // Where the main window stood when it last closed, as the window side keeps it (opaque
     // here), so that it comes back there; empty before its first closing.
     std::string mainWindowPlace;

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/date.h"
 #include "core/refusal.h"
@@ -44,6 +45,18 @@ inline constexpr std::array<const char*, 6> kPayCodeEntries{
 // A stay in the room ending on `departure` runs into an open reservation of the room that
 // arrives before that day.
 bool overbooks(DataDir& dir, const std::string& roomNo, Date departure);
+
+// What else holds the room on the nights from `arrival` up to `departure`: a stay in house in
+// the room that departs after the arrival, and every other open reservation of the room (not
+// `ownConfirmNo`) whose nights meet these. One sentence each, naming the guest, the confirmation
+// number and the dates ("Room 101 is reserved for AMY WILSON (confirmation 7) from 5/2/2019 to
+// 5/4/2019."), stays first, then reservations in record order. Empty when nothing does.
+std::vector<std::string> bookingConflicts(DataDir& dir, std::string_view roomNo, Date arrival, Date departure,
+                                          std::string_view ownConfirmNo = {});
+// The question a booking that meets others asks before anything is written (default No): the
+// conflicts, a line each, then `goOn` ("Take this reservation anyway?").
+inline constexpr const char* kOverbookingTitle = "Overbooking";
+std::string bookingConflictQuestion(const std::vector<std::string>& conflicts, std::string_view goOn);
 
 // One night at a rate: the tax rounded to the cent (ties to the even cent), as shown and
 // invoiced, and the rate plus that tax.

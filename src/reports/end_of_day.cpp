@@ -7,6 +7,8 @@
 #include "core/accounts.h"
 #include "core/counters.h"
 #include "core/formats.h"
+#include "core/front_desk.h"
+#include "core/record_file.h"
 #include "core/reservations.h"
 #include "core/stays.h"
 #include "ledger/folio_file.h"
@@ -20,12 +22,12 @@ namespace innvera {
 
 namespace {
 
-// The night is on the folio already: a "E" line posted on the hotel date (by the check-in of
-// a guest who arrived today, or by an earlier run tonight).
-bool nightOnFolio(const DataDir& dir, float folioNo, Date hotelDate) {
+// The night is on the folio already because the guest checked in tonight: the check-in posts
+// the first night with its "Total" line ("L"), which nothing else writes.
+bool checkedInTonight(const DataDir& dir, float folioNo, Date hotelDate) {
     const std::vector<FolioLine> lines = readFolioLines(dir, folioNo);
     return std::any_of(lines.begin(), lines.end(), [&](const FolioLine& line) {
-        return line.postDate == hotelDate && trimRight(line.code) == "E";
+        return line.postDate == hotelDate && trimRight(line.code) == "L";
     });
 }
 
@@ -47,8 +49,7 @@ void chargeStay(DataDir& dir, const Guest& stay, Date hotelDate, float taxRate, 
 
 std::string backupFailure(const FileError& error) {
     return "The data directory could not be backed up before the end of day: the file " + error.path().string() +
-           " could not be used: " + error.reason() +
-           ". Nothing was posted. Make room on the disk or fix the cause, then start the end of day again.";
+           " could not be used: " + error.reason() + ". Nothing has been posted yet.";
 }
 
 // A stay whose folio number or rate a damaged record has made unusable (not a finite number,
@@ -61,13 +62,40 @@ bool chargeable(const Guest& stay) {
 
 }  // namespace
 
+std::set<float> nightCharged(DataDir& dir, Date hotelDate) {
+    std::set<float> charged;
+    const std::optional<std::string> text = dir.readWhole(dir.nightAudit());
+    if (!text) return charged;
+    std::size_t at = 0;
+    bool first = true;
+    while (at < text->size()) {
+        std::size_t end = text->find('\n', at);
+        if (end == std::string::npos) end = text->size();
+        const std::string_view line = trimRight(std::string_view(*text).substr(at, end - at));
+        const std::string_view lineText = line.ends_with('\r') ? line.substr(0, line.size() - 1) : line;
+        at = end + 1;
+        if (first) {
+            if (lineText != dayKey(hotelDate)) return {};  // the record of another night
+            first = false;
+        } else if (const auto folioNo = wholeAmount(lineText)) {
+            charged.insert(static_cast<float>(*folioNo));
+        }
+    }
+    return charged;
+}
+
 NightCharges chargeRoomAndTax(DataDir& dir, Date hotelDate) {
     const float taxRate = readTaxRate(dir);
     const std::vector<Found<Guest>> stays = staysInHouse(dir);
     const auto monthFile = dir.monthTotals(monthKey(hotelDate));
     const auto dayFile = dir.dayTotals(dayKey(hotelDate));
     NightCharges charges;
-    std::set<float> charged;  // folio numbers charged tonight by this run
+    const std::filesystem::path record = dir.nightAudit();
+    std::set<float> charged = nightCharged(dir, hotelDate);  // by this run, or an earlier one tonight
+    if (charged.empty()) {  // a new night: the record starts afresh, committed with the first stays
+        dir.remove(record);
+        dir.appendText(record, dayKey(hotelDate) + "\r\n");
+    }
     for (std::size_t from = 0; from < stays.size(); from += kStaysPerCommit) {
         const std::size_t to = std::min(stays.size(), from + kStaysPerCommit);
         std::vector<const Guest*> due;
@@ -77,7 +105,7 @@ NightCharges chargeRoomAndTax(DataDir& dir, Date hotelDate) {
                 charges.damaged.push_back(stay.roomNo.str());
                 continue;
             }
-            if (charged.count(stay.folioNo) || nightOnFolio(dir, stay.folioNo, hotelDate)) {
+            if (charged.count(stay.folioNo) || checkedInTonight(dir, stay.folioNo, hotelDate)) {
                 ++charges.alreadyCharged;
                 continue;
             }
@@ -88,10 +116,17 @@ NightCharges chargeRoomAndTax(DataDir& dir, Date hotelDate) {
 
         // What these stays will write, put on record with one sync: each folio appended to,
         // and the two totals records.
-        std::vector<Journal::Region> regions{{monthFile, 0, Totals::kLength}, {dayFile, 0, Totals::kLength}};
+        std::vector<Journal::Region> regions{
+            {monthFile, 0, Totals::kLength}, {dayFile, 0, Totals::kLength}, {record, 0, 0}};
         for (const Guest* stay : due) regions.push_back({dir.folioCharges(folioKey(stay->folioNo)), 0, 0});
         dir.journalAhead(regions);
-        for (const Guest* stay : due) chargeStay(dir, *stay, hotelDate, taxRate, charges);
+        std::string chargedNow;
+        for (const Guest* stay : due) {
+            chargeStay(dir, *stay, hotelDate, taxRate, charges);
+            chargedNow += plainNumber(stay->folioNo) + "\r\n";
+        }
+        // In the same transaction as the postings: a rerun after a crash skips exactly these.
+        dir.appendText(record, chargedNow);
         dir.commit();
     }
     return charges;
@@ -108,7 +143,8 @@ PrintJob endOfDayMonthlyReport(DataDir& dir, Date hotelDate) {
 PrintJob endOfDayHousekeepingReport(DataDir& dir, Date hotelDate) { return housekeepingReport(dir, hotelDate); }
 
 EndOfDayResult runEndOfDay(DataDir& dir, Date hotelDate, const NightlyBackup& backup, Printer& printer,
-                           const std::function<void(EndOfDayStep)>& stepDone) {
+                           const std::function<void(EndOfDayStep)>& stepDone,
+                           const std::function<bool(const std::string& why)>& goWithoutBackup) {
     const auto done = [&](EndOfDayStep step) {
         if (stepDone) stepDone(step);
     };
@@ -129,8 +165,8 @@ EndOfDayResult runEndOfDay(DataDir& dir, Date hotelDate, const NightlyBackup& ba
     try {
         result.backup = backUpDataDir(dir, backup.folder, backup.name, backup.kept);
     } catch (const FileError& error) {
-        result.message = backupFailure(error);
-        return result;
+        // The night can still be closed: the clerk decides, before anything is posted.
+        if (!goWithoutBackup || !goWithoutBackup(backupFailure(error))) return result;
     }
 
     result.charges = chargeRoomAndTax(dir, hotelDate);
@@ -142,11 +178,32 @@ EndOfDayResult runEndOfDay(DataDir& dir, Date hotelDate, const NightlyBackup& ba
     printer.print(endOfDayHousekeepingReport(dir, hotelDate));
     done(EndOfDayStep::Housekeeping);
 
-    writeFlag<EndOfDayFlagRecord>(dir, dir.endOfDayFlag(), 1.0f);
+    RecordFile<EndOfDayFlagRecord> flagFile(dir, dir.endOfDayFlag());
+    EndOfDayFlagRecord flag = flagFile.read(1);
+    flag.flag = 1.0f;
+    flag.closedDay = hotelDate;
+    flagFile.write(1, flag);
     dir.commit();
     result.done = true;
+    result.closed = hotelDate;
     result.message = kEndOfDayDone;
     return result;
+}
+
+std::optional<Date> closedNight(DataDir& dir, Date today) {
+    const EndOfDayFlagRecord flag = RecordFile<EndOfDayFlagRecord>(dir, dir.endOfDayFlag()).read(1);
+    if (!lastNightClosed(flag, today)) return std::nullopt;
+    return flag.closedDay == Date() ? today.plusDays(-1) : flag.closedDay;
+}
+
+std::string alreadyClosedQuestion(Date closed) {
+    return "The end of day has already run for " + closed.text() + ". Print the reports again?";
+}
+
+void reprintEndOfDayReports(DataDir& dir, Date closed, Printer& printer) {
+    printer.print(endOfDayDailyReport(dir, closed));
+    printer.print(endOfDayMonthlyReport(dir, closed));
+    printer.print(endOfDayHousekeepingReport(dir, closed));
 }
 
 std::string nightChargesToSeeTo(const NightCharges& charges) {

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -56,12 +58,19 @@ std::string nightChargesToSeeTo(const NightCharges& charges);
 // transaction, so a run cut off anywhere leaves every stay either charged in full or not at all.
 inline constexpr std::size_t kStaysPerCommit = 25;
 
-// Charges one night to every stay in house, in guest-file order, for the hotel date: a stay
-// whose folio already holds a "E" line of the hotel date is skipped. For each other stay, the
-// folio gets a "Room Rent" line of its rate and a "Tax" line of the rate times the tax rate
-// (a Single, unrounded), both are added to the month and day totals (slots 6 and 7), and a
-// direct-bill stay gets a new invoice of its account holding the rent and the tax rounded to
-// the cent. Commits after every few stays (kStaysPerCommit) and at the end.
+// The stays (by folio number) the nightly run has charged for the night of `hotelDate`, as its
+// record (c:/motel/nightaudit: the night's day key, then a folio number a line) holds them; none
+// when the record is of another night or missing.
+std::set<float> nightCharged(DataDir& dir, Date hotelDate);
+
+// Charges one night to every stay in house, in guest-file order, for the hotel date. A stay is
+// skipped when the run has charged it tonight already (its record says so) or when it checked
+// in tonight (the check-in posted the first night, with its "Total" line); a room-rent line a
+// clerk posted on the folio screen does not count as the night. For each other stay, the folio
+// gets a "Room Rent" line of its rate and a "Tax" line of the rate times the tax rate (a Single,
+// unrounded), both are added to the month and day totals (slots 6 and 7), and a direct-bill stay
+// gets a new invoice of its account holding the rent and the tax rounded to the cent. Commits
+// after every few stays (kStaysPerCommit), each time with the record of the stays charged.
 NightCharges chargeRoomAndTax(DataDir& dir, Date hotelDate);
 
 // The three reports of the night, from the totals and rooms as they are now.
@@ -72,7 +81,10 @@ PrintJob endOfDayHousekeepingReport(DataDir& dir, Date hotelDate);
 // What the run came to.
 struct EndOfDayResult {
     bool done = false;      // it ran to the end and set the flag
-    std::string message;    // shown under "ATTENTION!": why it stopped, or kEndOfDayDone
+    Date closed;            // the day it closed, when done
+    // Shown under "ATTENTION!": why it stopped, or kEndOfDayDone; empty when the clerk chose not to
+    // go on without a backup.
+    std::string message;
     std::filesystem::path backup;  // the night's backup, once made
     NightCharges charges;
 };
@@ -80,12 +92,24 @@ struct EndOfDayResult {
 // The run, in this order: (1) an open reservation arriving on the hotel date stops it
 // (kReservationsPending); (2) a stay in house departing on the hotel date stops it
 // (kCheckOutsPending); both stop it before anything is written. Then the data directory is
-// backed up; a backup that fails stops the run with nothing posted. (3) the night's room and
+// backed up; when that fails, `goWithoutBackup` is asked, with the reason, whether to go on
+// without it (no answer, or No: the run stops with nothing posted). (3) the night's room and
 // tax; (4) the daily, (5) the monthly and (6) the housekeeping report are printed, one job each;
-// then the end-of-day-done flag is set to 1.0 and committed. `stepDone` hears of each of the
-// six steps as it ends. The run can be made again at any time: a night already on a folio is
-// never charged twice, and the reports print again.
+// then the end-of-day-done flag is set to 1.0, with the day closed beside it, and committed.
+// `stepDone` hears of each of the six steps as it ends. A run stopped part-way can be made again:
+// a stay charged tonight is never charged twice (see chargeRoomAndTax).
 EndOfDayResult runEndOfDay(DataDir& dir, Date hotelDate, const NightlyBackup& backup, Printer& printer,
-                           const std::function<void(EndOfDayStep)>& stepDone = {});
+                           const std::function<void(EndOfDayStep)>& stepDone = {},
+                           const std::function<bool(const std::string& why)>& goWithoutBackup = {});
+
+// The night closed last, when last night (the night before `today`, the system date) is closed:
+// the run has finished for it. A second run the same night would close the next day early, so
+// the window asks alreadyClosedQuestion instead, and on Yes prints the closed night's reports
+// again (reprintEndOfDayReports), posting nothing.
+std::optional<Date> closedNight(DataDir& dir, Date today);
+std::string alreadyClosedQuestion(Date closed);
+void reprintEndOfDayReports(DataDir& dir, Date closed, Printer& printer);
+inline constexpr const char* kWithoutBackupQuestion = "Run the end of day without a backup?";
+inline constexpr const char* kEndOfDayTitle = "End of Day";
 
 }  // namespace innvera

@@ -52,7 +52,7 @@ const std::array<const char*, 12> kMonthEntries{"1-January", "2-February", "3-Ma
                                                 "5-May",     "6-June",     "7-July",      "8-August",
                                                 "9-September", "10-October", "11-November", "12-December"};
 constexpr int kFirstYear = 2017;
-constexpr int kLastYear = 2030;
+constexpr int kYearsAhead = 10;
 
 }  // namespace
 
@@ -132,18 +132,18 @@ std::vector<Date> reportDays(Date hotelDate) {
 
 std::vector<std::string> monthEntries() { return {kMonthEntries.begin(), kMonthEntries.end()}; }
 
-std::vector<std::string> yearEntries() {
+std::vector<std::string> yearEntries(int currentYear) {
     std::vector<std::string> years;
-    for (int year = kFirstYear; year <= kLastYear; ++year) years.push_back(std::to_string(year));
+    for (int year = kFirstYear; year <= currentYear + kYearsAhead; ++year) years.push_back(std::to_string(year));
     return years;
 }
 
-std::optional<Date> chosenMonth(std::string_view monthEntry, std::string_view yearEntry) {
+std::optional<Date> chosenMonth(std::string_view monthEntry, std::string_view yearEntry, int currentYear) {
     int month = 0;
     for (std::size_t i = 0; i < kMonthEntries.size(); ++i)
         if (monthEntry == kMonthEntries[i]) month = static_cast<int>(i) + 1;
     int year = 0;
-    for (int candidate = kFirstYear; candidate <= kLastYear; ++candidate)
+    for (int candidate = kFirstYear; candidate <= currentYear + kYearsAhead; ++candidate)
         if (yearEntry == std::to_string(candidate)) year = candidate;
     if (month == 0 || year == 0) return std::nullopt;
     return Date::fromYmd(year, month, 1);

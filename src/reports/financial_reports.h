@@ -48,11 +48,12 @@ std::string monthName(int month);
 // after it, 33 in all, in order.
 std::vector<Date> reportDays(Date hotelDate);
 
-// The monthly report window's lists: "1-January" to "12-December", and "2017" to "2030".
+// The monthly report window's lists: "1-January" to "12-December", and "2017" to ten years past
+// the current year (as the card-expiry lists run), so the current year is always there.
 std::vector<std::string> monthEntries();
-std::vector<std::string> yearEntries();
+std::vector<std::string> yearEntries(int currentYear);
 // The first day of the month a month entry and a year entry choose; nothing unless both are
 // entries of the lists.
-std::optional<Date> chosenMonth(std::string_view monthEntry, std::string_view yearEntry);
+std::optional<Date> chosenMonth(std::string_view monthEntry, std::string_view yearEntry, int currentYear);
 
 }  // namespace innvera

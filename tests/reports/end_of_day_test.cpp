@@ -53,9 +53,13 @@ protected:
         addReservation(dir, "101", may(1), "*");
         addReservation(dir, "103", may(2));
         for (const char* room : {"101", "102", "103", "104", "105"}) putRoom(dir, room, "KING", "O", "N");
+        // The check-in's first night, with its "Total" line, and a Visa payment.
         postToFolio(dir, 2, "102", may(1), 'E', 65.0);
         postToFolio(dir, 2, "102", may(1), 'T', 7.8);
+        appendFolioLine(dir, 2, "102", may(1), 'L', "Total", 72.8);
         postToFolio(dir, 2, "102", may(1), 'V', 72.8);
+        // A rate difference the clerk posted by hand on the folio screen tonight: no night's charge.
+        postToFolio(dir, 1, "101", may(1), 'E', 5.0);
         dir.commit();
     }
 
@@ -79,8 +83,9 @@ TEST_F(EndOfDay, ChargesEveryStayInHouseOneNightSkipsTheOneCheckedInTonightAndPr
     EXPECT_EQ(heard, kAllSteps);
 
     // Room and tax: the tax is the rate times the tax rate, unrounded, on the folio.
-    EXPECT_EQ(readText(t.path("dailycharge/ 1")),
-              folioText("101  ", "E", "Room Rent", "65", "1") + folioText("101  ", "T", "Tax", "7.8", "1"));
+    EXPECT_EQ(readText(t.path("dailycharge/ 1")), folioText("101  ", "E", "Room Rent", "5", "1") +
+                                                     folioText("101  ", "E", "Room Rent", "65", "1") +
+                                                     folioText("101  ", "T", "Tax", "7.8", "1"));
     EXPECT_EQ(readText(t.path("dailycharge/ 2")), before.at("dailycharge/ 2"));
     EXPECT_EQ(readText(t.path("dailycharge/ 3")),
               folioText("103  ", "E", "Room Rent", "59.95", "3") + folioText("103  ", "T", "Tax", "7.194", "3"));
@@ -89,7 +94,7 @@ TEST_F(EndOfDay, ChargesEveryStayInHouseOneNightSkipsTheOneCheckedInTonightAndPr
               folioText("105  ", "E", "Room Rent", "65", "5") + folioText("105  ", "T", "Tax", "7.8", "5"));
 
     // The month and the day each hold tonight's three nights beside the check-in's.
-    const Bytes totals = totalsBytes({{1, 72.8f}, {6, 254.95f}, {7, 30.59f}});
+    const Bytes totals = totalsBytes({{1, 72.8f}, {6, 259.95f}, {7, 30.59f}});
     EXPECT_EQ(readBytes(t.path("totals/52019")), totals);
     EXPECT_EQ(readBytes(t.path("dailytotals/05012019")), totals);
 
@@ -103,17 +108,19 @@ TEST_F(EndOfDay, ChargesEveryStayInHouseOneNightSkipsTheOneCheckedInTonightAndPr
     EXPECT_EQ(result.charges.alreadyCharged, 1);
     EXPECT_EQ(result.charges.invoices, 1);
     EXPECT_EQ(result.charges.notInvoiced, std::vector<std::string>{"105"});
-    EXPECT_EQ(readBytes(t.path("dateaudit")), counterBytes(1, 40));
+    // The flag, with the day it closed after its block; the night's record of the stays charged.
+    EXPECT_EQ(readBytes(t.path("dateaudit")), RecordBytes(40).single(0, 1).date(16, may(1).serial()).bytes());
+    EXPECT_EQ(readText(t.path("nightaudit")), "05012019\r\n1\r\n3\r\n5\r\n");
     EXPECT_FALSE(fs::exists(t.dataDir.journal()));
 
     // The reports, from the totals just written.
     ASSERT_EQ(printer.jobs.size(), 3u);
     EXPECT_EQ(printer.jobs[0].document, "Daily Financial Report");
     EXPECT_EQ(printer.jobs[0].lines.at(3), "Date:  5/1/2019");
-    EXPECT_EQ(printer.jobs[0].lines.back(), "Total Revenue                 285.54");
+    EXPECT_EQ(printer.jobs[0].lines.back(), "Total Revenue                 290.54");
     EXPECT_EQ(printer.jobs[1].document, "Monthly Financial Report");
     EXPECT_EQ(printer.jobs[1].lines.at(2), "Month:  May");
-    EXPECT_EQ(printer.jobs[1].lines.back(), "Total Revenue                 285.54");
+    EXPECT_EQ(printer.jobs[1].lines.back(), "Total Revenue                 290.54");
     EXPECT_EQ(printer.jobs[2].document, "Housekeeping Report");
     EXPECT_EQ(printer.jobs[2].lines.at(9), "101                C/O                      OK                  ");
 
@@ -153,21 +160,54 @@ TEST_F(EndOfDay, AGuestStillDueOutTonightStopsTheRunWithNothingChanged) {
     EXPECT_NE(before, departing);
 }
 
-TEST_F(EndOfDay, ABackupThatFailsStopsTheRunBeforeAnythingIsPosted) {
+TEST_F(EndOfDay, ABackupThatFailsAsksWhetherToGoOnWithoutOneAndPostsNothingBeforeTheAnswer) {
     const Snapshot before = snapshot(t.folder.path());
     const fs::path blocked = backups.path() / "not a folder";
     writeText(blocked, "a file where the backups should go");
-    const EndOfDayResult result =
-        runEndOfDay(t.dataDir, may(1), {blocked, "2019-05-02 013000"}, printer, [this](EndOfDayStep s) { heard.push_back(s); });
-    EXPECT_FALSE(result.done);
-    EXPECT_TRUE(result.message.starts_with("The data directory could not be backed up before the end of day: the file " +
-                                           blocked.string() + " could not be used: "))
-        << result.message;
-    EXPECT_TRUE(result.message.ends_with(
-        ". Nothing was posted. Make room on the disk or fix the cause, then start the end of day again."));
+    std::vector<std::string> asked;
+    bool answer = false;
+    const auto ask = [&](const std::string& why) {
+        asked.push_back(why);
+        EXPECT_EQ(snapshot(t.folder.path()), before) << "asked before anything is posted";
+        return answer;
+    };
+    const auto runBlocked = [&] {
+        return runEndOfDay(t.dataDir, may(1), {blocked, "2019-05-02 013000"}, printer,
+                           [this](EndOfDayStep s) { heard.push_back(s); }, ask);
+    };
+    const EndOfDayResult refused = runBlocked();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_TRUE(asked[0].starts_with("The data directory could not be backed up before the end of day: the file " +
+                                     blocked.string() + " could not be used: "))
+        << asked[0];
+    EXPECT_TRUE(asked[0].ends_with(". Nothing has been posted yet.")) << asked[0];
+    EXPECT_FALSE(refused.done);
+    EXPECT_EQ(refused.message, "");
     EXPECT_EQ(heard, (Steps{EndOfDayStep::Reservations, EndOfDayStep::CheckOuts}));
     EXPECT_EQ(snapshot(t.folder.path()), before);
     EXPECT_TRUE(printer.jobs.empty());
+
+    answer = true;
+    heard.clear();
+    const EndOfDayResult closed = runBlocked();
+    EXPECT_TRUE(closed.done);
+    EXPECT_EQ(closed.closed, may(1));
+    EXPECT_EQ(heard, kAllSteps);
+    EXPECT_EQ(closed.charges.charged, 3);
+    EXPECT_EQ(printer.jobs.size(), 3u);
+}
+
+TEST_F(EndOfDay, AClosedNightIsNamedAndItsReportsPrintAgainPostingNothing) {
+    EXPECT_EQ(closedNight(t.dataDir, may(2)), std::nullopt);
+    run();
+    EXPECT_EQ(closedNight(t.dataDir, may(2)), may(1));
+    EXPECT_EQ(alreadyClosedQuestion(may(1)), "The end of day has already run for 5/1/2019. Print the reports again?");
+    EXPECT_EQ(closedNight(t.dataDir, may(3)), std::nullopt) << "a flag left from an older night closes nothing";
+    const Snapshot closed = snapshot(t.folder.path());
+    reprintEndOfDayReports(t.dataDir, may(1), printer);
+    EXPECT_EQ(snapshot(t.folder.path()), closed);
+    ASSERT_EQ(printer.jobs.size(), 6u);
+    for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(printer.jobs[i + 3].lines, printer.jobs[i].lines) << i;
 }
 
 // A stay whose folio number or rate is not a number is left uncharged and named to the clerk;
@@ -233,8 +273,9 @@ TEST(EndOfDayRun, ARunCutOffAtAnyChangeAndMadeAgainLeavesExactlyTheFilesOfOneWho
         putRoom(t.dataDir, room.c_str(), "KING", "O", "N");
         putGuest(t.dataDir, room.c_str(), static_cast<float>(i + 1), "GUEST", may(3), i % 10 == 4 ? 7.0f : 0.0f);
     }
-    postToFolio(t.dataDir, 2, "102", may(1), 'E', 65.0);
+    postToFolio(t.dataDir, 2, "102", may(1), 'E', 65.0);  // the check-in's first night
     postToFolio(t.dataDir, 2, "102", may(1), 'T', 7.8);
+    appendFolioLine(t.dataDir, 2, "102", may(1), 'L', "Total", 72.8);
     t.dataDir.commit();
     const fs::path root = t.folder.path();
     const Snapshot before = snapshot(root);

@@ -103,4 +103,22 @@ TEST_F(AddReservation, TheRoomCheckWarnsOnTheSameArrivalAndOnStaysThatOverlap) {
     EXPECT_FALSE(reserved("101", std::nullopt, may(11)));
 }
 
+TEST_F(AddReservation, ABookingIsToldWhichStayOrReservationHoldsTheRoomOnItsNights) {
+    putGuest(dir, "101", 4, "JOHN SMITH", may(3));
+    putReservation(dir, "7", "101", "AMY WILSON", may(5), may(7));
+    putReservation(dir, "8", "101", "CANCELLED", may(3), may(5), 59, "*");
+    putReservation(dir, "9", "102", "OTHER ROOM", may(3), may(5));
+    const auto conflicts = [&](Date arrival, Date departure, std::string_view own = {}) {
+        return bookingConflicts(dir, "101", arrival, departure, own);
+    };
+    // The guest leaves the day it arrives, the reservation arrives the day it leaves: free.
+    EXPECT_EQ(conflicts(may(3), may(5)), std::vector<std::string>{});
+    EXPECT_EQ(conflicts(may(2), may(4)), std::vector<std::string>{"Room 101 is occupied by JOHN SMITH until 5/3/2019."});
+    EXPECT_EQ(conflicts(may(4), may(6)),
+              std::vector<std::string>{"Room 101 is reserved for AMY WILSON (confirmation 7) from 5/5/2019 to 5/7/2019."});
+    EXPECT_EQ(conflicts(may(4), may(6), "7"), std::vector<std::string>{}) << "a reservation does not meet itself";
+    EXPECT_EQ(conflicts(may(6), may(6)).size(), 1u) << "a stay of no nights still holds its arrival night";
+    EXPECT_EQ(bookingConflictQuestion({"A.", "B."}, "Go on?"), "A.\nB.\nGo on?");
+}
+
 }  // namespace

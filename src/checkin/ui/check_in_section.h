@@ -64,7 +64,7 @@ public:
     void daysChanged(double before, double days);
     // The room and payment lists can be used (the walk-in's once a name or a departure is known).
     void openLists();
-    // The departure the walk-in's overbooking check uses.
+    // The departure the walk-in's overbooking check uses: the window's own "Depart Date".
     void setDeparture(Date departure) { departure_ = departure; }
 
     // The texts the window's check-in reads.

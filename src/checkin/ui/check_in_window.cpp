@@ -9,6 +9,7 @@
 #include "core/stay_rules.h"
 #include "core/ui/date_calendar.h"
 #include "core/ui/guest_details_panel.h"
+#include "platform/qt/change_notices.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 
@@ -72,6 +73,12 @@ void CheckInWindow::connectControls() {
     opensCalendar(departBox_, [this] { openDepartureCalendar(); });
     connect(departBox_, &QLineEdit::textEdited, this, &CheckInWindow::departureTyped);
     exitOnEscape(this, exitButton_);
+    // The end of day closed the night while the window was open: the guest arrives on the new day.
+    connect(&desk_.notices, &ChangeNotices::hotelDateChanged, this, [this] {
+        const QString shown = hotelDateLabel_->text();
+        hotelDateLabel_->setText(qs(desk_.session.hotelDate.text()));
+        if (arrivalBox_->text() == shown) arrivalBox_->setText(hotelDateLabel_->text());
+    });
 }
 
 void CheckInWindow::load() {
@@ -81,7 +88,8 @@ void CheckInWindow::load() {
     arrivalBox_->setText(qs(hotelDate.text()));
     departBox_->setText(qs(hotelDate.plusDays(1).text()));
     daysBox_->setText(QStringLiteral("1"));
-    section_->setDeparture(desk_.session.pickedDepartureDate);
+    // The overbooking check looks at this window's own departure, never one picked elsewhere.
+    section_->setDeparture(hotelDate.plusDays(1));
 }
 
 void CheckInWindow::openDepartureCalendar() {
@@ -107,7 +115,6 @@ void CheckInWindow::departureKnown(Date picked) {
     daysBox_->setText(QString::number(picked.daysSince(desk_.session.hotelDate)));
     section_->daysChanged(daysBefore, nights());
     section_->openLists();
-    desk_.session.pickedDepartureDate = picked;
     section_->setDeparture(picked);
 }
 

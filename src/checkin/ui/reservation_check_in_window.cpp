@@ -182,17 +182,36 @@ ReservationScreenForm ReservationCheckInWindow::form() const {
     return f;
 }
 
+// Other bookings of the room on the stay's nights, asked about before anything is written: true
+// to go on.
+bool ReservationCheckInWindow::goOnDespite(const char* goOn) {
+    const auto arrival = Date::parse(text(arrivalBox_));
+    const auto departure = Date::parse(text(departBox_));
+    if (!arrival || !departure || section_->roomNo().empty()) return true;  // the checks refuse it
+    const std::vector<std::string> conflicts =
+        bookingConflicts(desk_.dataDir, section_->roomNo(), *arrival, *departure, confirmNo_);
+    return conflicts.empty() || desk_.dialogs.ask(kOverbookingTitle, bookingConflictQuestion(conflicts, goOn));
+}
+
 void ReservationCheckInWindow::checkIn() {
-    if (section_->checkIn([this] { return readReservationCheckIn(desk_.dataDir, form()); })) close();
+    const bool done = section_->checkIn([this]() -> std::variant<Refusal, CheckInOrder> {
+        auto reading = readReservationCheckIn(desk_.dataDir, form());
+        if (std::holds_alternative<CheckInOrder>(reading) && !goOnDespite("Check this guest in anyway?"))
+            return Refusal{};  // answered No: nothing written, nothing more to say
+        return reading;
+    });
+    if (done) close();
 }
 
 void ReservationCheckInWindow::saveAndExit() {
     bool saved = false;
     runHandler(desk_, [&] {
-        if (const auto refusal = saveReservationChanges(desk_.dataDir, form())) {
+        if (const auto refusal = checkReservationChanges(desk_.dataDir, form())) {
             showRefusal(desk_, this, *refusal);
             return;
         }
+        if (!goOnDespite("Save this reservation anyway?")) return;
+        saveReservationChanges(desk_.dataDir, form());
         saved = true;
     });
     if (saved) close();

@@ -51,6 +51,7 @@ private:
     void openCalendar(const char* name, const char* title, Date start,
                       void (ReservationCheckInWindow::*take)(Date));
     ReservationScreenForm form() const;
+    bool goOnDespite(const char* goOn);
 
     Desk& desk_;
     std::string confirmNo_;  // as stored; empty when no open reservation was found

@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/front_desk.h"
+#include "platform/qt/change_notices.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 
@@ -34,6 +36,10 @@ void EndOfDayWindow::createControls() {
         doneMarks_[i] = captionLabel(QStringLiteral("Label%1").arg(2 * i + 2), QStringLiteral("Done"), this);
         doneMarks_[i]->hide();
     }
+    closedLabel_ = captionLabel("ClosedDay", QString(), this);
+    QFont bold = closedLabel_->font();
+    bold.setBold(true);
+    closedLabel_->setFont(bold);
     exitButton_ = button("Command1", "Exit", this);
 }
 
@@ -46,6 +52,7 @@ void EndOfDayWindow::createLayout() {
     checklist->setColumnMinimumWidth(1, 50);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(checklist);
+    layout->addWidget(closedLabel_);
     layout->addWidget(exitButton_, 0, Qt::AlignRight);
 }
 
@@ -73,15 +80,35 @@ void EndOfDayWindow::showDone(EndOfDayStep step) {
 void EndOfDayWindow::performRun() {
     if (ran_) return;
     ran_ = true;
+    // The night is closed already: a second run would close the next day before its time.
+    std::optional<Date> closed;
+    if (!runHandler(desk_, [&] { closed = closedNight(desk_.dataDir, desk_.clock.today()); })) return;
+    if (closed) {
+        closedLabel_->setText(qs("Closed " + closed->text()));
+        if (desk_.dialogs.ask(kEndOfDayTitle, alreadyClosedQuestion(*closed)))
+            runHandler(desk_, [&] { reprintEndOfDayReports(desk_.dataDir, *closed, desk_.printer); });
+        return;
+    }
+    bool done = false;
     runHandler(desk_, [&] {
         const NightlyBackup backup{backupFolderOf(desk_.dataDir.root()),
                                    backupName(desk_.clock.today(), desk_.clock.now())};
+        const auto withoutBackup = [this](const std::string& why) {
+            return desk_.dialogs.ask(kEndOfDayTitle, why + " " + kWithoutBackupQuestion);
+        };
         const EndOfDayResult result = runEndOfDay(desk_.dataDir, desk_.session.hotelDate, backup, desk_.printer,
-                                                  [this](EndOfDayStep step) { showDone(step); });
-        desk_.dialogs.inform("ATTENTION!", result.message);
+                                                  [this](EndOfDayStep step) { showDone(step); }, withoutBackup);
+        if (result.done) {
+            // The business day moves on at once: every posting from now on is the next day's.
+            nightClosed(desk_.session, result.closed);
+            closedLabel_->setText(qs("Closed " + result.closed.text()));
+            done = true;
+        }
+        if (!result.message.empty()) desk_.dialogs.inform("ATTENTION!", result.message);
         if (const std::string toSeeTo = nightChargesToSeeTo(result.charges); !toSeeTo.empty())
             desk_.dialogs.inform("ATTENTION!", toSeeTo);
     });
+    if (done) desk_.notices.announceHotelDate();
 }
 
 }  // namespace innvera

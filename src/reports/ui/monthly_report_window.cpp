@@ -36,7 +36,7 @@ MonthlyReportWindow::MonthlyReportWindow(Desk& desk, QWidget* parent) : QWidget(
 
 void MonthlyReportWindow::createControls() {
     monthList_ = promptList(QStringLiteral("Combo1"), QStringLiteral("Choose Month"), entries(monthEntries()), this);
-    yearList_ = promptList(QStringLiteral("Combo2"), QStringLiteral("Choose Year"), entries(yearEntries()), this);
+    yearList_ = promptList(QStringLiteral("Combo2"), QStringLiteral("Choose Year"), entries(yearEntries(desk_.clock.today().year())), this);
     getButton_ = button("Command1", "Get Report", this);
     monthLabel_ = valueLabel("Label1", this, 100);
     yearLabel_ = valueLabel("Label2", this, 60);
@@ -81,10 +81,11 @@ void MonthlyReportWindow::connectControls() {
 void MonthlyReportWindow::getReport() {
     const std::string monthEntry = str(monthList_->currentText());
     const std::string yearEntry = str(yearList_->currentText());
-    const std::optional<Date> month = chosenMonth(monthEntry, yearEntry);
+    const int currentYear = desk_.clock.today().year();
+    const std::optional<Date> month = chosenMonth(monthEntry, yearEntry, currentYear);
     if (!month) {
         // A month and a year of the lists, chosen or typed exactly: anything else names no file.
-        const bool monthKnown = chosenMonth(monthEntry, yearEntries().front()).has_value();
+        const bool monthKnown = chosenMonth(monthEntry, yearEntries(currentYear).front(), currentYear).has_value();
         desk_.dialogs.inform("ATTENTION!", monthKnown ? kNoYear : kNoMonth);
         (monthKnown ? yearList_ : monthList_)->setFocus();
         return;

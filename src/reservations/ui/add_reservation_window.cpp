@@ -165,7 +165,6 @@ void AddReservationWindow::arrivalKnown(Date picked) {
 }
 
 void AddReservationWindow::departureKnown(Date picked) {
-    desk_.session.pickedDepartureDate = picked;
     const auto arrival = Date::parse(text(arrivalBox_));
     daysBox_->setText(arrival ? QString::number(picked.daysSince(*arrival)) : QString());
     if (!rateBox_->text().isEmpty()) showFigures();
@@ -214,7 +213,14 @@ void AddReservationWindow::reserveNow() {
             showRefusal(desk_, this, *refusal);
             return;
         }
-        appendReservation(desk_.dataDir, std::get<Reservation>(reading));
+        const Reservation& reservation = std::get<Reservation>(reading);
+        // A room already taken or booked on these nights: the clerk decides, nothing written yet.
+        const std::vector<std::string> conflicts = bookingConflicts(
+            desk_.dataDir, reservation.roomNo.str(), reservation.arrivalDate, reservation.departDate);
+        if (!conflicts.empty() &&
+            !desk_.dialogs.ask(kOverbookingTitle, bookingConflictQuestion(conflicts, "Take this reservation anyway?")))
+            return;
+        appendReservation(desk_.dataDir, reservation);
         saved = true;
     });
     if (!saved) return;

@@ -69,4 +69,23 @@ TEST_F(CheckInWindowTest, ATypedDepartureCountsEveryNightAndKeepsAnAddedExtra) {
     EXPECT_EQ(textsOf(w(), {"Text15", "Text17"}), "2|155.6");
 }
 
+// The room check looks at this window's own departure, never at one picked on another window.
+TEST_F(CheckInWindowTest, TheOverbookingCheckUsesItsOwnDepartureOnly) {
+    addReservation(t.dataDir, "101", may(3));  // two nights ahead
+    t.dataDir.commit();
+    // A departure far ahead picked on Add Reservation, open beside it.
+    QWidget* reservation = t.open("AddReservationWindow");
+    pickDay(calendarOf(t, reservation, "Text14", "DepartCalendar"), may(20));
+    t.shownBoxes();
+    open();
+    typeGuest(w(), "ann lee");
+    choose(w(), "Combo3", "101  NQ1");
+    EXPECT_EQ(t.shownBoxes(), "") << "one night, out before the reservation arrives";
+    EXPECT_EQ(textOf(w(), "Text16"), "65");
+    child<QLineEdit>(w(), "Text14")->clear();
+    type(w(), "Text14", "5/4/2019");
+    choose(w(), "Combo3", "101  NQ1");
+    EXPECT_EQ(t.shownBoxes(), attention(kOverbooking)) << "three nights run into it";
+}
+
 }  // namespace

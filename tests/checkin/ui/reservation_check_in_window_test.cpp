@@ -62,6 +62,28 @@ TEST_F(ReservationWindowTest, CheckInWritesTheStayAtTheRoomsRateAndTheReservatio
     EXPECT_EQ(snapshot(t.folder.path()), before);
 }
 
+// A reservation moved onto another's nights, or checked in while another holds the room, asks
+// first, naming the other; answered No, nothing is written.
+TEST_F(ReservationWindowTest, SaveAndCheckInAskBeforeBookingOverAnotherReservation) {
+    putReservation(t.dataDir, "10", "101", "EARLY BIRD", may(2), may(4));
+    t.dataDir.commit();
+    openFromArrivals(0);
+    const Snapshot before = snapshot(t.folder.path());
+    ASSERT_EQ(textOf(w(), "Text1"), "AMY WILSON");
+    choose(w(), "Combo4", "C - Cash");
+    const std::string question =
+        "? Overbooking: Room 101 is reserved for EARLY BIRD (confirmation 10) from 5/2/2019 to 5/4/2019.\n";
+    t.dialogs.answers = {false, false};
+    EXPECT_EQ(t.pressed(w(), "Command1"), question + "Check this guest in anyway?\n");
+    EXPECT_EQ(t.pressed(w(), "Command4"), question + "Save this reservation anyway?\n");
+    EXPECT_EQ(snapshot(t.folder.path()), before);
+    ASSERT_NE(w(), nullptr);
+    t.dialogs.answers = {true};
+    EXPECT_EQ(t.pressed(w(), "Command1"), question + "Check this guest in anyway?\n");
+    EXPECT_EQ(w(), nullptr);
+    EXPECT_EQ(guestAt(t.dataDir, 1).guestName, "AMY WILSON");
+}
+
 TEST_F(ReservationWindowTest, CancelAsksFirstThenClosesTheReservationAndRefreshesTheArrivals) {
     openFromArrivals(1);
     EXPECT_EQ(textOf(w(), "Text1"), "BOB JONES");

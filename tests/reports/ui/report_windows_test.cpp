@@ -1,6 +1,7 @@
 // The end-of-day window started from "Start Reports", refused and then run, through its controls.
 #include <QtWidgets>
 
+#include "core/counters.h"
 #include "reports/backup.h"
 #include "reports/ui/end_of_day_window.h"
 #include "support/motel_files.h"
@@ -11,7 +12,10 @@ namespace {
 
 class ReportWindows : public ::testing::Test {
 protected:
-    void SetUp() override { t.clock.set(may(2), TimeOfDay{1, 30, 0}); }
+    void SetUp() override {
+        t.clock.set(may(2), TimeOfDay{1, 30, 0});
+        writeFlag<EndOfDayFlagRecord>(t.dataDir, t.dataDir.endOfDayFlag(), 0);  // the night of 5/1 is open
+    }
     void TearDown() override {
         std::error_code ignored;
         std::filesystem::remove_all(backupFolderOf(t.folder.path()), ignored);
@@ -70,7 +74,9 @@ TEST_F(ReportWindows, StartNowRunsTheEndOfDayShowingEachStepDoneAgainAfterARefus
                                   "account carries the stay's account number. Bill the night to the account by hand.\n");
     ASSERT_EQ(t.printer.jobs.size(), 3u);
     EXPECT_EQ(t.printer.jobs[0].document, "Daily Financial Report");
-    EXPECT_EQ(readBytes(t.path("dateaudit")), counterBytes(1, 40));
+    EXPECT_EQ(readBytes(t.path("dateaudit")), RecordBytes(40).single(0, 1).date(16, may(1).serial()).bytes());
+    EXPECT_EQ(textOf(run, "ClosedDay"), "Closed 5/1/2019");
+    EXPECT_EQ(t.session.hotelDate, may(2)) << "the desk moves on to the next day at once";
     EXPECT_TRUE(std::filesystem::is_directory(backupFolderOf(t.folder.path()) / "2019-05-02 013000"));
     EXPECT_TRUE(t.isOpen("EndOfDayWindow"));  // until "Exit"
     press(run, "Command1");

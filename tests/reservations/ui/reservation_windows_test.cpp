@@ -81,7 +81,8 @@ TEST_F(ReservationWindowsTest, TheConfirmationNumberIsGivenBackWhenTheWindowClos
 }
 
 // "Reserve Now" shows why it refuses, puts the cursor in the box and writes nothing; two
-// reservations of one room and day draw the warning, and both save.
+// reservations of one room and day draw the warning, and the second is saved only once the clerk
+// says so.
 TEST_F(ReservationWindowsTest, ReserveNowRefusesOrSavesTwoReservationsOfOneRoomWithTheWarning) {
     fromMenu("Command1", "AddReservationWindow");
     book("first guest", may(5), may(3), "101  NQ1");
@@ -93,7 +94,25 @@ TEST_F(ReservationWindowsTest, ReserveNowRefusesOrSavesTwoReservationsOfOneRoomW
     t.windows.open<AddReservationWindow>();
     book("second guest", may(5), may(6), "101  NQ1");
     EXPECT_EQ(t.shownBoxes(), kOverbooked);
-    EXPECT_EQ(t.pressed(add(), "Command2"), "");
+    const std::string question =
+        "? Overbooking: Room 101 is reserved for FIRST GUEST (confirmation 1) from 5/5/2019 to 5/7/2019.\n"
+        "Take this reservation anyway?\n";
+    t.dialogs.answers = {false};
+    EXPECT_EQ(t.pressed(add(), "Command2"), question);
+    EXPECT_EQ(t.dataDir.size(t.dataDir.reservations()), 538u) << "answered No: nothing written";
+    ASSERT_NE(add(), nullptr);
+    t.dialogs.answers = {true};
+    EXPECT_EQ(t.pressed(add(), "Command2"), question);
+    EXPECT_EQ(t.dataDir.size(t.dataDir.reservations()), 2u * 538);
+
+    // A guest in house in the room past the arrival is named too.
+    putGuest(t.dataDir, "102", 4, "STAYING ON", may(9));
+    t.dataDir.commit();
+    t.windows.open<AddReservationWindow>();
+    book("third guest", may(8), may(10), "102  KK1");
+    t.dialogs.answers = {false};
+    EXPECT_EQ(t.pressed(add(), "Command2"),
+              "? Overbooking: Room 102 is occupied by STAYING ON until 5/9/2019.\nTake this reservation anyway?\n");
     EXPECT_EQ(t.dataDir.size(t.dataDir.reservations()), 2u * 538);
 }
 

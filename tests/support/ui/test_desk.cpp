@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "core/counters.h"
+
 namespace innvera::testing {
 
 TestDesk::TestDesk()
@@ -18,6 +20,10 @@ TestDesk::TestDesk()
     windows.attach(desk);
     windows.setHubOpener([this] { openWindow(desk, QStringLiteral("MainWindow")); });
     dataDir.createFolders();
+    // Last night was closed (by a program that keeps no day beside the flag), so a main window
+    // opened in the morning works on the clock's day; a test of the night writes the flag itself.
+    writeFlag<EndOfDayFlagRecord>(dataDir, dataDir.endOfDayFlag(), 1.0f);
+    dataDir.commit();
 }
 
 QWidget* TestDesk::open(const QString& name) {

@@ -25,7 +25,8 @@ inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << tex
 namespace innvera::testing {
 
 // A whole desk over a fresh data directory, with a set clock (1 May 2019, 10 AM), the hotel
-// date the clock's day, scripted message boxes and a printer that keeps what it is given.
+// date the clock's day (last night's end of day done), scripted message boxes and a printer that
+// keeps what it is given.
 // Every window left open is closed at the end, and any the closing opens again.
 class TestDesk {
 public:
