@@ -13,8 +13,18 @@ bool overbooks(DataDir& dir, const std::string& roomNo, Date departure) {
 
 std::optional<Date> stayDate(std::string_view text) {
     const std::optional<Date> day = Date::parse(text);
-    if (!day || day->year() < 2000 || day->year() > 2099) return std::nullopt;
+    if (!day || !isStayDay(*day)) return std::nullopt;
     return day;
+}
+
+bool isStayDay(Date day) {
+    static const Date first = Date::fromYmd(2000, 1, 1);
+    static const Date last = Date::fromYmd(2099, 12, 31);
+    return first <= day && day <= last;
+}
+
+bool areStayDates(Date arrival, Date departure) {
+    return isStayDay(arrival) && isStayDay(departure) && arrival < departure;
 }
 
 std::optional<Refusal> checkReservationDates(std::string_view arrivalText, std::string_view departText) {
