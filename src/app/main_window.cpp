@@ -24,6 +24,7 @@
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "platform/qt/windows.h"
+#include "rooms/ui/room_board_window.h"
 #include "rooms/ui/room_status_window.h"
 
 namespace innvera {
@@ -96,6 +97,7 @@ void MainWindow::createControls() {
     addButton("Command6", "Reservations", [this] { openAfterCheckInGate<ReservationsMenu>(); });
     addButton("Command3", "Room List", [this] { desk_.windows.open<RoomStatusWindow>(); });
     addButton("Command9", "Guest List", [this] { desk_.windows.open<GuestListWindow>(); });
+    addButton("BoardButton", "Room Board", [this] { desk_.windows.open<RoomBoardWindow>(); });
     addButton("Command5", "Settings and Reports", [this] { desk_.windows.open<SettingsMenu>(); });
     buttons_->addStretch();
     addButton("Command2", "Exit Innvera", [this] { close(); });
@@ -141,7 +143,9 @@ void MainWindow::startUp() {
     runHandler(desk_, [this] {
         const Date today = desk_.clock.today();
         systemDate_->setText(qs(today.text()));
+        const Date before = desk_.session.hotelDate;
         desk_.session.hotelDate = today;
+        if (today != before) desk_.notices.announceHotelDate();
         hotelDate_->setText(qs(today.text()));
         desk_.session.folioPreselection = Session::kNoPreselection;
 
@@ -195,7 +199,9 @@ void MainWindow::onTimer() {
     // wait instead of piling up more boxes.
     if (ticking_) return;
     ticking_ = true;
+    const Date before = desk_.session.hotelDate;
     runHandler(desk_, [this] { tickHotelDate(desk_.dataDir, desk_.session, desk_.clock.now()); });
+    if (desk_.session.hotelDate != before) desk_.notices.announceHotelDate();
     // Shown even when writing the set-back flag failed: the date the desk works on has moved.
     const QString shownDate = hotelDate_->text();
     hotelDate_->setText(qs(desk_.session.hotelDate.text()));
