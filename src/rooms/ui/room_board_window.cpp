@@ -2,6 +2,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFrame>
+#include <QPalette>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -55,10 +57,14 @@ inline constexpr const char* kBoardDateNotADate =
     "The date is not a date. Enter it as month/day/year, for example 12/25/2024.";
 inline constexpr const char* kNightGoneBy = "That night has gone by. Choose a night from the hotel date on.";
 
-const char* colourOf(State state) {
-    for (const Look& look : kLooks)
-        if (look.state == state) return look.colour;
-    return nullptr;
+// The back colour of a night in that state; invalid for a free night.
+QColor colourOf(State state) {
+    static const auto colours = [] {
+        std::array<QColor, 5> all;
+        for (const Look& look : kLooks) all[static_cast<std::size_t>(look.state)] = QColor(QString::fromLatin1(look.colour));
+        return all;
+    }();
+    return colours[static_cast<std::size_t>(state)];
 }
 
 QString weekday(Date day) {
@@ -140,6 +146,9 @@ private:
 
 void RoomBoardModel::show(RoomBoard board, Date hotelDate) {
     const bool sameShape = board.rooms.size() == board_.rooms.size() && board.nights == board_.nights;
+    bool sameRooms = sameShape;
+    for (std::size_t row = 0; sameRooms && row < board.rooms.size(); ++row)
+        sameRooms = board.rooms[row].heading == board_.rooms[row].heading;
     if (!sameShape) beginResetModel();
     board_ = std::move(board);
     hotelDate_ = hotelDate;
@@ -149,7 +158,8 @@ void RoomBoardModel::show(RoomBoard board, Date hotelDate) {
     }
     if (rowCount() > 0 && columnCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
     if (columnCount() > 0) emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
-    if (rowCount() > 0) emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+    // Only when a room changed: the headings' width is measured again from all of them.
+    if (rowCount() > 0 && !sameRooms) emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
 }
 
 int RoomBoardModel::rowCount(const QModelIndex& parent) const {
@@ -166,10 +176,12 @@ QVariant RoomBoardModel::data(const QModelIndex& index, int role) const {
         return qs(night.text);
     case StateRole:
         return static_cast<int>(night.state);
-    case Qt::BackgroundRole:
-        if (const char* colour = colourOf(night.state)) return QColor(QString::fromLatin1(colour));
-        if (board_.night(index.column()) < hotelDate_) return QColor(QString::fromLatin1(kPastNight));
+    case Qt::BackgroundRole: {
+        static const QColor past(QString::fromLatin1(kPastNight));
+        if (const QColor colour = colourOf(night.state); colour.isValid()) return colour;
+        if (board_.night(index.column()) < hotelDate_) return past;
         return {};
+    }
     case Qt::ForegroundRole:
         return QColor(Qt::black);
     case Qt::ToolTipRole: {
@@ -235,9 +247,14 @@ void RoomBoardWindow::createControls() {
     auto* legend = new QHBoxLayout(legend_);
     legend->setContentsMargins(0, 0, 0, 0);
     for (const Look& look : kLooks) {
-        auto* swatch = new QLabel(legend_);
+        auto* swatch = new QFrame(legend_);
         swatch->setFixedSize(16, 16);
-        swatch->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid #808080;").arg(QString::fromLatin1(look.colour)));
+        swatch->setFrameStyle(QFrame::Box | QFrame::Plain);
+        QPalette colours = swatch->palette();
+        colours.setColor(QPalette::Window, colourOf(look.state));
+        colours.setColor(QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+        swatch->setPalette(colours);
+        swatch->setAutoFillBackground(true);
         legend->addWidget(swatch);
         legend->addWidget(new QLabel(QString::fromLatin1(look.legend), legend_));
         legend->addSpacing(10);
@@ -424,6 +441,8 @@ void RoomBoardWindow::showUnplaced() {
     }
     unplacedCaption_->setText(lines.isEmpty() ? QStringLiteral("Unplaced: none")
                                               : QStringLiteral("Unplaced: bookings no night of a room can hold (Enter opens one)"));
+    // The grid takes the room while there is nothing to list.
+    unplaced_->setVisible(!lines.isEmpty());
 }
 
 // The nights share the grid's width, and the counts stand under the nights they count.
