@@ -268,6 +268,7 @@ void RoomBoardWindow::createControls() {
     grid_->setSelectionBehavior(QAbstractItemView::SelectItems);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setWordWrap(false);
+    grid_->setTabKeyNavigation(false);  // the arrows move between nights, Tab to the other controls
     grid_->setTextElideMode(Qt::ElideRight);
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -301,13 +302,15 @@ void RoomBoardWindow::createControls() {
     unplaced_->setFixedHeight(3 * (unplaced_->fontMetrics().height() + 4) + 2 * unplaced_->frameWidth());
 
     keysHint_ = captionLabel(QStringLiteral("Enter or double-click opens the night  \u00b7  PgUp/PgDn: a week  \u00b7  "
-                                            "F4 in the date box: calendar  \u00b7  Esc: Exit"),
+                                            "Alt+N: the date, F4 there: calendar  \u00b7  Esc: Exit"),
                              this);
 }
 
 void RoomBoardWindow::createLayout() {
     auto* top = new QHBoxLayout;
-    top->addWidget(captionLabel(QStringLiteral("Nights from"), this));
+    QLabel* dateCaption = captionLabel(QStringLiteral("&Nights from"), this);
+    dateCaption->setBuddy(dateBox_);  // Alt+N
+    top->addWidget(dateCaption);
     top->addWidget(dateBox_);
     top->addWidget(previousButton_);
     top->addWidget(nextButton_);
