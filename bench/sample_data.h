@@ -64,4 +64,23 @@ inline void writeSampleMotel(const DataDir& dir, std::uint64_t stays, std::uint6
     }
 }
 
+// A reservation book as years of a motel leave it: `reservations` Reservation records, sixteen
+// arrivals a day of one to three nights, up to 180 days after `today`; those arriving before
+// `today` are closed (checked in or cancelled), the coming months' open. Replaces the
+// reservation file.
+inline void writeSampleReservationBook(const DataDir& dir, std::uint64_t reservations, int rooms, Date today) {
+    std::ofstream out(dir.reservations(), std::ios::binary | std::ios::trunc);
+    for (std::uint64_t i = 0; i < reservations; ++i) {
+        Reservation r;
+        r.guestName = "BOOKED " + std::to_string(i);
+        r.roomNo = std::to_string(101 + (i * 7) % static_cast<std::uint64_t>(rooms));
+        r.arrivalDate = today.plusDays(180 - static_cast<int>((reservations - 1 - i) / 16));
+        r.departDate = r.arrivalDate.plusDays(1 + static_cast<int>(i % 3));
+        r.confirmNo = std::to_string(i + 1);
+        if (r.arrivalDate < today) r.resStatus = "*";
+        const Bytes bytes = r.encode();
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+}
+
 }  // namespace innvera::bench

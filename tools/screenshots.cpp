@@ -38,6 +38,7 @@
 #include "rooms/inventory.h"
 #include "rooms/properties.h"
 #include "rooms/rates.h"
+#include "rooms/ui/room_board_window.h"
 #include "rooms/ui/room_inventory_window.h"
 #include "rooms/ui/room_rates_window.h"
 #include "rooms/ui/tax_rate_window.h"
@@ -177,7 +178,21 @@ void makeSampleMotel(DataDir& dir) {
     reserve(dir, guest("ALICE NGUYEN", "7 CEDAR CT", "BOISE", "ID", "83702", "208-555-0121"), "107",
             kToday.plusDays(3), kToday.plusDays(5), "99");
     choosePrintFolio(dir, true);
+    // Last night's end of day has run: the desk works on today all morning.
+    writeFlag<EndOfDayFlagRecord>(dir, dir.endOfDayFlag(), 1.0f);
     dir.commit();
+}
+
+// Further ahead, for the room board: a long weekend, a week's stay and a room booked twice.
+void reserveTheComingDays(DataDir& dir) {
+    reserve(dir, guest("PETER WALSH", "19 BIRCH RD", "MADISON", "WI", "53703", "608-555-0140"), "102",
+            kToday.plusDays(1), kToday.plusDays(4), "59");
+    reserve(dir, guest("GRACE KIM", "4 OAK LN", "AMES", "IA", "50010", "515-555-0176"), "108",
+            kToday.plusDays(2), kToday.plusDays(9), "59");
+    reserve(dir, guest("LUIS ORTEGA", "62 ASPEN WAY", "PUEBLO", "CO", "81003", "719-555-0155"), "105",
+            kToday.plusDays(6), kToday.plusDays(8), "74");
+    reserve(dir, guest("NORA BLAKE", "3 WILLOW ST", "TOPEKA", "KS", "66603", "785-555-0132"), "105",
+            kToday.plusDays(7), kToday.plusDays(10), "74");
 }
 
 void settle() {
@@ -307,6 +322,13 @@ int main(int argc, char* argv[]) {
     shoot(windows.open<RoomStatusWindow>(), "room-list");
     shoot(windows.open<GuestListWindow>(), "guest-list");
     shoot(windows.open<AddReservationWindow>(), "add-reservation");
+    try {
+        reserveTheComingDays(dataDir);
+    } catch (const SampleFailed& failure) {
+        std::cerr << "the room board's reservations cannot be made: " << failure.what << '\n';
+        return 1;
+    }
+    shoot(windows.open<RoomBoardWindow>(), "room-board");
 
     windows.closeAllBut(nullptr, {});
     settle();

@@ -24,6 +24,7 @@
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "platform/qt/windows.h"
+#include "rooms/ui/room_board_window.h"
 #include "rooms/ui/room_status_window.h"
 
 namespace innvera {
@@ -98,6 +99,7 @@ void MainWindow::createControls() {
     addButton("Command6", "Reservations", [this] { openAfterCheckInGate<ReservationsMenu>(); });
     addButton("Command3", "Room List", [this] { desk_.windows.open<RoomStatusWindow>(); });
     addButton("Command9", "Guest List", [this] { desk_.windows.open<GuestListWindow>(); });
+    addButton("BoardButton", "Room Board", [this] { desk_.windows.open<RoomBoardWindow>(); });
     addButton("Command5", "Settings and Reports", [this] { desk_.windows.open<SettingsMenu>(); });
     buttons_->addStretch();
     addButton("Command2", "Exit Innvera", [this] { close(); });

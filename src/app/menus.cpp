@@ -17,6 +17,7 @@
 #include "reports/ui/daily_report_window.h"
 #include "reports/ui/end_of_day_window.h"
 #include "reports/ui/monthly_report_window.h"
+#include "rooms/ui/room_board_window.h"
 #include "rooms/ui/room_inventory_window.h"
 #include "rooms/ui/room_properties_window.h"
 #include "rooms/ui/room_rates_window.h"
@@ -55,6 +56,7 @@ SettingsMenu::SettingsMenu(Desk& desk) : MenuWindow(desk, kName, "Settings") {
     addButton("Command7", "End of Day Reports", [this] { endOfDayReports(); });
     addButton("Command9", "Find Checked Out Guest", [this] { openInstead<FindCheckedOutGuestWindow>(); });
     addButton("Command10", "Direct Bill", [this] { openInstead<DirectBillMenu>(); });
+    addButton("BoardButton", "Room Board", [this] { openInstead<RoomBoardWindow>(); });
     exitOnEscape(this, addButton("Command4", "Exit", [this] { close(); }));
 }
 

@@ -3,6 +3,7 @@
 #include "core/formats.h"
 #include "core/records.h"
 #include "core/stay_index.h"
+#include "core/stay_rules.h"
 #include "core/stays.h"
 #include "core/record_file.h"
 
@@ -100,6 +101,17 @@ std::vector<ReservationKeys> openReservationsOfRoom(DataDir& dir, std::string_vi
     for (std::uint32_t n : index.live())
         if (index.at(n).roomNo.is(roomNo)) open.push_back(keysOf(index.at(n)));
     return open;
+}
+
+std::vector<ReservationKeys> openReservationsOver(DataDir& dir, Date first, Date end) {
+    ReservationIndex& index = reservations(dir);
+    std::vector<ReservationKeys> over;
+    for (std::uint32_t n : index.live()) {
+        const ReservationEntry& r = index.at(n);
+        const bool meets = r.arrivalDate < end && first < r.departDate;
+        if (meets || !areStayDates(r.arrivalDate, r.departDate)) over.push_back(keysOf(r));
+    }
+    return over;
 }
 
 std::optional<Found<Reservation>> openReservationArriving(DataDir& dir, std::string_view roomNo, Date day) {

@@ -44,6 +44,12 @@ std::vector<ReservationKeys> openReservations(DataDir& dir);
 // The open reservations of one room, in record order, by their keys.
 std::vector<ReservationKeys> openReservationsOfRoom(DataDir& dir, std::string_view roomNo);
 
+// The open reservations a board of the nights from `first` up to, not including, `end` has to
+// show: those whose nights (the arrival up to the night before the departure) meet them, and
+// those that no night can hold because their dates make no stay (areStayDates), in record
+// order, by their keys.
+std::vector<ReservationKeys> openReservationsOver(DataDir& dir, Date first, Date end);
+
 // The first open reservation, in record order, of the room arriving on the day, read whole
 // with its record number.
 std::optional<Found<Reservation>> openReservationArriving(DataDir& dir, std::string_view roomNo, Date day);

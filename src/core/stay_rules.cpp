@@ -14,7 +14,7 @@ bool overbooks(DataDir& dir, const std::string& roomNo, Date departure) {
 
 std::optional<Date> stayDate(std::string_view text) {
     const std::optional<Date> day = Date::parse(text);
-    if (!day || day->year() < 2000 || day->year() > 2099) return std::nullopt;
+    if (!day || !isStayDay(*day)) return std::nullopt;
     return day;
 }
 
@@ -45,6 +45,16 @@ std::string bookingConflictQuestion(const std::vector<std::string>& conflicts, s
     std::string text;
     for (const std::string& conflict : conflicts) text += conflict + "\n";
     return text + std::string(goOn);
+}
+
+bool isStayDay(Date day) {
+    static const Date first = Date::fromYmd(2000, 1, 1);
+    static const Date last = Date::fromYmd(2099, 12, 31);
+    return first <= day && day <= last;
+}
+
+bool areStayDates(Date arrival, Date departure) {
+    return isStayDay(arrival) && isStayDay(departure) && arrival < departure;
 }
 
 std::optional<Refusal> checkReservationDates(std::string_view arrivalText, std::string_view departText) {

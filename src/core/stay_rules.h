@@ -26,6 +26,10 @@ inline constexpr const char* kDateOutOfRange = "Dates must lie between 1/1/2000 
 
 // A date box's text as a date a stay can have: a real date in the years 2000 to 2099.
 std::optional<Date> stayDate(std::string_view text);
+// A day a stay can have: in the years 2000 to 2099.
+bool isStayDay(Date day);
+// Dates that can be placed on nights: both days a stay can have, the departure after the arrival.
+bool areStayDates(Date arrival, Date departure);
 
 // The dates of a reservation: both real dates (kArrivalNotADate, kDepartNotADate), in the years a
 // stay can have (kDateOutOfRange), the departure after the arrival (kDepartNotAfterArrival), the

@@ -2,6 +2,7 @@
 
 #include "core/formats.h"
 #include "core/stay_index.h"
+#include "core/stay_rules.h"
 
 namespace innvera {
 
@@ -121,6 +122,18 @@ std::vector<CheckedOutStay> checkedOutStays(DataDir& dir) {
             out.push_back({i + 1, g.folioNo, g.roomNo.str(), g.guestName.str(), g.arrivalDate, g.departDate});
     }
     return out;
+}
+
+std::vector<StayKeys> staysInHouseOver(DataDir& dir, Date first, Date end) {
+    StayIndex& index = stays(dir);
+    std::vector<StayKeys> over;
+    for (std::uint32_t n : index.live()) {
+        const StayEntry& g = index.at(n);
+        const bool meets = g.arrivalDate < end && first < g.departDate;
+        if (meets || !areStayDates(g.arrivalDate, g.departDate))
+            over.push_back({n, g.folioNo, g.roomNo.str(), g.guestName.str(), g.arrivalDate, g.departDate});
+    }
+    return over;
 }
 
 std::optional<Guest> stayAt(DataDir& dir, std::uint64_t recordNo) {

@@ -78,6 +78,22 @@ struct CheckedOutStay {
 // Every checked-out stay (StayStatus "*"), in guest-file order, read with the key-only decode.
 std::vector<CheckedOutStay> checkedOutStays(DataDir& dir);
 
+// A stay in house by its keys, with where it is in the guest file.
+struct StayKeys {
+    std::uint64_t recordNo = 0;
+    float folioNo = 0;
+    std::string roomNo;     // trailing blanks removed
+    std::string guestName;  // trailing blanks removed
+    Date arrivalDate;
+    Date departDate;
+};
+
+// The stays in house a board of the nights from `first` up to, not including, `end` has to
+// show: those whose nights (the arrival up to the night before the departure) meet them, and
+// those that no night can hold because their dates make no stay (areStayDates), in guest-file
+// order, by their keys.
+std::vector<StayKeys> staysInHouseOver(DataDir& dir, Date first, Date end);
+
 // The stay at that record number, whole; nothing when the guest file holds no such record.
 std::optional<Guest> stayAt(DataDir& dir, std::uint64_t recordNo);
 

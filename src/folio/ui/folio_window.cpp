@@ -323,6 +323,20 @@ void FolioWindow::guestChosen() {
     });
 }
 
+void FolioWindow::showStay(float folioNo) {
+    runHandler(desk_, [&] {
+        fillGuestList();
+        const auto stay = findInHouseStay(desk_.dataDir, folioNo);
+        if (!stay) {
+            showNoGuest();
+            return;
+        }
+        const int index = guestList_->findText(qs(guestEntry(*stay)));
+        if (index >= 0) guestList_->setCurrentIndex(index);
+        showGuest(*stay);
+    });
+}
+
 void FolioWindow::codeChosen() {
     if (codeList_->currentText().startsWith(QLatin1Char('E'))) amountBox_->setText(rateBox_->text());
     amountBox_->setFocus();

@@ -32,6 +32,10 @@ public:
     // The stay shown, as it was read when it was shown; nothing when no guest is shown.
     const std::optional<Guest>& shownStay() const { return shown_; }
 
+    // Shows the stay in house with that folio number, chosen in "Select Guest" as if the clerk
+    // had chosen it there; no guest is shown when no stay in house has the number.
+    void showStay(float folioNo);
+
     // The event handlers, public so tests can call them as the controls do.
     void guestChosen();
     void codeChosen();

@@ -18,6 +18,7 @@
 #include "platform/qt/handler.h"
 #include "platform/qt/windows.h"
 #include "core/rooms.h"
+#include "core/stays.h"
 
 namespace innvera {
 
@@ -135,6 +136,19 @@ void AddReservationWindow::openDepartureCalendar() {
     enableRoomAndRate();
     DateCalendar::open(desk_, this, {"DepartCalendar", "Depart Date", desk_.session.hotelDate.plusDays(1), 10000},
                        [this](Date picked) { takeDepartureDate(picked); });
+}
+
+void AddReservationWindow::bookNight(const std::string& roomNo, Date arrival) {
+    takeArrivalDate(arrival);
+    enableRoomAndRate();
+    takeDepartureDate(arrival.plusDays(1));
+    for (int i = 0; i < roomList_->count(); ++i) {
+        if (roomOfEntry(roomList_->itemText(i).toStdString()) != roomNo) continue;
+        roomList_->setCurrentIndex(i);
+        roomChosen();
+        return;
+    }
+    showPrompt(roomList_, QString::fromLatin1(kReserveRoomPrompt));
 }
 
 void AddReservationWindow::takeArrivalDate(Date picked) {

@@ -25,6 +25,12 @@ public:
 
     explicit AddReservationWindow(Desk& desk, QWidget* parent = nullptr);
 
+    // Fills in a stay of one night in the room from `arrival` as the clerk would pick it: the
+    // arrival, the departure the next day and the days, then the room chosen in the room list,
+    // which checks the room against the open reservations and brings in its rate. A room the
+    // list does not hold is left unchosen. What the clerk typed of the guest stays.
+    void bookNight(const std::string& roomNo, Date arrival);
+
     // The event handlers, public so tests can call them as the controls do.
     void takeArrivalDate(Date picked);
     void takeDepartureDate(Date picked);

@@ -20,6 +20,7 @@
 #include "reports/ui/daily_report_window.h"
 #include "reports/ui/end_of_day_window.h"
 #include "reports/ui/monthly_report_window.h"
+#include "rooms/ui/room_board_window.h"
 #include "rooms/ui/room_inventory_window.h"
 #include "rooms/ui/room_properties_window.h"
 #include "rooms/ui/room_rates_window.h"
@@ -50,6 +51,7 @@ const std::vector<Opener>& openers() {
         opener<AddDirectBillWindow>(),
         opener<DirectBillAccountWindow>(),
         opener<DailyReportWindow>(),   opener<MonthlyReportWindow>(),  opener<EndOfDayWindow>(),
+        opener<RoomBoardWindow>(),
     };
     return all;
 }
