@@ -52,6 +52,8 @@ public:
     std::filesystem::path welcomeFile() const { return root() / "intro"; }
     std::filesystem::path setBackFlag() const { return root() / "datedone"; }
     std::filesystem::path endOfDayFlag() const { return root() / "dateaudit"; }
+    // The motel's name, address and phone (key=value lines), there once they are saved.
+    std::filesystem::path motelDetailsFile() const { return root() / "motel.conf"; }
     std::filesystem::path folioCharges(std::string_view folioKey) const;
     std::filesystem::path monthTotals(std::string_view monthKey) const;
     std::filesystem::path dayTotals(std::string_view dayKey) const;
