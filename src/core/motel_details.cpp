@@ -101,8 +101,9 @@ MotelOnRecord parseMotelDetails(std::string_view content) {
         if (motel.damage.empty()) motel.damage = "line " + std::to_string(number) + " " + what;
     };
     if (content.starts_with("\xEF\xBB\xBF")) content.remove_prefix(3);  // the mark some editors put first
-    bool nameGiven = false;
-    bool nameFaulty = false;
+    // Per line: given by the file, or named as a fault.
+    std::array<bool, kMotelLines.size()> given{};
+    std::array<bool, kMotelLines.size()> faulty{};
     for (int number = 1; !content.empty(); ++number) {
         const std::size_t end = content.find('\n');
         std::string_view text = content.substr(0, end);
@@ -124,18 +125,21 @@ MotelOnRecord parseMotelDetails(std::string_view content) {
             continue;
         }
         const std::string_view value = trimBlanks(text.substr(equals + 1));
-        const bool isName = line->field == &MotelDetails::name;
+        const auto index = static_cast<std::size_t>(line - kMotelLines.data());
         if (const Fault problem = faultOf(*line, value); problem != Fault::None) {
             fault(number, "is wrong: " + describe(*line, problem));
-            if (isName) nameFaulty = true;
+            faulty[index] = true;
             continue;
         }
         motel.printed.*(line->field) = std::string(value);
-        if (isName) nameGiven = true;
+        given[index] = true;
     }
-    if (!nameGiven && !nameFaulty && motel.damage.empty()) motel.damage = "no line gives the motel's name";
-    motel.saved = nameGiven;
-    if (nameGiven) motel.caption = motel.printed.name;
+    // Every line but the optional extra one is written when the details are saved.
+    for (std::size_t i = 0; i < kMotelLines.size(); ++i)
+        if (!given[i] && !faulty[i] && kMotelLines[i].field != &MotelDetails::extra && motel.damage.empty())
+            motel.damage = std::string("no line gives the ") + kMotelLines[i].called;
+    motel.saved = given[0];
+    if (motel.saved) motel.caption = motel.printed.name;
     return motel;
 }
 

@@ -82,10 +82,10 @@ TEST(MotelDetailsFile, WhatCannotBeReadIsTheSamplesAndTheFirstFaultIsNamed) {
     EXPECT_EQ(read.damage, "");
 
     const auto parsed = [](const std::string& content) { return parseMotelDetails(content); };
-    read = parsed("name=Pine Lodge\nstreet 14 Lake Rd\nfax=555-0101\ncity=Harbor Falls\n");
+    read = parsed("name=Pine Lodge\nstreet 14 Lake Rd\nfax=555-0101\ncity=Harbor Falls\nphone=Tel 207-555-0100\n");
     EXPECT_EQ(read.damage, "line 2 has no \"=\"");
     EXPECT_EQ(read.printed,
-              (MotelDetails{"Pine Lodge", "27 Cedar Mill Rd", "Harbor Falls", "Phone: 555-010-0000   Fax: 555-010-0001", ""}));
+              (MotelDetails{"Pine Lodge", "27 Cedar Mill Rd", "Harbor Falls", "Tel 207-555-0100", ""}));
     EXPECT_TRUE(read.saved);
     EXPECT_EQ(parsed("name=Pine Lodge\nfax=555-0101\n").damage,
               "line 2 names \"fax\", which is not one of name, street, city, phone and extra");
@@ -100,9 +100,14 @@ TEST(MotelDetailsFile, WhatCannotBeReadIsTheSamplesAndTheFirstFaultIsNamed) {
     EXPECT_FALSE(read.saved);
     EXPECT_EQ(parsed("street=14 Lake Rd\n").damage, "no line gives the motel's name");
     EXPECT_EQ(parsed("").damage, "no line gives the motel's name");
+    // Every line but the extra one is in a saved file: one left out is the sample's, and told.
+    read = parsed("name=Pine Lodge\nstreet=14 Lake Rd\nphone=Tel 207-555-0100\n");
+    EXPECT_EQ(read.damage, "no line gives the city, state and zip");
+    EXPECT_EQ(read.printed.city, "Westerbrooke, ZZ  00000");
+    EXPECT_EQ(parsed("name=Pine Lodge\nstreet=14 Lake Rd\ncity=Harbor Falls\nphone=Tel 207-555-0100\n").damage, "");
 
     // What an editor may add is no fault: a leading mark, CR LF, comments, blank lines, blanks.
-    read = parsed("\xEF\xBB\xBF# Pine Lodge\r\n\r\n name = Pine Lodge \r\nextra=\r\n");
+    read = parsed("\xEF\xBB\xBF# Pine Lodge\r\n\r\n name = Pine Lodge \r\nstreet=\r\ncity=\r\nphone=\r\nextra=\r\n");
     EXPECT_EQ(read.damage, "");
     EXPECT_EQ(read.caption, "Pine Lodge");
     EXPECT_EQ(read.printed.extra, "");
