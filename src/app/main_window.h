@@ -48,6 +48,8 @@ private:
     void createControls();
     void createLayout();
     void startUp();
+    // The motel's name as the caption (Label7) and in the title.
+    void showMotel();
     void showDay(const DayAtAGlance& day);
     void showWelcomeUnlessSwitchedOff();
     // Opens the window once the check-in gate passes; shows the gate's refusal otherwise.

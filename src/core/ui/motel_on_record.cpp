@@ -15,8 +15,8 @@ MotelOnRecord motelOnRecord(Desk& desk) {
     desk.session.toldMotelDamage = told;
     desk.dialogs.inform("ATTENTION!",
                         "The motel's details in " + dir.motelDetailsFile().string() + " could not all be read (" +
-                            motel.damage + "). The sample motel's texts stand in for what could not be read. " +
-                            "Save the details again under Settings and Reports, Motel Details.");
+                            motel.damage + "). What could not be read is shown and printed as the sample motel's " +
+                            "until the details are saved again under Settings and Reports, Motel Details.");
     return motel;
 }
 
