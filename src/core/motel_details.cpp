@@ -87,7 +87,8 @@ const MotelLine* lineOfKey(std::string_view key) {
 }  // namespace
 
 MotelDetails sampleMotelDetails() {
-    return {"Kestrel Motel", "27 Cedar Mill Rd", "Westerbrooke, ZZ  00000", "Phone: 555-010-0000   Fax: 555-010-0001", ""};
+    return {"Kestrel Motel", "27 Cedar Mill Rd", "Westerbrooke, ZZ  00000",
+            "Phone: 555-010-0000   Fax: 555-010-0001", ""};
 }
 
 std::size_t headingBlanks(const MotelLine& line, std::string_view text) {
@@ -120,8 +121,8 @@ MotelOnRecord parseMotelDetails(std::string_view content) {
         const MotelLine* line = lineOfKey(key);
         if (!line) {
             const bool showable = isUtf8(key) && !hasControl(key) && charCount(key) <= 20;
-            fault(number, (showable ? "names \"" + std::string(key) + "\", which" : std::string("names something that")) +
-                              " is not one of name, street, city, phone and extra");
+            const std::string named = showable ? "names \"" + std::string(key) + "\", which" : "names something that";
+            fault(number, named + " is not one of name, street, city, phone and extra");
             continue;
         }
         const std::string_view value = trimBlanks(text.substr(equals + 1));
@@ -174,7 +175,8 @@ std::optional<Refusal> checkMotelDetails(const MotelDetails& details) {
         switch (faultOf(line, details.*(line.field))) {
         case Fault::NotText:
         case Fault::Control:
-            return Refusal{"The " + called + " has a tab or another character that cannot be printed. Take it out.", line.box};
+            return Refusal{"The " + called + " has a tab or another character that cannot be printed. Take it out.",
+                           line.box};
         case Fault::TooLong:
             return Refusal{"The " + called + " is too long for the printed folio: " + std::to_string(line.limit()) +
                                " characters at most.",

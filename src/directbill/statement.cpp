@@ -21,7 +21,8 @@ PrintJob invoiceStatement(DataDir& dir, const StatementHeading& h, std::string_v
         for (const MotelLine& motelLine : kMotelLines) {
             const std::string& text = (*letterhead).*(motelLine.field);
             const std::size_t width = charCount(text);
-            if (width > 0) job.line().blanks(width < rule.size() ? static_cast<int>((rule.size() - width) / 2) : 0).text(text);
+            if (width == 0) continue;
+            job.line().blanks(width < rule.size() ? static_cast<int>((rule.size() - width) / 2) : 0).text(text);
         }
     }
     job.emptyLines(2);

@@ -117,7 +117,8 @@ FolioGuestBlock guestBlockOf(const Guest& guest) {
     return block;
 }
 
-PrintJob folioScreenFolio(const MotelDetails& motel, const FolioGuestBlock& guest, const std::vector<FolioLine>& lines) {
+PrintJob folioScreenFolio(const MotelDetails& motel, const FolioGuestBlock& guest,
+                          const std::vector<FolioLine>& lines) {
     PrintJob job = folioPage(motel, guest, lines, Variant::FolioScreen);
     job.emptyLines(6);
     closing(job, 76);

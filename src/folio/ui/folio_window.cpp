@@ -353,7 +353,8 @@ void FolioWindow::printFolio() {
     runHandler(desk_, [&] {
         const std::optional<Guest> stay = findStay(desk_.dataDir, folioNo);
         if (!stay) return;
-        desk_.printer.print(folioScreenFolio(motelOnRecord(desk_).printed, guestBlockOf(*stay), readFolioLines(desk_.dataDir, folioNo)));
+        desk_.printer.print(
+            folioScreenFolio(motelOnRecord(desk_).printed, guestBlockOf(*stay), readFolioLines(desk_.dataDir, folioNo)));
     });
 }
 
