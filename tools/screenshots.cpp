@@ -28,6 +28,7 @@
 #include "core/reservations.h"
 #include "app/main_window.h"
 #include "app/menus.h"
+#include "app/motel_details_window.h"
 #include "app/welcome_window.h"
 #include "ledger/ledger.h"
 #include "folio/ui/folio_window.h"
@@ -301,6 +302,13 @@ int main(int argc, char* argv[]) {
     chooseIn(rates, "Combo1", QStringLiteral("NK1"));
     typeInto(rates, "Text1", QStringLiteral("79"));
     shoot(rates, "room-rates");
+    QWidget* motel = windows.open<MotelDetailsWindow>();
+    typeInto(motel, "MotelName", QStringLiteral("Corvid Lodge Inn"));
+    typeInto(motel, "MotelStreet", QStringLiteral("27 Cedar Mill Rd"));
+    typeInto(motel, "MotelCity", QStringLiteral("Westerbrooke, ZZ  00000"));
+    typeInto(motel, "MotelPhone", QStringLiteral("Phone: 555-010-0000   Fax: 555-010-0001"));
+    typeInto(motel, "MotelExtra", QStringLiteral("www.corvidlodge.example"));
+    shoot(motel, "motel-details");
 
     // A walk-in half way through: the guest typed, the room and payment chosen.
     QWidget* checkIn = windows.open<CheckInWindow>();

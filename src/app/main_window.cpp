@@ -17,6 +17,7 @@
 #include "core/formats.h"
 #include "core/front_desk.h"
 #include "core/reservations.h"
+#include "core/ui/motel_on_record.h"
 #include "app/menus.h"
 #include "app/welcome_window.h"
 #include "folio/ui/folio_window.h"
@@ -31,7 +32,6 @@ namespace innvera {
 
 MainWindow::MainWindow(Desk& desk) : desk_(desk) {
     setObjectName(QString::fromLatin1(kName));
-    setWindowTitle(QStringLiteral("Innvera"));
     createControls();
     createLayout();
 
@@ -41,6 +41,7 @@ MainWindow::MainWindow(Desk& desk) : desk_(desk) {
     enterActivates(arrivals_, [this](const QModelIndex& at) { openArrival(arrivals_->item(at.row())); });
     connect(&desk_.notices, &ChangeNotices::filesChanged, this, [this](DataChanges changes) {
         if (changes.touches(DataChanges::Rooms | DataChanges::Stays | DataChanges::Reservations)) refresh();
+        if (changes.touches(DataChanges::Settings)) showMotel();
     });
     // The end of day closed the night (or the clock passed into the next day): the new day at once.
     connect(&desk_.notices, &ChangeNotices::hotelDateChanged, this, &MainWindow::showHotelDate);
@@ -61,7 +62,7 @@ MainWindow::MainWindow(Desk& desk) : desk_(desk) {
 }
 
 void MainWindow::createControls() {
-    propertyName_ = captionLabel("Label7", QStringLiteral("Corvid Lodge Inn"), this);
+    propertyName_ = captionLabel("Label7", QString(), this);
     QFont big = propertyName_->font();
     big.setPointSize(big.pointSize() * 2);
     big.setBold(true);
@@ -141,7 +142,14 @@ QPushButton* MainWindow::addButton(const char* objectName, const char* caption, 
     return b;
 }
 
+void MainWindow::showMotel() {
+    const MotelOnRecord motel = motelOnRecord(desk_);
+    propertyName_->setText(qs(motel.caption));
+    setWindowTitle(qs(motel.caption) + QStringLiteral(" - Innvera"));
+}
+
 void MainWindow::startUp() {
+    showMotel();
     bool moved = false;
     runHandler(desk_, [&] {
         const Date today = desk_.clock.today();

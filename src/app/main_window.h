@@ -50,6 +50,8 @@ private:
     void startUp();
     // The hotel date as the session holds it, with the day's lists and counts.
     void showHotelDate();
+    // The motel's name as the caption (Label7) and in the title.
+    void showMotel();
     void showDay(const DayAtAGlance& day);
     void showWelcomeUnlessSwitchedOff();
     // Opens the window once the check-in gate passes; shows the gate's refusal otherwise.

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/motel_details_window.h"
 #include "core/front_desk.h"
 #include "directbill/ui/add_direct_bill_window.h"
 #include "directbill/ui/direct_bill_account_window.h"
@@ -57,6 +58,7 @@ SettingsMenu::SettingsMenu(Desk& desk) : MenuWindow(desk, kName, "Settings") {
     addButton("Command9", "Find Checked Out Guest", [this] { openInstead<FindCheckedOutGuestWindow>(); });
     addButton("Command10", "Direct Bill", [this] { openInstead<DirectBillMenu>(); });
     addButton("BoardButton", "Room Board", [this] { openInstead<RoomBoardWindow>(); });
+    addButton("Command11", "Motel Details", [this] { desk_.windows.open<MotelDetailsWindow>(); });
     exitOnEscape(this, addButton("Command4", "Exit", [this] { close(); }));
 }
 

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/motel_details_window.h"
 #include "core/counters.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
@@ -46,6 +47,8 @@ WelcomeWindow::WelcomeWindow(Desk& desk) : desk_(desk) {
     addTask("To set your hotels tax rate,", "Command1", [this] { desk_.windows.open<TaxRateWindow>(); });
     addTask("To enter room inventory,", "Command2", [this] { desk_.windows.open<RoomInventoryWindow>(); });
     addTask("To enter room rates,", "Command3", [this] { desk_.windows.open<RoomRatesWindow>(); });
+    addTask("To enter your motel's name and address,", "Command5",
+            [this] { desk_.windows.open<MotelDetailsWindow>(); });
     tasks->setColumnStretch(0, 1);
 
     auto* note = new QLabel(QStringLiteral("NOTE: It is recommended to do your end of day reports between 1 and 5 AM every morning."), this);

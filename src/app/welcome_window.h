@@ -8,8 +8,8 @@ class QCheckBox;
 
 namespace innvera {
 
-// "Welcome": greets a new installation and leads to the three setup tasks needed before
-// the first check-in.
+// "Welcome": greets a new installation and leads to the setup tasks needed before the first
+// check-in: the tax rate, the rooms, their rates and the motel's own name and address.
 class WelcomeWindow : public QWidget {
     Q_OBJECT
 public:

@@ -49,7 +49,7 @@ CheckedIn checkIn(DataDir& dir, const CheckInOrder& order, Date hotelDate, const
     return {folioNo, counterRepaired};
 }
 
-PrintJob printedCheckInFolio(DataDir& dir, const CheckInOrder& order, const CheckedIn& stay,
+PrintJob printedCheckInFolio(DataDir& dir, const MotelDetails& motel, const CheckInOrder& order, const CheckedIn& stay,
                              const std::string& arrivalTime, const std::optional<std::string>& chosenAccount) {
     FolioGuestBlock block;
     block.name = order.guest.name;
@@ -61,7 +61,7 @@ PrintJob printedCheckInFolio(DataDir& dir, const CheckInOrder& order, const Chec
     block.cell = order.guest.cell;
     block.arrivalTime = arrivalTime;
     block.folioNo = stay.folioNo;
-    return checkInFolio(block, readFolioLines(dir, stay.folioNo), chosenAccount);
+    return checkInFolio(motel, block, readFolioLines(dir, stay.folioNo), chosenAccount);
 }
 
 }  // namespace innvera

@@ -5,6 +5,7 @@
 
 #include "core/date.h"
 #include "core/guest_form.h"
+#include "core/motel_details.h"
 #include "core/print_job.h"
 #include "core/records.h"
 #include "core/data_dir.h"
@@ -44,10 +45,10 @@ struct CheckedIn {
 // rent and rounded tax.
 CheckedIn checkIn(DataDir& dir, const CheckInOrder& order, Date hotelDate, const std::string& arrivalTime);
 
-// The folio printed at check-in: the guest block from the order, the lines just posted, and
-// "Direct Bill Account:  " with the account list's text when the clerk chose an account
-// (whatever the payment type).
-PrintJob printedCheckInFolio(DataDir& dir, const CheckInOrder& order, const CheckedIn& stay,
+// The folio printed at check-in under the motel's heading: the guest block from the order, the
+// lines just posted, and "Direct Bill Account:  " with the account list's text when the clerk
+// chose an account (whatever the payment type).
+PrintJob printedCheckInFolio(DataDir& dir, const MotelDetails& motel, const CheckInOrder& order, const CheckedIn& stay,
                              const std::string& arrivalTime, const std::optional<std::string>& chosenAccount);
 
 }  // namespace innvera

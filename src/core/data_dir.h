@@ -54,6 +54,8 @@ public:
     std::filesystem::path endOfDayFlag() const { return root() / "dateaudit"; }
     // The nightly run's record of the stays it has charged for the night it is closing.
     std::filesystem::path nightAudit() const { return root() / "nightaudit"; }
+    // The motel's name, address and phone (key=value lines), there once they are saved.
+    std::filesystem::path motelDetailsFile() const { return root() / "motel.conf"; }
     std::filesystem::path folioCharges(std::string_view folioKey) const;
     std::filesystem::path monthTotals(std::string_view monthKey) const;
     std::filesystem::path dayTotals(std::string_view dayKey) const;

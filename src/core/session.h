@@ -21,6 +21,9 @@ struct Session {
     // Where the main window stood when it last closed, as the window side keeps it (opaque
     // here), so that it comes back there; empty before its first closing.
     std::string mainWindowPlace;
+    // The damaged motel details file last told of (the file as it stood, and its fault), so
+    // that the clerk is told once and not at every print.
+    std::string toldMotelDamage;
 };
 
 }  // namespace innvera

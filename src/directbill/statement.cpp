@@ -12,10 +12,19 @@ const char* const kColumnHeadings =
 
 }  // namespace
 
-PrintJob invoiceStatement(DataDir& dir, const StatementHeading& h, std::string_view accountName, float invoiceNo) {
+PrintJob invoiceStatement(DataDir& dir, const StatementHeading& h, std::string_view accountName, float invoiceNo,
+                          const std::optional<MotelDetails>& letterhead) {
     const std::vector<InvoiceLine> lines = invoiceLines(dir, accountName, invoiceNo);
     const std::string rule(111, '=');
     PrintJob job("Statement");
+    if (letterhead) {
+        for (const MotelLine& motelLine : kMotelLines) {
+            const std::string& text = (*letterhead).*(motelLine.field);
+            const std::size_t width = charCount(text);
+            if (width == 0) continue;
+            job.line().blanks(width < rule.size() ? static_cast<int>((rule.size() - width) / 2) : 0).text(text);
+        }
+    }
     job.emptyLines(2);
     job.line().text("Direct Bill Account:  " + h.account);
     job.line().text("Account#  " + h.accountNo);

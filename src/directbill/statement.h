@@ -1,10 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "core/print_job.h"
 #include "core/data_dir.h"
+#include "core/motel_details.h"
+#include "core/print_job.h"
 
 // The printed statement of one direct-bill invoice.
 namespace innvera {
@@ -35,6 +37,10 @@ struct StatementHeading {
 //   characters) at 60 and the amount in signed form at 87 (a column already passed starts
 //   the item at that column of the next line, so each amount comes under its line);
 //   the rule again; "Balance:  " at column 78 with the invoice balance in signed form.
-PrintJob invoiceStatement(DataDir& dir, const StatementHeading& heading, std::string_view accountName, float invoiceNo);
+// A statement goes to a company, so once the motel's details have been saved it opens with them
+// as its letterhead: each of the motel's lines that is not empty, centred over the rule, before
+// the two empty lines. Without saved details (`letterhead` empty) it starts with those lines.
+PrintJob invoiceStatement(DataDir& dir, const StatementHeading& heading, std::string_view accountName, float invoiceNo,
+                          const std::optional<MotelDetails>& letterhead);
 
 }  // namespace innvera

@@ -1,5 +1,7 @@
 #include "folio/printed_folio.h"
 
+#include <algorithm>
+
 #include "core/formats.h"
 
 namespace innvera {
@@ -10,16 +12,38 @@ const std::string kRule(114, '=');
 
 enum class Variant { FolioScreen, CheckIn, Reprint };
 
-void heading(PrintJob& job) {
+// The street line ends in blanks up to this column, as the sample property's does, so that the
+// page is as wide whatever the motel's street.
+constexpr std::size_t kStreetLineEnd = 126;
+
+// One line of the motel's heading, centred on the line's middle column; an empty line when the
+// motel has none.
+std::string headingLine(const MotelLine& line, const MotelDetails& motel) {
+    const std::string& text = motel.*(line.field);
+    if (text.empty()) return {};
+    return std::string(headingBlanks(line, text), ' ') + text;
+}
+
+void heading(PrintJob& job, const MotelDetails& motel) {
+    const auto& [name, street, city, phone, extra] = kMotelLines;
     job.emptyLines();
-    job.line().blanks(87).text("Kestrel Motel");
+    job.line().text(headingLine(name, motel));
     job.emptyLines();
-    job.line().blanks(85).text("27 Cedar Mill Rd").blanks(25);
+    std::string streetLine = headingLine(street, motel);
+    if (!streetLine.empty()) streetLine = fitWidth(streetLine, std::max(kStreetLineEnd, charCount(streetLine)));
+    job.line().text(streetLine);
     job.emptyLines();
-    job.line().blanks(82).text("Westerbrooke, ZZ  00000");
+    job.line().text(headingLine(city, motel));
     job.emptyLines();
-    job.line().blanks(71).text("Phone: 555-010-0000   Fax: 555-010-0001");
-    job.emptyLines(3);
+    job.line().text(headingLine(phone, motel));
+    // The extra line takes the middle one of the three empty lines before the guest.
+    if (motel.extra.empty()) {
+        job.emptyLines(3);
+    } else {
+        job.emptyLines();
+        job.line().text(headingLine(extra, motel));
+        job.emptyLines();
+    }
 }
 
 void guestBlock(PrintJob& job, const FolioGuestBlock& guest, Variant variant) {
@@ -64,9 +88,10 @@ void closing(PrintJob& job, int underscores) {
     job.line().blanks(35).text("Signature");
 }
 
-PrintJob folioPage(const FolioGuestBlock& guest, const std::vector<FolioLine>& lines, Variant variant) {
+PrintJob folioPage(const MotelDetails& motel, const FolioGuestBlock& guest, const std::vector<FolioLine>& lines,
+                   Variant variant) {
     PrintJob job("Folio");
-    heading(job);
+    heading(job, motel);
     guestBlock(job, guest, variant);
     rows(job, lines);
     return job;
@@ -92,16 +117,17 @@ FolioGuestBlock guestBlockOf(const Guest& guest) {
     return block;
 }
 
-PrintJob folioScreenFolio(const FolioGuestBlock& guest, const std::vector<FolioLine>& lines) {
-    PrintJob job = folioPage(guest, lines, Variant::FolioScreen);
+PrintJob folioScreenFolio(const MotelDetails& motel, const FolioGuestBlock& guest,
+                          const std::vector<FolioLine>& lines) {
+    PrintJob job = folioPage(motel, guest, lines, Variant::FolioScreen);
     job.emptyLines(6);
     closing(job, 76);
     return job;
 }
 
-PrintJob checkInFolio(const FolioGuestBlock& guest, const std::vector<FolioLine>& lines,
+PrintJob checkInFolio(const MotelDetails& motel, const FolioGuestBlock& guest, const std::vector<FolioLine>& lines,
                       const std::optional<std::string>& directBillAccount) {
-    PrintJob job = folioPage(guest, lines, Variant::CheckIn);
+    PrintJob job = folioPage(motel, guest, lines, Variant::CheckIn);
     job.emptyLines(2);
     if (directBillAccount) job.line().text("Direct Bill Account:  " + *directBillAccount);
     job.emptyLines(4);
@@ -109,9 +135,9 @@ PrintJob checkInFolio(const FolioGuestBlock& guest, const std::vector<FolioLine>
     return job;
 }
 
-PrintJob reprintFolio(const FolioGuestBlock& guest, const std::vector<FolioLine>& lines,
+PrintJob reprintFolio(const MotelDetails& motel, const FolioGuestBlock& guest, const std::vector<FolioLine>& lines,
                       const std::string& directBillAccountLine) {
-    PrintJob job = folioPage(guest, lines, Variant::Reprint);
+    PrintJob job = folioPage(motel, guest, lines, Variant::Reprint);
     job.emptyLines(3);
     job.line().text("Direct Bill Account:  " + directBillAccountLine);
     job.emptyLines(3);

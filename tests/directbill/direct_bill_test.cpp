@@ -7,6 +7,7 @@
 
 #include "core/accounts.h"
 #include "core/formats.h"
+#include "core/motel_details.h"
 #include "directbill/account_ledger.h"
 #include "directbill/account_register.h"
 #include "directbill/statement.h"
@@ -136,7 +137,7 @@ TEST_F(InvoiceTest, TheStatementPrintsTheHeadingAndEachLineAtItsColumns) {
     post("K - Check", "72.8", "1234");
     StatementHeading h{"ACME", "3", "1 MAIN ST" + blanks(31), "SPRINGFIELD" + blanks(19), "IL", "62701" + blanks(15),
                        "555-0100", "", "555-0102", "JANE DOE", "1"};
-    const PrintJob job = invoiceStatement(t.dataDir, h, "ACME", 1);
+    const PrintJob job = invoiceStatement(t.dataDir, h, "ACME", 1, std::nullopt);
     EXPECT_EQ(job.document(), "Statement");
     const std::string rule(111, '=');
     EXPECT_EQ(job.lines(),
@@ -157,6 +158,22 @@ TEST_F(InvoiceTest, TheStatementPrintsTheHeadingAndEachLineAtItsColumns) {
                   rule,
                   blanks(77) + "Balance:   0",
               }));
+}
+
+// Once the motel's details are saved, the statement a company receives names the motel: its lines
+// that are not empty, centred over the rule, above the statement as it is otherwise.
+TEST_F(InvoiceTest, TheStatementOpensWithTheMotelsSavedDetails) {
+    post("E - Room Rent", "65");
+    StatementHeading h{"ACME", "3", "1 MAIN ST", "SPRINGFIELD", "IL", "62701", "555-0100", "", "555-0102", "JANE DOE", "1"};
+    const MotelDetails pine{"Pine Lodge", "14 Lake Rd", "Harbor Falls, ME  04000", "Tel 207-555-0100", ""};
+    const std::vector<std::string> with = invoiceStatement(t.dataDir, h, "ACME", 1, pine).lines();
+    const std::vector<std::string> without = invoiceStatement(t.dataDir, h, "ACME", 1, std::nullopt).lines();
+    ASSERT_EQ(with.size(), without.size() + 4);
+    EXPECT_EQ(std::vector<std::string>(with.begin(), with.begin() + 7),
+              (std::vector<std::string>{blanks(50) + "Pine Lodge", blanks(50) + "14 Lake Rd",
+                                        blanks(44) + "Harbor Falls, ME  04000", blanks(47) + "Tel 207-555-0100", "", "",
+                                        "Direct Bill Account:  ACME"}));
+    EXPECT_EQ(std::vector<std::string>(with.begin() + 4, with.end()), without);
 }
 
 class RenameTest : public ::testing::Test {

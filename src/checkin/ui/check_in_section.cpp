@@ -11,6 +11,7 @@
 #include "core/counters.h"
 #include "core/formats.h"
 #include "core/stay_rules.h"
+#include "core/ui/motel_on_record.h"
 #include "core/ui/refusal_box.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
@@ -248,7 +249,8 @@ bool CheckInSection::checkIn(const std::function<std::variant<Refusal, CheckInOr
         if (stay.folioCounterRepaired) desk_.dialogs.inform("ATTENTION!", kCounterRepaired);
         if (printBox_->isChecked()) {
             const std::string chosen = account();
-            desk_.printer.print(printedCheckInFolio(desk_.dataDir, order, stay, arrivalTime,
+            desk_.printer.print(printedCheckInFolio(desk_.dataDir, motelOnRecord(desk_).printed, order, stay,
+                                                    arrivalTime,
                                                     chosen == kSelectAccount ? std::nullopt
                                                                              : std::optional<std::string>(chosen)));
         }

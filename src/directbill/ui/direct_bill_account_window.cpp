@@ -14,6 +14,7 @@
 #include "directbill/statement.h"
 #include "directbill/ui/account_details_panel.h"
 #include "ledger/invoices.h"
+#include "core/ui/motel_on_record.h"
 #include "core/ui/refusal_box.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
@@ -251,7 +252,9 @@ void DirectBillAccountWindow::printStatement() {
         heading.cell = text(P::Cell);
         heading.contact = text(P::Contact);
         heading.invoiceNo = plainNumber(*invoiceNo_);
-        desk_.printer.print(invoiceStatement(desk_.dataDir, heading, account_->record.accountName.str(), *invoiceNo_));
+        const MotelOnRecord motel = motelOnRecord(desk_);
+        desk_.printer.print(invoiceStatement(desk_.dataDir, heading, account_->record.accountName.str(), *invoiceNo_,
+                                             motel.saved ? std::optional(motel.printed) : std::nullopt));
     });
 }
 

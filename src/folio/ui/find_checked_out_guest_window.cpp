@@ -10,6 +10,7 @@
 #include "core/formats.h"
 #include "core/guest_form.h"
 #include "core/ui/guest_details_panel.h"
+#include "core/ui/motel_on_record.h"
 #include "ledger/folio_file.h"
 #include "folio/printed_folio.h"
 #include "folio/ui/folio_colours.h"
@@ -175,8 +176,8 @@ void FindCheckedOutGuestWindow::printFolio() {
     if (!shown_) return;
     runHandler(desk_, [&] {
         const Guest& stay = shown_->record;
-        desk_.printer.print(
-            reprintFolio(guestBlockOf(stay), readFolioLines(desk_.dataDir, stay.folioNo), shownAccount_));
+        desk_.printer.print(reprintFolio(motelOnRecord(desk_).printed, guestBlockOf(stay),
+                                         readFolioLines(desk_.dataDir, stay.folioNo), shownAccount_));
     });
 }
 

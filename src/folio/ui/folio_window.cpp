@@ -13,6 +13,7 @@
 #include "core/stays.h"
 #include "core/ui/date_calendar.h"
 #include "core/ui/guest_details_panel.h"
+#include "core/ui/motel_on_record.h"
 #include "ledger/charge_codes.h"
 #include "folio/check_out.h"
 #include "folio/folio_screen.h"
@@ -366,7 +367,8 @@ void FolioWindow::printFolio() {
     runHandler(desk_, [&] {
         const std::optional<Guest> stay = findStay(desk_.dataDir, folioNo);
         if (!stay) return;
-        desk_.printer.print(folioScreenFolio(guestBlockOf(*stay), readFolioLines(desk_.dataDir, folioNo)));
+        desk_.printer.print(
+            folioScreenFolio(motelOnRecord(desk_).printed, guestBlockOf(*stay), readFolioLines(desk_.dataDir, folioNo)));
     });
 }
 

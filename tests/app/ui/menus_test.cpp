@@ -10,8 +10,9 @@ namespace {
 TEST(MenusTest, SettingsOpensTheSetupTasksAndGatesTheEndOfDay) {
     TestDesk t;
     QWidget* settings = t.open("Form6");
-    for (const char* button : {"Command1", "Command2", "Command3"}) press(settings, button);
-    EXPECT_TRUE(t.isOpen("Form7") && t.isOpen("RoomPropertiesWindow") && t.isOpen("RoomInventoryWindow") && t.isOpen("Form6"));
+    for (const char* button : {"Command1", "Command2", "Command3", "Command11"}) press(settings, button);
+    EXPECT_TRUE(t.isOpen("Form7") && t.isOpen("RoomPropertiesWindow") && t.isOpen("RoomInventoryWindow") &&
+                t.isOpen("MotelDetails") && t.isOpen("Form6"));
     // End-of-day reports wait until after midnight.
     t.clock.setTime(TimeOfDay{14, 15, 0});
     press(settings, "Command7");
@@ -26,8 +27,9 @@ TEST(MenusTest, SettingsOpensTheSetupTasksAndGatesTheEndOfDay) {
 TEST(MenusTest, WelcomeLeadsToTheSetupTasksAndCanBeSwitchedOff) {
     TestDesk t;
     QWidget* welcome = t.open("Form35");
-    for (const char* button : {"Command1", "Command2", "Command3"}) press(welcome, button);
-    EXPECT_TRUE(t.isOpen("Form7") && t.isOpen("RoomInventoryWindow") && t.isOpen("Form20") && t.isOpen("Form35"));
+    for (const char* button : {"Command1", "Command2", "Command3", "Command5"}) press(welcome, button);
+    EXPECT_TRUE(t.isOpen("Form7") && t.isOpen("RoomInventoryWindow") && t.isOpen("Form20") && t.isOpen("MotelDetails") &&
+                t.isOpen("Form35"));
     press(welcome, "Command4");
     EXPECT_FALSE(t.isOpen("Form35"));
 

@@ -2,6 +2,7 @@
 #include <QCheckBox>
 
 #include "checkin/ui/check_in_window.h"
+#include "core/motel_details.h"
 #include "core/stay_rules.h"
 #include "ledger/ledger.h"
 #include "support/motel_files.h"
@@ -38,6 +39,8 @@ TEST_F(CheckInWindowTest, CheckInNowRefusesABadDateThenWritesTheStayClosesAndPri
     EXPECT_EQ(readCounter(t.dataDir, t.dataDir.folioCounter()), 0);
     child<QLineEdit>(w(), "Text14")->setText("5/2/2019");
     printBox()->click();
+    ASSERT_EQ(saveMotelDetails(t.dataDir, {"Pine Lodge", "14 Lake Rd", "Harbor Falls", "Tel 207-555-0100", ""}), std::nullopt);
+    t.dataDir.commit();
     t.clock.setTime({11, 5, 32});
     EXPECT_EQ(t.pressed(w(), "Command1"), "");
     EXPECT_FALSE(t.isOpen("Form4"));
@@ -50,6 +53,7 @@ TEST_F(CheckInWindowTest, CheckInNowRefusesABadDateThenWritesTheStayClosesAndPri
     EXPECT_EQ(readFolioLines(t.dataDir, 1).size(), 4u);
     ASSERT_EQ(t.printer.jobs.size(), 1u);
     const auto& lines = t.printer.jobs[0].lines;
+    EXPECT_EQ(lines[1], std::string(88, ' ') + "Pine Lodge");  // under the motel's own heading
     EXPECT_NE(std::find(lines.begin(), lines.end(), "Direct Bill Account:  ACME"), lines.end());
     EXPECT_EQ(lines.back(), std::string(35, ' ') + "Signature");
 }

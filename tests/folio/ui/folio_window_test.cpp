@@ -1,6 +1,8 @@
 // The "View Folio" window, driven through its controls: showing, printing, posting, a room move, check-out.
 #include "folio/ui/folio_window_test.h"
 
+#include "core/motel_details.h"
+
 using namespace innvera;
 using namespace innvera::testing;
 
@@ -107,6 +109,52 @@ TEST_F(FolioWindowTest, PostingAndARoomMoveRebuildTheListAndBalance) {
     press(folio(), "Command1");
     EXPECT_FALSE(guestAt(t.dataDir, 1).inHouse());
     EXPECT_EQ(roomFlags(t.dataDir, 6) + roomFlags(t.dataDir, 1), "YNYY");
+}
+
+// The folio prints under the motel's saved heading. A motel file that cannot all be read gives
+// the sample's texts for what it cannot give, told once and not at every print, and the folio
+// prints all the same.
+TEST_F(FolioWindowTest, PrintFolioUsesTheMotelsDetailsAndGoesOnOverADamagedFile) {
+    putGuest(t.dataDir, "101", 1234, "JOHN SMITH", may(3));
+    openFolio();
+    choose(folio(), "Combo3", "101  JOHN SMITH");
+    const auto heading = [this](std::size_t job) {
+        const std::vector<std::string>& lines = t.printer.jobs.at(job).lines;
+        return std::vector<std::string>(lines.begin() + 1, lines.begin() + 10);
+    };
+    const std::vector<std::string> sample = {blanks(87) + "Kestrel Motel", "", blanks(85) + "27 Cedar Mill Rd" + blanks(25),
+                                             "", blanks(82) + "Westerbrooke, ZZ  00000", "",
+                                             blanks(71) + "Phone: 555-010-0000   Fax: 555-010-0001", "", ""};
+
+    ASSERT_EQ(saveMotelDetails(t.dataDir, {"Pine Lodge", "14 Lake Rd", "Harbor Falls, ME  04000", "Tel 207-555-0100",
+                                           "GST 123456789"}),
+              std::nullopt);
+    t.dataDir.commit();
+    press(folio(), "Command2");
+    EXPECT_EQ(heading(0), (std::vector<std::string>{blanks(88) + "Pine Lodge", "", blanks(88) + "14 Lake Rd" + blanks(28),
+                                                    "", blanks(82) + "Harbor Falls, ME  04000", "",
+                                                    blanks(82) + "Tel 207-555-0100", "", blanks(87) + "GST 123456789"}));
+
+    const std::string told = "ATTENTION!: The motel's details in " + t.path("motel.conf").string() + " could not all be read (";
+    const std::string rest = "). What could not be read is shown and printed as the sample motel's until the details are "
+                             "saved again under Settings and Reports, Motel Details.\n";
+    writeText(t.path("motel.conf"), "name=Pine Lodge\nstreet 14 Lake Rd\ncity=Harbor Falls, ME  04000\nfax=555\n");
+    press(folio(), "Command2");
+    press(folio(), "Command2");
+    EXPECT_EQ(t.shownBoxes(), told + "line 2 has no \"=\"" + rest);  // once, for two prints
+    ASSERT_EQ(t.printer.jobs.size(), 3u);
+    EXPECT_EQ(heading(2)[0], blanks(88) + "Pine Lodge");
+    EXPECT_EQ(heading(2)[2], blanks(85) + "27 Cedar Mill Rd" + blanks(25));
+    EXPECT_EQ(heading(2)[6], sample[6]);
+
+    // A folder where the file should be: all the sample's.
+    std::filesystem::remove(t.path("motel.conf"));
+    std::filesystem::create_directory(t.path("motel.conf"));
+    press(folio(), "Command2");
+    press(folio(), "Command2");
+    EXPECT_EQ(t.shownBoxes(), told + "it is not a regular file" + rest);
+    ASSERT_EQ(t.printer.jobs.size(), 5u);
+    EXPECT_EQ(heading(4), sample);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // "Find Checked Out Guest" and its "Guest" search: retrieving a stay and reprinting its folio.
 #include <QtWidgets>
 
+#include "core/motel_details.h"
 #include "ledger/ledger.h"
 #include "folio/ui/find_checked_out_guest_window.h"
 #include "folio/ui/guest_search_window.h"
@@ -54,10 +55,13 @@ TEST_F(PastGuestsTest, ADoubleClickShowsTheStayAsItWasAndPrintFolioReprintsIt) {
     EXPECT_EQ(entries(find(), "List1").size(), 2);
     EXPECT_EQ(colours(), "#ffc0c0#ffc0c0");  // left owing
 
+    ASSERT_EQ(saveMotelDetails(t.dataDir, {"Pine Lodge", "14 Lake Rd", "Harbor Falls", "Tel 207-555-0100", ""}), std::nullopt);
+    t.dataDir.commit();
     press(find(), "Command3");
     ASSERT_EQ(t.printer.jobs.size(), 1u);
     const std::vector<std::string>& printed = t.printer.jobs[0].lines;
     ASSERT_EQ(printed.size(), 40u);
+    EXPECT_EQ(printed[1], std::string(88, ' ') + "Pine Lodge");  // under the motel's own heading
     EXPECT_EQ(std::vector<std::string>(printed.begin() + 14, printed.begin() + 20),
               (std::vector<std::string>{"Arrival Time: 10:00:00 AM    ", "Depart Time: 11:05:32 AM    ",
                                         "Arrivl Date: 5/5/2019", "Depart Date: 5/7/2019", "Folio:   3", ""}));

@@ -9,6 +9,7 @@
 #include "checkin/ui/reservation_check_in_window.h"
 #include "app/main_window.h"
 #include "app/menus.h"
+#include "app/motel_details_window.h"
 #include "app/welcome_window.h"
 #include "directbill/ui/add_direct_bill_window.h"
 #include "directbill/ui/direct_bill_account_window.h"
@@ -52,6 +53,7 @@ const std::vector<Opener>& openers() {
         opener<DirectBillAccountWindow>(),
         opener<DailyReportWindow>(),   opener<MonthlyReportWindow>(),  opener<EndOfDayWindow>(),
         opener<RoomBoardWindow>(),
+        opener<MotelDetailsWindow>(),
     };
     return all;
 }
