@@ -26,6 +26,7 @@
 #include "core/formats.h"
 #include "core/counters.h"
 #include "core/reservations.h"
+#include "core/stay_rules.h"
 #include "app/main_window.h"
 #include "app/menus.h"
 #include "app/motel_details_window.h"
@@ -80,8 +81,8 @@ struct SampleFailed {
     std::string what;
 };
 
-void check(const std::optional<std::string>& refusal, const std::string& step) {
-    if (refusal) throw SampleFailed{step + ": " + *refusal};
+void check(const std::optional<Refusal>& refusal, const std::string& step) {
+    if (refusal) throw SampleFailed{step + ": " + refusal->message};
 }
 
 GuestForm guest(const char* name, const char* address, const char* city, const char* state, const char* zip,
@@ -109,7 +110,7 @@ float checkInWalkIn(DataDir& dir, const GuestForm& who, const char* room, Date a
         if (offered.starts_with(room)) entry = offered;
     const float rate = roomRate(dir, entry).value_or(0);
     const float taxRate = readTaxRate(dir);
-    const double night = rate + static_cast<double>(rate) * taxRate;
+    const double night = oneNight(decimalOf(rate), taxRate).total;
 
     CheckInForm form;
     form.guest = who;
@@ -118,7 +119,7 @@ float checkInWalkIn(DataDir& dir, const GuestForm& who, const char* room, Date a
     form.roomEntry = entry;
     form.rate = plainNumber(rate);
     form.payType = payType;
-    form.totalStay = plainNumber(night * departure.daysSince(arrival));
+    form.totalStay = moneyText(totalStay(departure.daysSince(arrival), night));
     form.cashTotal = form.totalStay;
     form.extraCharge = kExtraCharge;
     const auto reading = readCheckIn(dir, form, arrival);

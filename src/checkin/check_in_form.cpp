@@ -38,14 +38,6 @@ std::variant<Refusal, CheckInOrder> readCheckIn(DataDir& dir, const CheckInForm&
     if (*Date::parse(f.departDate) < *Date::parse(f.arrivalDate)) return Refusal{kDepartBeforeArrival, "Text14"};
     const std::vector<std::string> offered = offeredRooms(dir, hotelDate);
     if (std::find(offered.begin(), offered.end(), f.roomEntry) == offered.end()) return Refusal{kRoomNotOffered, "Combo3"};
-    if (auto refusal = firstFailure({
-            {!isStorableAmount(f.rate), kAmountTooLarge, "Text16"},
-            {!isStorableAmount(f.totalStay), kAmountTooLarge, "Text17"},
-            {!isStorableAmount(f.cashTotal), kAmountTooLarge, "Text18"},
-            {!isStorableAmount(f.extraAmount), kAmountTooLarge, "Text21"},
-        }))
-        return *refusal;
-
     CheckInOrder order;
     order.payCode = firstLetter(f.payType);
     if (order.payCode == 'R') {
@@ -56,15 +48,56 @@ std::variant<Refusal, CheckInOrder> readCheckIn(DataDir& dir, const CheckInForm&
             return Refusal{problem, "Combo6"};
         order.account = account->record;
     }
+    const auto money = readCheckInMoney({f.rate, f.totalStay, f.cashTotal, f.tendered, f.extraCharge, f.extraAmount},
+                                        order.payCode, kWalkInMoneyBoxes);
+    if (const auto* refusal = std::get_if<Refusal>(&money)) return *refusal;
+    const CheckInAmounts& amounts = std::get<CheckInAmounts>(money);
     order.guest = f.guest;
     order.roomNo = std::string(trimRight(firstChars(f.roomEntry, 3)));
     order.arrivalDate = *Date::parse(f.arrivalDate);
     order.departDate = *Date::parse(f.departDate);
-    order.rate = leadingNumber(f.rate);
-    order.payment = leadingNumber(order.payCode == 'C' ? f.cashTotal : f.totalStay);
-    order.extraCode = firstLetter(f.extraCharge);
-    order.extraAmount = leadingNumber(f.extraAmount);
+    order.rate = amounts.rate;
+    order.payment = amounts.payment;
+    order.extraCode = amounts.extraCode;
+    order.extraAmount = amounts.extraAmount;
     return order;
+}
+
+std::optional<Refusal> checkExtraCharge(const std::string& list, const std::string& amount,
+                                        const CheckInMoneyBoxes& boxes) {
+    const bool chosen = isSundryCharge(firstLetter(list));
+    const TypedAmount extra = readAmount(amount, kExtraChargeBox);
+    return firstFailure({
+        {chosen && !extra.value, extra.refusal, boxes.extraAmount},
+        {!chosen && !trimRight(amount).empty(), kNoExtraChargeChosen, boxes.extraList},
+    });
+}
+
+double extraChargeAmount(const std::string& list, const std::string& amount) {
+    if (!isSundryCharge(firstLetter(list))) return 0;
+    return readAmount(amount, kExtraChargeBox).value.value_or(0);
+}
+
+std::variant<Refusal, CheckInAmounts> readCheckInMoney(const CheckInMoney& m, char payCode, const CheckInMoneyBoxes& boxes) {
+    const bool cash = payCode == 'C';
+    const TypedAmount rate = readAmount(m.rate, kRateBox);
+    if (!rate.value) return Refusal{rate.refusal, boxes.rate};
+    if (auto refusal = checkExtraCharge(m.extraCharge, m.extraAmount, boxes)) return *refusal;
+    const TypedAmount payment = cash ? readAmount(m.cashTotal, kCashTotalBox) : readAmount(m.totalStay, kTotalStayBox);
+    const TypedAmount tendered = readAmount(m.tendered, kTenderedBox);
+    if (auto refusal = firstFailure({
+            {!payment.value, payment.refusal, cash ? boxes.cashTotal : boxes.totalStay},
+            {cash && !trimRight(m.tendered).empty() && !tendered.value, tendered.refusal, boxes.tendered},
+        }))
+        return *refusal;
+    CheckInAmounts amounts;
+    amounts.rate = *rate.value;
+    amounts.payment = *payment.value;
+    if (isSundryCharge(firstLetter(m.extraCharge))) {
+        amounts.extraCode = firstLetter(m.extraCharge);
+        amounts.extraAmount = extraChargeAmount(m.extraCharge, m.extraAmount);
+    }
+    return amounts;
 }
 
 std::vector<std::string> offeredRooms(DataDir& dir, Date hotelDate) {

@@ -91,14 +91,10 @@ std::variant<Refusal, CheckInOrder> readReservationCheckIn(DataDir& dir, const R
         }))
         return *refusal;
     if (auto refusal = checkReservationDates(f.arrivalDate, f.departDate)) return *refusal;
-    if (auto refusal = firstFailure({
-            {!isNumberText(f.rate), kStayRateNotANumber, "Text16"},
-            {!isStorableAmount(f.rate), kAmountTooLarge, "Text16"},
-            {!isStorableAmount(f.totalStay), kAmountTooLarge, "Text18"},
-            {!isStorableAmount(f.cashTotal), kAmountTooLarge, "Text19"},
-            {!isStorableAmount(f.extraAmount), kAmountTooLarge, "Text22"},
-        }))
-        return *refusal;
+    const auto money = readCheckInMoney({f.rate, f.totalStay, f.cashTotal, f.tendered, f.extraCharge, f.extraAmount},
+                                        payCode, kReservationMoneyBoxes);
+    if (const auto* refusal = std::get_if<Refusal>(&money)) return *refusal;
+    const CheckInAmounts& amounts = std::get<CheckInAmounts>(money);
     const std::string roomNo(trimRight(f.roomNo));
     if (!findRoom(dir, roomNo)) return Refusal{kRoomNotOffered, "Combo3"};
     if (roomHasStayInHouse(dir, roomNo)) return Refusal{roomOccupiedMessage(roomNo), "Combo3"};
@@ -116,10 +112,10 @@ std::variant<Refusal, CheckInOrder> readReservationCheckIn(DataDir& dir, const R
     order.roomNo = roomNo;
     order.arrivalDate = *arrival;
     order.departDate = *departure;
-    order.rate = leadingNumber(f.rate);
-    order.payment = leadingNumber(payCode == 'C' ? f.cashTotal : f.totalStay);
-    order.extraCode = firstLetter(f.extraCharge);
-    order.extraAmount = leadingNumber(f.extraAmount);
+    order.rate = amounts.rate;
+    order.payment = amounts.payment;
+    order.extraCode = amounts.extraCode;
+    order.extraAmount = amounts.extraAmount;
     order.reservationConfirmNo = std::string(trimRight(f.confirmNo));
     return order;
 }

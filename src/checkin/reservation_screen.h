@@ -63,6 +63,7 @@ struct ReservationScreenForm {
     std::string totalStay;     // "Total Stay": what a card or direct-bill payment pays
     std::string payCode;       // pay-code list text
     std::string cashTotal;     // the cash "Total Stay" below the pay code: what a cash payment pays
+    std::string tendered;      // "Amount Tendered"
     std::string extraCharge;   // extra-charge list text
     std::string extraAmount;   // "Amount" of the extra charge
     std::string account;       // account list text
@@ -75,8 +76,7 @@ bool reservationIsOpen(DataDir& dir, std::string_view confirmNo);
 // open reservation. Then, as on the walk-in check-in: name, address, city, state, zip,
 // adults, rate, pay code, departure date, and the account of a direct-bill stay ("You didn't
 // select a direct bill account."). Then those that keep bad values out of the files: both
-// dates real dates, the departure after the arrival, the rate a number, every amount
-// storable, "Room#" a room on file that no guest in house occupies, and a direct-bill
+// dates real dates, the departure after the arrival, the money (readCheckInMoney), "Room#" a room on file that no guest in house occupies, and a direct-bill
 // account on file whose name can name its invoice files. When all pass, the check-in order,
 // which closes the reservation of the shown confirmation number.
 std::variant<Refusal, CheckInOrder> readReservationCheckIn(DataDir& dir, const ReservationScreenForm& form);

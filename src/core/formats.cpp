@@ -131,6 +131,51 @@ std::optional<double> wholeAmount(std::string_view text) {
     return leadingNumber(text);
 }
 
+namespace {
+
+std::string decimalsInWords(int count) {
+    static const char* const words[] = {"no", "one", "two", "three", "four"};
+    return count >= 0 && count <= 4 ? words[count] : std::to_string(count);
+}
+
+}  // namespace
+
+TypedAmount readAmount(std::string_view text, const AmountBox& box) {
+    const std::string name(box.name);
+    const std::string notANumber = "The " + name + " must be a number, like " + std::string(box.example) + ".";
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative) text.remove_prefix(1);
+    int digits = 0;
+    int decimals = 0;
+    bool point = false;
+    for (char c : text) {
+        if (isDigit(c)) {
+            ++digits;
+            if (point) ++decimals;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            return {std::nullopt, notANumber};
+        }
+    }
+    if (digits == 0) return {std::nullopt, notANumber};
+    if (negative && !box.signAllowed) return {std::nullopt, "The " + name + " can't be less than 0."};
+    if (decimals > box.decimals)
+        return {std::nullopt, "The " + name + " takes at most " + decimalsInWords(box.decimals) +
+                                  " decimals, like " + std::string(box.example) + "."};
+    double value = 0;
+    const std::string plain(text);
+    // Only digits and one point are left, which the library reads whatever the locale ("12." and ".5" too).
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (error != std::errc() || end != plain.data() + plain.size() || value > kLargestAmount)
+        return {std::nullopt, kAmountTooLarge};
+    return {negative && value != 0 ? -value : value, {}};
+}
+
+std::string moneyText(double value) { return plainNumber(roundCents(value)); }
+
 float toSingle(double value) {
     if (std::isnan(value)) return static_cast<float>(value);
     if (value > std::numeric_limits<float>::max()) return std::numeric_limits<float>::infinity();

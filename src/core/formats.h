@@ -8,7 +8,8 @@
 // files and paper.
 namespace innvera {
 
-// The decimal number at the start of a typed text: blanks are skipped, a point is the
+// The decimal number at the start of a text (a count of days, a number kept in a file; money a
+// clerk types is read by readAmount below): blanks are skipped, a point is the
 // decimal separator whatever the locale, reading stops at the first character that
 // cannot continue the number. "12.50" is 12.5, "12abc" is 12, "9%" is 9, "" and "abc" are 0.
 double leadingNumber(std::string_view text);
@@ -32,6 +33,42 @@ float toSingle(double value);
 inline constexpr const char* kAmountTooLarge = "That amount is too large. Enter a smaller amount.";
 // The number a text holds in full ("65", " 59.95 ", "-5"), when it is one the files can hold.
 std::optional<double> wholeAmount(std::string_view text);
+
+// A box the clerk types money or a rate into, as its refusals name it.
+struct AmountBox {
+    std::string_view name;     // "rate": "The rate must be a number, like 65 or 59.95."
+    std::string_view example;  // "65 or 59.95"
+    int decimals = 2;          // digits after the point at most: 2 for money, 4 for the tax rate
+    bool signAllowed = false;  // a minus in front: only where a correcting posting can be made
+};
+
+// The boxes of money and rates, each with its own words.
+inline constexpr AmountBox kTaxRateBox{"tax rate", ".09 for 9%", 4};
+inline constexpr AmountBox kRateBox{"rate", "65 or 59.95"};
+inline constexpr AmountBox kAmountBox{"amount", "12.50"};
+inline constexpr AmountBox kCorrectableAmountBox{"amount", "12.50, or -12.50 to correct a posting", 2, true};
+inline constexpr AmountBox kExtraChargeBox{"extra charge", "12.50"};
+inline constexpr AmountBox kTotalStayBox{"total stay", "130.70"};
+inline constexpr AmountBox kCashTotalBox{"cash total", "130.70"};
+inline constexpr AmountBox kTenderedBox{"amount tendered", "100 or 80.50"};
+inline constexpr AmountBox kBalanceBox{"balance", "0 or 125.50"};
+
+// What a typed amount holds: its value, or else the message refusing it.
+struct TypedAmount {
+    std::optional<double> value;
+    std::string refusal;
+};
+
+// Reads a typed amount strictly: blanks before and after are ignored; then a minus (only in a
+// box that allows a sign), digits with at most one decimal point and no more decimals than the
+// box takes. Anything else is refused, an empty text included ("The rate must be a number, like
+// 65 or 59.95."), and so is an amount beyond kLargestAmount (kAmountTooLarge). "12.5", " 12.50 ",
+// ".5" and "12." are amounts; "1o", "5x", "1x5", ".o9", "1.2.3", "1 000", "$5" and "12.345" are not.
+TypedAmount readAmount(std::string_view text, const AmountBox& box);
+
+// Money as a screen shows a figure it works out: rounded to the cent, in plain form (65.35,
+// 130.7, never 65.3500007629395).
+std::string moneyText(double value);
 
 // Plain decimal text: no leading blank, a point, no trailing zeros, at most 7 significant
 // digits for a single-precision value (but every digit of a whole number a Single holds

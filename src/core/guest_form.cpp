@@ -40,14 +40,37 @@ GuestForm GuestForm::from(const GuestDetails& r) {
     return f;
 }
 
+namespace {
+
+// A box holding nothing but blanks holds nothing.
+bool blank(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
+
+// A whole number of people from `least` up to what the one-character field holds (blanks after
+// it are the field's padding).
+bool headCount(std::string_view text, int least) {
+    text = trimRight(text);
+    return text.size() == 1 && text[0] >= '0' + least && text[0] <= '9';
+}
+
+}  // namespace
+
 std::optional<Refusal> checkGuest(const GuestForm& g) {
+    if (auto refusal = firstFailure({
+            {blank(g.name), "You didn't enter a name.", "Text1"},
+            {blank(g.address), "You didn't enter an address.", "Text2"},
+            {blank(g.city), "You didn't enter a city.", "Text3"},
+            {blank(g.state), "You didn't enter a state.", "Text4"},
+            {blank(g.zip), "You didn't enter a zip code.", "Text5"},
+            {blank(g.adults), "You didn't enter number of adults.", "Text11"},
+        }))
+        return refusal;
+    return checkHeadCount(g);
+}
+
+std::optional<Refusal> checkHeadCount(const GuestForm& g) {
     return firstFailure({
-        {g.name.empty(), "You didn't enter a name.", "Text1"},
-        {g.address.empty(), "You didn't enter an address.", "Text2"},
-        {g.city.empty(), "You didn't enter a city.", "Text3"},
-        {g.state.empty(), "You didn't enter a state.", "Text4"},
-        {g.zip.empty(), "You didn't enter a zip code.", "Text5"},
-        {g.adults.empty(), "You didn't enter number of adults.", "Text11"},
+        {!blank(g.adults) && !headCount(g.adults, 1), kAdultsNotANumber, "Text11"},
+        {!blank(g.children) && !headCount(g.children, 0), kChildrenNotANumber, "Text12"},
     });
 }
 

@@ -35,10 +35,16 @@ struct GuestForm {
 };
 
 // The checks every window that books a stay makes first, in this order: name, address, city,
-// state, zip and adults, each refused when its box is empty ("You didn't enter a name."), the
-// focus going to its box (the same documented names, Text1 to Text5 and Text11, on every such
-// window). Nothing when all pass.
+// state, zip and adults, each refused when its box is empty or holds only blanks ("You didn't
+// enter a name."), the focus going to its box (the same documented names, Text1 to Text5 and
+// Text11, on every such window); then the head count (checkHeadCount). Nothing when all pass.
 std::optional<Refusal> checkGuest(const GuestForm& guest);
+
+inline constexpr const char* kAdultsNotANumber = "The number of adults must be a whole number from 1 to 9.";
+inline constexpr const char* kChildrenNotANumber = "The number of children must be a whole number from 0 to 9.";
+// "Adults" and "Children", when not blank, must hold a whole number the one-character field
+// keeps: 1 to 9 adults (Text11), 0 to 9 children (Text12).
+std::optional<Refusal> checkHeadCount(const GuestForm& guest);
 
 // The card-expiry years the guest boxes offer: 2017 to ten years past the current year.
 std::vector<std::string> expiryYears(int currentYear);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -26,6 +27,13 @@ inline constexpr std::array<RoomTypeCode, 10> kRoomTypes{{
     {"JNK1", "JNK1 = Non Smoking Suite"},
     {"JK1", "JK1 = Smoking Suite"},
 }};
+
+// True when the text, trailing blanks removed, is one of the codes ("NQ1", "NQ1       ").
+inline bool isRoomTypeCode(std::string_view text) {
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return std::any_of(kRoomTypes.begin(), kRoomTypes.end(), [&](const RoomTypeCode& type) { return type.code == text; });
+}
+inline constexpr const char* kRoomTypeNotListed = "That is not one of the room types. Choose a type from the list.";
 
 // Width of the stored room type.
 inline constexpr std::size_t kRoomTypeWidth = fieldWidth(kRoomFields, &Room::roomType);

@@ -74,11 +74,7 @@ OneNight oneNight(double rate, float taxRate) {
     return {tax, rate + tax};
 }
 
-double totalStay(double days, double nightTotal, double extras) { return days * nightTotal + extras; }
-
-double totalStayForDays(double shownTotal, double daysBefore, double days, double nightTotal) {
-    return roundCents(shownTotal + (days - daysBefore) * nightTotal);
-}
+double totalStay(double days, double nightTotal, double extras) { return roundCents(days * nightTotal + extras); }
 
 double changeDue(double tendered, double cashTotal) { return tendered - cashTotal; }
 

@@ -36,9 +36,6 @@ bool areStayDates(Date arrival, Date departure);
 // focus going to "Arrival Date" (Text13) or "Depart Date" (Text14). Nothing when they are sound.
 std::optional<Refusal> checkReservationDates(std::string_view arrival, std::string_view departure);
 inline constexpr const char* kDepartNotAfterArrival = "The depart date must be after the arrival date.";
-// The same words as the folio screen's.
-inline constexpr const char* kStayRateNotANumber =
-    "The rate is not a number. Enter it in digits, for example 65 or 59.95.";
 
 // The pay-code list of the reservation windows: its prompt and its entries, whose first
 // letter is the PayType stored.
@@ -70,12 +67,8 @@ struct OneNight {
 };
 OneNight oneNight(double rate, float taxRate);
 
-// What a stay comes to: the night's total for each day, plus the extra charges added to it.
+// What a stay comes to, to the cent: the night's total for each day, plus the extra charge.
 double totalStay(double days, double nightTotal, double extras = 0);
-// "Total Stay" once the days shown change from `daysBefore` to `days` (a departure picked or
-// typed): the nights follow, and what was added to it for extra charges stays in it, so the
-// payment still covers the extra charge posted at check-in. To the cent.
-double totalStayForDays(double shownTotal, double daysBefore, double days, double nightTotal);
 
 // The change given back on a cash payment.
 double changeDue(double tendered, double cashTotal);

@@ -43,14 +43,15 @@ std::vector<InvoiceLine> invoiceLines(DataDir& dir, std::string_view accountName
 }
 
 double invoiceBalance(const std::vector<InvoiceLine>& lines) {
-    double balance = 0;
+    double cents = 0;  // whole cents, exact
     for (const InvoiceLine& line : lines) {
-        const std::string_view code = trimRight(line.code.str());
-        const double amount = roundCents(line.amount);
-        if (code == "E" || code == "T") balance += amount;
-        else if (code.size() == 1 && std::string_view("CVMDAK").find(code[0]) != std::string_view::npos) balance -= amount;
+        const ChargeCode* code = chargeCode(line.code.str());
+        if (!code) continue;
+        const double amount = std::round(roundCents(line.amount) * 100);
+        if (code->effect == BalanceEffect::Added) cents += amount;
+        else if (code->effect == BalanceEffect::Subtracted || code->kind == ChargeKind::CheckReceived) cents -= amount;
     }
-    return roundCents(balance);
+    return cents / 100;
 }
 
 std::string invoiceListRow(const InvoiceLine& line) {
@@ -82,14 +83,14 @@ std::optional<Refusal> postToInvoice(DataDir& dir, std::string_view accountName,
             {trimRight(entry.amount).empty(), kNoLedgerAmount, "Text10"},
             {letter == 'K' && trimRight(entry.checkNo).empty(), kNoCheckNo, "Text11"},
             {std::find(kTypes.begin(), kTypes.end(), entry.type) == kTypes.end(), kTypeNotOffered, "Combo3"},
-            {!isNumberText(entry.amount), kAmountNotANumber, "Text10"},
-            {!isStorableAmount(entry.amount), kAmountTooLarge, "Text10"},
         }))
         return refusal;
+    const TypedAmount typed = readAmount(entry.amount, kAmountBox);
+    if (!typed.value) return Refusal{typed.refusal, "Text10"};
     const auto files = InvoiceFiles::of(dir, accountName);
     if (!files) return Refusal{accountNameProblem(accountName), "Combo3"};
 
-    const double amount = leadingNumber(entry.amount);
+    const double amount = *typed.value;
     if (letter == 'E') {
         postRoomRent(dir, hotelDate, amount, taxRate, std::nullopt, InvoiceOfAccount{&*files, invoiceNo, room});
         return std::nullopt;

@@ -34,9 +34,10 @@ int invoiceCount(DataDir& dir, std::string_view accountName);
 // The lines of the account's invoice, in record order; none for a name no file can carry.
 std::vector<InvoiceLine> invoiceLines(DataDir& dir, std::string_view accountName, float invoiceNo);
 
-// The invoice balance: each line's Amount rounded to the cent, added for codes E and T,
-// subtracted for C, V, M, D, A and K (codes compared without trailing blanks); any other
-// code leaves it alone. The sum is rounded to the cent.
+// The invoice balance, by the folio's rule, every charge counted: each line's Amount rounded
+// to the cent, added for the charges E, T, P, S, Q, N, W and O, subtracted for the payments C,
+// V, M, D, A and the checks K (codes compared without trailing blanks); any other code leaves
+// it alone. Summed in whole cents.
 double invoiceBalance(const std::vector<InvoiceLine>& lines);
 
 // One row of the invoice line list (fixed-pitch font): the room as stored and 5 blanks (10);
@@ -67,20 +68,19 @@ inline constexpr const char* kNoType = "You didn't select a type.";
 inline constexpr const char* kNoLedgerAmount = "You didn't enter an amount.";
 inline constexpr const char* kNoCheckNo = "You didn't enter a check #.";
 inline constexpr const char* kTypeNotOffered = "That type can't be chosen. Choose a type from the list.";
-inline constexpr const char* kAmountNotANumber =
-    "The amount is not a number. Enter it in digits, for example 65 or 59.95.";
 
 // Adds the entry to invoice `invoiceNo` of the account. Checks, in order, stopping at the
 // first failure with nothing written: a type still "Select Type"; an empty "Amount$"; a check
 // ("K") with an empty "Check#"; a type that is not one of the list's entries; an amount that
-// is not a number, then one too large to store; a name no file can carry. Then appends, each
+// is not an amount (readAmount: no sign, two decimals at most) or too large; a name no file can
+// carry. Then appends, each
 // line with RoomNo `room`, PostDate the hotel date and InvoiceNo the invoice number:
 //  E: a "Room Rent" line of the amount, then a "Tax" line of the amount times the tax rate
 //     rounded to the cent (check number "----" on both);
 //  K: a "Check Received" line of the amount with the check number;
 //  C, V, M, D, A: a payment line of the amount under its own code and description ("Cash
 //     Received", "Visa", ...), check number "----": it lowers the invoice balance;
-//  O: an "Other" line of the amount, check number "----": listed, but no part of the balance.
+//  O: an "Other" line of the amount, check number "----": a charge, like the folio's.
 std::optional<Refusal> postToInvoice(DataDir& dir, std::string_view accountName, float invoiceNo,
                                            std::string_view room, Date hotelDate, const LedgerEntry& entry);
 

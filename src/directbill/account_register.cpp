@@ -39,13 +39,13 @@ std::optional<Refusal> addAccount(DataDir& dir, const AccountForm& form, std::st
     if (std::string problem = newAccountNameProblem(form.name, accountNames(dir)); !problem.empty())
         return Refusal{problem, "Text1"};
     const bool noBalance = trimRight(balanceText).empty();
-    if (!noBalance && !isNumberText(balanceText)) return Refusal{kBalanceNotANumber, "Text10"};
-    if (!noBalance && !isStorableAmount(balanceText)) return Refusal{kAmountTooLarge, "Text10"};
+    const TypedAmount balance = readAmount(balanceText, kBalanceBox);
+    if (!noBalance && !balance.value) return Refusal{balance.refusal, "Text10"};
 
     DirectBillAccount account;
     form.copyTo(account);
     account.accountNo = accountNo;
-    account.balance = noBalance ? 0.0f : toSingle(leadingNumber(balanceText));
+    account.balance = noBalance ? 0.0f : toSingle(*balance.value);
     appendAccount(dir, account);
     return std::nullopt;
 }

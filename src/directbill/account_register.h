@@ -32,8 +32,6 @@ struct AccountForm {
     void copyTo(DirectBillAccount& account) const;
 };
 
-inline constexpr const char* kBalanceNotANumber =
-    "The balance is not a number. Enter it in digits, for example 0 or 125.50.";
 inline constexpr const char* kAccountGone = "This account is no longer on file. Choose it again.";
 // "This account shares its invoice files with the account ACME, so its name can't be changed."
 std::string sharedInvoiceFiles(std::string_view otherName);
@@ -41,8 +39,7 @@ std::string sharedInvoiceFiles(std::string_view otherName);
 std::string invoiceFilesInTheWay(std::string_view newName);
 
 // "Save" of "Add Direct Bill". Checks, in order: the name (newAccountNameProblem against
-// every account on file), then "Current Balance" (empty is 0, else a number the file can
-// hold). When both pass, appends the account: the nine boxes, the account number and the
+// every account on file), then "Current Balance" (empty is 0, else an amount: readAmount). When both pass, appends the account: the nine boxes, the account number and the
 // balance, the reserved fields zero. Nothing is written when a check fails.
 std::optional<Refusal> addAccount(DataDir& dir, const AccountForm& form, std::string_view balanceText,
                                          float accountNo);

@@ -72,13 +72,12 @@ std::variant<Refusal, std::string> changeRoom(DataDir& dir, float folioNo, std::
 
 std::optional<Refusal> checkFolioSave(const FolioSaveForm& form) {
     if (form.rate.empty()) return Refusal{kEnterRate, "Text17"};
-    if (!isNumberText(form.rate)) return Refusal{kRateNotANumber, "Text17"};
-    if (!isStorableAmount(form.rate)) return Refusal{kAmountTooLarge, "Text17"};
+    if (const TypedAmount rate = readAmount(form.rate, kRateBox); !rate.value) return Refusal{rate.refusal, "Text17"};
     const std::optional<Date> depart = Date::parse(form.departDate);
     if (!depart) return Refusal{kDepartNotADate, "Text14"};
     if (!stayDate(form.departDate)) return Refusal{kDateOutOfRange, "Text14"};
     if (*depart < form.arrivalDate) return Refusal{kDepartBeforeArrival, "Text14"};
-    return std::nullopt;
+    return checkHeadCount(form.guest);
 }
 
 bool saveFolio(DataDir& dir, float folioNo, const FolioSaveForm& form) {
@@ -88,7 +87,7 @@ bool saveFolio(DataDir& dir, float folioNo, const FolioSaveForm& form) {
     if (!stay) return false;
     form.guest.copyTo(stay->record);
     stay->record.departDate = *departDate;
-    stay->record.rate = toSingle(leadingNumber(form.rate));
+    stay->record.rate = toSingle(*readAmount(form.rate, kRateBox).value);
     rewriteStay(dir, *stay);
     return true;
 }

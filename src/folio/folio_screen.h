@@ -63,11 +63,10 @@ struct FolioSaveForm {
 };
 
 inline constexpr const char* kEnterRate = "Please enter the rate.";
-inline constexpr const char* kRateNotANumber = "The rate is not a number. Enter it in digits, for example 65 or 59.95.";
 
-// The checks of "Save and Exit", in order: a rate, a rate that is a number the files can
-// hold, a departure date that is a date (refused with check-in's kDepartNotADate) in the years
-// 2000 to 2099 and not before the arrival. The first failure, or
+// The checks of "Save and Exit", in order: a rate, a rate that is an amount (readAmount), a
+// departure date that is a date (refused with check-in's kDepartNotADate) in the years 2000 to
+// 2099 and not before the arrival, then the head count (checkHeadCount). The first failure, or
 // nothing when all pass.
 std::optional<Refusal> checkFolioSave(const FolioSaveForm& form);
 

@@ -1,5 +1,7 @@
 #include "reports/financial_reports.h"
 
+#include <cmath>
+
 #include "core/formats.h"
 #include "ledger/charge_codes.h"
 
@@ -39,13 +41,13 @@ const char* monthlyLabel(const ReportLine& line) {
     return line.slot == slot::AmericanExpress ? "American Expresss" : line.label;
 }
 
-// Lines 7 to 22 of both monthly layouts: the amounts unrounded in signed form, then the revenue.
-void monthlyBody(PrintJob& job, const Totals& totals, double totalRevenue) {
+// Lines 7 to 22 of both monthly layouts: the amounts to the cent in signed form, then the revenue.
+void monthlyBody(PrintJob& job, const Totals& totals) {
     job.emptyLines(2);
     for (const ReportLine& line : kLines)
-        job.line().text(monthlyLabel(line)).column(kAmountColumn).text(signedNumber(amountAt(totals, line.slot)));
+        job.line().text(monthlyLabel(line)).column(kAmountColumn).text(signedNumber(amountToTheCent(totals, line.slot)));
     job.emptyLines(1);
-    job.line().text("Total Revenue").column(kAmountColumn).text(signedNumber(totalRevenue));
+    job.line().text("Total Revenue").column(kAmountColumn).text(signedNumber(revenueToTheCent(totals)));
 }
 
 const std::array<const char*, 12> kMonthEntries{"1-January", "2-February", "3-March",     "4-April",
@@ -56,29 +58,19 @@ constexpr int kYearsAhead = 10;
 
 }  // namespace
 
+double amountToTheCent(const Totals& totals, int slot) { return roundCents(decimalOf(amountAt(totals, slot))); }
+
 double revenueToTheCent(const Totals& totals) {
-    double sum = 0;
-    for (int slot = slot::RoomRent; slot <= slot::Other; ++slot) sum += static_cast<double>(amountAt(totals, slot));
-    return roundCents(sum);
+    double cents = 0;  // whole cents, exact
+    for (int slot = slot::RoomRent; slot <= slot::Other; ++slot) cents += std::round(amountToTheCent(totals, slot) * 100);
+    return cents / 100;
 }
 
-ReportFigures dailyFigures(const Totals& totals) {
+ReportFigures reportFigures(const Totals& totals) {
     ReportFigures figures;
-    for (int slot = 0; slot < 14; ++slot) figures.amounts[static_cast<std::size_t>(slot)] = plainNumber(amountAt(totals, slot));
+    for (int slot = 0; slot < 14; ++slot)
+        figures.amounts[static_cast<std::size_t>(slot)] = plainNumber(amountToTheCent(totals, slot));
     figures.totalRevenue = revenueToTheCent(totals);
-    figures.totalRevenueText = plainNumber(figures.totalRevenue);
-    return figures;
-}
-
-ReportFigures monthlyFigures(const Totals& totals) {
-    ReportFigures figures;
-    double sum = 0;
-    for (int slot = 0; slot < 14; ++slot) {
-        const double rounded = roundCents(static_cast<double>(amountAt(totals, slot)));
-        figures.amounts[static_cast<std::size_t>(slot)] = plainNumber(rounded);
-        if (slot >= slot::RoomRent) sum += rounded;
-    }
-    figures.totalRevenue = roundCents(sum);
     figures.totalRevenueText = plainNumber(figures.totalRevenue);
     return figures;
 }
@@ -90,20 +82,19 @@ PrintJob dailyFinancialReport(const std::string& dateText, const Totals& totals)
     job.line().text("Date:  " + dateText);
     job.emptyLines(2);
     for (const ReportLine& line : kLines)
-        job.line().text(line.label).column(kAmountColumn).number(amountAt(totals, line.slot));
+        job.line().text(line.label).column(kAmountColumn).number(amountToTheCent(totals, line.slot));
     job.emptyLines(2);
     job.line().text("Total Revenue").column(kAmountColumn).text(signedNumber(revenueToTheCent(totals)));
     return job;
 }
 
-PrintJob financialReport(const std::string& monthEntry, const std::string& yearEntry, const Totals& totals,
-                         double shownTotalRevenue) {
+PrintJob financialReport(const std::string& monthEntry, const std::string& yearEntry, const Totals& totals) {
     PrintJob job("Financial Report");
     job.emptyLines(1);
     job.line().text("Financial Report");
     job.line().text("Month:  " + monthEntry);
     job.line().text("Year:  " + yearEntry);
-    monthlyBody(job, totals, shownTotalRevenue);
+    monthlyBody(job, totals);
     return job;
 }
 
@@ -114,7 +105,7 @@ PrintJob monthlyFinancialReport(Date hotelDate, const Totals& totals) {
     job.line().text("Month:  " + monthName(hotelDate.month()));
     const std::string dateText = hotelDate.text();
     job.line().text("Year:  " + dateText.substr(dateText.size() - 4));
-    monthlyBody(job, totals, revenueToTheCent(totals));
+    monthlyBody(job, totals);
     return job;
 }
 

@@ -14,8 +14,10 @@
 // record, as the report windows show it and as it is printed.
 namespace innvera {
 
-// Room rent, tax and the sundry charges (slots 6 to 13) summed to the cent. Payments are
-// never part of it.
+// Every report shows and prints its amounts to the cent, and "Total Revenue" is the sum of the
+// revenue amounts shown above it: room rent, tax and the sundry charges (slots 6 to 13), each
+// rounded to the cent (ties to the even cent). Payments are never part of it.
+double amountToTheCent(const Totals& totals, int slot);
 double revenueToTheCent(const Totals& totals);
 
 // The report's fourteen amounts as the windows' boxes show them, by totals slot (0 to 13),
@@ -25,19 +27,15 @@ struct ReportFigures {
     double totalRevenue = 0;
     std::string totalRevenueText;
 };
-// The daily report's boxes: each amount as stored, and the revenue.
-ReportFigures dailyFigures(const Totals& totals);
-// The monthly report's boxes: each amount rounded to 2 decimals, and the revenue summed from
-// those rounded amounts.
-ReportFigures monthlyFigures(const Totals& totals);
+// The boxes of both report windows: each amount to the cent, and the revenue summed from them.
+ReportFigures reportFigures(const Totals& totals);
 
-// "Daily Financial Report" of the date text: the fourteen amounts in the printer's number form
-// at column 30, then "Total Revenue" in signed form.
+// "Daily Financial Report" of the date text: the fourteen amounts to the cent in the printer's
+// number form at column 30, then "Total Revenue" in signed form.
 PrintJob dailyFinancialReport(const std::string& dateText, const Totals& totals);
 // "Financial Report", printed from the monthly report window: the month and year entries shown,
-// the amounts from the record unrounded, and the window's "Total Revenue" (from rounded amounts).
-PrintJob financialReport(const std::string& monthEntry, const std::string& yearEntry, const Totals& totals,
-                         double shownTotalRevenue);
+// the amounts and "Total Revenue" as the window shows them.
+PrintJob financialReport(const std::string& monthEntry, const std::string& yearEntry, const Totals& totals);
 // "Monthly Financial Report", printed by the end of day for the hotel date's month.
 PrintJob monthlyFinancialReport(Date hotelDate, const Totals& totals);
 

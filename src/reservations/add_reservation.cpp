@@ -30,11 +30,8 @@ std::variant<Refusal, Reservation> readReservation(DataDir& dir, const AddReserv
         }))
         return *refusal;
     if (auto refusal = checkReservationDates(f.arrivalDate, f.departDate)) return *refusal;
-    if (auto refusal = firstFailure({
-            {!isNumberText(f.rate), kStayRateNotANumber, "Text16"},
-            {!isStorableAmount(f.rate), kAmountTooLarge, "Text16"},
-        }))
-        return *refusal;
+    const TypedAmount rate = readAmount(f.rate, kRateBox);
+    if (!rate.value) return Refusal{rate.refusal, "Text16"};
 
     const std::vector<std::string> rooms = roomsToReserve(dir);
     if (std::find(rooms.begin(), rooms.end(), f.roomEntry) == rooms.end())
@@ -53,7 +50,7 @@ std::variant<Refusal, Reservation> readReservation(DataDir& dir, const AddReserv
     r.payType = firstChars(f.payCode, 1);
     r.arrivalDate = *arrival;
     r.departDate = *departure;
-    r.rate = toSingle(leadingNumber(f.rate));
+    r.rate = toSingle(*rate.value);
     r.confirmNo = f.confirmNo;
     r.directBillNo = accountNo;
     return r;

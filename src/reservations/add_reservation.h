@@ -40,7 +40,7 @@ struct AddReservationForm {
 // state, zip and adults boxes, the room, the rate, the arrival and departure dates, and the
 // account of a direct-bill reservation, each for being left empty or unchosen; then those
 // that keep bad values out of the reservation file: both dates real dates, the departure
-// after the arrival, the rate a storable number, the room one of the list, the account one
+// after the arrival, the rate an amount (readAmount), the room one of the list, the account one
 // on file, and a confirmation number taken. When all
 // pass, the reservation record: the guest's particulars, the room, the first letter of the
 // pay code, the dates, the rate, the confirmation number and, for pay code R, the account's

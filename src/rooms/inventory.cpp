@@ -3,6 +3,7 @@
 #include "core/formats.h"
 #include "core/records.h"
 #include "core/record_file.h"
+#include "core/room_types.h"
 
 namespace innvera {
 
@@ -18,6 +19,7 @@ std::optional<Refusal> enterRoom(DataDir& dir, const NewRoom& entry, Date hotelD
     if (blank(entry.roomNo)) return Refusal{"You didn't enter a room number.", "Text1"};
     if (entry.roomType == kChooseRoomType || blank(entry.roomType))
         return Refusal{"You didn't enter a room type.", "Combo1"};
+    if (!isRoomTypeCode(entry.roomType)) return Refusal{kRoomTypeNotListed, "Combo1"};
 
     // Every window books a room by a number of up to three characters with nothing in front of
     // it: a longer number, or one with a leading blank, would make a room no stay can take.
@@ -31,7 +33,7 @@ std::optional<Refusal> enterRoom(DataDir& dir, const NewRoom& entry, Date hotelD
 
     Room room;
     room.roomNo = Text(roomNo);
-    room.roomType = Text(entry.roomType);
+    room.roomType = Text(std::string(trimRight(entry.roomType)));
     room.vacantFlag = "Y";
     room.cleanFlag = "Y";
     room.statusFlag = "K";

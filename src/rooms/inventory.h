@@ -26,10 +26,9 @@ struct NewRoom {
 // Refused when the room number is on file already; the window then empties its boxes.
 inline constexpr const char* kRoomAlreadyEntered = "You already entered this room number.";
 
-// Checks the entry in order (room number "Text1", room type "Combo1", not entered before) and
-// appends the
-// new room, vacant, clean and in service, dated the hotel date, at rate 0. Nothing is
-// written when it is refused.
+// Checks the entry in order (room number "Text1", room type "Combo1" and one of the type codes,
+// not entered before) and appends the new room, vacant, clean and in service, dated the hotel
+// date, at rate 0. Nothing is written when it is refused.
 std::optional<Refusal> enterRoom(DataDir& dir, const NewRoom& entry, Date hotelDate);
 
 }  // namespace innvera

@@ -47,21 +47,26 @@ std::optional<RoomView> showRoom(DataDir& dir, std::string_view entry) {
     return viewOf(found->record);
 }
 
-std::optional<float> singleFromNumberText(std::string_view text) {
-    const std::optional<double> amount = wholeAmount(text);
-    if (!amount) return std::nullopt;
-    return toSingle(*amount);
+std::optional<Refusal> checkTypeChange(std::string_view type) {
+    if (!isRoomTypeCode(type)) return Refusal{kRoomTypeNotListed, "Combo2"};
+    return std::nullopt;
+}
+
+std::optional<Refusal> checkRateChange(std::string_view rateText) {
+    const TypedAmount typed = readAmount(rateText, kRateBox);
+    if (!typed.value) return Refusal{typed.refusal, "Text1"};
+    return std::nullopt;
 }
 
 std::optional<RoomView> changeRoomType(DataDir& dir, std::string_view shownRoomNo, std::string_view type) {
-    if (type.empty()) return std::nullopt;
-    return change(dir, shownRoomNo, [&](Room& room) { room.roomType = Text(std::string(type)); });
+    if (checkTypeChange(type)) return std::nullopt;
+    return change(dir, shownRoomNo, [&](Room& room) { room.roomType = Text(std::string(trimRight(type))); });
 }
 
 std::optional<RoomView> changeRate(DataDir& dir, std::string_view shownRoomNo, std::string_view rateText) {
-    const auto rate = singleFromNumberText(rateText);
-    if (!rate) return std::nullopt;
-    return change(dir, shownRoomNo, [&](Room& room) { room.rate = *rate; });
+    const TypedAmount typed = readAmount(rateText, kRateBox);
+    if (!typed.value) return std::nullopt;
+    return change(dir, shownRoomNo, [&](Room& room) { room.rate = toSingle(*typed.value); });
 }
 
 std::optional<RoomView> changeVacant(DataDir& dir, std::string_view shownRoomNo, std::string_view choice) {

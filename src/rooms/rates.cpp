@@ -31,10 +31,13 @@ std::optional<float> currentRateOfType(DataDir& dir, std::string_view type) {
     return found->record.rate;
 }
 
-std::optional<std::string> applyRateToType(DataDir& dir, std::string_view type, std::string_view rateText) {
-    if (!isStorableAmount(rateText)) return kAmountTooLarge;
-    const std::string chosen = paddedRoomType(type);
-    const float rate = toSingle(leadingNumber(rateText));
+std::optional<Refusal> applyRateToType(DataDir& dir, std::string_view type, std::string_view rateText) {
+    if (trimRight(type).empty() || type == kSelectRoomType) return Refusal{kNoRoomTypeChosen, "Combo1"};
+    if (!isRoomTypeCode(type)) return Refusal{kRoomTypeNotListed, "Combo1"};
+    const TypedAmount typed = readAmount(rateText, kRateBox);
+    if (!typed.value) return Refusal{typed.refusal, "Text1"};
+    const std::string chosen = paddedRoomType(trimRight(type));
+    const float rate = toSingle(*typed.value);
     RecordFile<Room> rooms(dir, dir.rooms());
     std::vector<Found<Room>> matching;
     rooms.scan([&](const Room& room, std::uint64_t n) {
@@ -47,10 +50,11 @@ std::optional<std::string> applyRateToType(DataDir& dir, std::string_view type, 
     return std::nullopt;
 }
 
-std::optional<std::string> storeTaxRate(DataDir& dir, std::string_view taxText) {
-    const double rate = leadingNumber(taxText);
-    if (!isStorableAmount(taxText) || rate < 0 || rate >= 1) return kTaxRateOutOfRange;
-    writeTaxRate(dir, toSingle(rate));
+std::optional<Refusal> storeTaxRate(DataDir& dir, std::string_view taxText) {
+    const TypedAmount typed = readAmount(taxText, kTaxRateBox);
+    if (!typed.value) return Refusal{typed.refusal, "Text1"};
+    if (*typed.value >= 1) return Refusal{kTaxRateOutOfRange, "Text1"};
+    writeTaxRate(dir, toSingle(*typed.value));
     return std::nullopt;
 }
 

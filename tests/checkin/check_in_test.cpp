@@ -25,8 +25,8 @@ protected:
         return {.guest = {"JOHN SMITH", "1 MAIN ST", "SPRINGFIELD", "IL", "62701", "", "", "", "", "", "Expire Month",
                           "Expire Year", "2", ""},
                 .arrivalDate = "5/1/2019", .departDate = "5/4/2019", .roomEntry = "101  NQ1", .rate = "65",
-                .totalStay = "218.4", .payType = "C - Cash", .cashTotal = "218.4", .extraCharge = kExtraCharge,
-                .extraAmount = "", .account = kSelectAccount};
+                .totalStay = "218.4", .payType = "C - Cash", .cashTotal = "218.4", .tendered = "",
+                .extraCharge = kExtraCharge, .extraAmount = "", .account = kSelectAccount};
     }
     Refusal refusal(const CheckInForm& f) {
         const auto reading = readCheckIn(dir, f, kHotelDate);
@@ -81,12 +81,15 @@ TEST_F(CheckIn, ACardPaysTheTotalStayAndTheExtraChargeOnlyWhenChosen) {
     f.payType = "V - Visa";
     f.totalStay = "150";
     f.cashTotal = "99";    // the cash boxes play no part in a card payment
-    f.extraAmount = "10";  // typed while the list still shows "Extra Charge"
+    f.extraAmount = "10";  // typed while the list still shows "Extra Charge": asked for, not dropped
+    EXPECT_EQ(refusal(f), (Refusal{kNoExtraChargeChosen, "Combo5"}));
+    f.extraAmount = "";
     checkInWith(f, "11:05:32 AM");
     EXPECT_EQ(folioFile(1), line("E", "Room Rent", "65") + line("T", "Tax", "7.8") + line("L", "Total", "72.8") +
                                 line("V", "Visa", "150"));
 
     f.extraCharge = "P - Pet Fee";
+    f.extraAmount = "10";
     f.roomEntry = "102  KK1";
     f.rate = "80";
     checkInWith(f, "11:06:00 AM");
@@ -118,14 +121,17 @@ TEST_F(CheckIn, ChecksComeInOrderAndStopAtTheFirst) {
     f.roomEntry = kSelectRoom, f.payType = kSelectPaymentType, f.account = kSelectAccount;
     // Each refusal with the check-in window's control it sends the focus to.
     const std::tuple<std::string, std::string, std::function<void()>> steps[] = {
-        {"You didn't enter a name.", "Text1", [&] { f.guest.name = " "; }},  // blanks pass
+        {"You didn't enter a name.", "Text1", [&] { f.guest.name = "  "; }},
+        {"You didn't enter a name.", "Text1", [&] { f.guest.name = "N"; }},  // blanks are no name
         {"You didn't enter an address.", "Text2", [&] { f.guest.address = "A"; }},
         {"You didn't enter a city.", "Text3", [&] { f.guest.city = "C"; }},
         {"You didn't enter a state.", "Text4", [&] { f.guest.state = "S"; }},
         {"You didn't enter a zip code.", "Text5", [&] { f.guest.zip = "Z"; }},
-        {"You didn't enter number of adults.", "Text11", [&] { f.guest.adults = "1"; }},
+        {"You didn't enter number of adults.", "Text11", [&] { f.guest.adults = "0"; }},
+        {kAdultsNotANumber, "Text11", [&] { f.guest.adults = "1", f.guest.children = "x"; }},
+        {kChildrenNotANumber, "Text12", [&] { f.guest.children = "0"; }},
         {"You didn't select a room number.", "Combo3", [&] { f.roomEntry = "101  NQ1"; }},
-        {"There is no rate entered.", "Text16", [&] { f.rate = "65"; }},
+        {"There is no rate entered.", "Text16", [&] { f.rate = "5x"; }},
         {"You didn't select a payment type.", "Combo4", [&] { f.payType = "R - Direct Bill"; }},
         {"You didn't enter a depart date.", "Text14", [&] { f.departDate = "5/2/2019"; }},
         {"You didn't enter select a direct bill account.", "Combo6", [&] { f.account = "NOBODY"; }},
@@ -133,6 +139,12 @@ TEST_F(CheckIn, ChecksComeInOrderAndStopAtTheFirst) {
         // An account held by an old installation under a name that cannot name a file.
         {kNoSuchAccount, "Combo6", [&] { addAccount(dir, "A/B CORP", 1), f.account = "A/B CORP"; }},
         {accountNameProblem("A/B CORP"), "Combo6", [&] { f.payType = "C - Cash"; }},
+        // The money last: the rate, the extra charge, what the payment pays, what was tendered.
+        {"The rate must be a number, like 65 or 59.95.", "Text16",
+         [&] { f.rate = "65", f.extraCharge = "N - Roll Away", f.extraAmount = "1x5"; }},
+        {"The extra charge must be a number, like 12.50.", "Text21", [&] { f.extraAmount = "15"; }},
+        {"The cash total must be a number, like 130.70.", "Text18", [&] { f.cashTotal = "87.8", f.tendered = "1o0"; }},
+        {"The amount tendered must be a number, like 100 or 80.50.", "Text19", [&] { f.tendered = "100"; }},
     };
     for (const auto& [message, focus, mend] : steps) {
         EXPECT_EQ(refusal(f).message, message);

@@ -29,8 +29,8 @@ protected:
         return {.guest = {"AMY WILSON", "2 OAK ST", "DENVER", "CO", "80201          ", "", "", "", "", "", "March     ",
                           "2027      ", "2", "0"},
                 .arrivalDate = "5/1/2019", .departDate = "5/3/2019", .roomNo = "101  ", .confirmNo = "7         ",
-                .rate = "65", .totalStay = "145.6", .payCode = "C - Cash", .cashTotal = "145.6",
-                .extraCharge = kExtraCharge, .account = kSelectAccount};
+                .rate = "65", .totalStay = "145.6", .payCode = "C - Cash", .cashTotal = "145.6", .tendered = "",
+                .extraCharge = kExtraCharge, .extraAmount = "", .account = kSelectAccount};
     }
     std::string refusal(const ReservationScreenForm& f) {
         const auto reading = readReservationCheckIn(dir, f);
@@ -57,7 +57,7 @@ TEST_F(ReservationScreen, CheckInChecksComeInOrderAfterTheReservationItself) {
         {kDepartNotAfterArrival, [&] { f.departDate = "5/3/2019"; }},
         {kNoSuchAccount, [&] { f.account = "ACME"; }},
         {"(none)", [&] { f.rate = "sixty"; }},
-        {kStayRateNotANumber, [&] { f.rate = "65", f.roomNo = "109"; }},
+        {"The rate must be a number, like 65 or 59.95.", [&] { f.rate = "65", f.roomNo = "109"; }},
         {kRoomNotOffered, [&] { f.roomNo = "102"; }},
     };
     for (const auto& [message, mend] : steps) {

@@ -17,6 +17,59 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartOfATypedTextAndTellsANumberFromOther
     for (const char* other : {"", "12abc", "sixty", "1e999"}) EXPECT_FALSE(isNumberText(other)) << other;
 }
 
+// Every box of money or rates reads its text through one parser; the table holds the texts
+// clerks mistyped, each with what a money box, the folio screen's amount (a minus allowed) and
+// the tax rate (four decimals) make of it.
+TEST(ReadAmount, TakesDigitsWithOnePointAndTheBoxsDecimalsAndRefusesEverythingElse) {
+    const std::string notMoney = "The amount must be a number, like 12.50.";
+    const std::string notCorrectable = "The amount must be a number, like 12.50, or -12.50 to correct a posting.";
+    const std::string notTax = "The tax rate must be a number, like .09 for 9%.";
+    struct Case {
+        const char* typed;
+        std::string money, correctable, tax;  // the value read, or the refusal
+    };
+    const Case cases[] = {
+        {"1o", notMoney, notCorrectable, notTax},
+        {"5x", notMoney, notCorrectable, notTax},
+        {"1x5", notMoney, notCorrectable, notTax},
+        {".o9", notMoney, notCorrectable, notTax},
+        {"abc", notMoney, notCorrectable, notTax},
+        {"", notMoney, notCorrectable, notTax},
+        {".", notMoney, notCorrectable, notTax},
+        {"1.2.3", notMoney, notCorrectable, notTax},
+        {"1e3", notMoney, notCorrectable, notTax},
+        {"12.345", "The amount takes at most two decimals, like 12.50.",
+         "The amount takes at most two decimals, like 12.50, or -12.50 to correct a posting.", "12.345"},
+        {".09125", "The amount takes at most two decimals, like 12.50.",
+         "The amount takes at most two decimals, like 12.50, or -12.50 to correct a posting.",
+         "The tax rate takes at most four decimals, like .09 for 9%."},
+        {" 12.5 ", "12.5", "12.5", "12.5"},
+        {"12.", "12", "12", "12"},
+        {"-3", "The amount can't be less than 0.", "-3", "The tax rate can't be less than 0."},
+        {"-0", "The amount can't be less than 0.", "0", "The tax rate can't be less than 0."},
+        {"1000000", kAmountTooLarge, kAmountTooLarge, kAmountTooLarge},
+    };
+    const auto read = [](const char* typed, const AmountBox& box) {
+        const TypedAmount amount = readAmount(typed, box);
+        return amount.value ? plainNumber(*amount.value) : amount.refusal;
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(read(c.typed, kAmountBox), c.money) << c.typed;
+        EXPECT_EQ(read(c.typed, kCorrectableAmountBox), c.correctable) << c.typed;
+        EXPECT_EQ(read(c.typed, kTaxRateBox), c.tax) << c.typed;
+    }
+    // Each box names itself.
+    EXPECT_EQ(readAmount("5x", kRateBox).refusal, "The rate must be a number, like 65 or 59.95.");
+    EXPECT_EQ(readAmount("1x5", kExtraChargeBox).refusal, "The extra charge must be a number, like 12.50.");
+}
+
+TEST(MoneyText, AFigureWorkedOutOnScreenShowsToTheCentWithoutSingleNoise) {
+    // The figures a Single rate of 65.35 gave the check-in window, and half a cent to the even cent.
+    EXPECT_EQ(moneyText(double(65.35f)) + " " + moneyText(2 * double(65.35f)) + " " + moneyText(200 - 2 * double(65.35f)) +
+                  " " + moneyText(7.805) + " " + moneyText(-59.95),
+              "65.35 130.7 69.3 7.8 -59.95");
+}
+
 TEST(PlainNumber, SevenDigitsForSinglesFifteenForDoublesAndTiesToTheEvenCent) {
     EXPECT_EQ(plainNumber(65.0f) + " " + plainNumber(7.8f) + " " + plainNumber(59.95f) + " " + plainNumber(-5.0f) + " " +
                   plainNumber(0.0f) + " " + plainNumber(1234.0),

@@ -87,10 +87,10 @@ TEST_F(InvoiceTest, DoNowAppendsRentWithItsRoundedTaxChecksPaymentsAndOtherLines
     };
     EXPECT_EQ(invoice(), concat({line(65, "E", "Room Rent"), line(7.8f, "T", "Tax"), line(50, "K", "Check Received", "10442"),
                                  line(12.8f, "V", "Visa"), line(10, "C", "Cash Received"), line(99, "O", "Other")}));
-    // 72.8 charged, 50 + 12.8 + 10 paid; the "O" line is listed but not counted.
+    // 72.8 + 99 charged, 50 + 12.8 + 10 paid: the "O" line is a charge like any other.
     const InvoiceView view = invoiceView(t.dataDir, "ACME", 1);
     EXPECT_EQ(view.rows.size(), 6u);
-    EXPECT_EQ(view.balance, 0);
+    EXPECT_EQ(view.balance, 99);
     EXPECT_EQ(view.room, "101");
 }
 
@@ -110,8 +110,9 @@ TEST_F(InvoiceTest, DoNowRefusesInOrderAndWritesNothing) {
         {"K - Check", "", "", kNoLedgerAmount, "Text10"},
         {"K - Check", "50", " ", kNoCheckNo, "Text11"},
         {"X - Anything", "50", "", kTypeNotOffered, "Combo3"},
-        {"E - Room Rent", "12abc", "", kAmountNotANumber, "Text10"},
-        {"C - Cash", "1e9", "", kAmountTooLarge, "Text10"},
+        {"E - Room Rent", "12abc", "", "The amount must be a number, like 12.50.", "Text10"},
+        {"K - Check", "-50", "10442", "The amount can't be less than 0.", "Text10"},
+        {"C - Cash", "1000000", "", kAmountTooLarge, "Text10"},
     };
     for (const auto& [type, amount, checkNo, message, focus] : cases) {
         const auto refusal = post(type, amount, checkNo);
@@ -120,6 +121,19 @@ TEST_F(InvoiceTest, DoNowRefusesInOrderAndWritesNothing) {
         EXPECT_EQ(refusal->focus, focus);
     }
     EXPECT_FALSE(std::filesystem::exists(t.path("directinvoice/ACME 1")));
+}
+
+// The folio screen puts sundry charges on the invoice too: the company is billed every line.
+TEST_F(InvoiceTest, TheBalanceCountsEveryChargeAndSubtractsEveryPayment) {
+    const auto line = [](float amount, const char* code) { return invoiceLineBytes("101", 1, amount, code, ""); };
+    writeBytes(t.path("directinvoice/ACME 1"),
+               concat({line(65, "E"), line(7.8f, "T"), line(10, "P"), line(0.5f, "S"), line(1.2f, "Q"), line(15, "N"),
+                       line(3, "W"), line(4, "O"), line(50, "K"), line(20, "C"), line(1, "V"), line(1, "M"),
+                       line(1, "D"), line(1, "A"), line(72.8f, "R"), line(72.8f, "L")}));
+    // 106.5 charged, 74 paid; the direct-bill settlement and the total line count for nothing.
+    EXPECT_EQ(invoiceBalance(invoiceLines(t.dataDir, "ACME", 1)), 32.5);
+    const PrintJob statement = invoiceStatement(t.dataDir, {}, "ACME", 1, std::nullopt);
+    EXPECT_EQ(statement.lines().back(), blanks(77) + "Balance:   32.5");
 }
 
 TEST_F(InvoiceTest, TheInvoicesAreNumberedFromTheCounterWhateverItHolds) {

@@ -28,10 +28,9 @@ TEST(PostEntry, ChargesAndPaymentsGoToTheFolioTheTotalsAndTheInvoice) {
     putGuest(t.dataDir, "101", 1234, "JOHN SMITH", may(3), 7);
     writeBytes(t.path("directinvoice/ACME"), RecordBytes(10).single(0, 4));
     const std::pair<const char*, const char*> entries[] = {{"E - Room Rent", "100"}, {"N - Roll Away", "15.50"},
-                                                           {"W - Wi Fi", "3abc"},    {"V - Visa", "50"},
-                                                           {"C - Cash", "-5"},       {"O - Other ", "none"}};
-    for (auto [code, amount] : entries)  // "none" has no leading number: 0
-        EXPECT_FALSE(post(t, 1234, code, amount).has_value()) << code;
+                                                           {"W - Wi Fi", " 3 "},     {"V - Visa", "50"},
+                                                           {"C - Cash", "-5"},       {"O - Other ", "0"}};
+    for (auto [code, amount] : entries) EXPECT_FALSE(post(t, 1234, code, amount).has_value()) << code;
     // Room rent brings its tax, unrounded: the rent times the tax rate in single precision.
     auto line = [](const char* code, const char* description, const char* amount) {
         return folioText("101  ", code, description, amount, "1234");
@@ -51,6 +50,14 @@ TEST(PostEntry, ChargesAndPaymentsGoToTheFolioTheTotalsAndTheInvoice) {
     EXPECT_EQ(folioBalance(readFolioLines(t.dataDir, 1234)), 85.5);  // 100 + 12 + 15.5 + 3 - 50 - (-5) + 0
 }
 
+TEST(CheckOut, TheQuestionSaysWhatTheGuestOwesOrIsOwedAndAMessageWaiting) {
+    EXPECT_EQ(checkOutQuestion("JOHN SMITH", 105.35, true), "JOHN SMITH owes 105.35 and has a message waiting. Check out anyway?");
+    EXPECT_EQ(checkOutQuestion("JOHN SMITH", 130.7, false), "JOHN SMITH owes 130.7. Check out anyway?");
+    EXPECT_EQ(checkOutQuestion("JOHN SMITH", -20, false), "JOHN SMITH is owed 20. Check out anyway?");
+    EXPECT_EQ(checkOutQuestion("JOHN SMITH", 0, true), "JOHN SMITH has a message waiting. Check out anyway?");
+    EXPECT_EQ(checkOutQuestion("JOHN SMITH", 0, false), kCheckOutQuestion);
+}
+
 TEST(PostEntry, RefusalsComeInOrderAndWriteNothing) {
     MotelFolder t;
     writeTaxRate(t.dataDir, 0.12f);
@@ -67,9 +74,11 @@ TEST(PostEntry, RefusalsComeInOrderAndWriteNothing) {
     // the focus to its own control.
     for (const char* amount : {"", "1e309", "10"})
         EXPECT_EQ(post(t, 1, "Select Code", amount), (Refusal{kNoCode, "Combo4"})) << amount;
-    EXPECT_EQ(post(t, 1, "V - Visa", ""), (Refusal{kNoAmount, "Text16"}));
-    for (const std::string& tooLarge : std::vector<std::string>{"1e309", std::string(400, '9'), "-1000000"})
+    for (const char* empty : {"", "   "}) EXPECT_EQ(post(t, 1, "V - Visa", empty), (Refusal{kNoAmount, "Text16"}));
+    for (const std::string& tooLarge : std::vector<std::string>{std::string(400, '9'), "-1000000"})
         EXPECT_EQ(post(t, 1, "V - Visa", tooLarge.c_str()), (Refusal{kAmountTooLarge, "Text16"}));
+    for (const char* typo : {"1o", "59.951", "-", "1e309"})
+        EXPECT_EQ(post(t, 1, "C - Cash", typo), (Refusal{readAmount(typo, kCorrectableAmountBox).refusal, "Text16"})) << typo;
     // A checked-out stay, or no stay at all, is never posted to.
     EXPECT_EQ(post(t, 2, "V - Visa", "10")->message, kNoStayInHouse);
     EXPECT_EQ(post(t, 0, "V - Visa", "10")->message, kNoStayInHouse);

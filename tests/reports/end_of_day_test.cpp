@@ -143,6 +143,14 @@ TEST_F(EndOfDay, RunTwiceInOneNightChargesNobodyTwiceAndPrintsTheReportsAgain) {
     EXPECT_EQ(backupNames(), (std::vector<std::string>{"2019-05-02 013000", "2019-05-02 013000 2"}));
 }
 
+// A correcting room-rent line of tonight's date is no night: the stay is still charged.
+TEST_F(EndOfDay, ACorrectionPostedTodayIsNotTakenForTheNight) {
+    postRoomRent(t.dataDir, may(1), -65, 0.12f, FolioOfStay{1, "101  "}, std::nullopt);
+    t.dataDir.commit();
+    EXPECT_EQ(run().charges.charged, 3);
+    EXPECT_EQ(folioBalance(readFolioLines(t.dataDir, 1)), 5);  // the clerk's 5, -72.8 corrected, tonight's 72.8
+}
+
 TEST_F(EndOfDay, AGuestStillDueOutTonightStopsTheRunWithNothingChanged) {
     const Snapshot before = snapshot(t.folder.path());
     putGuest(t.dataDir, "104", 6, "LEAVING TODAY", may(1));

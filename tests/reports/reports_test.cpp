@@ -20,52 +20,56 @@ Totals totalsOf(std::initializer_list<std::pair<int, float>> values) {
     return totals;
 }
 
-TEST(DailyFinancialReport, PrintsEveryAmountAsANumberAndLeavesPaymentsOutOfTotalRevenue) {
-    const Totals day = totalsOf({{slot::RoomRent, 130}, {slot::Tax, 15.6f}, {slot::Cash, 100}, {slot::Visa, 72.8f},
+// Every amount is printed to the cent and "Total Revenue" is the sum of the revenue printed
+// above it, whatever tenths of a cent a totals file holds.
+TEST(DailyFinancialReport, PrintsEveryAmountToTheCentAndTotalsTheRevenueAboveIt) {
+    const Totals day = totalsOf({{slot::RoomRent, 200}, {slot::Tax, 52.125f}, {slot::Cash, 100}, {slot::Visa, 72.8f},
                                  {slot::AmericanExpress, 45.5f}, {slot::DirectBill, 59.95f}, {slot::PetFee, 10},
-                                 {slot::Copies, 0.25f}, {slot::RollAway, 15}, {slot::Other, -5}});
+                                 {slot::Copies, 0.25f}, {slot::RollAway, 15}, {slot::Other, -5.004f}});
     const PrintJob job = dailyFinancialReport("12/25/2024", day);
     EXPECT_EQ(job.document(), "Daily Financial Report");
     EXPECT_EQ(job.lines(), (Lines{"", "", "Daily Financial Report", "Date:  12/25/2024", "", "",
-                                  "Rent                          130 ", "Tax                           15.6 ",
+                                  "Rent                          200 ", "Tax                           52.12 ",
                                   "Cash                          100 ", "Visa                          72.8 ",
                                   "Master Card                   0 ", "Discover                      0 ",
                                   "American Express              45.5 ", "Direct Bill                   59.95 ",
                                   "Pet                           10 ", "Copies                        0.25 ",
                                   "Stamps                        0 ", "Roll Away                     15 ",
                                   "Wi-Fi                         0 ", "Other                        -5 ", "", "",
-                                  "Total Revenue                 165.85"}));
+                                  "Total Revenue                 272.37"}));
     // A day with no postings prints zeros throughout.
     EXPECT_EQ(dailyFinancialReport("5/1/2019", Totals{}).lines().back(), "Total Revenue                 0");
+    // The window shows the same figures.
+    const ReportFigures shown = reportFigures(day);
+    EXPECT_EQ(shown.amounts[slot::Tax] + "|" + shown.amounts[slot::Other] + "|" + shown.totalRevenueText, "52.12|-5|272.37");
 }
 
-TEST(MonthlyFinancialReport, TheWindowRoundsItsBoxesAndItsTotalWhilePaperShowsTheRecordUnrounded) {
+TEST(MonthlyFinancialReport, TheWindowAndBothPrintoutsShowTheAmountsToTheCentUnderTheirTotal) {
     // Amounts an earlier installation summed in single precision, with tenths of a cent.
     const Totals month = totalsOf({{slot::RoomRent, 100.004f}, {slot::Tax, 12.004f}, {slot::Cash, 250.5f},
-                                   {slot::PetFee, 0.004f}});
-    const ReportFigures shown = monthlyFigures(month);  // as the window shows them, rounded
+                                   {slot::PetFee, 0.006f}});
+    EXPECT_EQ(reportFigures(month).totalRevenueText, "112.01");
 
-    const Lines amounts{"Rent                          100.004", "Tax                           12.004",
-                        "Cash                          250.5",   "Visa                          0",
-                        "Master Card                   0",       "Discover                      0",
-                        "American Expresss             0",       "Direct Bill                   0",
-                        "Pet                           0.004",   "Copies                        0",
-                        "Stamps                        0",       "Roll Away                     0",
-                        "Wi-Fi                         0",       "Other                         0"};
-    // From the window: its entries as shown, and its total built from the rounded boxes.
-    const PrintJob window = financialReport("5-May", "2019", month, shown.totalRevenue);
+    const Lines amounts{"Rent                          100",   "Tax                           12",
+                        "Cash                          250.5", "Visa                          0",
+                        "Master Card                   0",     "Discover                      0",
+                        "American Expresss             0",     "Direct Bill                   0",
+                        "Pet                           0.01",  "Copies                        0",
+                        "Stamps                        0",     "Roll Away                     0",
+                        "Wi-Fi                         0",     "Other                         0",
+                        "",                                    "Total Revenue                 112.01"};
+    // From the window: its entries as shown.
+    const PrintJob window = financialReport("5-May", "2019", month);
     EXPECT_EQ(window.document(), "Financial Report");
     Lines expected{"", "Financial Report", "Month:  5-May", "Year:  2019", "", ""};
     expected.insert(expected.end(), amounts.begin(), amounts.end());
-    expected.insert(expected.end(), {"", "Total Revenue                 112"});
     EXPECT_EQ(window.lines(), expected);
 
-    // From the end of day: the month's name and a total from the record's own amounts.
+    // From the end of day: the month's name.
     const PrintJob night = monthlyFinancialReport(Date::fromYmd(2019, 5, 31), month);
     EXPECT_EQ(night.document(), "Monthly Financial Report");
     expected = {"", "Monthly Financial Report", "Month:  May", "Year:  2019", "", ""};
     expected.insert(expected.end(), amounts.begin(), amounts.end());
-    expected.insert(expected.end(), {"", "Total Revenue                 112.01"});
     EXPECT_EQ(night.lines(), expected);
     EXPECT_EQ(monthlyFinancialReport(Date::fromYmd(2024, 1, 2), Totals{}).lines()[2], "Month:  Janurary");
 }

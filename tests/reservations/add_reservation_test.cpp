@@ -60,7 +60,8 @@ TEST_F(AddReservation, ChecksComeInOrderAndStopAtTheFirst) {
     f.payCode = "R - Direct Bill";
     f.account = kSelectAccount;
     const std::pair<std::string, std::function<void()>> steps[] = {
-        {"You didn't enter a name.", [&] { f.guest.name = " "; }},  // blanks pass
+        {"You didn't enter a name.", [&] { f.guest.name = " "; }},
+        {"You didn't enter a name.", [&] { f.guest.name = "N"; }},  // blanks are no name
         {"You didn't enter an address.", [&] { f.guest.address = "A"; }},
         {"You didn't enter a city.", [&] { f.guest.city = "C"; }},
         {"You didn't enter a state.", [&] { f.guest.state = "S"; }},
@@ -74,7 +75,7 @@ TEST_F(AddReservation, ChecksComeInOrderAndStopAtTheFirst) {
         // What the window's own checks let through and the file must not get.
         {kArrivalNotADate, [&] { f.arrivalDate = "5/1/2019"; }},
         {kDepartNotAfterArrival, [&] { f.departDate = "5/2/2019"; }},
-        {kStayRateNotANumber, [&] { f.rate = "1e39"; }},
+        {"The rate must be a number, like 65 or 59.95.", [&] { f.rate = "1000000"; }},
         {kAmountTooLarge, [&] { f.rate = "65"; }},
         {kNotARoomToReserve, [&] { f.roomEntry = "102  KK1"; }},
         {kNoAccountOfThatName, [&] { f.account = "ACME"; }},

@@ -21,7 +21,6 @@ namespace innvera {
 namespace {
 
 std::string text(const QLineEdit* box) { return box->text().toStdString(); }
-double number(const QLineEdit* box) { return leadingNumber(text(box)); }
 
 const QStringList kExtraCharges{"P - Pet Fee", "S - Copies", "Q - Stamps", "N - Roll Away", "W - Wi Fi", "O - Other"};
 
@@ -99,11 +98,17 @@ void CheckInSection::createLayout() {
 }
 
 void CheckInSection::connectControls() {
-    connect(rateBox_, &QLineEdit::textEdited, this, &CheckInSection::rateTyped);
-    connect(tenderedBox_, &QLineEdit::textEdited, this, &CheckInSection::tenderedTyped);
+    // Every change of what the stay comes to is followed at once.
+    for (QLineEdit* box : {rateBox_, extraAmountBox_})
+        connect(box, &QLineEdit::textEdited, this, [this] { runHandler(desk_, [this] { showFigures(); }); });
+    connect(totalStayBox_, &QLineEdit::textEdited, this, &CheckInSection::followTotalStay);
+    for (QLineEdit* box : {cashTotalBox_, tenderedBox_}) connect(box, &QLineEdit::textEdited, this, &CheckInSection::showChange);
     connect(roomList_, &QComboBox::activated, this, &CheckInSection::roomChosen);
     connect(paymentList_, &QComboBox::activated, this, &CheckInSection::paymentChosen);
-    connect(extraList_, &QComboBox::activated, this, [this] { extraAmountBox_->setFocus(); });
+    connect(extraList_, &QComboBox::activated, this, [this] {
+        runHandler(desk_, [this] { showFigures(); });
+        extraAmountBox_->setFocus();
+    });
     connect(addExtraButton_, &QPushButton::clicked, this, &CheckInSection::addExtra);
     connect(printBox_, &QCheckBox::clicked, this, &CheckInSection::printChoiceClicked);
     // Enter beside the extra charge adds it; the check-in is never pressed by Enter.
@@ -132,7 +137,7 @@ void CheckInSection::showRoom(const std::string& roomNo) {
 
 void CheckInSection::showRate(float rate) {
     rateBox_->setText(qs(plainNumber(rate)));
-    showNight(rate, readTaxRate(desk_.dataDir), 0);
+    showFigures();
 }
 
 double CheckInSection::days() const { return days_ ? days_() : 0; }
@@ -147,36 +152,37 @@ void CheckInSection::setNightTotal(const QString& text) {
     else nightTotalBox_->setText(text);
 }
 
-double CheckInSection::nightTotal() const {
-    return leadingNumber((nightTotalLabel_ ? nightTotalLabel_->text() : nightTotalBox_->text()).toStdString());
+void CheckInSection::showFigures() {
+    const TypedAmount rate = readAmount(text(rateBox_), kRateBox);
+    if (!rate.value) {
+        taxLabel_->clear();
+        setNightTotal({});
+        totalStayBox_->clear();
+    } else {
+        const OneNight night = oneNight(*rate.value, readTaxRate(desk_.dataDir));
+        taxLabel_->setText(qs(moneyText(night.tax)));
+        setNightTotal(qs(moneyText(night.total)));
+        const double extra = extraChargeAmount(extraCharge(), extraAmount());
+        totalStayBox_->setText(qs(moneyText(innvera::totalStay(days(), night.total, extra))));
+    }
+    followTotalStay();
 }
 
-// The tax and total of one night, and the stay's total with the extra charges added.
-void CheckInSection::showNight(double rate, float taxRate, double extras) {
-    const OneNight night = oneNight(rate, taxRate);
-    taxLabel_->setText(qs(plainNumber(night.tax)));
-    setNightTotal(qs(plainNumber(night.total)));
-    totalStayBox_->setText(qs(plainNumber(innvera::totalStay(days(), night.total, extras))));
+void CheckInSection::daysChanged() {
+    runHandler(desk_, [this] { showFigures(); });
 }
 
-void CheckInSection::rateTyped() {
-    runHandler(desk_, [&] {
-        const bool walkIn = kind_ == Kind::WalkIn;
-        showNight(number(rateBox_), readTaxRate(desk_.dataDir), walkIn ? number(extraAmountBox_) : 0);
-    });
+bool CheckInSection::cashChosen() const { return paymentList_->currentText().startsWith(QLatin1Char('C')); }
+
+void CheckInSection::followTotalStay() {
+    if (cashChosen()) cashTotalBox_->setText(totalStayBox_->text());
+    showChange();
 }
 
-void CheckInSection::daysChanged(double before, double days) {
-    if (rateBox_->text().isEmpty()) return;
-    const double shownTotal = number(totalStayBox_);
-    if (kind_ == Kind::Reservation) rateTyped();  // the night's figures at the rate shown
-    totalStayBox_->setText(qs(plainNumber(totalStayForDays(shownTotal, before, days, nightTotal()))));
-    if (kind_ == Kind::Reservation && paymentList_->currentText().startsWith(QLatin1Char('C')))
-        cashTotalBox_->setText(totalStayBox_->text());
-}
-
-void CheckInSection::tenderedTyped() {
-    changeBox_->setText(qs(plainNumber(changeDue(number(tenderedBox_), number(cashTotalBox_)))));
+void CheckInSection::showChange() {
+    const TypedAmount tendered = readAmount(text(tenderedBox_), kTenderedBox);
+    const TypedAmount cash = readAmount(text(cashTotalBox_), kCashTotalBox);
+    changeBox_->setText(tendered.value && cash.value ? qs(moneyText(changeDue(*tendered.value, *cash.value))) : QString());
 }
 
 void CheckInSection::roomChosen() {
@@ -196,28 +202,33 @@ void CheckInSection::roomChosen() {
             desk_.dialogs.inform("ATTENTION!", kOverbooking);
             return;
         }
-        const float taxRate = readTaxRate(desk_.dataDir);
         const std::optional<float> rate = roomRate(desk_.dataDir, entry);
         if (!rate) return;  // a typed entry naming no room: the figures stay as they were
-        rateBox_->setText(qs(plainNumber(*rate)));
-        showNight(*rate, taxRate, 0);
+        showRate(*rate);
     });
 }
 
 void CheckInSection::paymentChosen() {
     const QString entry = paymentList_->currentText();
     if (entry.startsWith(QLatin1Char('C'))) {
-        cashTotalBox_->setText(totalStayBox_->text());
         for (QLineEdit* box : {cashTotalBox_, tenderedBox_, changeBox_}) box->setEnabled(true);
+        followTotalStay();
     } else if (entry.startsWith(QLatin1Char('R'))) {
         accountList_->setEnabled(true);
     }
 }
 
+// "Enter" ("Add Now") beside the extra charge: the charge chosen, with an amount, is part of
+// "Total Stay" once, however often it is pressed, as it is posted once.
 void CheckInSection::addExtra() {
-    totalStayBox_->setText(qs(plainNumber(number(totalStayBox_) + number(extraAmountBox_))));
-    if (kind_ == Kind::Reservation && paymentList_->currentText().startsWith(QLatin1Char('C')))
-        cashTotalBox_->setText(totalStayBox_->text());
+    runHandler(desk_, [this] {
+        const CheckInMoneyBoxes& boxes = kind_ == Kind::WalkIn ? kWalkInMoneyBoxes : kReservationMoneyBoxes;
+        if (const auto refusal = checkExtraCharge(extraCharge(), extraAmount(), boxes)) {
+            showRefusal(desk_, window(), *refusal);
+            return;
+        }
+        showFigures();
+    });
 }
 
 void CheckInSection::printChoiceClicked() {
@@ -229,6 +240,7 @@ std::string CheckInSection::rate() const { return text(rateBox_); }
 std::string CheckInSection::totalStay() const { return text(totalStayBox_); }
 std::string CheckInSection::payCode() const { return paymentList_->currentText().toStdString(); }
 std::string CheckInSection::cashTotal() const { return text(cashTotalBox_); }
+std::string CheckInSection::tendered() const { return text(tenderedBox_); }
 std::string CheckInSection::extraCharge() const { return extraList_->currentText().toStdString(); }
 std::string CheckInSection::extraAmount() const { return text(extraAmountBox_); }
 std::string CheckInSection::account() const { return accountList_->currentText().toStdString(); }

@@ -27,14 +27,17 @@ namespace innvera {
 // check-in itself. It stands in two columns: the money (the window may add its buttons under
 // it) and the extra charge with the print choice (the window may add below them).
 //
+// Both work out the money alike: the night's tax and total at the rate, "Total Stay" over the
+// days with the extra charge chosen, and, while cash is chosen, the cash box following "Total
+// Stay" on every change, "Change" following the cash box and "Amount Tendered". Every figure is
+// shown to the cent; a rate that is not an amount shows none.
+//
 // The two windows differ in their controls' names and in a few rules, which `Kind` holds:
 //  - Walk-in: the room list offers the rooms that can be let tonight; choosing one checks for an
 //    overbooking and fills the rate. The night's total is a label. The room and payment lists
-//    wait for a name or a departure date; the account list for the direct-bill payment. A typed
-//    rate brings the extra charge's amount into "Total Stay".
+//    wait for a name or a departure date; the account list for the direct-bill payment.
 //  - Reservation: the room list offers every room in service and only changes "Room#" (the rate
-//    stays). The night's total is a box. Every list is open from the start. "Add Now" brings the
-//    new "Total Stay" into the cash box when cash is chosen.
+//    stays). The night's total is a box. Every list is open from the start.
 class CheckInSection : public QWidget {
     Q_OBJECT
 public:
@@ -58,10 +61,8 @@ public:
     // The rate of the room, with the night's figures over the days the window shows.
     void showRate(float rate);
 
-    // The days the window shows changed from `before` to `days`: "Total Stay" follows the
-    // nights, keeping what the extra charges added to it (and the cash box of a cash payment on
-    // the reservation window).
-    void daysChanged(double before, double days);
+    // The days the window shows changed: "Total Stay" (and the cash box) follow the nights.
+    void daysChanged();
     // The room and payment lists can be used (the walk-in's once a name or a departure is known).
     void openLists();
     // The departure the walk-in's overbooking check uses: the window's own "Depart Date".
@@ -73,6 +74,7 @@ public:
     std::string totalStay() const;
     std::string payCode() const;
     std::string cashTotal() const;
+    std::string tendered() const;
     std::string extraCharge() const;
     std::string extraAmount() const;
     std::string account() const;
@@ -88,16 +90,18 @@ private:
     void createLayout();
     void connectControls();
     double days() const;
-    void rateTyped();
     void roomChosen();
     void paymentChosen();
     void addExtra();
-    void tenderedTyped();
     void printChoiceClicked();
-    // The night's tax and total at the rate, and "Total Stay" over the days with `extras` added.
-    void showNight(double rate, float taxRate, double extras);
+    // The night's tax and total at the rate typed, "Total Stay" over the days with the extra
+    // charge, then the cash boxes (followTotalStay).
+    void showFigures();
+    // While cash is chosen the cash box shows "Total Stay"; "Change" follows.
+    void followTotalStay();
+    void showChange();
+    bool cashChosen() const;
     void setNightTotal(const QString& text);
-    double nightTotal() const;
 
     Desk& desk_;
     Kind kind_;

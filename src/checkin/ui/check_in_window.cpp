@@ -111,9 +111,8 @@ void CheckInWindow::departureTyped() {
 }
 
 void CheckInWindow::departureKnown(Date picked) {
-    const double daysBefore = nights();
     daysBox_->setText(QString::number(picked.daysSince(desk_.session.hotelDate)));
-    section_->daysChanged(daysBefore, nights());
+    section_->daysChanged();
     section_->openLists();
     section_->setDeparture(picked);
 }
@@ -128,6 +127,7 @@ CheckInForm CheckInWindow::form() const {
     f.totalStay = section_->totalStay();
     f.payType = section_->payCode();
     f.cashTotal = section_->cashTotal();
+    f.tendered = section_->tendered();
     f.extraCharge = section_->extraCharge();
     f.extraAmount = section_->extraAmount();
     f.account = section_->account();

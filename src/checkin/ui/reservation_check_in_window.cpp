@@ -145,9 +145,8 @@ void ReservationCheckInWindow::showDays() {
     const auto arrival = Date::parse(text(arrivalBox_));
     const auto departure = Date::parse(text(departBox_));
     if (!arrival || !departure) return;
-    const double daysBefore = leadingNumber(text(daysBox_));
     daysBox_->setText(QString::number(departure->daysSince(*arrival)));
-    section_->daysChanged(daysBefore, leadingNumber(text(daysBox_)));
+    section_->daysChanged();
 }
 
 void ReservationCheckInWindow::openCalendar(const char* name, const char* title, Date start,
@@ -176,6 +175,7 @@ ReservationScreenForm ReservationCheckInWindow::form() const {
     f.totalStay = section_->totalStay();
     f.payCode = section_->payCode();
     f.cashTotal = section_->cashTotal();
+    f.tendered = section_->tendered();
     f.extraCharge = section_->extraCharge();
     f.extraAmount = section_->extraAmount();
     f.account = section_->account();

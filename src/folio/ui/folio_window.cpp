@@ -282,7 +282,7 @@ void FolioWindow::showFolioLines(float folioNo) {
     const FolioView view = folioView(desk_.dataDir, folioNo);
     lines_->clear();
     for (const std::string& row : view.rows) lines_->addItem(qs(row));
-    balanceLabel_->setText(qs(plainNumber(view.balance)));
+    balanceLabel_->setText(qs(moneyText(view.balance)));
     colourByBalance(lines_, balanceLabel_, view.balance);
 }
 
@@ -341,17 +341,30 @@ void FolioWindow::showStay(float folioNo) {
 void FolioWindow::codeChosen() {
     if (codeList_->currentText().startsWith(QLatin1Char('E'))) amountBox_->setText(rateBox_->text());
     amountBox_->setFocus();
+    amountBox_->selectAll();  // what the box holds is replaced by what the clerk types
 }
 
 void FolioWindow::doNow() {
     if (!shown_) return;
     const float folioNo = shown_->folioNo;
+    PostEntryInput input;
+    input.folioNo = folioNo;
+    input.codeText = codeList_->currentText().toStdString();
+    input.amountText = text(amountBox_);
+    input.hotelDate = desk_.session.hotelDate;
+    // A negative amount corrects a posting: asked first, the answer No posting nothing.
+    std::optional<FolioPosting> posting;
+    const bool checked = runHandler(desk_, [&] {
+        const auto reading = checkPostEntry(desk_.dataDir, input);
+        if (const auto* refusal = std::get_if<Refusal>(&reading)) {
+            showRefusal(desk_, this, *refusal);
+            return;
+        }
+        posting = std::get<std::optional<FolioPosting>>(reading);
+    });
+    if (!checked || !posting) return;
+    if (posting->correction() && !desk_.dialogs.ask(kCorrectionTitle, correctionQuestion(*posting))) return;
     runHandler(desk_, [&] {
-        PostEntryInput input;
-        input.folioNo = folioNo;
-        input.codeText = codeList_->currentText().toStdString();
-        input.amountText = text(amountBox_);
-        input.hotelDate = desk_.session.hotelDate;
         if (const auto refusal = postEntry(desk_.dataDir, input)) {
             showRefusal(desk_, this, *refusal);
             return;
@@ -374,8 +387,10 @@ void FolioWindow::printFolio() {
 
 void FolioWindow::checkOutGuest() {
     if (!shown_) return;
-    if (!desk_.dialogs.ask(kCheckOutTitle, kCheckOutQuestion)) return;
     const float folioNo = shown_->folioNo;
+    std::string question = kCheckOutQuestion;
+    if (!runHandler(desk_, [&] { question = checkOutQuestion(desk_.dataDir, folioNo); })) return;
+    if (!desk_.dialogs.ask(kCheckOutTitle, question)) return;
     runHandler(desk_, [&] {
         checkOut(desk_.dataDir, folioNo, desk_.clock.now().text());
         showNoGuest();

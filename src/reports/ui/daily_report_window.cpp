@@ -74,7 +74,7 @@ void DailyReportWindow::showDay(int row) {
     const Date day = days_[static_cast<std::size_t>(row)];
     runHandler(desk_, [&] {
         dateLabel_->setText(qs(day.text()));
-        figures_->showFigures(dailyFigures(readDayTotals(desk_.dataDir, day)));
+        figures_->showFigures(reportFigures(readDayTotals(desk_.dataDir, day)));
         shownDay_ = day;
         printButton_->setEnabled(true);
     });

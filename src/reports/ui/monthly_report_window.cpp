@@ -93,9 +93,8 @@ void MonthlyReportWindow::getReport() {
     runHandler(desk_, [&] {
         monthLabel_->setText(qs(monthEntry));
         yearLabel_->setText(qs(yearEntry));
-        const ReportFigures figures = monthlyFigures(readMonthTotals(desk_.dataDir, *month));
-        figures_->showFigures(figures);
-        shown_ = Shown{monthEntry, yearEntry, *month, figures.totalRevenue};
+        figures_->showFigures(reportFigures(readMonthTotals(desk_.dataDir, *month)));
+        shown_ = Shown{monthEntry, yearEntry, *month};
         printButton_->setEnabled(true);
     });
 }
@@ -103,8 +102,8 @@ void MonthlyReportWindow::getReport() {
 void MonthlyReportWindow::printReport() {
     if (!shown_) return;  // nothing is printed before a month has been fetched
     runHandler(desk_, [&] {
-        desk_.printer.print(financialReport(shown_->monthEntry, shown_->yearEntry,
-                                            readMonthTotals(desk_.dataDir, shown_->month), shown_->totalRevenue));
+        desk_.printer.print(
+            financialReport(shown_->monthEntry, shown_->yearEntry, readMonthTotals(desk_.dataDir, shown_->month)));
     });
 }
 

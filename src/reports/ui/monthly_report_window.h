@@ -30,13 +30,11 @@ public:
     void printReport();
 
 private:
-    // The month last fetched: its list entries as shown, its first day, and the "Total
-    // Revenue" the window showed for it.
+    // The month last fetched: its list entries as shown and its first day.
     struct Shown {
         std::string monthEntry;
         std::string yearEntry;
         Date month;
-        double totalRevenue = 0;
     };
 
     void createControls();

@@ -184,11 +184,19 @@ void AddReservationWindow::departureKnown(Date picked) {
     if (!rateBox_->text().isEmpty()) showFigures();
 }
 
+// The night's tax and total and "Total Stay", to the cent; none for a rate that is not an amount.
 void AddReservationWindow::showFigures() {
-    const OneNight night = oneNight(number(rateBox_), taxRate_);
-    taxLabel_->setText(qs(plainNumber(night.tax)));
-    nightTotalBox_->setText(qs(plainNumber(night.total)));
-    totalStayBox_->setText(qs(plainNumber(totalStay(number(daysBox_), night.total))));
+    const TypedAmount rate = readAmount(text(rateBox_), kRateBox);
+    if (!rate.value) {
+        taxLabel_->clear();
+        nightTotalBox_->clear();
+        totalStayBox_->clear();
+        return;
+    }
+    const OneNight night = oneNight(*rate.value, taxRate_);
+    taxLabel_->setText(qs(moneyText(night.tax)));
+    nightTotalBox_->setText(qs(moneyText(night.total)));
+    totalStayBox_->setText(qs(moneyText(totalStay(number(daysBox_), night.total))));
 }
 
 void AddReservationWindow::roomChosen() {

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "core/formats.h"
+#include "core/ui/refusal_box.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "platform/qt/windows.h"
@@ -183,7 +184,14 @@ void RoomPropertiesWindow::storeChoice(Property& property, QComboBox* list, Chan
 }
 
 void RoomPropertiesWindow::changeTypeNow() {
-    runHandler(desk_, [this] { storeChoice(type_, typeEditor_, &changeRoomType); });
+    runHandler(desk_, [this] {
+        // A type typed over the list must be one of its codes; the editor stays for another.
+        if (const auto refusal = checkTypeChange(str(typeEditor_->currentText()))) {
+            showRefusal(desk_, this, *refusal);
+            return;
+        }
+        storeChoice(type_, typeEditor_, &changeRoomType);
+    });
 }
 
 void RoomPropertiesWindow::changeVacantNow() {
@@ -203,10 +211,9 @@ void RoomPropertiesWindow::changeStatusNow() {
 void RoomPropertiesWindow::changeRateNow() {
     runHandler(desk_, [this] {
         const std::string typed = str(rateBox_->text());
-        if (!singleFromNumberText(typed)) {
+        if (const auto refusal = checkRateChange(typed)) {
             // The stored rate stays as it was; the box stays open for a number.
-            desk_.dialogs.inform("ATTENTION!", "The room rate must be a number.");
-            rateBox_->setFocus();
+            showRefusal(desk_, this, *refusal);
             return;
         }
         if (const auto view = changeRate(desk_.dataDir, shownRoomNo(), typed)) rate_.value->setText(qs(view->rate));

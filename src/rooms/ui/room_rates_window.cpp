@@ -6,6 +6,7 @@
 
 #include "core/counters.h"
 #include "core/formats.h"
+#include "core/ui/refusal_box.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "rooms/rates.h"
@@ -71,8 +72,7 @@ void RoomRatesWindow::chooseType() {
 void RoomRatesWindow::saveNow() {
     runHandler(desk_, [this] {
         if (const auto refusal = applyRateToType(desk_.dataDir, str(typeList_->currentText()), str(newRateBox_->text()))) {
-            desk_.dialogs.inform("ATTENTION!", *refusal);
-            newRateBox_->setFocus();
+            showRefusal(desk_, this, *refusal);
             return;
         }
         showPrompt(typeList_, kSelectRoomType);

@@ -6,6 +6,7 @@
 
 #include "core/counters.h"
 #include "core/formats.h"
+#include "core/ui/refusal_box.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "rooms/rates.h"
@@ -79,8 +80,7 @@ void TaxRateWindow::enterNow() {
     bool stored = false;
     runHandler(desk_, [this, &stored] {
         if (const auto refusal = storeTaxRate(desk_.dataDir, str(rateBox_->text()))) {
-            desk_.dialogs.inform("ATTENTION!", *refusal);
-            rateBox_->setFocus();
+            showRefusal(desk_, this, *refusal);
             return;
         }
         stored = true;

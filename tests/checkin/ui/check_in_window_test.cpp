@@ -2,6 +2,8 @@
 #include <QCheckBox>
 
 #include "checkin/ui/check_in_window.h"
+#include "checkin/check_in_form.h"
+#include "core/formats.h"
 #include "core/motel_details.h"
 #include "core/stay_rules.h"
 #include "ledger/ledger.h"
@@ -66,8 +68,13 @@ TEST_F(CheckInWindowTest, ATypedDepartureCountsEveryNightAndKeepsAnAddedExtra) {
     EXPECT_EQ(textsOf(w(), {"Text15", "Text17"}), "1|72.8") << "half typed";
     type(w(), "Text14", "9");
     EXPECT_EQ(textsOf(w(), {"Text15", "Text17"}), "4|291.2");
-    type(w(), "Text21", "10");
+    type(w(), "Text21", "10");  // no extra charge chosen: asked for, not added
+    EXPECT_EQ(t.pressed(w(), "Command3"), attention(kNoExtraChargeChosen));
+    EXPECT_TRUE(hasFocus(w(), "Combo5"));
+    EXPECT_EQ(textOf(w(), "Text17"), "291.2");
+    choose(w(), "Combo5", "N - Roll Away");
     t.pressed(w(), "Command3");
+    t.pressed(w(), "Command3");  // posted once, so counted once
     child<QLineEdit>(w(), "Text14")->clear();
     type(w(), "Text14", "5/3/2019");
     EXPECT_EQ(textsOf(w(), {"Text15", "Text17"}), "2|155.6");
@@ -90,6 +97,45 @@ TEST_F(CheckInWindowTest, TheOverbookingCheckUsesItsOwnDepartureOnly) {
     type(w(), "Text14", "5/4/2019");
     choose(w(), "Combo3", "101  NQ1");
     EXPECT_EQ(t.shownBoxes(), attention(kOverbooking)) << "three nights run into it";
+}
+
+// A rate of 59.95 at 9%: the figures show to the cent, the cash "Total" follows "Total Stay" through
+// a rate changed after cash was chosen and an extra charge, and the cash posted is the one shown.
+TEST_F(CheckInWindowTest, TheCashTotalFollowsTheStayAndIsWhatThePaymentPosts) {
+    writeTaxRate(t.dataDir, 0.09f);
+    addRoom(t.dataDir, "103", "NQ1", 59.95f);
+    open();
+    typeGuest(w());
+    retype(w(), "Text14", "5/3/2019");
+    choose(w(), "Combo3", "103  NQ1");
+    EXPECT_EQ(textsOf(w(), {"Text16", "Label18", "Label20", "Text17"}), "59.95|5.4|65.35|130.7");
+    choose(w(), "Combo4", "C - Cash");
+    type(w(), "Text19", "200");
+    EXPECT_EQ(textsOf(w(), {"Text18", "Text20"}), "130.7|69.3");
+
+    retype(w(), "Text16", "5.45");
+    EXPECT_EQ(textsOf(w(), {"Label18", "Label20", "Text17", "Text18", "Text20"}), "0.49|5.94|11.88|11.88|188.12");
+    choose(w(), "Combo5", "P - Pet Fee");
+    type(w(), "Text21", "1x5");
+    EXPECT_EQ(t.pressed(w(), "Command3"), attention("The extra charge must be a number, like 12.50."));
+    EXPECT_TRUE(hasFocus(w(), "Text21"));
+    EXPECT_EQ(textsOf(w(), {"Text17", "Text18"}), "11.88|11.88");
+    retype(w(), "Text21", "15");
+    EXPECT_EQ(textsOf(w(), {"Text17", "Text18", "Text20"}), "26.88|26.88|173.12");
+
+    // A typo in what was tendered is refused and nothing is written.
+    retype(w(), "Text19", "2oo");
+    const Snapshot before = snapshot(t.folder.path());
+    EXPECT_EQ(t.pressed(w(), "Command1"), attention("The amount tendered must be a number, like 100 or 80.50."));
+    EXPECT_TRUE(hasFocus(w(), "Text19"));
+    EXPECT_EQ(snapshot(t.folder.path()), before);
+    retype(w(), "Text19", "200");
+    EXPECT_EQ(t.pressed(w(), "Command1"), "");
+    const std::vector<FolioLine> lines = readFolioLines(t.dataDir, 1);
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0].amount, 5.45);
+    EXPECT_EQ(lines[3].code + plainNumber(lines[3].amount) + lines[4].code + plainNumber(lines[4].amount), "P15C26.88");
+    EXPECT_EQ(guestAt(t.dataDir, 1).rate, 5.45f);
 }
 
 }  // namespace

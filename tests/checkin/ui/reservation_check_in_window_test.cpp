@@ -84,6 +84,23 @@ TEST_F(ReservationWindowTest, SaveAndCheckInAskBeforeBookingOverAnotherReservati
     EXPECT_EQ(guestAt(t.dataDir, 1).guestName, "AMY WILSON");
 }
 
+// On the reservation screen too the cash "Total Stay" follows every change, and is what is paid.
+TEST_F(ReservationWindowTest, TheCashTotalFollowsTheExtraChargeAndARateChanged) {
+    openFromArrivals(0);
+    choose(w(), "Combo4", "C - Cash");
+    choose(w(), "Combo5", "P - Pet Fee");
+    type(w(), "Text22", "5x");
+    retype(w(), "Text16", "60");
+    EXPECT_EQ(textsOf(w(), {"Label20", "Text17", "Text18", "Text19"}), "7.2|67.2|134.4|134.4");
+    const Snapshot before = snapshot(t.folder.path());
+    EXPECT_EQ(t.pressed(w(), "Command1"), attention("The extra charge must be a number, like 12.50."));
+    EXPECT_EQ(snapshot(t.folder.path()), before);
+    retype(w(), "Text22", "10");
+    EXPECT_EQ(textsOf(w(), {"Text18", "Text19"}), "144.4|144.4");
+    EXPECT_EQ(t.pressed(w(), "Command1"), "");
+    EXPECT_EQ(readFolioLines(t.dataDir, 1).back().amount, 144.4);  // the cash line
+}
+
 TEST_F(ReservationWindowTest, CancelAsksFirstThenClosesTheReservationAndRefreshesTheArrivals) {
     openFromArrivals(1);
     EXPECT_EQ(textOf(w(), "Text1"), "BOB JONES");

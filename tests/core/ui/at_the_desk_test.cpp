@@ -53,6 +53,7 @@ TEST_F(AtTheDesk, EnterInTheCheckInWindowsBoxesNeverChecksIn) {
     press(checkIn, Qt::Key_Return);
     chooseEntry(child<QComboBox>(checkIn, "Combo3"), "101  NQ1");
     const QString before = child<QLineEdit>(checkIn, "Text17")->text();
+    chooseEntry(child<QComboBox>(checkIn, "Combo5"), "P - Pet Fee");
     typeInto(child<QLineEdit>(checkIn, "Text21"), "10");
     press(checkIn, Qt::Key_Return);
     EXPECT_EQ(child<QLineEdit>(checkIn, "Text17")->text().toDouble(), before.toDouble() + 10);

@@ -98,14 +98,15 @@ TEST_F(DirectBillWindowsTest, ACompanyGuestsInvoiceIsFoundPaidAndKeptThroughARen
     choose(ledger(), "Combo3", "K - Check");
     child<QLineEdit>(ledger(), "Text10")->setText("72.8O");
     child<QLineEdit>(ledger(), "Text11")->setText("5521");
-    EXPECT_EQ(t.pressed(ledger(), "Command1"),
-              "ATTENTION!: The amount is not a number. Enter it in digits, for example 65 or 59.95.\n");
+    EXPECT_EQ(t.pressed(ledger(), "Command1"), "ATTENTION!: The amount must be a number, like 12.50.\n");
+    EXPECT_TRUE(hasFocus(ledger(), "Text10"));
     EXPECT_EQ(lines->count(), 2);
     post("K - Check", "72.8", "5521");
-    post("O - Other", "5");  // listed, not counted
+    EXPECT_EQ(textOf(ledger(), "Label19"), "0");
+    post("O - Other", "5");  // a charge like any other
     EXPECT_EQ(t.shownBoxes(), "");
     EXPECT_EQ(lines->count(), 4);
-    EXPECT_EQ(textsOf(ledger(), {"Label19", "Combo3", "Text10"}) + enabledOf(ledger(), {"Text11"}), "0|Select Type|");
+    EXPECT_EQ(textsOf(ledger(), {"Label19", "Combo3", "Text10"}) + enabledOf(ledger(), {"Text11"}), "5|Select Type|");
 
     // A new name takes the invoices along.
     child<QLineEdit>(ledger(), "Text1")->setText("ACME TOOLS WEST");

@@ -61,8 +61,8 @@ TEST_F(FolioWindowTest, ShowsPrintsAndChecksOutTheStayChosen) {
     EXPECT_EQ(textOf(folio(), "Text1"), "JOHN SMITH");
     t.clock.setTime({14, 5, 9});
     press(folio(), "Command1");
-    EXPECT_EQ(t.shownBoxes(), "? Check Out: Are you sure you want to check this guest out?\n"
-                              "? Check Out: Are you sure you want to check this guest out?\n");
+    const std::string question = "? Check Out: JOHN SMITH owes 65 and has a message waiting. Check out anyway?\n";
+    EXPECT_EQ(t.shownBoxes(), question + question);
     EXPECT_EQ(guestBytes(t.dataDir, 3, 297, 15), textBytes("2:05:09 PM", 15));
     EXPECT_EQ(guestBytes(t.dataDir, 3, 394, 20), textBytes("*", 20));
     EXPECT_TRUE(guestAt(t.dataDir, 1).inHouse());  // the other stays are left alone
@@ -155,6 +155,48 @@ TEST_F(FolioWindowTest, PrintFolioUsesTheMotelsDetailsAndGoesOnOverADamagedFile)
     EXPECT_EQ(t.shownBoxes(), told + "it is not a regular file" + rest);
     ASSERT_EQ(t.printer.jobs.size(), 5u);
     EXPECT_EQ(heading(4), sample);
+}
+
+// Room rent posted twice by mistake: choosing the code puts the rate in the box for the typing
+// to replace, a negative amount corrects after a question, and the folio, the totals, the invoice
+// and the check-out question follow.
+TEST_F(FolioWindowTest, AMistakenPostingIsCorrectedAfterAQuestionAndCheckOutSaysWhatIsLeft) {
+    addAccount(t.dataDir, "ACME", 7);
+    writeBytes(t.path("directinvoice/ACME"), RecordBytes(10).single(0, 4));
+    putGuest(t.dataDir, "101", 1234, "JOHN SMITH", may(3), 7);
+    openFolio();
+    choose(folio(), "Combo3", "101  JOHN SMITH");
+    choose(folio(), "Combo4", "E - Room Rent");
+    type(folio(), "Text16", "59.951");
+    EXPECT_EQ(t.pressed(folio(), "Command4"), attention("The amount takes at most two decimals, like 12.50, or -12.50 to correct a posting."));
+    EXPECT_FALSE(std::filesystem::exists(t.path("dailycharge/ 1234")));
+    for (int i = 0; i < 2; ++i) {
+        choose(folio(), "Combo4", "E - Room Rent");
+        EXPECT_EQ(textOf(folio(), "Text16") + "|" + child<QLineEdit>(folio(), "Text16")->selectedText(), "65|65");
+        press(folio(), "Command4");
+    }
+    EXPECT_EQ(textOf(folio(), "Label22"), "145.6");
+
+    choose(folio(), "Combo4", "E - Room Rent");
+    type(folio(), "Text16", "-65");
+    const Snapshot before = snapshot(t.folder.path());
+    t.dialogs.answers = {false};
+    EXPECT_EQ(t.pressed(folio(), "Command4"), "? Correction: Post a correction of -65 Room Rent?\n");
+    EXPECT_EQ(snapshot(t.folder.path()), before);
+    EXPECT_EQ(t.pressed(folio(), "Command4"), "? Correction: Post a correction of -65 Room Rent?\n");
+    EXPECT_EQ(entries(folio(), "List1").size(), 6);
+    EXPECT_EQ(entries(folio(), "List1").last().mid(45, 35).trimmed() + entries(folio(), "List1").last().mid(80).trimmed(),
+              "Tax-7.8");
+    EXPECT_EQ(textOf(folio(), "Label22"), "72.8");
+    EXPECT_EQ(readBytes(t.path("totals/52019")), totalsBytes({{6, 65}, {7, 7.8f}}));
+    EXPECT_EQ(readBytes(t.path("directinvoice/ACME 4")),
+              invoiceBytes({{4, 65, "E", "Room Rent"}, {4, 7.8f, "T", "Tax"}, {4, 65, "E", "Room Rent"}, {4, 7.8f, "T", "Tax"},
+                            {4, -65, "E", "Room Rent"}, {4, -7.8f, "T", "Tax"}}));
+
+    // Leaving with 72.8 owed is asked about in so many words; No keeps the guest in.
+    t.dialogs.answers = {false};
+    EXPECT_EQ(t.pressed(folio(), "Command1"), "? Check Out: JOHN SMITH owes 72.8. Check out anyway?\n");
+    EXPECT_TRUE(guestAt(t.dataDir, 1).inHouse());
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "support/motel_files.h"
 #include "support/ui/test_desk.h"
+#include "core/formats.h"
+#include "core/room_types.h"
 
 namespace innvera::testing {
 namespace {
@@ -50,21 +52,25 @@ TEST_F(RoomProperties, EachChangeStoresItsFieldOnTheShownRoomOnly) {
     fill(window, "Combo2", "JNK1");
     press(window, "Command9");
     EXPECT_EQ(readBytes(t.path("rooms")), concat({patched(room101, 5, "JNK1      "), room102}));
-    press(window, "Command1");  // text typed over a choice is stored as typed, cut to ten
+    press(window, "Command1");  // text typed over a choice must be one of the codes
     EXPECT_EQ(textOf(window, "Combo2"), "Select Type");
     fill(window, "Combo2", "KK1");
     retype(window, "Combo2", "HONEYMOON SUITE");
+    EXPECT_EQ(t.pressed(window, "Command9"), std::string("ATTENTION!: ") + kRoomTypeNotListed + "\n");
+    EXPECT_TRUE(hasFocus(window, "Combo2"));
+    retype(window, "Combo2", "NK1");
     press(window, "Command9");
 
     press(window, "Command2");  // the rate box and its "Change Now" come at once, the cursor in the box
     EXPECT_TRUE(hasFocus(window, "Text1"));
-    for (const char* typed : {"abc", "", "65 dollars", "1e39"}) {
+    for (const char* typed : {"abc", "", "65 dollars", "1e39", "72.505"}) {
         retype(window, "Text1", typed);
         press(window, "Command6");
         EXPECT_EQ(textOf(window, "Text1"), typed) << "left for the clerk to correct";
-        EXPECT_EQ(t.shownBoxes(), "ATTENTION!: The room rate must be a number.\n") << typed;
+        EXPECT_EQ(t.shownBoxes(), "ATTENTION!: " + readAmount(typed, kRateBox).refusal + "\n") << typed;
+        EXPECT_TRUE(hasFocus(window, "Text1"));
     }
-    EXPECT_EQ(readBytes(t.path("rooms")), concat({patched(room101, 5, "HONEYMOON "), room102}));
+    EXPECT_EQ(readBytes(t.path("rooms")), concat({patched(room101, 5, "NK1       "), room102}));
     retype(window, "Text1", "72.5");
     press(window, "Command6");
 
@@ -77,8 +83,8 @@ TEST_F(RoomProperties, EachChangeStoresItsFieldOnTheShownRoomOnly) {
     EXPECT_EQ(textOf(window, "Combo5"), "Out Of Order");
     fill(window, "Combo5", "X");
     press(window, "Command10");
-    EXPECT_EQ(shown(), "101  |HONEYMOON |72.5|O|y|X|LEAKY TAP");
-    const Bytes changed = RecordBytes(148).at(0, patched(patched(room101, 5, "HONEYMOON "), 31, "OyX")).single(34, 72.5f);
+    EXPECT_EQ(shown(), "101  |NK1       |72.5|O|y|X|LEAKY TAP");
+    const Bytes changed = RecordBytes(148).at(0, patched(patched(room101, 5, "NK1       "), 31, "OyX")).single(34, 72.5f);
     EXPECT_EQ(readBytes(t.path("rooms")), concat({changed, room102}));
 
     // Back in service one by one; the comment is stored cut to twenty by "Update", and on closing.

@@ -1,6 +1,8 @@
 #include "support/motel_files.h"
 #include "support/ui/test_desk.h"
 #include "rooms/rates.h"
+#include "core/formats.h"
+#include "core/room_types.h"
 
 namespace innvera::testing {
 namespace {
@@ -11,67 +13,72 @@ Bytes ratedRooms(float nq1, float kk1, float nqq1) {
                    roomBytes("104", "NQQ1", "YYK", nqq1), RecordBytes(148).text(0, "105", 5).single(34, 40.0f)});
 }
 
-TEST(RoomRates, SetsEveryRoomOfTheChosenTypeToTheLeadingNumberOfTheText) {
+TEST(RoomRates, SetsEveryRoomOfTheChosenTypeToTheTypedRateAndRefusesAnythingElse) {
     TestDesk t;
     writeBytes(t.path("rooms"), ratedRooms(55, 80, 70));
     QWidget* window = t.open("Form20");
     const auto saveRate = [&](const QString& type, const QString& rate) {
         fill(window, "Combo1", type);
         fill(window, "Text1", rate);
-        press(window, "Command1");
+        return t.pressed(window, "Command1");
     };
     EXPECT_EQ(window->windowTitle(), "Apply Room Rates");
-    fill(window, "Text1", "99");
-    press(window, "Command1");     // the prompt names no type,
-    saveRate("", "99");            // nor does an emptied list,
-    saveRate("          ", "99");  // nor blanks, which would pick the room without a type
+    fill(window, "Text1", "99");  // nor does the prompt
+    EXPECT_EQ(t.pressed(window, "Command1"), attention(kNoRoomTypeChosen));
+    // Each refusal leaves the box as typed, with the focus on the control to mend; nothing is written.
+    const std::tuple<const char*, const char*, std::string, const char*> refused[] = {
+        {"          ", "99", attention(kNoRoomTypeChosen), "Combo1"},  // blanks would pick the room without a type
+        {"SUITE", "99", attention(kRoomTypeNotListed), "Combo1"},
+        {"KK1       ", "59.95 a night", attention("The rate must be a number, like 65 or 59.95."), "Text1"},
+        {"KK1       ", "", attention("The rate must be a number, like 65 or 59.95."), "Text1"},  // not a rate of 0
+    };
+    for (const auto& [type, rate, message, focus] : refused) {
+        EXPECT_EQ(saveRate(type, rate), message) << type << rate;
+        EXPECT_EQ(textOf(window, "Text1"), rate);
+        EXPECT_TRUE(hasFocus(window, focus)) << type << rate;
+    }
     EXPECT_EQ(readBytes(t.path("rooms")), ratedRooms(55, 80, 70));
 
-    saveRate("NQ1       ", "65");
+    EXPECT_EQ(saveRate("NQ1       ", "65"), "");
     EXPECT_EQ(readBytes(t.path("rooms")), ratedRooms(65, 80, 70));
-    saveRate("NQQ1", "72");  // typed, compared padded to ten
-    saveRate("KK1       ", "59.95 a night");
+    EXPECT_EQ(textsOf(window, {"Combo1", "Label2", "Text1"}), "Select Room Type||");
+    EXPECT_EQ(saveRate("NQQ1", " 72 "), "");  // typed, compared padded to ten
+    EXPECT_EQ(saveRate("KK1       ", "59.95"), "");
     EXPECT_EQ(readBytes(t.path("rooms")), ratedRooms(65, 59.95f, 72));
-    saveRate("KK1       ", "");
-    saveRate("NQ1       ", "$70");
-    EXPECT_EQ(readBytes(t.path("rooms")), ratedRooms(0, 0, 72));  // "$70" does not start with a number
-    EXPECT_TRUE(t.dialogs.shown.empty());
-    // A rate too large to be one is refused, whole: nothing is written and the box stays.
-    for (const char* tooLarge : {"1e39", "1e309", "1000000"}) {
-        saveRate("NQ1       ", tooLarge);
-        EXPECT_EQ(t.shownBoxes(), "ATTENTION!: That amount is too large. Enter a smaller amount.\n") << tooLarge;
-        EXPECT_EQ(textOf(window, "Text1"), tooLarge);
-    }
-    saveRate("NQ1       ", "0");
-    saveRate("NQQ1      ", "nothing");
-    EXPECT_EQ(readBytes(t.path("rooms")), ratedRooms(0, 0, 0));
+    EXPECT_EQ(saveRate("NQ1       ", "0"), "");
+    EXPECT_EQ(readBytes(t.path("rooms")), ratedRooms(0, 59.95f, 72));
 
     fill(window, "Combo1", "NQ1       ");
     fill(window, "Text1", "99");
     press(window, "Command2");
     EXPECT_FALSE(t.isOpen("Form20"));
-    EXPECT_EQ(readBytes(t.path("rooms")), ratedRooms(0, 0, 0)) << "Exit writes nothing";
+    EXPECT_EQ(readBytes(t.path("rooms")), ratedRooms(0, 59.95f, 72)) << "Exit writes nothing";
 }
 
 // The tax record keeps what follows its rate.
 Bytes taxBytes(float rate) { return RecordBytes(10).single(0, rate).text(4, "ab", 2); }
 
-TEST(TaxRate, StoresAFractionBelowOneOnEnterNowAndNothingOnExit) {
+TEST(TaxRate, StoresAFractionBelowOneOnEnterNowAndRefusesAnythingElse) {
     TestDesk t;
     writeBytes(t.path("tax"), taxBytes(0.07f));
-    QWidget* window = t.open("Form7");
-    EXPECT_EQ(window->windowTitle(), "Enter Tax Rate");
-    for (const auto& [typed, stored] : {std::pair{".09", 0.09f}, {"8%", 0.09f}, {"0.08%", 0.08f}, {"nine", 0.0f},
-                                        {"0.01", 0.01f}, {"1", 0.01f}, {"-.05", 0.01f}, {"1e309", 0.01f}}) {
-        window = t.open("Form7");
+    const std::pair<const char*, std::string> typedTexts[] = {
+        {".09", ""}, {" .0725 ", ""}, {".o9", "The tax rate must be a number, like .09 for 9%."},
+        {"", "The tax rate must be a number, like .09 for 9%."}, {"1", kTaxRateOutOfRange},
+    };
+    float stored = 0.07f;
+    for (const auto& [typed, message] : typedTexts) {
+        QWidget* window = t.open("Form7");
         retype(window, "Text1", typed);
         press(window, "Command1");
+        if (message.empty()) stored = static_cast<float>(std::stod(typed));
         EXPECT_EQ(readBytes(t.path("tax")), taxBytes(stored)) << typed;
-        // A rate that is not a fraction below 1 is refused and the window stays for another.
-        const bool refused = std::string(typed) == "8%" || (stored == 0.01f && std::string(typed) != "0.01");
-        EXPECT_EQ(t.shownBoxes(), refused ? std::string("ATTENTION!: ") + kTaxRateOutOfRange + "\n" : "") << typed;
-        EXPECT_EQ(t.isOpen("Form7"), refused) << typed;
-        if (refused) t.windows.find("Form7")->close(), settle();
+        // A refused rate leaves the window open on the box for another, and writes nothing.
+        EXPECT_EQ(t.shownBoxes(), message.empty() ? "" : attention(message)) << typed;
+        EXPECT_EQ(t.isOpen("Form7"), !message.empty()) << typed;
+        if (!message.empty()) {
+            EXPECT_TRUE(hasFocus(window, "Text1"));
+            window->close(), settle();
+        }
     }
 }
 
