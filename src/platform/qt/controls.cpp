@@ -204,8 +204,31 @@ void enterActivates(QAbstractItemView* list, std::function<void(const QModelInde
     list->installEventFilter(new EnterOnList(list, std::move(act)));
 }
 
+namespace {
+
+// A text the window sets (the box then counts as not modified by the clerk) loses its trailing
+// blanks; setting the shorter text comes back here once more and changes nothing.
+void dropPadding(QLineEdit* box) {
+    QObject::connect(box, &QLineEdit::textChanged, box, [box](const QString& text) {
+        if (box->isModified() || !text.endsWith(QLatin1Char(' '))) return;
+        qsizetype end = text.size();
+        while (end > 0 && text.at(end - 1) == QLatin1Char(' ')) --end;
+        box->setText(text.left(end));
+    });
+}
+
+}  // namespace
+
+void holdToField(QLineEdit* box, std::size_t width) {
+    box->setMaxLength(static_cast<int>(width));
+    dropPadding(box);
+}
+
 void limitTypedText(QComboBox* list, std::size_t width) {
-    if (QLineEdit* box = list->lineEdit()) box->setValidator(new TypedTextLimit(box, static_cast<qsizetype>(width)));
+    if (QLineEdit* box = list->lineEdit()) {
+        box->setValidator(new TypedTextLimit(box, static_cast<qsizetype>(width)));
+        dropPadding(box);
+    }
 }
 
 void limitPlainText(QTextEdit* box, std::size_t width) {

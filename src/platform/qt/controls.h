@@ -71,8 +71,14 @@ void enterClicks(QAbstractButton* action, std::initializer_list<QLineEdit*> boxe
 void enterActivates(QAbstractItemView* list, std::function<void(const QModelIndex&)> act);
 
 // What a box can hold. A box whose text is stored in a field of `width` characters takes no
-// more than that: a typed list (its prompt may be longer, and can still be edited away), and
-// a rich-text box (what is pasted or typed past the width is dropped).
+// more than that: a text box, a typed list (its prompt may be longer, and can still be edited
+// away), and a rich-text box (what is pasted or typed past the width is dropped).
+//
+// A stored field is padded with blanks to its width, and a box that showed it so would be full:
+// nothing typed at its end or in its middle would appear. So a text box or typed list held to a
+// field drops the trailing blanks of every text the window puts in it (what the clerk types
+// keeps its blanks); the text is padded again when it is stored.
+void holdToField(QLineEdit* box, std::size_t width);
 void limitTypedText(QComboBox* list, std::size_t width);
 void limitPlainText(QTextEdit* box, std::size_t width);
 

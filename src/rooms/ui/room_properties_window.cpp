@@ -64,7 +64,7 @@ void RoomPropertiesWindow::createControls() {
     status_ = property("Label12", "Command5", statusEditor_, "Command10", &RoomView::status, kOutOfOrder);
 
     commentBox_ = lineEdit("Text2", this);
-    commentBox_->setMaxLength(static_cast<int>(fieldWidth(kRoomFields, &Room::comment)));
+    holdToField(commentBox_, fieldWidth(kRoomFields, &Room::comment));
     updateButton_ = button("Command12", "Update", this);
     exitButton_ = button("Command11", "Exit", this);
 }
