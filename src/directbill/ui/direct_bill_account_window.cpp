@@ -58,7 +58,7 @@ void DirectBillAccountWindow::createControls() {
     saveButton_ = button("Command2", "Save and Exit", this);
 
     // The invoice lines in a fixed-pitch font, under headings at their columns.
-    showInColumns(lines_, 105);
+    showInColumns(lines_, 105, 80);
     headings_ = columnHeadings(lines_, qs(invoiceListHeadings()), this);
 }
 

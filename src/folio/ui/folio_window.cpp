@@ -109,7 +109,7 @@ void FolioWindow::createControls() {
     topExitButton_ = button("Command8", "Exit", this);
 
     // The folio lines in a fixed-pitch font, under headings at the rows' columns.
-    showInColumns(lines_, 100);
+    showInColumns(lines_, 100, 80);
     headings_ = columnHeadings(lines_, qs(folioListHeadings()), this);
 }
 

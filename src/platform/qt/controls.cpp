@@ -5,10 +5,13 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QValidator>
+
+#include <algorithm>
 
 
 namespace innvera {
@@ -129,16 +132,26 @@ void showPrompt(QComboBox* list, const QString& prompt) {
     list->setEditText(prompt);
 }
 
-void showInColumns(QAbstractItemView* list, int columns) {
+void showInColumns(QAbstractItemView* list, int columns, int shownColumns) {
     const QFont fixed = fixedPitchFont();
     list->setFont(fixed);
-    list->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(columns, QLatin1Char('M'))) + 30);
+    const int shown = shownColumns > 0 ? std::min(shownColumns, columns) : columns;
+    list->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(shown, QLatin1Char('M'))) + 30);
+    list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    list->horizontalScrollBar()->setSingleStep(QFontMetrics(fixed).horizontalAdvance(QLatin1Char('M')));
 }
 
 QLabel* columnHeadings(QAbstractItemView* list, const QString& headings, QWidget* parent) {
     auto* label = new QLabel(headings, parent);
     label->setFont(list->font());
     label->setContentsMargins(list->frameWidth() + 2, 0, 0, 0);
+    // As wide as the list gives it: a heading past the list's edge is cut, as its column is.
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    // Scrolled sideways, the headings drop the characters the rows have moved out of sight.
+    const qreal charWidth = QFontMetricsF(list->font()).horizontalAdvance(QLatin1Char('M'));
+    QObject::connect(list->horizontalScrollBar(), &QScrollBar::valueChanged, label, [label, headings, charWidth](int at) {
+        label->setText(headings.mid(qRound(at / charWidth)));
+    });
     return label;
 }
 

@@ -52,9 +52,11 @@ void takeOnlyDeliberateChoices(QComboBox* list);
 void showPrompt(QComboBox* list, const QString& prompt);
 
 // A list whose rows are columns of fixed-pitch text: set in the fixed-pitch font and wide enough
-// for `columns` characters.
-void showInColumns(QAbstractItemView* list, int columns);
-// The headings over such a list, in its font and starting where its rows start.
+// for `columns` characters, or for the first `shownColumns` of them where the window would not
+// fit the screen otherwise: the rest is reached with the list's horizontal scroll bar.
+void showInColumns(QAbstractItemView* list, int columns, int shownColumns = 0);
+// The headings over such a list, in its font and starting where its rows start; they move with
+// the list when it is scrolled sideways, and never widen the window.
 QLabel* columnHeadings(QAbstractItemView* list, const QString& headings, QWidget* parent);
 
 // The keyboard, as a clerk expects it of every window.

@@ -11,6 +11,11 @@
 namespace innvera::testing {
 namespace {
 
+// A 1366x768 screen less a taskbar leaves 1366x728 for a window with its frame; a window
+// manager's frame (borders and title bar) takes up to 10x38 of that.
+constexpr QSize kScreenLeft{1366, 728};
+constexpr QSize kFrame{10, 38};
+
 // A motel with something in every list: rooms, an account, a guest in house, a checked-out
 // stay and a reservation arriving today.
 void fillMotel(DataDir& dir) {
@@ -85,6 +90,23 @@ TEST(EveryWindowTest, EveryBoxHoldingAStoredFieldTakesTypingAfterItsPaddedText) 
         }
     });
     EXPECT_GT(boxes, 40);  // the guest, account and motel boxes at least
+}
+
+// Nothing cut off on a 1366x768 screen: the size a window asks for, the least it can take and
+// the size it opens at all leave room for the frame and a taskbar. Wide lists scroll sideways.
+TEST(EveryWindowTest, EveryWindowFitsA1366By768ScreenWithATaskbar) {
+    const QSize most = kScreenLeft - kFrame;
+    int windows = 0;
+    forEveryWindow([&](TestDesk&, QWidget* window, const QString& where) {
+        ++windows;
+        for (const auto& [what, size] : {std::pair{"size hint", window->sizeHint()},
+                                         std::pair{"least size", window->minimumSizeHint()},
+                                         std::pair{"opened size", window->size()}}) {
+            EXPECT_LE(size.width(), most.width()) << where.toStdString() << " " << what;
+            EXPECT_LE(size.height(), most.height()) << where.toStdString() << " " << what;
+        }
+    });
+    EXPECT_GE(windows, windowNames().size());
 }
 
 }  // namespace
