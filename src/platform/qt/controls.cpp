@@ -70,6 +70,9 @@ QLabel* captionLabel(const QString& caption, QWidget* parent) { return new QLabe
 QPushButton* button(const QString& objectName, const QString& caption, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(objectName);
+    // Enter on the button that has the focus presses it, as Space does. Only that button: no
+    // window is a dialog, so no other button is ever pressed by an Enter typed elsewhere.
+    b->setAutoDefault(true);
     return b;
 }
 

@@ -39,6 +39,7 @@ QLabel* valueLabel(const QString& objectName, QWidget* parent, int minimumWidth 
 // their name.
 QLabel* captionLabel(const QString& objectName, const QString& caption, QWidget* parent);
 QLabel* captionLabel(const QString& caption, QWidget* parent);
+// A push button; Enter or Space presses it while it has the focus.
 QPushButton* button(const QString& objectName, const QString& caption, QWidget* parent);
 QListWidget* listBox(const QString& objectName, QWidget* parent);
 // A drop-down list that can also be typed into, showing `prompt` until something is chosen.

@@ -2,6 +2,8 @@
 // windows they open at once).
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
 
 #include <functional>
 
@@ -107,6 +109,33 @@ TEST(EveryWindowTest, EveryWindowFitsA1366By768ScreenWithATaskbar) {
         }
     });
     EXPECT_GE(windows, windowNames().size());
+}
+
+// Enter on the button that has the focus presses it, on every window, as Space does.
+TEST(EveryWindowTest, EnterOnAFocusedButtonPressesIt) {
+    int buttons = 0;
+    for (const QString& name : windowNames()) {
+        // Each button on a desk of its own: pressing one may close the window or open others.
+        QStringList pressed;
+        for (int i = 0;; ++i) {
+            TestDesk t;
+            fillMotel(t.dataDir);
+            QWidget* window = t.open(name);
+            QList<QPushButton*> all;
+            for (auto* b : window->findChildren<QPushButton*>())
+                if (b->isVisible() && b->isEnabled() && b->focusPolicy() & Qt::TabFocus) all << b;
+            if (i >= all.size()) break;
+            QPushButton* b = all[i];
+            QSignalSpy clicks(b, &QPushButton::clicked);
+            window->activateWindow();
+            b->setFocus();
+            QTest::keyClick(b, Qt::Key_Return);
+            EXPECT_EQ(clicks.count(), 1) << name.toStdString() << " " << b->objectName().toStdString() << " "
+                                         << b->text().toStdString();
+            ++buttons;
+        }
+    }
+    EXPECT_GT(buttons, 60);
 }
 
 }  // namespace
