@@ -44,7 +44,23 @@ std::string foundStayHeadings() {
 FoundStays staysNamed(const std::vector<CheckedOutStay>& stays, std::string_view typed) {
     const std::string wanted = upperCase(typed);
     if (wanted.empty()) return where(stays, [](const CheckedOutStay&) { return true; });
-    return where(stays, [&](const CheckedOutStay& s) { return s.guestName.starts_with(wanted); });
+    FoundStays found;
+    FoundStays byLaterWord;
+    for (std::size_t i = 0; i < stays.size(); ++i) {
+        const std::string& name = stays[i].guestName;
+        if (name.starts_with(wanted)) {
+            found.push_back(static_cast<std::uint32_t>(i));
+            continue;
+        }
+        for (std::size_t at = name.find_first_of(" -"); at != std::string::npos; at = name.find_first_of(" -", at + 1)) {
+            if (std::string_view(name).substr(at + 1).starts_with(wanted)) {
+                byLaterWord.push_back(static_cast<std::uint32_t>(i));
+                break;
+            }
+        }
+    }
+    found.insert(found.end(), byLaterWord.begin(), byLaterWord.end());
+    return found;
 }
 
 PastGuestSearch staysInRoom(const std::vector<CheckedOutStay>& stays, std::string_view room) {
