@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/counters.h"
+#include "core/csv.h"
 #include "core/formats.h"
 #include "ledger/charge_codes.h"
 #include "ledger/invoices.h"
@@ -42,15 +43,40 @@ std::vector<InvoiceLine> invoiceLines(DataDir& dir, std::string_view accountName
     return readInvoiceLines(dir, *files, invoiceNo);
 }
 
+namespace {
+
+// What the line does to the invoice balance: its amount to the cent, added for E and T,
+// subtracted for C, V, M, D, A and K, nothing for any other code.
+double balanceChange(const InvoiceLine& line) {
+    const std::string_view code = trimRight(line.code.str());
+    const double amount = roundCents(line.amount);
+    if (code == "E" || code == "T") return amount;
+    if (code.size() == 1 && std::string_view("CVMDAK").find(code[0]) != std::string_view::npos) return -amount;
+    return 0;
+}
+
+}  // namespace
+
 double invoiceBalance(const std::vector<InvoiceLine>& lines) {
     double balance = 0;
-    for (const InvoiceLine& line : lines) {
-        const std::string_view code = trimRight(line.code.str());
-        const double amount = roundCents(line.amount);
-        if (code == "E" || code == "T") balance += amount;
-        else if (code.size() == 1 && std::string_view("CVMDAK").find(code[0]) != std::string_view::npos) balance -= amount;
-    }
+    for (const InvoiceLine& line : lines) balance += balanceChange(line);
     return roundCents(balance);
+}
+
+std::string invoiceCsv(const std::vector<InvoiceLine>& lines, std::string_view accountName, float invoiceNo) {
+    Csv csv{"Account", "Invoice", "Date", "Room", "Code", "Description", "Check", "Amount", "Balance"};
+    double balance = 0;
+    for (const InvoiceLine& line : lines) {
+        balance = roundCents(balance + balanceChange(line));
+        csv.row({std::string(trimRight(accountName)), plainNumber(invoiceNo), csvDate(line.postDate),
+                 line.roomNo.str(), line.code.str(), line.description.str(), line.checkNo.str(),
+                 csvAmount(decimalOf(line.amount)), csvAmount(balance)});
+    }
+    return csv.text();
+}
+
+std::string invoiceCsv(DataDir& dir, std::string_view accountName, float invoiceNo) {
+    return invoiceCsv(invoiceLines(dir, accountName, invoiceNo), accountName, invoiceNo);
 }
 
 std::string invoiceListRow(const InvoiceLine& line) {

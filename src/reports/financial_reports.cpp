@@ -7,12 +7,9 @@ namespace innvera {
 
 namespace {
 
-// The printed lines in their order: the label and the totals slot of each amount.
-struct ReportLine {
-    const char* label;
-    int slot;
-};
+using ReportLine = ReportAmount;
 
+// The printed lines in their order: the label and the totals slot of each amount.
 constexpr std::array<ReportLine, 14> kLines{{
     {"Rent", slot::RoomRent},
     {"Tax", slot::Tax},
@@ -55,6 +52,8 @@ constexpr int kFirstYear = 2017;
 constexpr int kYearsAhead = 10;
 
 }  // namespace
+
+std::span<const ReportAmount> reportAmounts() { return kLines; }
 
 double revenueToTheCent(const Totals& totals) {
     double sum = 0;
