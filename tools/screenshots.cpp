@@ -68,6 +68,7 @@ public:
         ++shown;
     }
     bool ask(const std::string&, const std::string&) override { return true; }
+    std::optional<std::string> chooseSaveFile(const std::string&, const std::string&) override { return std::nullopt; }
     int shown = 0;
 };
 
