@@ -416,10 +416,10 @@ PrintJob statisticsReport(const Statistics& statistics) {
 
 std::vector<int> statisticsYears(DataDir& dir, Date today) {
     const int thisYear = today.year();
-    int first = thisYear;
+    Date earliest = today;
     for (const StayEntry& stay : dir.cache<StayIndex>().current().entries())
-        if (!stay.blank && !stayDamage(stay)) first = std::min(first, stay.arrivalDate.year());
-    first = std::max(first, thisYear - 30);
+        if (!stay.blank && stay.arrivalDate < earliest && !stayDamage(stay)) earliest = stay.arrivalDate;
+    const int first = std::max(earliest.year(), thisYear - 30);
     std::vector<int> years;
     for (int year = first; year <= thisYear + 10; ++year) years.push_back(year);
     return years;

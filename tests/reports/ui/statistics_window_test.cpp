@@ -62,7 +62,13 @@ TEST_F(StatisticsWindowTest, OpensOnTheHotelDatesMonthBesideTheYearBeforeAndSays
     EXPECT_TRUE(textOf(window, "Notes").startsWith("Rooms available: the rooms not out of order today"));
     EXPECT_EQ(entries(window, "NotCounted"), QStringList({"Folio 1 of O\"BRIEN, PAT in room 101: line 3 cannot be read."}));
 
-    // The whole year, month by month; then a year with nothing stored.
+    // Enter on a list shows what it chooses; the whole year goes month by month.
+    auto* months = child<QComboBox>(window, "MonthList");
+    months->setCurrentIndex(3);
+    QTest::keyClick(months, Qt::Key_Return);
+    EXPECT_TRUE(textOf(window, "PeriodLabel").startsWith("April 2019 beside April 2018")) << textOf(window, "PeriodLabel").toStdString();
+    EXPECT_EQ(textOf(window, "NothingStored"), "Nothing is stored for April 2019.");
+    EXPECT_EQ(table()->rowCount(), 0);
     choose(window, "MonthList", "Whole Year");
     EXPECT_EQ(table()->rowCount(), 13);
     EXPECT_EQ(row(4).mid(0, 4), QStringList({"May 2019", "31", "31", "2"}));
