@@ -9,8 +9,9 @@
 namespace innvera {
 
 // Prints each job on the system's default printer in a fixed-pitch font sized so that the
-// job's widest line fits the page. With no printer configured, or when a print folder is
-// given, each job is written there instead as a PDF plus a .txt twin with the exact lines,
+// job's widest line fits the page, and each of its picture pages (a chart) on a page of its
+// own. With no printer configured, or when a print folder is given, each job is written there
+// instead as a PDF plus a .txt twin with the exact lines (the pictures are in the PDF only),
 // and the notice hears where it went.
 class SystemPrinter : public Printer {
 public:
