@@ -86,6 +86,7 @@ public:
         std::fprintf(stderr, "message box \"%s\": %s\n", title.c_str(), text.c_str());
     }
     bool ask(const std::string&, const std::string&) override { return false; }
+    std::optional<std::string> chooseSaveFile(const std::string&, const std::string&) override { return std::nullopt; }
 };
 
 class NoPrinter : public Printer {

@@ -25,6 +25,7 @@
 #include "core/counters.h"
 #include "core/formats.h"
 #include "core/counters.h"
+#include "core/record_file.h"
 #include "core/reservations.h"
 #include "core/stay_rules.h"
 #include "app/main_window.h"
@@ -36,6 +37,7 @@
 #include "platform/qt/change_notices.h"
 #include "platform/qt/windows.h"
 #include "reservations/add_reservation.h"
+#include "reports/ui/statistics_window.h"
 #include "reservations/ui/add_reservation_window.h"
 #include "rooms/inventory.h"
 #include "rooms/properties.h"
@@ -69,6 +71,7 @@ public:
         ++shown;
     }
     bool ask(const std::string&, const std::string&) override { return true; }
+    std::optional<std::string> chooseSaveFile(const std::string&, const std::string&) override { return std::nullopt; }
     int shown = 0;
 };
 
@@ -149,8 +152,58 @@ void reserve(DataDir& dir, const GuestForm& who, const char* room, Date arrival,
     dir.commit();
 }
 
-// Eight rooms at their rates, a tax rate, three guests in house (one leaving today) and two
-// reservations (one arriving today).
+// The year and a month before the sample's guests, for the statistics: stays of one to four
+// nights in each room (more at the weekend and in summer), each night's rent and tax posted on
+// its folio as the end of day posts them and the stay paid by card on arrival. The room out of
+// order today has none, so no night sells more rooms than the statistics count available.
+void addPastYear(DataDir& dir) {
+    const float taxRate = readTaxRate(dir);
+    std::uint32_t seed = 2024;
+    const auto chance = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return static_cast<double>(seed >> 8) / (1u << 24);
+    };
+    RecordFile<Room> roomFile(dir, dir.rooms());
+    std::vector<Room> rooms;
+    roomFile.scan([&](const Room& room, std::uint64_t) { rooms.push_back(room); });
+    const Date first = Date::fromYmd(2025, 4, 1);
+    const Date last = kToday.plusDays(-11);
+    int stays = 0;
+    for (const Room& room : rooms) {
+        if (room.outOfOrder()) continue;  // out of order all along, as the statistics take it
+        for (Date day = first; day <= last;) {
+            const int weekday = (day.serial() + 6) % 7;  // 0 Sunday, 5 Friday, 6 Saturday
+            const double summer = day.month() >= 6 && day.month() <= 8 ? 0.25 : 0;
+            if (chance() > 0.35 + summer + (weekday >= 5 ? 0.3 : 0)) {
+                day = day.plusDays(1);
+                continue;
+            }
+            const int nights = 1 + static_cast<int>(chance() * 4);
+            Guest g;
+            g.guestName = "PAST GUEST " + std::to_string(++stays);
+            g.city = "SPRINGFIELD";
+            g.adults = "2";
+            g.roomNo = room.roomNo.str();
+            g.payType = "V";
+            g.arrivalDate = day;
+            g.departDate = day.plusDays(nights);
+            g.rate = room.rate;
+            g.folioNo = takeFolioNumber(dir);
+            g.stayStatus = "*";
+            RecordFile<Guest>(dir, dir.guests()).append(g);
+            const FolioOfStay folio{g.folioNo, g.roomNo.str()};
+            const NightRent night = nightRent(rentOfRate(room.rate), taxRate);
+            postToFolio(dir, g.folioNo, g.roomNo.str(), day, 'V', night.total() * nights);
+            for (int n = 0; n < nights; ++n) postRoomRent(dir, day.plusDays(n), night.rent, taxRate, folio, std::nullopt);
+            if (stays % 50 == 0) dir.commit();
+            day = day.plusDays(nights + static_cast<int>(chance() * 2));
+        }
+    }
+    dir.commit();
+}
+
+// Eight rooms at their rates, a tax rate, a year of past stays, three guests in house (one
+// leaving today) and two reservations (one arriving today).
 void makeSampleMotel(DataDir& dir) {
     const Date opened = kToday.plusDays(-10);
     check(storeTaxRate(dir, ".09"), "tax rate");
@@ -165,6 +218,7 @@ void makeSampleMotel(DataDir& dir) {
     if (!changeStatus(dir, "104", "X") || !updateComment(dir, "104", "NEW CARPET FRIDAY"))
         throw SampleFailed{"room 104 out of order"};
     dir.commit();
+    addPastYear(dir);
 
     checkInWalkIn(dir, guest("MARGARET OKAFOR", "14 LINDEN AVE", "DAYTON", "OH", "45402", "937-555-0148"), "103",
                   kToday.plusDays(-2), kToday.plusDays(1), "C - Cash");
@@ -338,6 +392,10 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     shoot(windows.open<RoomBoardWindow>(), "room-board");
+    // A whole month beside the same month a year earlier.
+    QWidget* statistics = windows.open<StatisticsWindow>();
+    chooseIn(statistics, "MonthList", QStringLiteral("4-April"));
+    shoot(statistics, "statistics");
 
     windows.closeAllBut(nullptr, {});
     settle();

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/front_desk.h"
+#include "app/export_command.h"
 #include "app/main_window.h"
 #include "platform/command_line.h"
 #include "platform/qt/change_notices.h"
@@ -98,6 +99,11 @@ int main(int argc, char* argv[]) {
     case CommandLine::Action::Refuse:
         std::cerr << refusalText(command);
         return 2;
+    case CommandLine::Action::Export: {
+        const QString given = chosen(command.dataDir, "INNVERA_DATA_DIR");
+        const std::filesystem::path root = given.isEmpty() ? DataDir::defaultRoot() : std::filesystem::path(given.toStdString());
+        return exportFromCommandLine(root, command.exportWords, command.output, std::cout, std::cerr);
+    }
     case CommandLine::Action::Run:
         break;
     }

@@ -216,8 +216,12 @@ void MainWindow::onTimer() {
     systemDate_->setText(qs(today.text()));
     // Shown even when writing a flag failed: the date the desk works on has moved.
     if (moved) desk_.notices.announceHotelDate();
-    // The day moved, or another program changed the files: the lists and counts follow.
-    if (qs(desk_.session.hotelDate.text()) != hotelDate_->text() || stamps() != shownStamps_) showHotelDate();
+    // The day moved: the lists and counts follow.
+    if (qs(desk_.session.hotelDate.text()) != hotelDate_->text()) showHotelDate();
+    // Another program changed the rooms, stays or reservations (a copy put back by hand, a
+    // restored backup): every window that follows them is told, this one included.
+    if (!desk_.dataDir.inTransaction() && stamps() != shownStamps_)
+        desk_.notices.announce({DataChanges::Rooms | DataChanges::Stays | DataChanges::Reservations});
     ticking_ = false;
 }
 

@@ -18,6 +18,7 @@
 #include "reports/ui/daily_report_window.h"
 #include "reports/ui/end_of_day_window.h"
 #include "reports/ui/monthly_report_window.h"
+#include "reports/ui/statistics_window.h"
 #include "rooms/ui/room_board_window.h"
 #include "rooms/ui/room_inventory_window.h"
 #include "rooms/ui/room_properties_window.h"
@@ -55,6 +56,7 @@ SettingsMenu::SettingsMenu(Desk& desk) : MenuWindow(desk, kName, "Settings") {
     addButton("Command5", "Apply Room Rates", [this] { openInstead<RoomRatesWindow>(); });
     addButton("Command6", "Monthly Financial Report", [this] { openInstead<MonthlyReportWindow>(); });
     addButton("Command8", "Daily Financial Report", [this] { openInstead<DailyReportWindow>(); });
+    addButton("StatisticsButton", "Statistics", [this] { openInstead<StatisticsWindow>(); });
     addButton("Command7", "End of Day Reports", [this] { endOfDayReports(); });
     addButton("Command9", "Find Checked Out Guest", [this] { openInstead<FindCheckedOutGuestWindow>(); });
     addButton("Command10", "Direct Bill", [this] { openInstead<DirectBillMenu>(); });

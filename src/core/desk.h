@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/date.h"
@@ -23,6 +24,9 @@ public:
     virtual void inform(const std::string& title, const std::string& text) = 0;
     // A Yes/No question with the question icon; true for Yes.
     virtual bool ask(const std::string& title, const std::string& text) = 0;
+    // Where to save a file (an export): the user picks a folder and a name, `suggestedName`
+    // offered in the documents folder. Nothing when the user cancels.
+    virtual std::optional<std::string> chooseSaveFile(const std::string& title, const std::string& suggestedName) = 0;
 };
 
 class Printer {

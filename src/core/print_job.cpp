@@ -38,6 +38,11 @@ PrintJob& PrintJob::column(int column) {
     return *this;
 }
 
+PrintJob& PrintJob::imagePage(std::string png) {
+    images_.push_back(std::move(png));
+    return *this;
+}
+
 std::string generalNumber(float value) { return signedNumber(value) + " "; }
 std::string generalNumber(double value) { return signedNumber(value) + " "; }
 

@@ -31,14 +31,21 @@ public:
     PrintJob& column(int column);
     PrintJob& blanks(int count) { return text(std::string(count, ' ')); }
 
+    // Adds a page holding a picture (a chart), printed after the lines on a page of its own and
+    // scaled to fit it: the picture as the bytes of a PNG file.
+    PrintJob& imagePage(std::string png);
+
     // The name the document is known by ("Folio", "Message").
     const std::string& document() const { return document_; }
     // The exact character lines of the document, in order.
     std::vector<std::string> lines() const;
+    // The pictures of the pages after the lines, in order (PNG bytes).
+    const std::vector<std::string>& imagePages() const { return images_; }
 
 private:
     std::string document_;
     std::vector<std::vector<PrintItem>> lines_;
+    std::vector<std::string> images_;
 };
 
 // General number form: " 65 ", "-5 ", " 7.8 ".

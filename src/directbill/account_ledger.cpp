@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/counters.h"
+#include "core/csv.h"
 #include "core/formats.h"
 #include "ledger/charge_codes.h"
 #include "ledger/invoices.h"
@@ -42,16 +43,42 @@ std::vector<InvoiceLine> invoiceLines(DataDir& dir, std::string_view accountName
     return readInvoiceLines(dir, *files, invoiceNo);
 }
 
+namespace {
+
+// What the line does to the invoice balance, in whole cents: every charge is added, every
+// payment and a returned check (K) subtracted, and any other code counts for nothing.
+double balanceChangeCents(const InvoiceLine& line) {
+    const ChargeCode* code = chargeCode(line.code.str());
+    if (!code) return 0;
+    const double amount = std::round(roundCents(line.amount) * 100);
+    if (code->effect == BalanceEffect::Added) return amount;
+    if (code->effect == BalanceEffect::Subtracted || code->kind == ChargeKind::CheckReceived) return -amount;
+    return 0;
+}
+
+}  // namespace
+
 double invoiceBalance(const std::vector<InvoiceLine>& lines) {
     double cents = 0;  // whole cents, exact
-    for (const InvoiceLine& line : lines) {
-        const ChargeCode* code = chargeCode(line.code.str());
-        if (!code) continue;
-        const double amount = std::round(roundCents(line.amount) * 100);
-        if (code->effect == BalanceEffect::Added) cents += amount;
-        else if (code->effect == BalanceEffect::Subtracted || code->kind == ChargeKind::CheckReceived) cents -= amount;
-    }
+    for (const InvoiceLine& line : lines) cents += balanceChangeCents(line);
     return cents / 100;
+}
+
+std::string invoiceCsv(const std::vector<InvoiceLine>& lines, std::string_view accountName, float invoiceNo) {
+    Csv csv{"Account", "Invoice", "Date", "Room", "Code", "Description", "Check", "Amount", "Balance"};
+    double cents = 0;
+    for (const InvoiceLine& line : lines) {
+        cents += balanceChangeCents(line);
+        const double balance = cents / 100;
+        csv.row({std::string(trimRight(accountName)), plainNumber(invoiceNo), csvDate(line.postDate),
+                 line.roomNo.str(), line.code.str(), line.description.str(), line.checkNo.str(),
+                 csvAmount(decimalOf(line.amount)), csvAmount(balance)});
+    }
+    return csv.text();
+}
+
+std::string invoiceCsv(DataDir& dir, std::string_view accountName, float invoiceNo) {
+    return invoiceCsv(invoiceLines(dir, accountName, invoiceNo), accountName, invoiceNo);
 }
 
 std::string invoiceListRow(const InvoiceLine& line) {

@@ -40,6 +40,12 @@ std::vector<InvoiceLine> invoiceLines(DataDir& dir, std::string_view accountName
 // it alone. Summed in whole cents.
 double invoiceBalance(const std::vector<InvoiceLine>& lines);
 
+// The invoice for a spreadsheet (see core/csv.h): "Account", "Invoice", "Date", "Room", "Code",
+// "Description", "Check", "Amount" and "Balance" (the invoice balance after the line), a row per
+// line in record order.
+std::string invoiceCsv(const std::vector<InvoiceLine>& lines, std::string_view accountName, float invoiceNo);
+std::string invoiceCsv(DataDir& dir, std::string_view accountName, float invoiceNo);
+
 // One row of the invoice line list (fixed-pitch font): the room as stored and 5 blanks (10);
 // the date text and 5 blanks (13 or 15: an 8-character date makes the later columns start
 // two places further left); the code as stored (6); the invoice number in signed form (15);

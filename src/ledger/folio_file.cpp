@@ -1,5 +1,6 @@
 #include "ledger/folio_file.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -45,36 +46,59 @@ std::optional<Date> parseFileDate(std::string_view field) {
 }
 
 struct Field {
-    std::string text;
+    std::string_view text;
     bool quoted = false;
 };
+using Fields = std::array<Field, 11>;
 
-// Splits a line at the commas outside quotes; nothing when a quote is left open or a
-// quoted field runs on into other text.
-std::optional<std::vector<Field>> splitFields(std::string_view line) {
-    std::vector<Field> fields;
+// Splits a line at the commas outside quotes into its eleven fields; nothing when a quote is
+// left open, a quoted field runs on into other text, or the line has another number of fields.
+bool splitFields(std::string_view line, Fields& fields) {
+    std::size_t count = 0;
     std::size_t i = 0;
     while (true) {
-        Field field;
+        if (count == fields.size()) return false;
+        Field& field = fields[count++];
         if (i < line.size() && line[i] == '"') {
             const std::size_t close = line.find('"', i + 1);
-            if (close == std::string_view::npos) return std::nullopt;
-            field = {std::string(line.substr(i + 1, close - i - 1)), true};
+            if (close == std::string_view::npos) return false;
+            field = {line.substr(i + 1, close - i - 1), true};
             i = close + 1;
             while (i < line.size() && line[i] == ' ') ++i;
         } else {
             std::size_t comma = line.find(',', i);
             if (comma == std::string_view::npos) comma = line.size();
-            field = {std::string(line.substr(i, comma - i)), false};
+            field = {line.substr(i, comma - i), false};
             i = comma;
         }
-        fields.push_back(std::move(field));
         if (i >= line.size()) break;
-        if (line[i] != ',') return std::nullopt;
+        if (line[i] != ',') return false;
         ++i;
-        if (fields.size() > 11) return std::nullopt;
     }
-    return fields;
+    return count == fields.size();
+}
+
+// The fields of a readable line and its date; nothing when the line is damaged.
+std::optional<Date> readableLine(std::string_view line, Fields& fields) {
+    if (!splitFields(line, fields)) return std::nullopt;
+    const auto date = parseFileDate(fields[2].text);
+    if (!date || !isNumberText(fields[5].text)) return std::nullopt;
+    return date;
+}
+
+// Hands each line of a folio file's text to `visit` with its number (from 1). Lines end in
+// CR LF as written, but a file edited elsewhere may end them in LF or CR alone.
+template <class Visit>
+void forEachLine(std::string_view text, Visit&& visit) {
+    std::size_t start = 0;
+    std::size_t number = 0;
+    while (start < text.size()) {
+        std::size_t end = start;
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
+        visit(text.substr(start, end - start), ++number);
+        start = end + 1;
+        if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n') ++start;
+    }
 }
 
 }  // namespace
@@ -110,11 +134,9 @@ void appendFolioLine(DataDir& dir, float folioNo, std::string_view room, Date ho
 }
 
 std::optional<FolioLine> parseFolioLine(std::string_view line) {
-    const auto fields = splitFields(line);
-    if (!fields || fields->size() != 11) return std::nullopt;
-    const auto& f = *fields;
-    const auto date = parseFileDate(f[2].text);
-    if (!date || !isNumberText(f[5].text)) return std::nullopt;
+    Fields f;
+    const auto date = readableLine(line, f);
+    if (!date) return std::nullopt;
     FolioLine out;
     out.room = fromCp1252(f[0].text);
     out.status = fromCp1252(f[1].text);
@@ -132,16 +154,24 @@ std::vector<FolioLine> readFolioLines(const DataDir& dir, float folioNo) {
     std::vector<FolioLine> lines;
     const std::optional<std::string> text = dir.readWhole(dir.folioCharges(folioKey(folioNo)));
     if (!text) return lines;
-    // Lines end in CR LF as written, but a file edited elsewhere may end them in LF or CR alone.
-    std::size_t start = 0;
-    while (start < text->size()) {
-        std::size_t end = text->find_first_of("\r\n", start);
-        if (end == std::string::npos) end = text->size();
-        if (auto line = parseFolioLine(std::string_view(*text).substr(start, end - start))) lines.push_back(std::move(*line));
-        start = end + 1;
-        if (end + 1 < text->size() && (*text)[end] == '\r' && (*text)[end + 1] == '\n') ++start;
-    }
+    forEachLine(*text, [&](std::string_view line, std::size_t) {
+        if (auto parsed = parseFolioLine(line)) lines.push_back(std::move(*parsed));
+    });
     return lines;
+}
+
+void visitFolioText(std::string_view text,
+                    const std::function<void(std::size_t lineNo, const std::optional<FolioLineView>& posting)>& visit) {
+    forEachLine(text, [&](std::string_view line, std::size_t number) {
+        if (line.find_first_not_of(" \t") == std::string_view::npos) return;  // an empty line holds nothing
+        Fields f;
+        const auto date = readableLine(line, f);
+        if (!date) {
+            visit(number, std::nullopt);
+            return;
+        }
+        visit(number, FolioLineView{*date, f[3].text, f[5].text});
+    });
 }
 
 double folioBalance(const std::vector<FolioLine>& lines) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,6 +49,19 @@ std::optional<FolioLine> parseFolioLine(std::string_view line);
 
 // Every readable line of the stay's folio charge file, in file order; a missing file has none.
 std::vector<FolioLine> readFolioLines(const DataDir& dir, float folioNo);
+
+// What the statistics read of a folio line, without copying it: the posting date, and the code
+// and the amount text as written (Windows-1252, trailing blanks kept).
+struct FolioLineView {
+    Date postDate;
+    std::string_view code;
+    std::string_view amountText;
+};
+// Visits each line of a folio charge file's text in file order with its number (from 1): a
+// readable line with what it posts, a damaged one (one parseFolioLine refuses) with nothing.
+// Empty lines are passed over.
+void visitFolioText(std::string_view text,
+                    const std::function<void(std::size_t lineNo, const std::optional<FolioLineView>& posting)>& visit);
 
 // The folio balance: each amount rounded to the cent (ties to the even cent), added for
 // E, T, P, S, Q, N, W and O, subtracted for C, V, M, D and A; R, L and any other code

@@ -86,18 +86,32 @@ std::optional<Date> firstOwnKeyDay(const DataDir& dir) {
     return first;
 }
 
-}  // namespace
-
-Totals readDayTotals(const DataDir& dir, Date day) {
+// The day's totals; `first` holds firstOwnKeyDay once it was looked for, so that a run of days
+// looks through the folder once.
+Totals dayTotals(const DataDir& dir, Date day, std::optional<std::optional<Date>>& first) {
     const fs::path own = dir.dayTotals(dayKey(day));
     std::error_code error;
     if (fs::exists(own, error) || error) return readTotals(dir, own);
     // A day with no file of its own took nothing, once this installation keeps every day under
     // its own key: an old-key file of that name belongs to another day (1/25 and 12/5 shared
     // one). Only the days before that were kept under the old key.
-    const std::optional<Date> first = firstOwnKeyDay(dir);
-    if (first && !(day < *first)) return Totals{};
+    if (!first) first = firstOwnKeyDay(dir);
+    if (*first && !(day < **first)) return Totals{};
     return readTotals(dir, dir.dayTotals(legacyDayKey(day)));
+}
+
+}  // namespace
+
+Totals readDayTotals(const DataDir& dir, Date day) {
+    std::optional<std::optional<Date>> first;
+    return dayTotals(dir, day, first);
+}
+
+std::vector<Totals> readDayTotals(const DataDir& dir, Date first, Date last) {
+    std::vector<Totals> days;
+    std::optional<std::optional<Date>> firstOwn;
+    for (Date day = first; day <= last; day = day.plusDays(1)) days.push_back(dayTotals(dir, day, firstOwn));
+    return days;
 }
 
 void addToTotals(DataDir& dir, Date hotelDate, int slot, double amount) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "core/date.h"
 #include "core/data_dir.h"
@@ -38,6 +39,9 @@ Totals readMonthTotals(const DataDir& dir, Date day);
 // the first day kept under its own key, the file an earlier installation wrote under the old key;
 // zeros otherwise.
 Totals readDayTotals(const DataDir& dir, Date day);
+// The day totals of every date from `first` to `last`, in order, each read as above (the folder
+// is looked through at most once for the run, not once for each day without a file).
+std::vector<Totals> readDayTotals(const DataDir& dir, Date first, Date last);
 // Adds the amount to the slot of the month totals file and then of the day totals file (under
 // its own key) of the hotel date; each slot holds its running sum to the cent, as a Single. A slot outside 0 to 18 is
 // refused with std::out_of_range before anything is written.

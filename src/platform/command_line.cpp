@@ -52,9 +52,17 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
             note("Innvera takes no argument of this kind: " + std::string(argument) + ".");
             continue;
         }
+        if (argument == "--export" || argument.starts_with("--export=")) {
+            line.action = CommandLine::Action::Export;
+            line.exportWords.clear();
+            if (argument.starts_with("--export=")) line.exportWords.emplace_back(argument.substr(9));
+            while (i + 1 < arguments.size() && !(arguments[i + 1].size() > 1 && arguments[i + 1].front() == '-'))
+                line.exportWords.push_back(arguments[++i]);
+            continue;
+        }
         const std::string_view name = nameOf(argument);
         const std::size_t equals = argument.find('=');
-        const bool ours = argument.starts_with("--") && (name == "data-dir" || name == "print-dir");
+        const bool ours = argument.starts_with("--") && (name == "data-dir" || name == "print-dir" || name == "output");
         if (ours || among(kQtOptionsWithValue, name)) {
             std::string value;
             if (equals != std::string_view::npos) {
@@ -64,10 +72,11 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
             }
             const std::string option(argument.substr(0, equals));
             if (value.empty()) {
-                note("The option " + option + " needs a value: " + option + (ours ? " DIR." : " VALUE."));
+                note("The option " + option + " needs a value: " + option +
+                     (!ours ? " VALUE." : name == "output" ? " FILE." : " DIR."));
                 continue;
             }
-            if (ours) (name == "data-dir" ? line.dataDir : line.printDir) = value;
+            if (ours) (name == "data-dir" ? line.dataDir : name == "output" ? line.output : line.printDir) = value;
         } else if (among(kQtFlags, name) && equals == std::string_view::npos) {
             continue;
         } else if (name == "qmljsdebugger" && equals != std::string_view::npos) {
@@ -77,6 +86,8 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
         }
     }
 
+    if (!line.output.empty() && line.action != CommandLine::Action::Export)
+        note("The option --output goes with --export.");
     if (help) line.action = CommandLine::Action::Help;
     else if (version) line.action = CommandLine::Action::Version;
     else if (!problem.empty()) return refuse(problem);
@@ -103,6 +114,29 @@ std::string helpText(std::string_view defaultDataDir, std::string_view defaultPr
            "\n"
            "Qt's own options are taken as well, for example -platform NAME (xcb, wayland,\n"
            "offscreen), -style NAME and -reverse.\n"
+           "\n"
+           "Exports (no display needed; they only read the data directory, and may run while\n"
+           "Innvera is open):\n"
+           "  --export FORM ARGUMENTS\n"
+           "                   Write a report as comma-separated values for a spreadsheet (RFC\n"
+           "                   4180: a heading row, CR LF, UTF-8; amounts with two decimals,\n"
+           "                   dates YYYY-MM-DD) to the standard output. The forms:\n"
+           "    daily FIRST [LAST]      The daily financial report: a row per day from FIRST to\n"
+           "                            LAST (YYYY-MM-DD; one day without LAST).\n"
+           "    monthly YYYY-MM         The monthly financial report of the month.\n"
+           "    housekeeping DATE       The housekeeping report of the date, from the rooms as\n"
+           "                            they are now.\n"
+           "    guests LIST FIRST LAST  The guests of the period, LIST being arrivals,\n"
+           "                            departures or in-house (staying a night of it).\n"
+           "    statistics YYYY-MM      Occupancy, rooms sold, room revenue, ADR and RevPAR\n"
+           "    statistics YYYY         night by night (or month by month for a year), beside\n"
+           "                            the same period a year earlier.\n"
+           "    invoice ACCOUNT NUMBER  Invoice NUMBER of the direct-bill account ACCOUNT (its\n"
+           "                            name; quote a name with blanks).\n"
+           "                   Exit status 0 when written. An unknown form, a bad date or an\n"
+           "                   output that cannot be written is said in one line on the error\n"
+           "                   output, with exit status 2, and nothing is written.\n"
+           "  --output FILE    With --export: write to FILE (replaced whole) instead.\n"
            "\n"
            "Environment:\n"
            "  INNVERA_DATA_DIR   The data directory, when --data-dir is not given.\n"

@@ -13,11 +13,14 @@ struct CommandLine {
         Run,      // start the front desk
         Help,     // print helpText() and stop
         Version,  // print versionText() and stop
+        Export,   // write a report as CSV (--export FORM ...) and stop
         Refuse    // print `problem` and stop with a usage error
     };
     Action action = Action::Run;
     std::string dataDir;   // --data-dir, empty when not given
     std::string printDir;  // --print-dir, empty when not given
+    std::vector<std::string> exportWords;  // with Export: the form and its arguments, as given
+    std::string output;    // --output, with Export: the file to write; empty for standard output
     std::string problem;   // with Refuse: what is wrong, as one sentence
 };
 
@@ -26,7 +29,8 @@ struct CommandLine {
 // (-platform NAME, -style NAME, -reverse, ..., which Qt reads itself later). Help wins over
 // everything else, then the version; anything else (an unknown option, an option without its
 // value, a stray word) is refused, so a mistyped option never starts the desk on the wrong
-// data directory.
+// data directory. --export (or --export=FORM) takes the words after it up to the next option
+// as the form and its arguments, which the export itself checks; --output FILE goes with it.
 CommandLine readCommandLine(const std::vector<std::string>& arguments);
 
 // What --help prints: every option and every environment variable the program reads, with

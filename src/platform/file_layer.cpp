@@ -143,6 +143,80 @@ std::optional<std::string> readWholeFile(const fs::path& file) {
     return bytes;
 }
 
+void readFilesOf(const fs::path& folder, const std::vector<std::string>& names,
+                 const std::function<void(std::size_t index, std::string_view bytes)>& visit) {
+    const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd < 0) {
+        if (errno == ENOENT) return;  // no folder, no files
+        throw systemError(folder);
+    }
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closeFolder{folderFd};
+    std::string bytes;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        int fd;
+        do {
+            fd = ::openat(folderFd, names[i].c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        } while (fd < 0 && errno == EINTR);
+        if (fd < 0) {
+            if (errno == ENOENT) continue;
+            if (errno == EISDIR || errno == ENXIO || errno == ENODEV) throw FileError(folder / names[i], kNotRegularFile);
+            throw systemError(folder / names[i]);
+        }
+        const Closer closeFile{fd};
+        struct stat status;
+        if (::fstat(fd, &status) != 0) throw systemError(folder / names[i]);
+        if (!S_ISREG(status.st_mode)) throw FileError(folder / names[i], kNotRegularFile);
+        // What the file holds now: its length when looked at, or less when it was cut since.
+        bytes.resize(static_cast<std::size_t>(status.st_size));
+        std::size_t got = 0;
+        while (got < bytes.size()) {
+            const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) throw systemError(folder / names[i]);
+            if (n == 0) break;
+            got += static_cast<std::size_t>(n);
+        }
+        visit(i, std::string_view(bytes.data(), got));
+    }
+}
+
+void replaceFileWith(const fs::path& file, std::string_view bytes) {
+    fs::path temporary = file;
+    temporary += ".innvera-" + std::to_string(::getpid()) + ".tmp";
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0) throw systemError(file);
+    const auto fail = [&](int error) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        return FileError(file, std::strerror(error));
+    };
+    for (std::size_t done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) throw fail(errno);
+        done += static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd) != 0) throw fail(errno);
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        throw FileError(file, std::strerror(error));
+    }
+    struct stat status;
+    if (::stat(file.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) {
+        ::unlink(temporary.c_str());
+        throw FileError(file, "it is a folder");
+    }
+    if (::rename(temporary.c_str(), file.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        throw FileError(file, std::strerror(error));
+    }
+}
+
 void syncFileSystemOf(const fs::path& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) throw systemError(path);

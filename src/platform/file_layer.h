@@ -2,8 +2,11 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace innvera {
 
@@ -85,5 +88,18 @@ void syncFileSystemOf(const std::filesystem::path& path);
 
 // The whole content of a regular file; nothing when it is missing.
 std::optional<std::string> readWholeFile(const std::filesystem::path& file);
+
+// Makes `bytes` the whole content of a file outside the data directory (an export chosen by the
+// user): written to a temporary file beside it, put on the disk, then given the file's name, so
+// that whatever stood there before stays as it was when anything fails. FileError naming the file.
+void replaceFileWith(const std::filesystem::path& file, std::string_view bytes);
+
+// Many small files of one folder, each whole (the folios of a period): `visit` is given the
+// index of each name whose file is there, with the file's bytes, in the order of `names`. A
+// missing file (or folder) is passed over; anything but a regular file is a FileError, as for
+// one file. The folder is opened once and each file by its name in it, which spares a look up
+// the whole path for every file.
+void readFilesOf(const std::filesystem::path& folder, const std::vector<std::string>& names,
+                 const std::function<void(std::size_t index, std::string_view bytes)>& visit);
 
 }  // namespace innvera

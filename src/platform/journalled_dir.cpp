@@ -15,6 +15,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+constexpr const char* kOpenForReadingOnly = "the data directory is open for reading only";
+
 // Undoes the open transaction; false when that cannot finish (the journal then stays).
 bool undo(Journal& journal) {
     if (!journal.open() && !journal.undoPending()) return true;
@@ -86,9 +88,15 @@ void JournalledDir::readBlocks(const fs::path& file, std::size_t blockSize,
 
 std::optional<std::string> JournalledDir::readWhole(const fs::path& file) const { return readWholeFile(file); }
 
+void JournalledDir::readEach(const fs::path& folder, const std::vector<std::string>& names,
+                             const std::function<void(std::size_t, std::string_view)>& visit) const {
+    readFilesOf(folder, names, visit);
+}
+
 // ---- Writing -------------------------------------------------------------------------------
 
 void JournalledDir::createIfMissing(const fs::path& file) const {
+    if (readOnly_) return;
     try {
         if (pathKind(file) != PathKind::Missing) return;
     } catch (const FileError&) {
@@ -108,6 +116,7 @@ void JournalledDir::createIfMissing(const fs::path& file) const {
 }
 
 void JournalledDir::write(const fs::path& file, std::uint64_t offset, const char* data, std::size_t size) {
+    if (readOnly_) throw FileError(file, kOpenForReadingOnly);
     try {
         journal_->beforeWrite(file, offset, size);
         layer_->writeAt(file, offset, data, size);
@@ -124,6 +133,7 @@ void JournalledDir::appendText(const fs::path& file, std::string_view text) {
 }
 
 void JournalledDir::remove(const fs::path& file) {
+    if (readOnly_) throw FileError(file, kOpenForReadingOnly);
     try {
         journal_->beforeRemove(file);
         layer_->remove(file);
@@ -136,6 +146,7 @@ void JournalledDir::remove(const fs::path& file) {
 }
 
 void JournalledDir::journalAhead(const std::vector<Journal::Region>& regions) {
+    if (readOnly_) throw FileError(journal(), kOpenForReadingOnly);
     try {
         journal_->beforeWrites(regions);
     } catch (const FileError&) {

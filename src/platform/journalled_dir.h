@@ -94,10 +94,19 @@ public:
                     const std::function<bool(const char* data, std::size_t size)>& visit) const;
     // The whole file, for the small text and record files; nothing when it is missing.
     std::optional<std::string> readWhole(const std::filesystem::path& file) const;
+    // Many small files of one folder, each whole, in the order of `names`; see readFilesOf in
+    // platform/file_layer.h.
+    void readEach(const std::filesystem::path& folder, const std::vector<std::string>& names,
+                  const std::function<void(std::size_t index, std::string_view bytes)>& visit) const;
     // Creates a missing file empty, as opening it for records does, within the open
     // transaction. Nothing is made where something already stands, a pipe or folder
     // included; failing to make the file is not an error (it then reads as empty).
     void createIfMissing(const std::filesystem::path& file) const;
+
+    // From now on nothing is made or written in the directory: a missing file stays missing
+    // (it reads as empty) and a write or removal throws FileError. For what only reads the
+    // files, from the command line, beside a desk that may be running on them.
+    void openForReadingOnly() { readOnly_ = true; }
 
     // Writing, within the open transaction (a write with none open starts one). Each throws
     // FileError, after rolling the transaction back, when the write does not fully succeed.
@@ -164,6 +173,7 @@ private:
     FileLayer* layer_;
     std::unique_ptr<Journal> journal_;  // mutable through the pointer: opening a record file may make it
     std::uint64_t commits_ = 0;
+    bool readOnly_ = false;
     std::set<std::filesystem::path> changing_;   // written or removed by the open transaction
     std::set<std::filesystem::path> committed_;  // by the transactions committed since last taken
     std::vector<std::unique_ptr<FileCache>> caches_;

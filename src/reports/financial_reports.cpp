@@ -9,12 +9,9 @@ namespace innvera {
 
 namespace {
 
-// The printed lines in their order: the label and the totals slot of each amount.
-struct ReportLine {
-    const char* label;
-    int slot;
-};
+using ReportLine = ReportAmount;
 
+// The printed lines in their order: the label and the totals slot of each amount.
 constexpr std::array<ReportLine, 14> kLines{{
     {"Rent", slot::RoomRent},
     {"Tax", slot::Tax},
@@ -59,6 +56,8 @@ constexpr int kYearsAhead = 10;
 }  // namespace
 
 double amountToTheCent(const Totals& totals, int slot) { return roundCents(decimalOf(amountAt(totals, slot))); }
+
+std::span<const ReportAmount> reportAmounts() { return kLines; }
 
 double revenueToTheCent(const Totals& totals) {
     double cents = 0;  // whole cents, exact

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,13 @@
 // The daily and monthly financial reports: what one day or one month took in, from its totals
 // record, as the report windows show it and as it is printed.
 namespace innvera {
+
+// The fourteen amounts in the reports' order, each with its label as the windows show it.
+struct ReportAmount {
+    const char* label;
+    int slot;
+};
+std::span<const ReportAmount> reportAmounts();
 
 // Every report shows and prints its amounts to the cent, and "Total Revenue" is the sum of the
 // revenue amounts shown above it: room rent, tax and the sundry charges (slots 6 to 13), each

@@ -146,6 +146,18 @@ TEST_F(InvoiceTest, TheInvoicesAreNumberedFromTheCounterWhateverItHolds) {
     }
 }
 
+TEST_F(InvoiceTest, TheExportGivesEachLineWithTheInvoiceBalanceAfterIt) {
+    post("E - Room Rent", "65");
+    post("K - Check", "50", "10,442");
+    post("O - Other", "99");
+    EXPECT_EQ(invoiceCsv(t.dataDir, "ACME", 1),
+              "Account,Invoice,Date,Room,Code,Description,Check,Amount,Balance\r\n"
+              "ACME,1,2019-05-01,101,E,Room Rent,----,65.00,65.00\r\n"
+              "ACME,1,2019-05-01,101,T,Tax,----,7.80,72.80\r\n"
+              "ACME,1,2019-05-01,101,K,Check Received,\"10,442\",50.00,22.80\r\n"
+              "ACME,1,2019-05-01,101,O,Other,----,99.00,121.80\r\n");
+}
+
 TEST_F(InvoiceTest, TheStatementPrintsTheHeadingAndEachLineAtItsColumns) {
     post("E - Room Rent", "65");
     post("K - Check", "72.8", "1234");

@@ -49,6 +49,18 @@ TEST(FolioLines, AreReadFromFilesWrittenByHandSkippingDamagedLines) {
     EXPECT_EQ(lines[3].postDate, may(3));
     EXPECT_EQ(lines[3].amount, -72.8);
     EXPECT_TRUE(readFolioLines(t.dataDir, 8).empty());  // no file
+
+    // Read without copying, each line with its number: the same lines are damaged, the empty one
+    // is passed over.
+    std::vector<std::string> seen;
+    visitFolioText(readText(t.path("dailycharge/ 7")), [&](std::size_t n, const std::optional<FolioLineView>& posting) {
+        seen.push_back(std::to_string(n) + " " +
+                       (posting ? std::string(posting->code) + " " + std::string(posting->amountText) + " " +
+                                      posting->postDate.text()
+                                : "damaged"));
+    });
+    EXPECT_EQ(seen, (std::vector<std::string>{"1 E 65 5/1/2019", "2 T 7.79999982565641 5/1/2019", "3 damaged", "4 damaged",
+                                              "5 damaged", "6 damaged", "7 C .5 5/2/2019", "9 V -72.8 5/3/2019"}));
 }
 
 TEST(FolioBalance, RoundsEachAmountAddsChargesAndSubtractsPayments) {

@@ -1,6 +1,7 @@
 // Record files, counters and flags on disk.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include <sys/stat.h>
@@ -9,6 +10,7 @@
 #include "core/records.h"
 #include "core/counters.h"
 #include "core/record_file.h"
+#include "platform/file_layer.h"
 #include "support/files.h"
 
 using namespace innvera;
@@ -97,6 +99,62 @@ TEST_F(RecordFiles, APipeOrFolderInPlaceOfADataFileIsRefusedAtOnceNamingIt) {
     EXPECT_TRUE(std::filesystem::is_fifo(dir.guests()));
     EXPECT_TRUE(std::filesystem::is_directory(dir.rooms()));
     alarm(0);
+}
+
+TEST_F(RecordFiles, ADirectoryOpenedForReadingOnlyMakesNothingAndRefusesEveryChange) {
+    dir.openForReadingOnly();
+    RecordFile<Guest> guests(dir, dir.guests());
+    EXPECT_EQ(guests.count(), 0u);
+    EXPECT_TRUE(guests.read(1).blank());
+    const auto refused = [&](const std::function<void()>& change) {
+        try {
+            change();
+            ADD_FAILURE() << "not refused";
+        } catch (const FileError& error) {
+            EXPECT_EQ(error.reason(), "the data directory is open for reading only");
+        }
+    };
+    refused([&] { guests.append(Guest()); });
+    refused([&] { dir.appendText(dir.folioCharges(" 1"), "line\r\n"); });
+    refused([&] { dir.remove(dir.rooms()); });
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));  // no file, no journal
+}
+
+TEST_F(RecordFiles, ManyFilesOfAFolderAreReadWholeInTheOrderAskedPassingOverMissingOnes) {
+    alarm(20);
+    std::filesystem::create_directory(folder.path() / "dailycharge");
+    writeText(folder.path() / "dailycharge/ 1", "one");
+    writeText(folder.path() / "dailycharge/ 2", "");
+    writeText(folder.path() / "dailycharge/ 3", std::string(100000, 'x'));
+    std::vector<std::string> seen;
+    dir.readEach(folder.path() / "dailycharge", {" 3", " 9", " 1", " 2"}, [&](std::size_t at, std::string_view bytes) {
+        seen.push_back(std::to_string(at) + ":" + std::to_string(bytes.size()) + ":" + std::string(bytes.substr(0, 3)));
+    });
+    EXPECT_EQ(seen, (std::vector<std::string>{"0:100000:xxx", "2:3:one", "3:0:"}));
+    ASSERT_EQ(::mkfifo((folder.path() / "dailycharge/ 4").c_str(), 0644), 0);
+    try {
+        dir.readEach(folder.path() / "dailycharge", {" 4"}, [](std::size_t, std::string_view) {});
+        ADD_FAILURE() << "not refused";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.path(), folder.path() / "dailycharge/ 4");
+        EXPECT_EQ(error.reason(), "it is not a regular file");
+    }
+    alarm(0);
+}
+
+TEST_F(RecordFiles, AnExportReplacesItsFileWholeOrLeavesWhatStoodThere) {
+    const auto file = folder.path() / "report.csv";
+    writeText(file, "an older and longer export");
+    replaceFileWith(file, "a,b\r\n");
+    EXPECT_EQ(readText(file), "a,b\r\n");
+    std::filesystem::create_directory(folder.path() / "a folder");
+    EXPECT_THROW(replaceFileWith(folder.path() / "a folder", "a,b\r\n"), FileError);
+    EXPECT_THROW(replaceFileWith(folder.path() / "no folder" / "report.csv", "a,b\r\n"), FileError);
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path() / "a folder"));
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"a folder", "report.csv"}));  // no temporary file left
 }
 
 }  // namespace

@@ -31,6 +31,21 @@ TEST(CommandLine, TakesItsOwnOptionsAndRefusesAnythingElse) {
     EXPECT_EQ(problem({"-platform"}), "The option -platform needs a value: -platform VALUE.");
     EXPECT_EQ(problem({"-data-dir", "/srv/motel"}), "Innvera has no option -data-dir.");
     EXPECT_EQ(problem({"--data-dir", "/a", "/srv/motel"}), "Innvera takes no argument of this kind: /srv/motel.");
+    EXPECT_EQ(problem({"--output", "x.csv"}), "The option --output goes with --export.");
+    EXPECT_EQ(problem({"--export", "daily", "--output"}), "The option --output needs a value: --output FILE.");
+}
+
+TEST(CommandLine, ExportTakesTheWordsUpToTheNextOptionAsTheFormAndItsArguments) {
+    const CommandLine line =
+        readCommandLine({"--export", "guests", "in-house", "2019-05-01", "2019-05-31", "--data-dir", "/srv", "--output=g.csv"});
+    EXPECT_EQ(line.action, Action::Export);
+    EXPECT_EQ(line.exportWords, (std::vector<std::string>{"guests", "in-house", "2019-05-01", "2019-05-31"}));
+    EXPECT_EQ(line.dataDir, "/srv");
+    EXPECT_EQ(line.output, "g.csv");
+    EXPECT_EQ(readCommandLine({"--export=statistics", "2019"}).exportWords, (std::vector<std::string>{"statistics", "2019"}));
+    // A form left out is the export's to say; a Qt option ends the words too.
+    EXPECT_EQ(readCommandLine({"--export", "-platform", "offscreen"}).exportWords, std::vector<std::string>{});
+    EXPECT_EQ(readCommandLine({"--export", "daily", "--help"}).action, Action::Help);
 }
 
 TEST(StartUp, ALockIsRefusedWithWhatIsTrueOfIt) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,20 +42,31 @@ public:
         answers.pop_front();
         return answer;
     }
+    // Where to save: the next of `saveFiles`, noted in `shown` as a question "Save: title|name";
+    // nothing (cancelled) when they have run out.
+    std::optional<std::string> chooseSaveFile(const std::string& title, const std::string& suggestedName) override {
+        shown.push_back({true, "Save: " + title, suggestedName});
+        if (saveFiles.empty()) return std::nullopt;
+        std::string file = saveFiles.front();
+        saveFiles.pop_front();
+        return file;
+    }
     void clear() { shown.clear(); }
 
     std::vector<Shown> shown;
     std::deque<bool> answers;
+    std::deque<std::string> saveFiles;
 };
 
-// Keeps every print job's exact lines.
+// Keeps every print job's exact lines and its picture pages.
 class CapturingPrinter : public Printer {
 public:
     struct Printed {
         std::string document;
         std::vector<std::string> lines;
+        std::vector<std::string> images;  // the picture pages, PNG bytes
     };
-    void print(const PrintJob& job) override { jobs.push_back({job.document(), job.lines()}); }
+    void print(const PrintJob& job) override { jobs.push_back({job.document(), job.lines(), job.imagePages()}); }
 
     std::vector<Printed> jobs;
 };

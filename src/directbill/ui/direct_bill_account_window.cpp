@@ -17,6 +17,7 @@
 #include "core/ui/motel_on_record.h"
 #include "core/ui/refusal_box.h"
 #include "platform/qt/controls.h"
+#include "platform/qt/export_file.h"
 #include "platform/qt/handler.h"
 
 namespace innvera {
@@ -55,6 +56,7 @@ void DirectBillAccountWindow::createControls() {
     holdToField(checkNoBox_, fieldWidth(kInvoiceLineFields, &InvoiceLine::checkNo));
     doNowButton_ = button("Command1", "Do Now", entryFrame_);
     printButton_ = button("Command3", "Print Statement", this);
+    exportButton_ = button("ExportButton", "Export CSV", this);
     saveButton_ = button("Command2", "Save and Exit", this);
 
     // The invoice lines in a fixed-pitch font, under headings at their columns.
@@ -95,6 +97,7 @@ void DirectBillAccountWindow::createLayout() {
     auto* actions = new QVBoxLayout;
     actions->addStretch();
     actions->addWidget(printButton_);
+    actions->addWidget(exportButton_);
     actions->addWidget(saveButton_);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(entryFrame_);
@@ -122,6 +125,7 @@ void DirectBillAccountWindow::connectControls() {
     connect(typeList_, &QComboBox::activated, this, &DirectBillAccountWindow::typeChosen);
     connect(doNowButton_, &QPushButton::clicked, this, &DirectBillAccountWindow::doNow);
     connect(printButton_, &QPushButton::clicked, this, &DirectBillAccountWindow::printStatement);
+    connect(exportButton_, &QPushButton::clicked, this, &DirectBillAccountWindow::exportInvoice);
     connect(saveButton_, &QPushButton::clicked, this, &DirectBillAccountWindow::saveAndExit);
     // No "Exit" here: Escape leaves as the close box does, saving nothing.
     closeOnEscape(this);
@@ -141,6 +145,7 @@ void DirectBillAccountWindow::enableInvoiceActions() {
     const bool chosen = account_ && invoiceNo_;
     doNowButton_->setEnabled(chosen);
     printButton_->setEnabled(chosen);
+    exportButton_->setEnabled(chosen);
 }
 
 void DirectBillAccountWindow::showNoInvoice() {
@@ -256,6 +261,14 @@ void DirectBillAccountWindow::printStatement() {
         desk_.printer.print(invoiceStatement(desk_.dataDir, heading, account_->record.accountName.str(), *invoiceNo_,
                                              motel.saved ? std::optional(motel.printed) : std::nullopt));
     });
+}
+
+void DirectBillAccountWindow::exportInvoice() {
+    if (!account_ || !invoiceNo_) return;
+    const std::string name = account_->record.accountName.str();
+    const float invoiceNo = *invoiceNo_;
+    exportToFile(desk_, "Invoice " + name + " " + plainNumber(invoiceNo) + ".csv",
+                 [&] { return invoiceCsv(desk_.dataDir, name, invoiceNo); });
 }
 
 void DirectBillAccountWindow::saveAndExit() {

@@ -21,8 +21,8 @@ class AccountDetailsPanel;
 
 // "Retrieve Direct Bill Account": the ledger of one direct-bill account. The clerk chooses
 // an account, edits its details, chooses one of its invoices, sees the invoice's lines and
-// balance, adds a payment or charge to it and prints its statement. "Do Now" and "Print
-// Statement" wait until an account and an invoice are chosen.
+// balance, adds a payment or charge to it, prints its statement and exports it for a spreadsheet.
+// "Do Now", "Print Statement" and "Export CSV" wait until an account and an invoice are chosen.
 class DirectBillAccountWindow : public QWidget {
     Q_OBJECT
 public:
@@ -36,6 +36,7 @@ public:
     void typeChosen();
     void doNow();
     void printStatement();
+    void exportInvoice();
     void saveAndExit();
 
 private:
@@ -68,6 +69,7 @@ private:
     QLineEdit* checkNoBox_;
     QPushButton* doNowButton_;
     QPushButton* printButton_;
+    QPushButton* exportButton_;
     QPushButton* saveButton_;
 };
 

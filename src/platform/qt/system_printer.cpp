@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QLabel>
 #include <QPageLayout>
 #include <QPainter>
@@ -25,8 +26,9 @@ namespace innvera {
 namespace {
 
 // Paints the lines, one per row, in a fixed-pitch font of at least 9 points: the page turned
-// and the type shrunk only as far as the widest line of text needs (see layOutPrint).
-bool paint(QPrinter& printer, const std::vector<std::string>& lines) {
+// and the type shrunk only as far as the widest line of text needs (see layOutPrint). Then
+// each picture on a page of its own, as large as the page takes it.
+bool paint(QPrinter& printer, const std::vector<std::string>& lines, const std::vector<QImage>& images) {
     printer.setPageOrientation(QPageLayout::Portrait);
     QPageLayout turned = printer.pageLayout();
     turned.setOrientation(QPageLayout::Landscape);
@@ -55,7 +57,25 @@ bool paint(QPrinter& printer, const std::vector<std::string>& lines) {
         painter.drawText(QPointF(0, y), QString::fromStdString(line));
         y += step;
     }
+    for (const QImage& image : images) {
+        printer.newPage();
+        const QSizeF fitted = QSizeF(image.size()).scaled(paper.size(), Qt::KeepAspectRatio);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRectF(QPointF(0, 0), fitted), image);
+    }
     return painter.end();
+}
+
+// The job's pictures; FileError naming the document when one cannot be read.
+std::vector<QImage> imagesOf(const PrintJob& job) {
+    std::vector<QImage> images;
+    for (const std::string& png : job.imagePages()) {
+        QImage image;
+        if (!image.loadFromData(reinterpret_cast<const uchar*>(png.data()), static_cast<int>(png.size()), "PNG"))
+            throw FileError(job.document(), "a picture of the document cannot be read");
+        images.push_back(std::move(image));
+    }
+    return images;
 }
 
 // "<folder>/<document> <time>" with a number added when such a job exists already.
@@ -78,12 +98,13 @@ QString SystemPrinter::defaultFolder() {
 
 void SystemPrinter::print(const PrintJob& job) {
     const std::vector<std::string> lines = job.lines();
+    const std::vector<QImage> images = imagesOf(job);
     const QString document = QString::fromStdString(job.document());
 
     if (printFolder_.isEmpty() && !QPrinterInfo::defaultPrinter().isNull()) {
         QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
         printer.setDocName(document);
-        if (!paint(printer, lines)) throw FileError(printer.printerName().toStdString(), "the printer did not accept the job");
+        if (!paint(printer, lines, images)) throw FileError(printer.printerName().toStdString(), "the printer did not accept the job");
         return;
     }
 
@@ -103,7 +124,7 @@ void SystemPrinter::print(const PrintJob& job) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(base + QStringLiteral(".pdf"));
     printer.setDocName(document);
-    if (!paint(printer, lines)) throw FileError((base + QStringLiteral(".pdf")).toStdString(), "the PDF cannot be written");
+    if (!paint(printer, lines, images)) throw FileError((base + QStringLiteral(".pdf")).toStdString(), "the PDF cannot be written");
     if (notice_) notice_(pdfNotice(base + QStringLiteral(".pdf")));
 }
 

@@ -5,8 +5,11 @@
 #include <QVBoxLayout>
 
 #include "ledger/totals.h"
+#include "core/csv.h"
 #include "platform/qt/controls.h"
+#include "platform/qt/export_file.h"
 #include "platform/qt/handler.h"
+#include "reports/csv_exports.h"
 #include "reports/financial_reports.h"
 #include "reports/ui/report_figures_panel.h"
 
@@ -28,6 +31,8 @@ void DailyReportWindow::createControls() {
     figures_ = new ReportFiguresPanel(this);
     printButton_ = button("Command1", "Print Report", this);
     printButton_->setEnabled(false);  // until a day is shown
+    exportButton_ = button("ExportButton", "Export CSV", this);
+    exportButton_->setEnabled(false);
     exitButton_ = button("Command2", "Exit", this);
 }
 
@@ -43,6 +48,7 @@ void DailyReportWindow::createLayout() {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(printButton_);
+    buttons->addWidget(exportButton_);
     buttons->addWidget(exitButton_);
     auto* right = new QVBoxLayout;
     right->addLayout(date);
@@ -59,6 +65,7 @@ void DailyReportWindow::connectControls() {
     connect(dayList_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { showDay(dayList_->row(item)); });
     connect(printButton_, &QPushButton::clicked, this, &DailyReportWindow::printReport);
+    connect(exportButton_, &QPushButton::clicked, this, &DailyReportWindow::exportReport);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
     exitOnEscape(this, exitButton_);
     enterActivates(dayList_, [this](const QModelIndex& at) { showDay(at.row()); });
@@ -77,6 +84,7 @@ void DailyReportWindow::showDay(int row) {
         figures_->showFigures(reportFigures(readDayTotals(desk_.dataDir, day)));
         shownDay_ = day;
         printButton_->setEnabled(true);
+        exportButton_->setEnabled(true);
     });
 }
 
@@ -85,6 +93,13 @@ void DailyReportWindow::printReport() {
     runHandler(desk_, [&] {
         desk_.printer.print(dailyFinancialReport(shownDay_->text(), readDayTotals(desk_.dataDir, *shownDay_)));
     });
+}
+
+void DailyReportWindow::exportReport() {
+    if (!shownDay_) return;
+    const Date day = *shownDay_;
+    exportToFile(desk_, "Daily Financial Report " + csvDate(day) + ".csv",
+                 [&] { return dailyCsv(desk_.dataDir, day, day); });
 }
 
 }  // namespace innvera

@@ -18,7 +18,8 @@ namespace innvera {
 class ReportFiguresPanel;
 
 // "Daily Financial Report": any of the 31 days before the hotel date, the hotel date and the
-// day after it; a double-click shows the day's takings, "Print Report" prints them.
+// day after it; a double-click shows the day's takings, "Print Report" prints them and
+// "Export CSV" saves them for a spreadsheet.
 class DailyReportWindow : public QWidget {
     Q_OBJECT
 public:
@@ -32,6 +33,7 @@ public:
     // The event handlers, public so tests can call them as the controls do.
     void showDay(int row);
     void printReport();
+    void exportReport();
 
 private:
     void createControls();
@@ -46,6 +48,7 @@ private:
     QLabel* dateLabel_;
     ReportFiguresPanel* figures_;
     QPushButton* printButton_;
+    QPushButton* exportButton_;
     QPushButton* exitButton_;
 };
 

@@ -6,8 +6,11 @@
 #include <QVBoxLayout>
 
 #include "ledger/totals.h"
+#include "core/csv.h"
 #include "platform/qt/controls.h"
+#include "platform/qt/export_file.h"
 #include "platform/qt/handler.h"
+#include "reports/csv_exports.h"
 #include "reports/financial_reports.h"
 #include "reports/ui/report_figures_panel.h"
 
@@ -43,6 +46,8 @@ void MonthlyReportWindow::createControls() {
     figures_ = new ReportFiguresPanel(this);
     printButton_ = button("Command3", "Print Report", this);
     printButton_->setEnabled(false);  // until a month has been fetched
+    exportButton_ = button("ExportButton", "Export CSV", this);
+    exportButton_->setEnabled(false);
     exitButton_ = button("Command2", "Exit", this);
 }
 
@@ -59,6 +64,7 @@ void MonthlyReportWindow::createLayout() {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(printButton_);
+    buttons->addWidget(exportButton_);
     buttons->addWidget(exitButton_);
 
     auto* layout = new QVBoxLayout(this);
@@ -72,6 +78,7 @@ void MonthlyReportWindow::createLayout() {
 void MonthlyReportWindow::connectControls() {
     connect(getButton_, &QPushButton::clicked, this, &MonthlyReportWindow::getReport);
     connect(printButton_, &QPushButton::clicked, this, &MonthlyReportWindow::printReport);
+    connect(exportButton_, &QPushButton::clicked, this, &MonthlyReportWindow::exportReport);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
     exitOnEscape(this, exitButton_);
     // The month and year typed or chosen, Enter gets the report.
@@ -96,6 +103,7 @@ void MonthlyReportWindow::getReport() {
         figures_->showFigures(reportFigures(readMonthTotals(desk_.dataDir, *month)));
         shown_ = Shown{monthEntry, yearEntry, *month};
         printButton_->setEnabled(true);
+        exportButton_->setEnabled(true);
     });
 }
 
@@ -105,6 +113,13 @@ void MonthlyReportWindow::printReport() {
         desk_.printer.print(
             financialReport(shown_->monthEntry, shown_->yearEntry, readMonthTotals(desk_.dataDir, shown_->month)));
     });
+}
+
+void MonthlyReportWindow::exportReport() {
+    if (!shown_) return;  // as printing, the month last fetched
+    const Date month = shown_->month;
+    exportToFile(desk_, "Financial Report " + csvMonth(month.year(), month.month()) + ".csv",
+                 [&] { return monthlyCsv(desk_.dataDir, month.year(), month.month()); });
 }
 
 }  // namespace innvera

@@ -17,7 +17,8 @@ namespace innvera {
 class ReportFiguresPanel;
 
 // "Financial Report": the running totals of a chosen month. "Get Report" shows the month's
-// amounts rounded to the cent; "Print Report" prints the month last shown.
+// amounts rounded to the cent; "Print Report" prints the month last shown, "Export CSV" saves it
+// for a spreadsheet.
 class MonthlyReportWindow : public QWidget {
     Q_OBJECT
 public:
@@ -28,6 +29,7 @@ public:
     // The event handlers, public so tests can call them as the controls do.
     void getReport();
     void printReport();
+    void exportReport();
 
 private:
     // The month last fetched: its list entries as shown and its first day.
@@ -50,6 +52,7 @@ private:
     QLabel* yearLabel_;
     ReportFiguresPanel* figures_;
     QPushButton* printButton_;
+    QPushButton* exportButton_;
     QPushButton* exitButton_;
 };
 

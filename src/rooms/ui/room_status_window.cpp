@@ -4,8 +4,11 @@
 #include <QVBoxLayout>
 
 #include "platform/qt/change_notices.h"
+#include "core/csv.h"
 #include "platform/qt/controls.h"
+#include "platform/qt/export_file.h"
 #include "platform/qt/handler.h"
+#include "reports/csv_exports.h"
 #include "rooms/status_board.h"
 
 namespace innvera {
@@ -28,6 +31,7 @@ void RoomStatusWindow::createControls() {
     board_->setFont(fixedPitchFont());
     cleanButton_ = button("Command2", "Make All Rooms Clean", this);
     vacantButton_ = button("Command3", "Make All Rooms Vacant", this);
+    exportButton_ = button("ExportButton", "Export CSV", this);
     exitButton_ = button("Command1", "Exit", this);
 }
 
@@ -35,6 +39,7 @@ void RoomStatusWindow::createLayout() {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cleanButton_);
     buttons->addWidget(vacantButton_);
+    buttons->addWidget(exportButton_);
     buttons->addWidget(exitButton_);
 
     auto* layout = new QVBoxLayout(this);
@@ -46,6 +51,7 @@ void RoomStatusWindow::createLayout() {
 void RoomStatusWindow::connectSignals() {
     connect(cleanButton_, &QPushButton::clicked, this, &RoomStatusWindow::makeAllClean);
     connect(vacantButton_, &QPushButton::clicked, this, &RoomStatusWindow::makeAllVacant);
+    connect(exportButton_, &QPushButton::clicked, this, &RoomStatusWindow::exportHousekeeping);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
     exitOnEscape(this, exitButton_);
 }
@@ -65,6 +71,11 @@ void RoomStatusWindow::makeAllVacant() {
     if (!desk_.dialogs.ask("Vacant", "Are you sure you want to make all rooms vacant?")) return;
     runHandler(desk_, [this] { makeAllRoomsVacant(desk_.dataDir); });
     runHandler(desk_, [this] { fillBoard(); });
+}
+
+void RoomStatusWindow::exportHousekeeping() {
+    const Date day = desk_.session.hotelDate;
+    exportToFile(desk_, "Housekeeping Report " + csvDate(day) + ".csv", [&] { return housekeepingCsv(desk_.dataDir, day); });
 }
 
 }  // namespace innvera

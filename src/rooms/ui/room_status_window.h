@@ -21,6 +21,8 @@ public:
     void makeAllClean();
     // "Make All Rooms Vacant", after the clerk's yes.
     void makeAllVacant();
+    // "Export CSV": the housekeeping report of the hotel date, for a spreadsheet.
+    void exportHousekeeping();
 
 private:
     void createControls();
@@ -32,6 +34,7 @@ private:
     QListWidget* board_ = nullptr;
     QPushButton* cleanButton_ = nullptr;
     QPushButton* vacantButton_ = nullptr;
+    QPushButton* exportButton_ = nullptr;
     QPushButton* exitButton_ = nullptr;
 };
 

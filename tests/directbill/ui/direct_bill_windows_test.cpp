@@ -108,6 +108,16 @@ TEST_F(DirectBillWindowsTest, ACompanyGuestsInvoiceIsFoundPaidAndKeptThroughARen
     EXPECT_EQ(lines->count(), 4);
     EXPECT_EQ(textsOf(ledger(), {"Label19", "Combo3", "Text10"}) + enabledOf(ledger(), {"Text11"}), "5|Select Type|");
 
+    // The invoice for a spreadsheet, each line with the balance after it.
+    t.dialogs.saveFiles.push_back((t.folder.path() / "invoice.csv").string());
+    EXPECT_EQ(t.pressed(ledger(), "ExportButton"), "? Save: Export CSV: Invoice ACME TOOLS 1.csv\n");
+    EXPECT_EQ(readText(t.folder.path() / "invoice.csv"),
+              "Account,Invoice,Date,Room,Code,Description,Check,Amount,Balance\r\n"
+              "ACME TOOLS,1,2019-05-01,101,E,Room Rent,----,65.00,65.00\r\n"
+              "ACME TOOLS,1,2019-05-01,101,T,Tax,----,7.80,72.80\r\n"
+              "ACME TOOLS,1,2019-05-01,101,K,Check Received,5521,72.80,0.00\r\n"
+              "ACME TOOLS,1,2019-05-01,101,O,Other,----,5.00,5.00\r\n");
+
     // A new name takes the invoices along.
     child<QLineEdit>(ledger(), "Text1")->setText("ACME TOOLS WEST");
     press(ledger(), "Command2");

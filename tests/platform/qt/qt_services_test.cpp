@@ -108,4 +108,40 @@ TEST(SystemPrinter, WritesEachJobAsPdfAndTextWithoutOverwritingAndSaysWhere) {
     EXPECT_TRUE(pdf.read(5).startsWith("%PDF"));
 }
 
+TEST(SystemPrinter, PrintsAPicturePageAfterTheLinesAndRefusesAPictureItCannotRead) {
+    TempFolder folder;
+    const QString dir = QString::fromStdString(folder.path().string());
+    SystemPrinter printer(dir);
+    QImage chart(600, 400, QImage::Format_RGB32);
+    chart.fill(Qt::blue);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    chart.save(&buffer, "PNG");
+    PrintJob job("Statistics");
+    job.line().text("Statistics");
+    job.imagePage(png.toStdString());
+    printer.print(job);
+    const QStringList pdfs = QDir(dir).entryList({"Statistics *.pdf"}, QDir::Files);
+    ASSERT_EQ(pdfs.size(), 1);
+    QFile pdf(QDir(dir).filePath(pdfs[0]));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 2) << "two pages";
+    EXPECT_TRUE(bytes.contains("/Subtype /Image"));
+    QFile text(QDir(dir).filePath(QString(pdfs[0]).replace(".pdf", ".txt")));
+    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+    EXPECT_EQ(text.readAll().toStdString(), "Statistics\n");  // the lines alone
+
+    PrintJob broken("Broken");
+    broken.imagePage("not a picture");
+    try {
+        printer.print(broken);
+        ADD_FAILURE() << "printed";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.reason(), "a picture of the document cannot be read");
+    }
+    EXPECT_TRUE(QDir(dir).entryList({"Broken *"}, QDir::Files).isEmpty());
+}
+
 }  // namespace

@@ -168,6 +168,16 @@ TEST_F(RoomBoardWindowTest, FollowsACheckOutAndTheHotelDateWithoutBeingReopened)
     EXPECT_EQ(grid()->model()->headerData(0, Qt::Horizontal).toString(), "Tue 4/30");
 }
 
+TEST_F(RoomBoardWindowTest, FollowsAChangeMadeOutsideTheProgramAtTheMainWindowsNextTick) {
+    openBoard();
+    ASSERT_EQ(nights(0), "ANNA GUEST|ANNA GUEST|||");
+    // Another program (a restored backup, a copy put back by hand) empties the guest file.
+    writeBytes(t.path("guest"), Bytes());
+    EXPECT_EQ(nights(0), "ANNA GUEST|ANNA GUEST|||") << "not seen before the tick";
+    static_cast<MainWindow*>(main)->onTimer();
+    EXPECT_EQ(nights(0), "||||");
+}
+
 TEST_F(RoomBoardWindowTest, PagesByAWeekAndJumpsToADateFromTheKeyboard) {
     QWidget* board = openBoard();
     EXPECT_TRUE(grid()->hasFocus());

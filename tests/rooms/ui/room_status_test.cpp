@@ -37,6 +37,15 @@ TEST(RoomStatusBoard, ShowsTheMarksInOrderAndMakesRoomsCleanAndVacant) {
     EXPECT_EQ(readBytes(t.path("rooms")), boardRooms("YNX", "YNK", "YYX", "YYK", "YYK"));
     EXPECT_EQ(entries(window, "List1"), QStringList({"101  NQ1---Dirty---Out of order", "102  KK1---Dirty",
                                                    "103  NQQ1---Out of order", "104  JK1", "105  Q11"}));
+
+    // The housekeeping report of the hotel date, for a spreadsheet.
+    t.shownBoxes();
+    t.dialogs.saveFiles.push_back(t.path("rooms.csv").string());
+    EXPECT_EQ(t.pressed(window, "ExportButton"), "? Save: Export CSV: Housekeeping Report 2019-05-01.csv\n");
+    EXPECT_EQ(readText(t.path("rooms.csv")), "Date,Room,C/O S/O,Status,Comment\r\n"
+                                             "2019-05-01,101,EMPTY / DIRTY,OOO,\r\n2019-05-01,102,EMPTY / DIRTY,OK,\r\n"
+                                             "2019-05-01,103,EMPTY / CLEAN,OOO,\r\n2019-05-01,104,EMPTY / CLEAN,OK,\r\n"
+                                             "2019-05-01,105,EMPTY / CLEAN,OK,\r\n");
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "reports/ui/daily_report_window.h"
 #include "reports/ui/end_of_day_window.h"
 #include "reports/ui/monthly_report_window.h"
+#include "reports/ui/statistics_window.h"
 #include "rooms/ui/room_board_window.h"
 #include "rooms/ui/room_inventory_window.h"
 #include "rooms/ui/room_properties_window.h"
@@ -54,6 +55,7 @@ const std::vector<Opener>& openers() {
         opener<DailyReportWindow>(),   opener<MonthlyReportWindow>(),  opener<EndOfDayWindow>(),
         opener<RoomBoardWindow>(),
         opener<MotelDetailsWindow>(),
+        opener<StatisticsWindow>(),
     };
     return all;
 }
