@@ -52,8 +52,11 @@ FoundStays staysNamed(const std::vector<CheckedOutStay>& stays, std::string_view
             found.push_back(static_cast<std::uint32_t>(i));
             continue;
         }
-        for (std::size_t at = name.find_first_of(" -"); at != std::string::npos; at = name.find_first_of(" -", at + 1)) {
-            if (std::string_view(name).substr(at + 1).starts_with(wanted)) {
+        // One pass over the name: a word starts after a blank or a hyphen; only a word starting
+        // with the first letter typed is compared further.
+        for (std::size_t at = 1; at + wanted.size() <= name.size(); ++at) {
+            const char before = name[at - 1];
+            if (name[at] == wanted[0] && (before == ' ' || before == '-') && name.compare(at, wanted.size(), wanted) == 0) {
                 byLaterWord.push_back(static_cast<std::uint32_t>(i));
                 break;
             }
