@@ -44,8 +44,9 @@ QPushButton* MenuWindow::addButton(const char* objectName, const char* caption, 
 
 template <class W>
 void MenuWindow::openInstead() {
-    desk_.windows.open<W>();
+    // Closed first, so that the window the menu leaves to comes up in front and takes the keyboard.
     close();
+    desk_.windows.open<W>();
 }
 
 SettingsMenu::SettingsMenu(Desk& desk) : MenuWindow(desk, kName, "Settings") {

@@ -43,7 +43,7 @@ void MotelDetailsWindow::createControls() {
     about_->setWordWrap(true);
     for (std::size_t i = 0; i < kMotelLines.size(); ++i) {
         boxes_[i] = lineEdit(QString::fromLatin1(kMotelLines[i].box), this);
-        boxes_[i]->setMaxLength(static_cast<int>(kMotelLines[i].limit()));
+        holdToField(boxes_[i], kMotelLines[i].limit());
     }
     savedNote_ = captionLabel("SavedNote", QString(), this);
     saveButton_ = button("SaveDetails", "Save", this);

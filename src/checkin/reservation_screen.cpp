@@ -24,14 +24,6 @@ bool isPayCodeEntry(const std::string& text) {
 ShownReservation shown(const Reservation& r) {
     ShownReservation s;
     s.guest = GuestForm::from(r);
-    s.guest.zip = r.zip.stored(15);
-    s.guest.phone = r.phone.stored(15);
-    s.guest.cell = r.cell.stored(15);
-    s.guest.cardNo = r.cardNo.stored(20);
-    s.guest.cardMonth = r.cardMonth.stored(10);
-    s.guest.cardYear = r.cardYear.stored(10);
-    s.guest.adults = r.adults.stored(1);
-    s.guest.children = r.children.stored(1);
     s.arrivalDate = r.arrivalDate;
     s.departDate = r.departDate;
     s.confirmNo = r.confirmNo.stored(10);

@@ -29,9 +29,9 @@ std::string roomOccupiedMessage(std::string_view roomNo);
 
 // A reservation as the window shows it.
 struct ShownReservation {
-    // Name, address, city, state, company and comment with trailing blanks removed; zip,
-    // phone, cell, card number, the expiry texts, adults and children as stored, at the full
-    // width of their fields.
+    // Every particular without the blanks that pad it to its field (a box showing a padded zip
+    // would be full and take no typing); "Save and Exit" pads them again, so the record's bytes
+    // stay as they were.
     GuestForm guest;
     Date arrivalDate;
     Date departDate;

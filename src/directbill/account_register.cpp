@@ -9,8 +9,7 @@
 namespace innvera {
 
 AccountForm AccountForm::from(const DirectBillAccount& a) {
-    return {a.accountName.stored(30), a.address.stored(40), a.city.stored(30), a.state.stored(2), a.zip.stored(20),
-            a.phone.stored(15),       a.fax.stored(15),     a.cell.stored(15), a.contact.stored(30)};
+    return {a.accountName, a.address, a.city, a.state, a.zip, a.phone, a.fax, a.cell, a.contact};
 }
 
 void AccountForm::copyTo(DirectBillAccount& a) const {

@@ -26,7 +26,8 @@ struct AccountForm {
     std::string cell;
     std::string contact;
 
-    // The stored fields as the boxes show them: each blank-padded to its width.
+    // The stored fields as the boxes show them: without the blanks that pad them to their
+    // widths, so that every box takes typing at its end.
     static AccountForm from(const DirectBillAccount& account);
     // Assigns the nine fields; they are cut or blank-padded to their widths when written.
     void copyTo(DirectBillAccount& account) const;

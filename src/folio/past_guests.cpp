@@ -44,7 +44,26 @@ std::string foundStayHeadings() {
 FoundStays staysNamed(const std::vector<CheckedOutStay>& stays, std::string_view typed) {
     const std::string wanted = upperCase(typed);
     if (wanted.empty()) return where(stays, [](const CheckedOutStay&) { return true; });
-    return where(stays, [&](const CheckedOutStay& s) { return s.guestName.starts_with(wanted); });
+    FoundStays found;
+    FoundStays byLaterWord;
+    for (std::size_t i = 0; i < stays.size(); ++i) {
+        const std::string& name = stays[i].guestName;
+        if (name.starts_with(wanted)) {
+            found.push_back(static_cast<std::uint32_t>(i));
+            continue;
+        }
+        // One pass over the name: a word starts after a blank or a hyphen; only a word starting
+        // with the first letter typed is compared further.
+        for (std::size_t at = 1; at + wanted.size() <= name.size(); ++at) {
+            const char before = name[at - 1];
+            if (name[at] == wanted[0] && (before == ' ' || before == '-') && name.compare(at, wanted.size(), wanted) == 0) {
+                byLaterWord.push_back(static_cast<std::uint32_t>(i));
+                break;
+            }
+        }
+    }
+    found.insert(found.end(), byLaterWord.begin(), byLaterWord.end());
+    return found;
 }
 
 PastGuestSearch staysInRoom(const std::vector<CheckedOutStay>& stays, std::string_view room) {

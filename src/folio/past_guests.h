@@ -41,8 +41,10 @@ struct PastGuestSearch {
     bool refused() const { return !refusal.empty(); }
 };
 
-// Name search: the stays whose name (trailing blanks removed) begins with the typed text turned
-// to upper case; every stay when nothing is typed.
+// Name search: the stays whose name (trailing blanks removed) has a word beginning with the typed
+// text turned to upper case ("SMI" finds "JOHN SMITH"; a word starts the name or follows a blank
+// or a hyphen). The stays whose whole name begins with it come first, then the others, each in
+// guest-file order. Every stay when nothing is typed.
 FoundStays staysNamed(const std::vector<CheckedOutStay>& stays, std::string_view typed);
 
 // Room search: refused with kEnterRoomNumber when the box is empty; otherwise the stays whose

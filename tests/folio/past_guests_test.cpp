@@ -63,7 +63,7 @@ TEST_F(PastGuests, NamesFollowTheLettersTypedInUpperCaseRoomsAndArrivalDaysMatch
     const std::pair<const char*, Records> names[] = {
         {"S", {1, 3, 4}},         {"SM", {1, 3}},       {"sm", {1, 3}},  {"SMITH JOHN", {1}},
         {"SMITH JOHN ", {}},  // longer than the name
-        {"MITH", {}},         // the name's beginning only
+        {"MITH", {}},         // a word's beginning only
         {"", {1, 3, 4, 5}}};
     for (const auto& [typed, found] : names) EXPECT_EQ(records(staysNamed(stays, typed)), found) << typed;
     const std::pair<const char*, Records> rooms[] = {{"101", {1, 4}}, {"1A", {3}}, {"102", {}}, {"10", {}}};  // oldest first
@@ -99,6 +99,24 @@ TEST_F(PastGuests, RetrieveGivesTheStayItsAccountAndItsFolioAsTheFolioScreenShow
     EXPECT_FALSE(plain->directBillLine.has_value());
     EXPECT_TRUE(plain->folio.rows.empty());
     EXPECT_EQ(plain->folio.balance, 0);
+}
+
+// A name is found by the start of any of its words, whole-name starts listed first: "SMI" finds
+// SMITH ANN first, then JOHN SMITH and the hyphened SMITHERS, never BLACKSMITH or "SM ITH".
+TEST(PastGuestNames, AnyWordStartFindsTheNameAndWholeNameStartsComeFirst) {
+    std::vector<CheckedOutStay> stays;
+    for (const char* name : {"JOHN SMITH", "SMITH ANN", "AMY SMITHERS-JONES", "BLACKSMITH BOB", "MARY-JO SMALL", "SM ITH"})
+        stays.push_back({stays.size() + 1, 0, "101", name, may(1), may(2)});
+    const auto records = [&](const FoundStays& found) {
+        Records all;
+        for (std::uint32_t i : found) all.push_back(stays.at(i).recordNo);
+        return all;
+    };
+    const std::pair<const char*, Records> names[] = {
+        {"smi", {2, 1, 3}},  {"SMITH", {2, 1, 3}}, {"JO", {1, 3, 5}}, {"JONES", {3}},       {"ANN", {2}},
+        {"SMITH ANN", {2}},  {"ITH", {6}},         {"MITH", {}},      {"SMITHS", {}},       {"", {1, 2, 3, 4, 5, 6}},
+    };
+    for (const auto& [typed, found] : names) EXPECT_EQ(records(staysNamed(stays, typed)), found) << typed;
 }
 
 }  // namespace

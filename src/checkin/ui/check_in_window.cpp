@@ -93,7 +93,7 @@ void CheckInWindow::load() {
 }
 
 void CheckInWindow::openDepartureCalendar() {
-    DateCalendar::open(desk_, this, {"Form5", "Depart Date", desk_.session.hotelDate.plusDays(1), 10000},
+    DateCalendar::open(desk_, this, {"Form5", "Depart Date", desk_.session.hotelDate.plusDays(1), 10000, departBox_},
                        [this](Date picked) { takeDepartureDate(picked); });
 }
 

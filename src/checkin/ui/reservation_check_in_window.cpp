@@ -93,10 +93,10 @@ void ReservationCheckInWindow::connectControls() {
     connect(cancelButton_, &QPushButton::clicked, this, &ReservationCheckInWindow::cancelReservation);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
     opensCalendar(arrivalBox_, [this] {
-        openCalendar("Form17", "Arrival Date", desk_.session.hotelDate, &ReservationCheckInWindow::takeArrivalDate);
+        openCalendar("Form17", "Arrival Date", desk_.session.hotelDate, arrivalBox_, &ReservationCheckInWindow::takeArrivalDate);
     });
     opensCalendar(departBox_, [this] {
-        openCalendar("Form18", "Depart Date", desk_.session.hotelDate.plusDays(1),
+        openCalendar("Form18", "Depart Date", desk_.session.hotelDate.plusDays(1), departBox_,
                      &ReservationCheckInWindow::takeDepartureDate);
     });
     // A complete date typed counts as one picked; a date half typed changes nothing.
@@ -149,9 +149,9 @@ void ReservationCheckInWindow::showDays() {
     section_->daysChanged();
 }
 
-void ReservationCheckInWindow::openCalendar(const char* name, const char* title, Date start,
+void ReservationCheckInWindow::openCalendar(const char* name, const char* title, Date start, const QLineEdit* box,
                                             void (ReservationCheckInWindow::*take)(Date)) {
-    DateCalendar::open(desk_, this, {name, title, start, 10000}, [this, take](Date picked) { (this->*take)(picked); });
+    DateCalendar::open(desk_, this, {name, title, start, 10000, box}, [this, take](Date picked) { (this->*take)(picked); });
 }
 
 void ReservationCheckInWindow::takeArrivalDate(Date picked) {

@@ -48,7 +48,8 @@ private:
     void showReservation(const ShownReservation& reservation);
     // The days between the two dates shown, then the stay's total (and the cash amount of a cash payment).
     void showDays();
-    void openCalendar(const char* name, const char* title, Date start,
+    // The calendar opens on the date in `box`, else on `start`.
+    void openCalendar(const char* name, const char* title, Date start, const QLineEdit* box,
                       void (ReservationCheckInWindow::*take)(Date));
     ReservationScreenForm form() const;
     bool goOnDespite(const char* goOn);

@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
+#include <optional>
+
 #include "platform/qt/controls.h"
 #include "platform/qt/windows.h"
 
@@ -25,7 +27,10 @@ DateCalendar::DateCalendar(QWidget* owner, const Setup& setup, std::function<voi
     setWindowTitle(QString::fromLatin1(setup.title));
     calendar_ = new QCalendarWidget(this);
     calendar_->setObjectName(QStringLiteral("Calendar1"));
-    calendar_->setSelectedDate(toQDate(setup.start));
+    // On the day the box shows, when it holds a whole date: what the clerk typed is where the
+    // calendar carries on.
+    const std::optional<Date> shown = setup.box ? Date::parse(setup.box->text().trimmed().toStdString()) : std::nullopt;
+    calendar_->setSelectedDate(toQDate(shown ? *shown : setup.start));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(calendar_);
     connect(calendar_, &QCalendarWidget::clicked, this, &DateCalendar::dayClicked);

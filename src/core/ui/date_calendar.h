@@ -25,8 +25,9 @@ public:
     struct Setup {
         const char* name;    // the object name (Form5, Form9, Form17, ...)
         const char* title;   // the window title
-        Date start;          // the day selected when it opens
+        Date start;          // the day selected when it opens, unless `box` holds a date
         int closeAfterMs = 0;  // 0: it stays until a day is picked
+        const QLineEdit* box = nullptr;  // the date box it picks for: opens on the date typed there
     };
 
     // Opens the calendar for `owner`, or shows the one of that name it has open already.

@@ -54,7 +54,7 @@ GuestDetailsPanel::GuestDetailsPanel(std::initializer_list<Box> upperCased, bool
     for (const BoxInfo& info : kBoxes) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QString::fromLatin1(info.objectName));
-        edit->setMaxLength(static_cast<int>(info.width));
+        holdToField(edit, info.width);
         boxes_[info.box] = edit;
         if (upper.count(info.box)) connect(edit, &QLineEdit::textEdited, this, [this, edit] { upperCase(edit); });
         grid->addWidget(new QLabel(QString::fromLatin1(info.caption), this), row, 0);
@@ -69,6 +69,8 @@ GuestDetailsPanel::GuestDetailsPanel(std::initializer_list<Box> upperCased, bool
             for (const std::string& year : expiryYears(currentYear)) years << qs(year);
             expiryMonth_ = promptList(QStringLiteral("Combo1"), QStringLiteral("Expire Month"), months, this);
             expiryYear_ = promptList(QStringLiteral("Combo2"), QStringLiteral("Expire Year"), years, this);
+            limitTypedText(expiryMonth_, stored(&GuestDetails::cardMonth));
+            limitTypedText(expiryYear_, stored(&GuestDetails::cardYear));
             auto* expiry = new QHBoxLayout;
             expiry->addWidget(expiryMonth_);
             expiry->addWidget(expiryYear_);

@@ -39,7 +39,7 @@ AccountDetailsPanel::AccountDetailsPanel(std::initializer_list<Box> upperCased, 
     const std::set<Box> upper(upperCased);
     for (int i = 0; i < static_cast<int>(boxes_.size()); ++i) {
         QLineEdit* edit = lineEdit(QStringLiteral("Text%1").arg(i + 1), this);
-        edit->setMaxLength(static_cast<int>(kWidths[i]));
+        holdToField(edit, kWidths[i]);
         // Wide enough to read what is typed, however much room the window's lists take.
         edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 24);
         boxes_[i] = edit;

@@ -53,14 +53,14 @@ void DirectBillAccountWindow::createControls() {
     typeList_ = promptList(QStringLiteral("Combo3"), QString::fromLatin1(kSelectType), types, entryFrame_);
     amountBox_ = lineEdit("Text10", entryFrame_);
     checkNoBox_ = lineEdit("Text11", entryFrame_);
-    checkNoBox_->setMaxLength(static_cast<int>(fieldWidth(kInvoiceLineFields, &InvoiceLine::checkNo)));
+    holdToField(checkNoBox_, fieldWidth(kInvoiceLineFields, &InvoiceLine::checkNo));
     doNowButton_ = button("Command1", "Do Now", entryFrame_);
     printButton_ = button("Command3", "Print Statement", this);
     exportButton_ = button("ExportButton", "Export CSV", this);
     saveButton_ = button("Command2", "Save and Exit", this);
 
     // The invoice lines in a fixed-pitch font, under headings at their columns.
-    showInColumns(lines_, 105);
+    showInColumns(lines_, 105, 80);
     headings_ = columnHeadings(lines_, qs(invoiceListHeadings()), this);
 }
 

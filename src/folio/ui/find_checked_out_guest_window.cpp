@@ -67,7 +67,7 @@ void FindCheckedOutGuestWindow::createControls() {
     exitButton_ = button("Command2", "Exit", this);
 
     // The folio lines as the folio screen shows them.
-    showInColumns(lines_, 100);
+    showInColumns(lines_, 100, 80);
     headings_ = columnHeadings(lines_, qs(folioListHeadings()), this);
 }
 

@@ -109,7 +109,7 @@ void FolioWindow::createControls() {
     topExitButton_ = button("Command8", "Exit", this);
 
     // The folio lines in a fixed-pitch font, under headings at the rows' columns.
-    showInColumns(lines_, 100);
+    showInColumns(lines_, 100, 80);
     headings_ = columnHeadings(lines_, qs(folioListHeadings()), this);
 }
 
@@ -189,6 +189,13 @@ void FolioWindow::connectControls() {
     connect(viewMessageButton_, &QPushButton::clicked, this, &FolioWindow::openViewMessage);
     opensCalendar(departBox_, [this] {
         if (shown_) openDepartureCalendar();
+    });
+    // "Days" follows the departure, typed or picked, as on the check-in window; a date half
+    // typed changes nothing.
+    connect(departBox_, &QLineEdit::textChanged, this, [this] {
+        if (!shown_) return;
+        if (const auto departure = stayDate(text(departBox_)))
+            daysBox_->setText(QString::number(departure->daysSince(shown_->arrivalDate)));
     });
     exitOnEscape(this, topExitButton_);
     enterClicks(doNowButton_, {amountBox_});
@@ -444,7 +451,7 @@ void FolioWindow::saveAndExit() {
 }
 
 void FolioWindow::openDepartureCalendar() {
-    DateCalendar::open(desk_, this, {"Form9", "Form9", desk_.session.hotelDate, 0},
+    DateCalendar::open(desk_, this, {"Form9", "Form9", desk_.session.hotelDate, 0, departBox_},
                        [this](Date picked) { departureDatePicked(picked); });
 }
 

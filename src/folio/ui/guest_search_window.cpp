@@ -166,7 +166,7 @@ void GuestSearchWindow::retrieve(int row) {
 }
 
 void GuestSearchWindow::openArrivalCalendar() {
-    DateCalendar::open(desk_, this, {"ArrivalDateCalendar", "Arrival Date", desk_.session.hotelDate, 20000},
+    DateCalendar::open(desk_, this, {"ArrivalDateCalendar", "Arrival Date", desk_.session.hotelDate, 20000, arrivalBox_},
                        [this](Date picked) { arrivalBox_->setText(qs(picked.text())); });
 }
 

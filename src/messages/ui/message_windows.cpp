@@ -54,9 +54,9 @@ void PostMessageWindow::createControls() {
     dateLabel_ = valueLabel("Label2", this, 100);
     timeLabel_ = valueLabel("Label3", this, 100);
     fromBox_ = lineEdit("Text1", this);
-    fromBox_->setMaxLength(widthOf(&Message::msgFrom));
+    holdToField(fromBox_, widthOf(&Message::msgFrom));
     toBox_ = lineEdit("Text2", this);
-    toBox_->setMaxLength(widthOf(&Message::msgTo));
+    holdToField(toBox_, widthOf(&Message::msgTo));
     textBox_ = messageBox(this);
     limitPlainText(textBox_, fieldWidth(kMessageFields, &Message::msgText));
     postButton_ = button("Command1", "Post", this);

@@ -5,10 +5,13 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QValidator>
+
+#include <algorithm>
 
 
 namespace innvera {
@@ -67,6 +70,9 @@ QLabel* captionLabel(const QString& caption, QWidget* parent) { return new QLabe
 QPushButton* button(const QString& objectName, const QString& caption, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(objectName);
+    // Enter on the button that has the focus presses it, as Space does. Only that button: no
+    // window is a dialog, so no other button is ever pressed by an Enter typed elsewhere.
+    b->setAutoDefault(true);
     return b;
 }
 
@@ -129,16 +135,26 @@ void showPrompt(QComboBox* list, const QString& prompt) {
     list->setEditText(prompt);
 }
 
-void showInColumns(QAbstractItemView* list, int columns) {
+void showInColumns(QAbstractItemView* list, int columns, int shownColumns) {
     const QFont fixed = fixedPitchFont();
     list->setFont(fixed);
-    list->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(columns, QLatin1Char('M'))) + 30);
+    const int shown = shownColumns > 0 ? std::min(shownColumns, columns) : columns;
+    list->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(shown, QLatin1Char('M'))) + 30);
+    list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    list->horizontalScrollBar()->setSingleStep(QFontMetrics(fixed).horizontalAdvance(QLatin1Char('M')));
 }
 
 QLabel* columnHeadings(QAbstractItemView* list, const QString& headings, QWidget* parent) {
     auto* label = new QLabel(headings, parent);
     label->setFont(list->font());
     label->setContentsMargins(list->frameWidth() + 2, 0, 0, 0);
+    // As wide as the list gives it: a heading past the list's edge is cut, as its column is.
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    // Scrolled sideways, the headings drop the characters the rows have moved out of sight.
+    const qreal charWidth = QFontMetricsF(list->font()).horizontalAdvance(QLatin1Char('M'));
+    QObject::connect(list->horizontalScrollBar(), &QScrollBar::valueChanged, label, [label, headings, charWidth](int at) {
+        label->setText(headings.mid(qRound(at / charWidth)));
+    });
     return label;
 }
 
@@ -204,8 +220,31 @@ void enterActivates(QAbstractItemView* list, std::function<void(const QModelInde
     list->installEventFilter(new EnterOnList(list, std::move(act)));
 }
 
+namespace {
+
+// A text the window sets (the box then counts as not modified by the clerk) loses its trailing
+// blanks; setting the shorter text comes back here once more and changes nothing.
+void dropPadding(QLineEdit* box) {
+    QObject::connect(box, &QLineEdit::textChanged, box, [box](const QString& text) {
+        if (box->isModified() || !text.endsWith(QLatin1Char(' '))) return;
+        qsizetype end = text.size();
+        while (end > 0 && text.at(end - 1) == QLatin1Char(' ')) --end;
+        box->setText(text.left(end));
+    });
+}
+
+}  // namespace
+
+void holdToField(QLineEdit* box, std::size_t width) {
+    box->setMaxLength(static_cast<int>(width));
+    dropPadding(box);
+}
+
 void limitTypedText(QComboBox* list, std::size_t width) {
-    if (QLineEdit* box = list->lineEdit()) box->setValidator(new TypedTextLimit(box, static_cast<qsizetype>(width)));
+    if (QLineEdit* box = list->lineEdit()) {
+        box->setValidator(new TypedTextLimit(box, static_cast<qsizetype>(width)));
+        dropPadding(box);
+    }
 }
 
 void limitPlainText(QTextEdit* box, std::size_t width) {

@@ -39,6 +39,7 @@ QLabel* valueLabel(const QString& objectName, QWidget* parent, int minimumWidth 
 // their name.
 QLabel* captionLabel(const QString& objectName, const QString& caption, QWidget* parent);
 QLabel* captionLabel(const QString& caption, QWidget* parent);
+// A push button; Enter or Space presses it while it has the focus.
 QPushButton* button(const QString& objectName, const QString& caption, QWidget* parent);
 QListWidget* listBox(const QString& objectName, QWidget* parent);
 // A drop-down list that can also be typed into, showing `prompt` until something is chosen.
@@ -52,9 +53,11 @@ void takeOnlyDeliberateChoices(QComboBox* list);
 void showPrompt(QComboBox* list, const QString& prompt);
 
 // A list whose rows are columns of fixed-pitch text: set in the fixed-pitch font and wide enough
-// for `columns` characters.
-void showInColumns(QAbstractItemView* list, int columns);
-// The headings over such a list, in its font and starting where its rows start.
+// for `columns` characters, or for the first `shownColumns` of them where the window would not
+// fit the screen otherwise: the rest is reached with the list's horizontal scroll bar.
+void showInColumns(QAbstractItemView* list, int columns, int shownColumns = 0);
+// The headings over such a list, in its font and starting where its rows start; they move with
+// the list when it is scrolled sideways, and never widen the window.
 QLabel* columnHeadings(QAbstractItemView* list, const QString& headings, QWidget* parent);
 
 // The keyboard, as a clerk expects it of every window.
@@ -71,8 +74,14 @@ void enterClicks(QAbstractButton* action, std::initializer_list<QLineEdit*> boxe
 void enterActivates(QAbstractItemView* list, std::function<void(const QModelIndex&)> act);
 
 // What a box can hold. A box whose text is stored in a field of `width` characters takes no
-// more than that: a typed list (its prompt may be longer, and can still be edited away), and
-// a rich-text box (what is pasted or typed past the width is dropped).
+// more than that: a text box, a typed list (its prompt may be longer, and can still be edited
+// away), and a rich-text box (what is pasted or typed past the width is dropped).
+//
+// A stored field is padded with blanks to its width, and a box that showed it so would be full:
+// nothing typed at its end or in its middle would appear. So a text box or typed list held to a
+// field drops the trailing blanks of every text the window puts in it (what the clerk types
+// keeps its blanks); the text is padded again when it is stored.
+void holdToField(QLineEdit* box, std::size_t width);
 void limitTypedText(QComboBox* list, std::size_t width);
 void limitPlainText(QTextEdit* box, std::size_t width);
 

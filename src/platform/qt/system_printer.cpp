@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPointer>
 #include <QPrinter>
@@ -18,30 +19,38 @@
 #include <algorithm>
 
 #include "platform/qt/controls.h"
+#include "platform/qt/print_layout.h"
 
 namespace innvera {
 
 namespace {
 
-// Paints the lines, one per row, in a fixed-pitch font no wider than the page, then each
-// picture on a page of its own, as large as the page takes it.
+// Paints the lines, one per row, in a fixed-pitch font of at least 9 points: the page turned
+// and the type shrunk only as far as the widest line of text needs (see layOutPrint). Then
+// each picture on a page of its own, as large as the page takes it.
 bool paint(QPrinter& printer, const std::vector<std::string>& lines, const std::vector<QImage>& images) {
+    printer.setPageOrientation(QPageLayout::Portrait);
+    QPageLayout turned = printer.pageLayout();
+    turned.setOrientation(QPageLayout::Landscape);
+    const QFont measured = fixedPitchFont(static_cast<int>(kPrintPointSize));
+    const PrintPage page{printer.pageLayout().paintRectPixels(printer.resolution()).width(),
+                         turned.paintRectPixels(printer.resolution()).width(),
+                         QFontMetricsF(measured, &printer).horizontalAdvance(QLatin1Char('M')) / kPrintPointSize};
+    const PrintLayout layout = layOutPrint(lines, page);
+    printer.setPageOrientation(layout.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    std::size_t widest = 1;
-    for (const auto& line : lines) widest = std::max<std::size_t>(widest, QString::fromStdString(line).size());
-
-    QFont font = fixedPitchFont(10);
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const qreal width = QFontMetricsF(font, &printer).horizontalAdvance(QString(static_cast<int>(widest), QLatin1Char('M')));
-    if (width > page.width()) font.setPointSizeF(10 * page.width() / width);
+    QFont font = fixedPitchFont();
+    font.setPointSizeF(layout.pointSize);
     painter.setFont(font);
 
+    const QRectF paper = printer.pageLayout().paintRectPixels(printer.resolution());
     const QFontMetricsF metrics(font, &printer);
     const qreal step = metrics.lineSpacing();
     qreal y = metrics.ascent();
-    for (const auto& line : lines) {
-        if (y + metrics.descent() > page.height()) {
+    for (const auto& line : layout.lines) {
+        if (y + metrics.descent() > paper.height()) {
             printer.newPage();
             y = metrics.ascent();
         }
@@ -50,7 +59,7 @@ bool paint(QPrinter& printer, const std::vector<std::string>& lines, const std::
     }
     for (const QImage& image : images) {
         printer.newPage();
-        const QSizeF fitted = QSizeF(image.size()).scaled(page.size(), Qt::KeepAspectRatio);
+        const QSizeF fitted = QSizeF(image.size()).scaled(paper.size(), Qt::KeepAspectRatio);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(QRectF(QPointF(0, 0), fitted), image);
     }

@@ -8,10 +8,12 @@
 
 namespace innvera {
 
-// Prints each job on the system's default printer in a fixed-pitch font sized so that the
-// job's widest line fits the page, and each of its picture pages (a chart) on a page of its
-// own. With no printer configured, or when a print folder is given, each job is written there
-// instead as a PDF plus a .txt twin with the exact lines (the pictures are in the PDF only),
+// Prints each job on the system's default printer in a fixed-pitch font of 10 points, never
+// less than 9: rule lines are cut at the margin, a wider document is printed landscape and
+// only then shrunk, and a line still too long goes on over the next (see print_layout.h).
+// Each of its picture pages (a chart) goes on a page of its own. With no printer configured,
+// or when a print folder is given, each job is written there instead as a PDF plus a .txt twin
+// with the exact lines (the pictures are in the PDF only),
 // and the notice hears where it went.
 class SystemPrinter : public Printer {
 public:

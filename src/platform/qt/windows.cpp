@@ -16,10 +16,20 @@ QWidget* Windows::show(QWidget* window) {
     }
     window->setAttribute(Qt::WA_DeleteOnClose);
     windows_.append(window);
+    const qsizetype opened = windows_.size();
     connect(window, &QObject::destroyed, this, [this] { checkNoneLeft(); });
     place(window);
     window->show();
-    window->raise();
+    // The new window takes the keyboard, in front of the one it was opened from; a window it
+    // opened itself as it came up (the search of the checked-out guests) goes in front of it.
+    QWidget* front = window;
+    for (qsizetype i = windows_.size(); i > opened; --i)
+        if (windows_[i - 1] && windows_[i - 1]->isVisible()) {
+            front = windows_[i - 1];
+            break;
+        }
+    if (front != window) window->raise();
+    raise(front);
     return window;
 }
 
@@ -27,6 +37,13 @@ void Windows::raise(QWidget* window) {
     window->show();
     window->raise();
     window->activateWindow();
+    // Typing goes to the window's first box (or whatever it put the focus on itself).
+    if (window->focusWidget()) return;
+    for (QWidget* next = window->nextInFocusChain(); next && next != window; next = next->nextInFocusChain())
+        if (next->window() == window && next->isVisibleTo(window) && next->isEnabled() && (next->focusPolicy() & Qt::TabFocus)) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
 }
 
 void Windows::place(QWidget* window) const {

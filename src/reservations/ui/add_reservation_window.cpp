@@ -123,7 +123,7 @@ void AddReservationWindow::load() {
 }
 
 void AddReservationWindow::openArrivalCalendar() {
-    DateCalendar::open(desk_, this, {"ArrivalCalendar", "Arrival Date", desk_.session.hotelDate, 10000},
+    DateCalendar::open(desk_, this, {"ArrivalCalendar", "Arrival Date", desk_.session.hotelDate, 10000, arrivalBox_},
                        [this](Date picked) { takeArrivalDate(picked); });
 }
 
@@ -134,7 +134,7 @@ void AddReservationWindow::enableRoomAndRate() {
 
 void AddReservationWindow::openDepartureCalendar() {
     enableRoomAndRate();
-    DateCalendar::open(desk_, this, {"DepartCalendar", "Depart Date", desk_.session.hotelDate.plusDays(1), 10000},
+    DateCalendar::open(desk_, this, {"DepartCalendar", "Depart Date", desk_.session.hotelDate.plusDays(1), 10000, departBox_},
                        [this](Date picked) { takeDepartureDate(picked); });
 }
 

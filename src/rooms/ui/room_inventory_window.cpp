@@ -26,7 +26,7 @@ RoomInventoryWindow::RoomInventoryWindow(Desk& desk, QWidget* parent) : QWidget(
 
 void RoomInventoryWindow::createControls() {
     roomNoBox_ = lineEdit("Text1", this);
-    roomNoBox_->setMaxLength(static_cast<int>(kBookableRoomNoLength));
+    holdToField(roomNoBox_, kBookableRoomNoLength);
     typeList_ = promptList("Combo1", kChooseRoomType, roomTypeItems(false), this);
     limitTypedText(typeList_, kRoomTypeWidth);
     enterButton_ = button("Command1", "Enter Now", this);

@@ -64,9 +64,39 @@ void RoomPropertiesWindow::createControls() {
     status_ = property("Label12", "Command5", statusEditor_, "Command10", &RoomView::status, kOutOfOrder);
 
     commentBox_ = lineEdit("Text2", this);
-    commentBox_->setMaxLength(static_cast<int>(fieldWidth(kRoomFields, &Room::comment)));
+    holdToField(commentBox_, fieldWidth(kRoomFields, &Room::comment));
     updateButton_ = button("Command12", "Update", this);
     exitButton_ = button("Command11", "Exit", this);
+
+    // What the one-letter flags mean: under the rows, and as the tip of each flag's value, list
+    // and entries.
+    flagsLegend_ = captionLabel("FlagsLegend",
+                                "Vacant: Y vacant, O occupied     Clean: Y clean, N dirty     "
+                                "Status: K in service, X out of order",
+                                this);
+    struct Letter {
+        const char* letter;
+        const char* meaning;
+    };
+    struct Flag {
+        Property* property;
+        Letter letters[2];
+    };
+    const Flag flags[] = {
+        {&vacant_, {{"Y", "vacant"}, {"O", "occupied"}}},
+        {&clean_, {{"Y", "clean"}, {"N", "dirty"}}},
+        {&status_, {{"K", "in service"}, {"X", "out of order"}}},
+    };
+    for (const Flag& flag : flags) {
+        Property* p = flag.property;
+        QStringList meanings;
+        auto* list = static_cast<QComboBox*>(p->editor);
+        for (const auto& [letter, meaning] : flag.letters) {
+            meanings << QStringLiteral("%1 = %2").arg(QLatin1String(letter), QLatin1String(meaning));
+            list->setItemData(list->findText(QLatin1String(letter)), QString::fromLatin1(meaning), Qt::ToolTipRole);
+        }
+        for (QWidget* shown : {static_cast<QWidget*>(p->value), p->editor}) shown->setToolTip(meanings.join(QStringLiteral(", ")));
+    }
 }
 
 std::array<RoomPropertiesWindow::Property*, 5> RoomPropertiesWindow::properties() {
@@ -109,6 +139,7 @@ void RoomPropertiesWindow::createLayout() {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(chooserRow);
     layout->addLayout(grid);
+    layout->addWidget(flagsLegend_);
     layout->addLayout(commentRow);
     layout->addStretch();
     layout->addLayout(exitRow);

@@ -89,6 +89,7 @@ private:
     QLineEdit* commentBox_ = nullptr;
     QPushButton* updateButton_ = nullptr;
     QPushButton* exitButton_ = nullptr;
+    QLabel* flagsLegend_ = nullptr;
 };
 
 }  // namespace innvera

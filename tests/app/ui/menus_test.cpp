@@ -49,5 +49,29 @@ TEST(MenusTest, WelcomeLeadsToTheSetupTasksAndCanBeSwitchedOff) {
     EXPECT_FALSE(t.isOpen("Form35"));
 }
 
+// A window opened from another comes up in front of every other window, the keyboard in its
+// first box: the checked-out guests' search, opened as its window comes up, in front of both.
+TEST(MenusTest, AWindowOpenedFromAnotherTakesTheKeyboardInItsFirstBox) {
+    TestDesk t;
+    switchWelcomeOff(t.dataDir, true);
+    QWidget* main = t.open("MainWindow");
+    QWidget* settings = t.open("Form6");
+    press(settings, "Command1");  // Apply Tax Rate, beside the menu
+    settle();
+    EXPECT_EQ(titleOf(QApplication::activeWindow()), titleOf(t.find("Form7")));
+    EXPECT_TRUE(hasFocus(t.find("Form7"), "Text1"));
+
+    main->activateWindow();
+    press(settings, "Command9");  // the menu closes, the found guest's window opens with its search
+    settle();
+    QWidget* search = t.find("GuestSearchWindow");
+    ASSERT_NE(search, nullptr);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(search));
+    EXPECT_EQ(titleOf(QApplication::activeWindow()), "Guest");
+    EXPECT_TRUE(hasFocus(search, "Text1"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("smi"));
+    EXPECT_EQ(textOf(search, "Text1"), "SMI");
+}
+
 }  // namespace
 }  // namespace innvera::testing

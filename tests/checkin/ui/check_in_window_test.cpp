@@ -3,6 +3,7 @@
 
 #include "checkin/ui/check_in_window.h"
 #include "checkin/check_in_form.h"
+#include "core/ui/date_calendar.h"
 #include "core/formats.h"
 #include "core/motel_details.h"
 #include "core/stay_rules.h"
@@ -136,6 +137,29 @@ TEST_F(CheckInWindowTest, TheCashTotalFollowsTheStayAndIsWhatThePaymentPosts) {
     EXPECT_EQ(lines[0].amount, 5.45);
     EXPECT_EQ(lines[3].code + plainNumber(lines[3].amount) + lines[4].code + plainNumber(lines[4].amount), "P15C26.88");
     EXPECT_EQ(guestAt(t.dataDir, 1).rate, 5.45f);
+}
+
+// The departure calendar opens on the date the box holds, not on the day after the hotel date,
+// and only when asked for (a click, F4, Alt+Down): the focus reaching the box opens nothing, so
+// what is typed stays in the box.
+TEST_F(CheckInWindowTest, TheDepartureCalendarOpensOnlyWhenAskedOnTheDateInTheBox) {
+    open();
+    auto* box = child<QLineEdit>(w(), "Text14");
+    w()->activateWindow();
+    box->setFocus(Qt::TabFocusReason);
+    box->clear();
+    QTest::keyClicks(box, "5/17/2019");
+    EXPECT_EQ(t.find("Form5"), nullptr);
+    EXPECT_EQ(box->text(), "5/17/2019");
+    QTest::keyClick(box, Qt::Key_F4);
+    EXPECT_EQ(describe(qobject_cast<DateCalendar*>(t.find("Form5"))), "Depart Date|5/17/2019|10000 ms, running");
+    t.find("Form5")->close();
+    settle();
+
+    box->clear();
+    QTest::keyClicks(box, "5/17/20");  // half typed: the day after the hotel date
+    QTest::keyClick(box, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(describe(qobject_cast<DateCalendar*>(t.find("Form5"))), "Depart Date|5/2/2019|10000 ms, running");
 }
 
 }  // namespace

@@ -115,4 +115,25 @@ TEST_F(ReservationWindowTest, CancelAsksFirstThenClosesTheReservationAndRefreshe
     EXPECT_EQ(w(), nullptr);
 }
 
+// The particulars come padded to their widths in the file; the boxes show them without the
+// blanks, so typing at the end of a zip or a phone appears, and "Save and Exit" stores them
+// padded again: untouched, the record's bytes do not change.
+TEST_F(ReservationWindowTest, PaddedParticularsTakeTypingAtTheirEndAndAreStoredPaddedAgain) {
+    openFromArrivals(0);
+    EXPECT_EQ(textsOf(w(), {"Text1", "Text5", "Text6", "Text11", "Text12"}), "AMY WILSON|62701|555-0100|2|0");
+    const Bytes before = readBytes(t.dataDir.reservations());
+    EXPECT_EQ(t.pressed(w(), "Command4"), "");
+    EXPECT_EQ(w(), nullptr);
+    EXPECT_EQ(readBytes(t.dataDir.reservations()), before);
+
+    openFromArrivals(0);
+    type(w(), "Text5", "-4410");
+    type(w(), "Text6", " X2");
+    EXPECT_EQ(textsOf(w(), {"Text5", "Text6"}), "62701-4410|555-0100 X2");
+    EXPECT_EQ(t.pressed(w(), "Command4"), "");
+    const Reservation saved = reservation(2);
+    EXPECT_EQ(saved.zip.stored(15) + "|" + saved.phone.stored(15), "62701-4410     |555-0100 X2    ");
+    EXPECT_EQ(readBytes(t.dataDir.reservations()).size(), before.size());
+}
+
 }  // namespace

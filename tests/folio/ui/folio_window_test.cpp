@@ -199,4 +199,22 @@ TEST_F(FolioWindowTest, AMistakenPostingIsCorrectedAfterAQuestionAndCheckOutSays
     EXPECT_TRUE(guestAt(t.dataDir, 1).inHouse());
 }
 
+// "Days" follows a departure typed (once it is a whole date) or picked on the calendar, which
+// opens on the date in the box.
+TEST_F(FolioWindowTest, ADepartureTypedOrPickedRecountsTheDays) {
+    putGuest(t.dataDir, "101", 1234, "JOHN SMITH", may(3));
+    openFolio();
+    choose(folio(), "Combo3", "101  JOHN SMITH");
+    EXPECT_EQ(textsOf(folio(), {"Text13", "Text14", "Text15"}), "5/1/2019|5/3/2019|2");
+    child<QLineEdit>(folio(), "Text14")->clear();
+    type(folio(), "Text14", "5/6/201");
+    EXPECT_EQ(textOf(folio(), "Text15"), "2") << "half typed";
+    type(folio(), "Text14", "9");
+    EXPECT_EQ(textOf(folio(), "Text15"), "5");
+    DateCalendar* calendar = calendarOf(t, folio(), "Text14", "Form9");
+    EXPECT_EQ(describe(calendar), "Form9|5/6/2019|no Timer1");
+    pickDay(calendar, may(4));
+    EXPECT_EQ(textsOf(folio(), {"Text14", "Text15"}), "5/4/2019|3");
+}
+
 }  // namespace

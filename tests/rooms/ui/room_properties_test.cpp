@@ -119,5 +119,22 @@ TEST_F(RoomProperties, ChoosingAnotherRoomKeepsOpenEditorsForThatRoom) {
         << "the changes go to the room now shown";
 }
 
+// The one-letter flags are explained under the rows, and by the tips of their values, lists and
+// entries.
+TEST_F(RoomProperties, TheFlagLettersAreExplained) {
+    EXPECT_EQ(textOf(window, "FlagsLegend"),
+              "Vacant: Y vacant, O occupied     Clean: Y clean, N dirty     Status: K in service, X out of order");
+    QStringList tips;
+    for (const char* name : {"Label8", "Combo3", "Label10", "Combo4", "Label12", "Combo5"})
+        tips << child<QWidget>(window, name)->toolTip();
+    EXPECT_EQ(tips, (QStringList{"Y = vacant, O = occupied", "Y = vacant, O = occupied", "Y = clean, N = dirty",
+                                 "Y = clean, N = dirty", "K = in service, X = out of order",
+                                 "K = in service, X = out of order"}));
+    auto* status = child<QComboBox>(window, "Combo5");
+    EXPECT_EQ(status->itemData(status->findText("X"), Qt::ToolTipRole).toString(), "out of order");
+    auto* clean = child<QComboBox>(window, "Combo4");
+    EXPECT_EQ(clean->itemData(clean->findText("N"), Qt::ToolTipRole).toString(), "dirty");
+}
+
 }  // namespace
 }  // namespace innvera::testing
