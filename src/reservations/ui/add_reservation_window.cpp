@@ -173,7 +173,7 @@ void AddReservationWindow::departureTyped() {
     }
 }
 
-void AddReservationWindow::arrivalKnown(Date picked) {
+void AddReservationWindow::arrivalKnown(Date) {
     // A departure picked first: the days follow the arrival now known.
     if (const auto departure = Date::parse(text(departBox_))) departureKnown(*departure);
 }
