@@ -792,6 +792,18 @@ public:
         return std::nullopt;
     }
 
+    // The month a month totals file's name stands for ("52019": May 2019).
+    static std::optional<int> monthOfKey(const std::string& name) {
+        if (name.size() < 5 || name.size() > 6 || name.find_first_not_of("0123456789") != std::string::npos)
+            return std::nullopt;
+        const int month = std::stoi(name.substr(0, name.size() - 4));
+        const int year = std::stoi(name.substr(name.size() - 4));
+        if (month < 1 || month > 12 || year < 1) return std::nullopt;
+        const int index = year * 12 + month - 1;
+        if (monthKey(firstOfMonth(index)) != name) return std::nullopt;
+        return index;
+    }
+
     static std::string monthText(int index) { return std::to_string(index % 12 + 1) + "/" + std::to_string(index / 12); }
 
     // Judges the day totals of `days` (each day with lines, or every file there when empty) and
@@ -872,8 +884,10 @@ public:
             const auto sums = index == monthFiles.end() ? months_.end() : months_.find(index->second);
             if (sums != months_.end() && sums->second.posted)
                 judgeTotals(file, totals, sums->second, "in " + monthText(index->second));
+            else if (const auto month = monthOfKey(monthNames[i]))
+                judgeEmpty(file, totals, "in " + monthText(*month));
             else
-                judgeEmpty(file, totals, index == monthFiles.end() ? "in a month it stands for" : "in " + monthText(index->second));
+                judgeEmpty(file, totals, "in a month it stands for");
         });
     }
 
