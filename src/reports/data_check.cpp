@@ -48,6 +48,8 @@ constexpr float kLastWholeSingle = 16777216.0f;
 // How far before the month a checked-out stay's departure may lie for its folio to still be
 // read by the night's check: a stay checked out late posts after its departure date.
 constexpr int kLateCheckOutDays = 60;
+// Invoices missing below an account's counter that are named one by one.
+constexpr std::size_t kMissingInvoicesNamed = 10;
 // Folio files read together from their folder.
 constexpr std::size_t kFilesPerBatch = 4096;
 
@@ -127,7 +129,9 @@ bool allZero(const char* data, std::size_t size) {
 std::string notAFile(const fs::path& path) {
     std::error_code error;
     const fs::file_status status = fs::symlink_status(path, error);
-    if (error) return error == std::errc::no_such_file_or_directory ? "" : "something that cannot be looked at (" + error.message() + ")";
+    if (error)
+        return error == std::errc::no_such_file_or_directory ? ""
+                                                              : "something that cannot be looked at (" + error.message() + ")";
     switch (status.type()) {
     case fs::file_type::not_found:
     case fs::file_type::regular: return "";
@@ -194,6 +198,9 @@ struct FolderList {
     std::vector<std::string> files;
     std::vector<std::pair<std::string, std::string>> others;  // name, what stands there
     bool has(const std::string& name) const { return std::binary_search(files.begin(), files.end(), name); }
+    bool holdsOther(const std::string& name) const {
+        return std::any_of(others.begin(), others.end(), [&](const auto& other) { return other.first == name; });
+    }
 };
 
 // The check's working state: what it has read so far and what it has found.
@@ -349,18 +356,25 @@ public:
 
     // ---- counters -----------------------------------------------------------------------------
 
+    // The first bytes of a small file at the root into `bytes` (zeros where it is short or
+    // missing); false, with a finding, when it cannot be read.
+    bool readStart(const std::string& name, Bytes& bytes) {
+        if (!fileOrNothing(name)) return false;
+        try {
+            dir_.readAt(dir_.root() / name, 0, bytes.data(), bytes.size());
+        } catch (const FileError& error) {
+            add(name, "", "the file cannot be read: " + error.reason());
+            return false;
+        }
+        return true;
+    }
+
     // The Single at the start of a counter or flag file (0 when it is missing); nothing, with a
     // finding, when it cannot be read.
     std::optional<float> firstSingle(const std::string& name) {
-        if (!fileOrNothing(name)) return std::nullopt;
-        char bytes[4] = {};
-        try {
-            dir_.readAt(dir_.root() / name, 0, bytes, sizeof bytes);
-        } catch (const FileError& error) {
-            add(name, "", "the file cannot be read: " + error.reason());
-            return std::nullopt;
-        }
-        return singleAt(bytes);
+        Bytes bytes(4, '\0');
+        if (!readStart(name, bytes)) return std::nullopt;
+        return singleAt(bytes.data());
     }
 
     // A number counter: the last number given out, when it holds a sound one.
@@ -388,16 +402,12 @@ public:
                 add(option, "", "the option holds " + plainNumber(*value) + ", not a number");
         if (const auto flag = firstSingle("datedone"); flag && *flag != 0 && *flag != 1)
             add("datedone", "", "the flag holds " + plainNumber(*flag) + ", neither 0 nor 1");
-        if (const auto flag = firstSingle("dateaudit"); flag) {
-            if (*flag != 0 && *flag != 1) add("dateaudit", "", "the flag holds " + plainNumber(*flag) + ", neither 0 nor 1");
-            Bytes record(EndOfDayFlagRecord::kLength, '\0');
-            try {
-                dir_.readAt(dir_.endOfDayFlag(), 0, record.data(), record.size());
-                if (auto problem = dateProblem(record, fieldOffset(kEndOfDayFlagFields, &EndOfDayFlagRecord::closedDay),
-                                               "day closed", true))
-                    add("dateaudit", "", *problem);
-            } catch (const FileError&) {
-            }
+        Bytes audit(EndOfDayFlagRecord::kLength, '\0');
+        if (readStart("dateaudit", audit)) {
+            const float flag = singleAt(audit.data());
+            if (flag != 0 && flag != 1) add("dateaudit", "", "the flag holds " + plainNumber(flag) + ", neither 0 nor 1");
+            const std::size_t closedDay = fieldOffset(kEndOfDayFlagFields, &EndOfDayFlagRecord::closedDay);
+            if (auto problem = dateProblem(audit, closedDay, "day closed", true)) add("dateaudit", "", *problem);
         }
         for (const char* text : {"nightaudit", "motel.conf"}) fileOrNothing(text);
     }
@@ -510,8 +520,9 @@ public:
                 add("guest", record, "the stay in house (" + folio + ") is in room " + stay.room +
                                          ", which the room file does not hold");
             } else if (!room->second->occupied) {
-                add("rooms", recordNo(room->second->n), "room " + stay.room + " is not marked occupied (O), though the stay in house of guest record " +
-                                                            std::to_string(stay.n) + " (" + folio + ") is in it",
+                add("rooms", recordNo(room->second->n),
+                    "room " + stay.room + " is not marked occupied (O), though the stay in house of guest record " +
+                        std::to_string(stay.n) + " (" + folio + ") is in it",
                     "guest");
             }
             const auto [other, first] = stayIn.emplace(stay.room, &stay);
@@ -655,17 +666,30 @@ public:
                 if (!value) continue;
                 last = *value;
             }
-            for (float number = 1; number <= last && number <= kLastWholeSingle; ++number)
-                if (!std::binary_search(numbers.begin(), numbers.end(), number))
-                    add(counterName, "", "the invoice counter holds " + plainNumber(last) + ", but invoice " +
-                                             plainNumber(number) + " (" + in(kInvoices, account->name + " " + plainNumber(number)) +
-                                             ") is missing",
-                        in(kInvoices, account->name + " " + plainNumber(number)));
-            for (float number : numbers)
-                if (number > last || number < 1)
-                    add(in(kInvoices, account->name + " " + plainNumber(number)), "",
-                        "invoice " + plainNumber(number) + " is " + (number < 1 ? "not a number of 1 or more" : "above the account's invoice counter, which holds " + plainNumber(last)),
-                        counterName);
+            // Each missing invoice is named, up to a few; a counter far beyond its files is said once.
+            const auto within = static_cast<std::size_t>(
+                std::count_if(numbers.begin(), numbers.end(), [&](float number) { return number >= 1 && number <= last; }));
+            const double missing = static_cast<double>(last) - static_cast<double>(within);
+            std::size_t named = 0;
+            for (float number = 1; number <= last && named < kMissingInvoicesNamed; ++number) {
+                if (std::binary_search(numbers.begin(), numbers.end(), number)) continue;
+                ++named;
+                const std::string invoice = in(kInvoices, account->name + " " + plainNumber(number));
+                add(counterName, "", "the invoice counter holds " + plainNumber(last) + ", but invoice " + plainNumber(number) +
+                                         " (" + invoice + ") is missing",
+                    invoice);
+            }
+            if (missing > static_cast<double>(named))
+                add(counterName, "", "the invoice counter holds " + plainNumber(last) + ", and " +
+                                         plainNumber(missing - static_cast<double>(named)) +
+                                         " more of the invoices up to it are missing");
+            for (float number : numbers) {
+                if (number <= last && number >= 1) continue;
+                const std::string why = number < 1 ? "not a number of 1 or more"
+                                                   : "above the account's invoice counter, which holds " + plainNumber(last);
+                add(in(kInvoices, account->name + " " + plainNumber(number)), "", "invoice " + plainNumber(number) + " is " + why,
+                    counterName);
+            }
         }
 
         std::sort(toRead.begin(), toRead.end());
@@ -716,12 +740,15 @@ public:
             }
             const ChargeCode* code = chargeCode(posting->code);
             if (!code) {
-                if (judge) add(file, lineNo(n), "the charge code " + inQuotes(trimRight(posting->code)) + " is none of the motel's codes");
+                if (judge)
+                    add(file, lineNo(n), "the charge code " + inQuotes(trimRight(posting->code)) + " is none of the motel's codes");
                 return;
             }
             const double amount = leadingNumber(posting->amountText);
             if (!std::isfinite(amount) || std::fabs(amount) > kLargestAmount) {
-                if (judge) add(file, lineNo(n), "the amount " + std::string(trimRight(posting->amountText)) + " is not an amount the files can hold");
+                if (judge)
+                    add(file, lineNo(n), "the amount " + std::string(trimRight(posting->amountText)) +
+                                             " is not an amount the files can hold");
                 return;
             }
             if (!code->slot) return;
@@ -777,8 +804,7 @@ public:
     // before the first one kept under its own key, the old key; nothing when neither is there.
     std::optional<std::string> dayFileOf(Date day, const FolderList& folder, std::optional<Date> firstOwn) const {
         const std::string own = dayKey(day);
-        if (folder.has(own) || std::any_of(folder.others.begin(), folder.others.end(), [&](const auto& o) { return o.first == own; }))
-            return own;
+        if (folder.has(own) || folder.holdsOther(own)) return own;
         if (firstOwn && !(day < *firstOwn)) return std::nullopt;
         const std::string old = legacyDayKey(day);
         if (folder.has(old)) return old;
@@ -868,7 +894,7 @@ public:
             const bool posted = sums != months_.end() && sums->second.posted;
             if (monthFolder.has(name)) monthFiles[name] = index;
             else if (posted && !sums->second.unjudged &&
-                     std::none_of(monthFolder.others.begin(), monthFolder.others.end(), [&](const auto& o) { return o.first == name; }))
+                     !monthFolder.holdsOther(name))
                 add(in(kMonthTotals, name), "", "the file is missing, but folio lines were posted in " + monthText(index));
         }
         std::vector<std::string> monthNames;

@@ -161,13 +161,12 @@ EndOfDayResult runEndOfDay(DataDir& dir, Date hotelDate, const NightlyBackup& ba
     }
     done(EndOfDayStep::CheckOuts);
 
+    // The check and the copy are made of settled files: nothing of this run is pending.
+    dir.commit();
     // The files the night will touch must agree before it posts to them, unless the clerk says
     // to go on anyway.
     const DataCheck check = checkBeforeNight(dir, hotelDate);
     if (!check.agrees() && (!goOnDespite || !goOnDespite(check.findings))) return result;
-
-    // The copy is taken of settled files: nothing of this run is pending.
-    dir.commit();
     try {
         result.backup = backUpDataDir(dir, backup.folder, backup.name, backup.kept);
     } catch (const FileError& error) {

@@ -284,6 +284,30 @@ TEST_F(DataCheckOf, DirectBillAccountsAndTheirInvoices) {
                        }));
 }
 
+TEST_F(DataCheckOf, ACounterFarBeyondItsInvoicesNamesTenAndCountsTheRest) {
+    writeBytes(file("directinvoice/ACME"), RecordBytes(10).single(0, 100));
+    const Lines all = found();
+    ASSERT_EQ(all.size(), 11u);
+    EXPECT_EQ(all[0], "directinvoice/ACME: the invoice counter holds 100, but invoice 3 (directinvoice/ACME 3) is missing.");
+    EXPECT_EQ(all[9], "directinvoice/ACME: the invoice counter holds 100, but invoice 12 (directinvoice/ACME 12) is missing.");
+    EXPECT_EQ(all[10], "directinvoice/ACME: the invoice counter holds 100, and 88 more of the invoices up to it are missing.");
+}
+
+TEST_F(DataCheckOf, TheTaxRateAndTheFlags) {
+    writeBytes(file("tax"), RecordBytes(10).single(0, 1.5f));
+    writeBytes(file("datedone"), RecordBytes(20).single(0, 2));
+    patch(file("dateaudit"), 16, dateBytes(Date::fromYmd(1999, 1, 1).serial()));
+    EXPECT_EQ(found(), (Lines{
+                           "tax: the tax rate 1.5 is not a fraction from 0 to 1.",
+                           "datedone: the flag holds 2, neither 0 nor 1.",
+                           "dateaudit: the day closed 1/1/1999 is outside the years 2000 to 2099.",
+                       }));
+    patch(file("dateaudit"), 16, Bytes(8, '\0'));  // an older program's record: no day known
+    writeBytes(file("tax"), RecordBytes(10).single(0, 0.12f));
+    writeBytes(file("datedone"), RecordBytes(20).single(0, 1));
+    EXPECT_EQ(found(), Lines{});
+}
+
 TEST_F(DataCheckOf, DamagedRecordsAndNumbers) {
     patch(file("rooms"), 2 * 148, Bytes(148, '\0'));             // 103 zeroed
     patch(file("guest"), 528 + 328, singleBytes(kNaN));          // BOB's rate

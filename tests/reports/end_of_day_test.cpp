@@ -297,7 +297,9 @@ TEST(EndOfDayRun, ARunCutOffAtAnyChangeAndMadeAgainLeavesExactlyTheFilesOfOneWho
         putRoom(t.dataDir, room.c_str(), "KING", "O", "N");
         putGuest(t.dataDir, room.c_str(), static_cast<float>(i + 1), "GUEST", may(3), i % 10 == 4 ? 7.0f : 0.0f);
         // Last night's check-in, so every stay has its folio (guest 2 checks in tonight).
-        if (i != 1) postRoomRent(t.dataDir, may(0), 65, 0.12f, FolioOfStay{static_cast<float>(i + 1), room}, std::nullopt);
+        if (i != 1)
+            postRoomRent(t.dataDir, may(1).plusDays(-1), 65, 0.12f, FolioOfStay{static_cast<float>(i + 1), room},
+                         std::nullopt);
     }
     postToFolio(t.dataDir, 2, "102", may(1), 'E', 65.0);  // the check-in's first night
     postToFolio(t.dataDir, 2, "102", may(1), 'T', 7.8);
