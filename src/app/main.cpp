@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/front_desk.h"
+#include "app/check_command.h"
 #include "app/export_command.h"
 #include "app/main_window.h"
 #include "platform/command_line.h"
@@ -103,6 +104,11 @@ int main(int argc, char* argv[]) {
         const QString given = chosen(command.dataDir, "INNVERA_DATA_DIR");
         const std::filesystem::path root = given.isEmpty() ? DataDir::defaultRoot() : std::filesystem::path(given.toStdString());
         return exportFromCommandLine(root, command.exportWords, command.output, std::cout, std::cerr);
+    }
+    case CommandLine::Action::Check: {
+        const QString given = chosen(command.dataDir, "INNVERA_DATA_DIR");
+        const std::filesystem::path root = given.isEmpty() ? DataDir::defaultRoot() : std::filesystem::path(given.toStdString());
+        return checkFromCommandLine(root, std::cout, std::cerr);
     }
     case CommandLine::Action::Run:
         break;

@@ -34,6 +34,7 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
     CommandLine line;
     std::string problem;
     bool help = false, version = false;
+    bool check = false;
     const auto note = [&](std::string text) {
         if (problem.empty()) problem = std::move(text);
     };
@@ -58,6 +59,11 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
             if (argument.starts_with("--export=")) line.exportWords.emplace_back(argument.substr(9));
             while (i + 1 < arguments.size() && !(arguments[i + 1].size() > 1 && arguments[i + 1].front() == '-'))
                 line.exportWords.push_back(arguments[++i]);
+            continue;
+        }
+        if (argument == "--check" || argument.starts_with("--check=")) {
+            if (argument != "--check") note("The option --check takes no value.");
+            check = true;
             continue;
         }
         const std::string_view name = nameOf(argument);
@@ -88,6 +94,8 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
 
     if (!line.output.empty() && line.action != CommandLine::Action::Export)
         note("The option --output goes with --export.");
+    if (check && line.action == CommandLine::Action::Export) note("The options --check and --export go one at a time.");
+    else if (check) line.action = CommandLine::Action::Check;
     if (help) line.action = CommandLine::Action::Help;
     else if (version) line.action = CommandLine::Action::Version;
     else if (!problem.empty()) return refuse(problem);
@@ -137,6 +145,14 @@ std::string helpText(std::string_view defaultDataDir, std::string_view defaultPr
            "                   output that cannot be written is said in one line on the error\n"
            "                   output, with exit status 2, and nothing is written.\n"
            "  --output FILE    With --export: write to FILE (replaced whole) instead.\n"
+           "\n"
+           "  --check          Check whether the files of the data directory agree: rooms and\n"
+           "                   the stays in house, folio, confirmation and account numbers,\n"
+           "                   the day and month totals against the folio lines, the invoices,\n"
+           "                   and damaged records. Prints a line per finding, then how many.\n"
+           "                   It only reads, and may run while Innvera is open. Exit status 0\n"
+           "                   when the files agree, 1 when findings are listed, 2 when the\n"
+           "                   data directory cannot be read.\n"
            "\n"
            "Environment:\n"
            "  INNVERA_DATA_DIR   The data directory, when --data-dir is not given.\n"

@@ -14,6 +14,7 @@ struct CommandLine {
         Help,     // print helpText() and stop
         Version,  // print versionText() and stop
         Export,   // write a report as CSV (--export FORM ...) and stop
+        Check,    // check whether the data directory's files agree (--check) and stop
         Refuse    // print `problem` and stop with a usage error
     };
     Action action = Action::Run;
@@ -31,6 +32,7 @@ struct CommandLine {
 // value, a stray word) is refused, so a mistyped option never starts the desk on the wrong
 // data directory. --export (or --export=FORM) takes the words after it up to the next option
 // as the form and its arguments, which the export itself checks; --output FILE goes with it.
+// --check (no value) checks the data directory, --data-dir naming it.
 CommandLine readCommandLine(const std::vector<std::string>& arguments);
 
 // What --help prints: every option and every environment variable the program reads, with
