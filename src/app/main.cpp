@@ -13,6 +13,7 @@
 
 #include "core/front_desk.h"
 #include "app/export_command.h"
+#include "app/restore_command.h"
 #include "app/main_window.h"
 #include "platform/command_line.h"
 #include "platform/qt/change_notices.h"
@@ -21,6 +22,7 @@
 #include "platform/qt/system_printer.h"
 #include "platform/qt/windows.h"
 #include "platform/start_up.h"
+#include "reports/restore.h"
 
 #ifndef INNVERA_VERSION
 #define INNVERA_VERSION "unknown"
@@ -104,6 +106,13 @@ int main(int argc, char* argv[]) {
         const std::filesystem::path root = given.isEmpty() ? DataDir::defaultRoot() : std::filesystem::path(given.toStdString());
         return exportFromCommandLine(root, command.exportWords, command.output, std::cout, std::cerr);
     }
+    case CommandLine::Action::Restore: {
+        const QString given = chosen(command.dataDir, "INNVERA_DATA_DIR");
+        const std::filesystem::path root = given.isEmpty() ? DataDir::defaultRoot() : std::filesystem::path(given.toStdString());
+        // The data check of the assembled directory: none is run without one.
+        const RestoreCheck check;
+        return restoreFromCommandLine(root, command.restoreBackup, command.force, check, std::cout, std::cerr);
+    }
     case CommandLine::Action::Run:
         break;
     }
@@ -121,6 +130,17 @@ int main(int argc, char* argv[]) {
     DataDir dataDir(givenExplicitly ? std::filesystem::path(dataDirText.toStdString()) : DataDir::defaultRoot());
     const QString root = qs(dataDir.root().string());
     KnownDataDirs knownDirs(dataDir.root());
+
+    // A restore a crash cut is finished, or its unfinished assembly removed, before the directory
+    // is looked at.
+    try {
+        PosixFileLayer disk;
+        recoverRestore(dataDir.root(), disk);
+    } catch (const FileError& error) {
+        return refuse(dialogs, QStringLiteral("A restore of the data directory %1 was cut short and cannot be finished: "
+                                              "the file %2 could not be used: %3.")
+                                   .arg(root, qs(error.path().string()), qs(error.reason())));
+    }
 
     std::error_code missing;
     if (!std::filesystem::exists(dataDir.root(), missing) && !missing &&
