@@ -50,7 +50,8 @@ bool isBackupName(const std::string& name);
 // with a backup's name always holds a whole backup.
 // The folio file of a checked-out stay is taken from the store when the store's copy is that
 // file unchanged (same size and modification time, and the file's status last changed before
-// the copy was made), and listed in the backup's manifest instead of copied; a closed folio the
+// the copy was made; or, when its status changed since, as a restore's rewrite does, the very
+// same bytes), and listed in the backup's manifest instead of copied; a closed folio the
 // store lacks is put there (written under a temporary name, synced, renamed; never overwritten);
 // one whose store copy is of another version is copied into the dated folder like any other
 // file. Any other file unchanged since the newest backup shares that backup's copy (a hard link)
