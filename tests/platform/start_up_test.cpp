@@ -64,6 +64,26 @@ TEST(CommandLine, CheckTakesTheDataDirectoryAndNoValueOrExportBesideIt) {
               std::string::npos);
 }
 
+TEST(CommandLine, RestoreTakesOneBackupOrNoneToListAndForceGoesWithIt) {
+    const CommandLine list = readCommandLine({"--restore", "--data-dir", "/srv/motel"});
+    EXPECT_EQ(list.action, Action::Restore);
+    EXPECT_EQ(list.restoreBackup, "");
+    EXPECT_EQ(list.dataDir, "/srv/motel");
+    EXPECT_FALSE(list.force);
+
+    const CommandLine named = readCommandLine({"--force", "--restore", "2019-05-02 013000", "--data-dir=/srv"});
+    EXPECT_EQ(named.action, Action::Restore);
+    EXPECT_EQ(named.restoreBackup, "2019-05-02 013000");
+    EXPECT_TRUE(named.force);
+    EXPECT_EQ(readCommandLine({"--restore=/srv/motel-backups/2019-05-02 013000"}).restoreBackup,
+              "/srv/motel-backups/2019-05-02 013000");
+
+    EXPECT_EQ(readCommandLine({"--force"}).problem, "The option --force goes with --restore.");
+    EXPECT_EQ(readCommandLine({"--restore", "a", "b"}).problem, "Innvera takes no argument of this kind: b.");
+    EXPECT_EQ(readCommandLine({"--restore", "--help"}).action, Action::Help);
+    EXPECT_EQ(readCommandLine({"--check", "--restore", "x"}).problem, "The options --check and --restore go one at a time.");
+}
+
 TEST(StartUp, ALockIsRefusedWithWhatIsTrueOfIt) {
     const std::filesystem::path root = "/srv/motel";
     const std::filesystem::path lock = "/srv/motel/.innvera.lock";
