@@ -126,12 +126,7 @@ bool allZero(const char* data, std::size_t size) {
 
 // What stands at the path when it is not a regular file ("a folder"); empty for a regular file
 // or nothing at all.
-std::string notAFile(const fs::path& path) {
-    std::error_code error;
-    const fs::file_status status = fs::symlink_status(path, error);
-    if (error)
-        return error == std::errc::no_such_file_or_directory ? ""
-                                                              : "something that cannot be looked at (" + error.message() + ")";
+std::string kindOf(const fs::file_status& status) {
     switch (status.type()) {
     case fs::file_type::not_found:
     case fs::file_type::regular: return "";
@@ -143,6 +138,15 @@ std::string notAFile(const fs::path& path) {
     case fs::file_type::socket: return "a socket";
     default: return "something other than a regular file";
     }
+}
+
+std::string notAFile(const fs::path& path) {
+    std::error_code error;
+    const fs::file_status status = fs::symlink_status(path, error);
+    if (error)
+        return error == std::errc::no_such_file_or_directory ? ""
+                                                              : "something that cannot be looked at (" + error.message() + ")";
+    return kindOf(status);
 }
 
 // The name of a totals slot: "slot 6 (Room Rent)"; an unused slot by its number alone.
@@ -216,7 +220,12 @@ public:
         const fs::path journal = dir_.root() / Journal::kFileName;
         if (!fs::exists(fs::symlink_status(journal, error))) return;
         std::vector<std::string> named;
-        if (const auto bytes = readWholeFile(journal)) named = Journal::filesNamed(*bytes);
+        try {
+            if (const auto bytes = readWholeFile(journal)) named = Journal::filesNamed(*bytes);
+        } catch (const FileError& error) {
+            add(Journal::kFileName, "", "the journal cannot be read: " + error.reason());
+            return;
+        }
         for (const std::string& file : named) unjudged_.insert(file);
         std::string note = "A change is in progress (the journal " + std::string(Journal::kFileName) + " is there)";
         if (named.empty()) {
@@ -262,7 +271,10 @@ public:
         }
         for (fs::directory_iterator entry(path, error), end; !error && entry != end; entry.increment(error)) {
             const std::string name = entry->path().filename().string();
-            const std::string other = notAFile(entry->path());
+            // The kind the folder's listing gives, without a look at each file.
+            std::error_code kindError;
+            const fs::file_status kind = entry->symlink_status(kindError);
+            const std::string other = kindError ? notAFile(entry->path()) : kindOf(kind);
             if (other.empty()) list.files.push_back(name);
             else list.others.emplace_back(name, other);
         }
@@ -294,7 +306,7 @@ public:
                 while (failed < batch.size() && dir_.root() / folder / batch[failed] != error.path()) ++failed;
                 if (failed == batch.size()) failed = next;
                 if (failed < batch.size()) add(in(folder, batch[failed]), "", "the file cannot be read: " + error.reason());
-                from += failed + 1;
+                from += std::min(failed + 1, batch.size());
             }
         }
     }
@@ -734,8 +746,12 @@ public:
                 if (judge) add(file, lineNo(n), "the line cannot be read");
                 return;
             }
-            if (auto problem = dayProblem(posting->postDate, "posting date")) {
-                if (judge) add(file, lineNo(n), *problem);
+            if (posting->postDate.serial() != lastDay_) {  // a folio's lines keep to a few days
+                lastDay_ = posting->postDate.serial();
+                lastMonth_ = monthIndex(posting->postDate);
+            }
+            if (lastMonth_ / 12 < kFirstYear || lastMonth_ / 12 > kLastYear) {
+                if (judge) add(file, lineNo(n), dayProblem(posting->postDate, "posting date").value_or(""));
                 return;
             }
             const ChargeCode* code = chargeCode(posting->code);
@@ -755,7 +771,7 @@ public:
             const double cents = amount * 100;
             const bool fraction = std::fabs(cents - std::round(cents)) > 1e-6;
             PeriodSums& day = days_[posting->postDate.serial()];
-            PeriodSums& month = months_[monthIndex(posting->postDate)];
+            PeriodSums& month = months_[lastMonth_];
             for (PeriodSums* period : {&day, &month}) {
                 period->slots[static_cast<std::size_t>(*code->slot)].add(amount, fraction);
                 period->posted = true;
@@ -989,6 +1005,8 @@ private:
     std::vector<AccountSeen> accounts_;
     std::unordered_map<int, PeriodSums> days_;  // by the day's serial
     std::map<int, PeriodSums> months_;          // by monthIndex
+    int lastDay_ = -1;                          // the day of the folio line read last, and its month
+    int lastMonth_ = 0;
 };
 
 }  // namespace

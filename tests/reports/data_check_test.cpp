@@ -358,6 +358,11 @@ TEST_F(DataCheckOf, AChangeInProgressIsNotedAndItsFilesAreNotJudged) {
         << "neither the guest file's NaN nor the rooms against the stays in house are judged";
     EXPECT_FALSE(result.agrees());
     t.dataDir.rollback();
+
+    patch(file("reservation"), 328, singleBytes(59));
+    patch(file("rooms"), 2 * 148 + 31, {'Y'});
+    fs::create_directory(file(".innvera-journal"));
+    EXPECT_EQ(found(), Lines{".innvera-journal: the journal cannot be read: it is not a regular file."});
 }
 
 TEST(DataCheckRoot, ADirectoryThatCannotBeReadThrowsEverythingElseIsAFinding) {
