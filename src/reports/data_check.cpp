@@ -305,7 +305,11 @@ public:
                 std::size_t failed = next;
                 while (failed < batch.size() && dir_.root() / folder / batch[failed] != error.path()) ++failed;
                 if (failed == batch.size()) failed = next;
-                if (failed < batch.size()) add(in(folder, batch[failed]), "", "the file cannot be read: " + error.reason());
+                if (failed < batch.size()) {
+                    const std::string other = notAFile(error.path());
+                    add(in(folder, batch[failed]), "",
+                        other.empty() ? "the file cannot be read: " + error.reason() : other + " stands where a data file is expected");
+                }
                 from += std::min(failed + 1, batch.size());
             }
         }
@@ -549,12 +553,13 @@ public:
                     "guest");
     }
 
-    // Every stay in house has its folio file.
-    void staysHaveFolios(const FolderList& folios) {
+    // Every stay in house has its folio file (`has`: whether a folio file is there, or said to be
+    // something else).
+    void staysHaveFolios(const std::function<bool(const std::string& name)>& has) {
         for (const StaySeen& stay : stays_) {
             if (!stay.inHouse || !stay.folioSound) continue;
             const std::string name = folioKey(stay.folioNo);
-            if (!folios.has(name))
+            if (!has(name))
                 add("guest", recordNo(stay.n), "the stay in house (folio " + plainNumber(stay.folioNo) + ", room " +
                                                    stay.room + ") has no folio file " + in(kFolios, name),
                     in(kFolios, name));
@@ -947,7 +952,7 @@ public:
         readAccounts();
 
         const FolderList folios = listFolder(kFolios);
-        staysHaveFolios(folios);
+        staysHaveFolios([&](const std::string& name) { return folios.has(name) || folios.holdsOther(name); });
         readFiles(kFolios, folios.files, [&](std::size_t i, std::string_view text) { readFolio(folios.files[i], text, true); });
         checkTotals(std::nullopt, std::nullopt);
         checkInvoices();
@@ -967,30 +972,35 @@ public:
                                                             " is used by record " + std::to_string(first->number) + " too");
         }
         staysAgainstRooms();
-        const FolderList folios = listFolder(kFolios);
-        staysHaveFolios(folios);
 
         // The folios of the stays in house are judged; those of the stays that may have posted
-        // in the hotel date's month only add to its sums.
+        // in the hotel date's month only add to its sums. Each is looked for by its name: the
+        // folder holds one per stay the motel ever had.
         const int month = monthIndex(hotelDate);
         const Date monthStart = firstOfMonth(month);
         const Date monthEnd = firstOfMonth(month + 1).plusDays(-1);
-        std::vector<std::string> names;
         std::set<std::string> judgedNames;
-        for (const StaySeen& stay : stays_)
-            if (stay.folioSound && folios.has(folioKey(stay.folioNo))) judgedNames.insert(folioKey(stay.folioNo));
-        names.assign(judgedNames.begin(), judgedNames.end());
+        for (const StaySeen& stay : stays_) {
+            if (!stay.folioSound) continue;
+            const std::string name = folioKey(stay.folioNo);
+            if (const std::string other = notAFile(dir_.root() / kFolios / name); !other.empty())
+                add(in(kFolios, name), "", other + " stands where a data file is expected");
+            else
+                judgedNames.insert(name);
+        }
+        std::vector<std::string> names(judgedNames.begin(), judgedNames.end());
         for (const CheckedOutStay& stay : checkedOutStays(dir)) {
             if (!(stay.arrivalDate <= monthEnd) || stay.departDate < monthStart.plusDays(-kLateCheckOutDays)) continue;
-            if (!isCount(stay.folioNo, 1)) continue;
-            const std::string name = folioKey(stay.folioNo);
-            if (folios.has(name) && !judgedNames.count(name)) names.push_back(name);
+            if (isCount(stay.folioNo, 1)) names.push_back(folioKey(stay.folioNo));
         }
         std::sort(names.begin(), names.end());
         names.erase(std::unique(names.begin(), names.end()), names.end());
+        std::set<std::string> present;
         readFiles(kFolios, names, [&](std::size_t i, std::string_view text) {
+            present.insert(names[i]);
             readFolio(names[i], text, judgedNames.count(names[i]) > 0);
         });
+        staysHaveFolios([&](const std::string& name) { return present.count(name) > 0 || !judgedNames.count(name); });
         // Only the hotel date's day and month: the lines of other days were read only in part.
         checkTotals(std::vector<Date>{hotelDate}, std::vector<int>{month});
     }

@@ -394,6 +394,28 @@ TEST_F(DataCheckOf, TheNightsCheckFindsWhatTheNightTouchesAndNotAClosedStaysDama
               }));
 }
 
+TEST_F(DataCheckOf, TheNightsCheckLooksForTheFoliosOfTheStaysInHouse) {
+    const std::string bob = readText(file("dailycharge/ 2"));
+    fs::remove(file("dailycharge/ 2"));
+    // BOB's postings no longer behind the month's totals.
+    const Lines month{"totals/52019: slot 5 (Direct Bill) holds 72.8, but the folio lines posted in 5/2019 add up to 0.",
+                      "totals/52019: slot 6 (Room Rent) holds 195, but the folio lines posted in 5/2019 add up to 65.",
+                      "totals/52019: slot 7 (Tax) holds 23.4, but the folio lines posted in 5/2019 add up to 7.8."};
+    DataDir dir(t.folder.path());
+    Lines expected{"guest, record 2: the stay in house (folio 2, room 102) has no folio file dailycharge/ 2."};
+    expected.insert(expected.end(), month.begin(), month.end());
+    EXPECT_EQ(lines(checkBeforeNight(dir, may(3))), expected);
+    fs::create_directory(file("dailycharge/ 2"));
+    expected.front() = "dailycharge/ 2: a folder stands where a data file is expected.";
+    EXPECT_EQ(lines(checkBeforeNight(dir, may(3))), expected);
+    const Lines all = found();
+    ASSERT_FALSE(all.empty());
+    EXPECT_EQ(all.front(), expected.front()) << "the whole check says it in the same words";
+    fs::remove(file("dailycharge/ 2"));
+    writeText(file("dailycharge/ 2"), bob);
+    EXPECT_TRUE(checkBeforeNight(dir, may(3)).agrees());
+}
+
 TEST_F(DataCheckOf, TheNightStopsWithNothingWrittenUnlessTheClerkGoesOn) {
     patch(file("rooms"), 148 + 31, {'Y'});  // BOB's room vacant
     DataDir dir(t.folder.path());
