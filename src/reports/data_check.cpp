@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
-#include <cstring>
 #include <limits>
 #include <map>
 #include <optional>
@@ -12,7 +11,6 @@
 #include <tuple>
 #include <unordered_map>
 
-#include "core/counters.h"
 #include "core/formats.h"
 #include "core/records.h"
 #include "core/stays.h"
@@ -169,14 +167,12 @@ double halfUlp(double value) {
 struct SlotSum {
     double sum = 0;
     double slack = 0.005;  // half a cent, plus what each line adds below
-    int lines = 0;
 
     void add(double amount, bool fractionOfCent) {
         const double before = sum;
         sum += amount;
         slack += halfUlp(std::max(std::fabs(before), std::fabs(sum)));
         if (fractionOfCent) slack += 0.005;
-        ++lines;
     }
 };
 
@@ -187,10 +183,10 @@ struct PeriodSums {
     bool unjudged = false;  // a folio a change in progress is writing posted here
 };
 
-// Record 1 of a totals file as read: its Singles, or why they could not be read.
+// Record 1 of a totals file as read: its Singles (zeros for a file too short to hold them, as
+// every reader takes it).
 struct TotalsFile {
     std::array<float, slot::Count> values{};
-    bool readable = false;
 };
 
 // A month as its totals key and text name it: the month of a date, by year and month.
@@ -788,8 +784,7 @@ public:
     TotalsFile readTotalsBytes(const std::string& file, std::string_view bytes) {
         TotalsFile totals;
         if (bytes.size() % Totals::kLength != 0) add(file, "", partialRecord(bytes.size() % Totals::kLength, Totals::kLength));
-        if (bytes.size() < Totals::kUsed) return totals;  // read as zeros by every reader
-        totals.readable = true;
+        if (bytes.size() < Totals::kUsed) return totals;
         for (std::size_t slot = 0; slot < totals.values.size(); ++slot) {
             totals.values[slot] = singleAt(bytes.data() + 4 * slot);
             if (!std::isfinite(totals.values[slot]))
