@@ -203,6 +203,23 @@ TEST_F(DataCheckOf, ATotalOneCentOffIsAFindingHalfACentIsNot) {
                        }));
 }
 
+// Old data posted amounts with fractions of a cent, which a total kept to the cent rounds away:
+// half a cent each is allowed for, a whole-cent line is not.
+TEST_F(DataCheckOf, LinesWithFractionsOfACentMayEachBeRoundedAwayByHalfACent) {
+    const auto other = [](const char* amount) {
+        return std::string("\"101  \",\"A\",#2019-05-02#,\"O\",\"Other\",") + amount +
+               ",,1,\"-----\",\"-----\",\"-----\"\r\n";
+    };
+    append(file("dailycharge/ 1"), other("0.004") + other("0.004") + other("0.004"));
+    EXPECT_EQ(found(), Lines{}) << "0.012 rounded away, within three half cents and one";
+    append(file("dailycharge/ 1"), other("0.03"));
+    EXPECT_EQ(found(), (Lines{
+                           "dailytotals/05022019: slot 13 (Other) holds 0, but the folio lines posted on 5/2/2019 add "
+                           "up to 0.042.",
+                           "totals/52019: slot 13 (Other) holds 0, but the folio lines posted in 5/2019 add up to 0.042.",
+                       }));
+}
+
 TEST_F(DataCheckOf, TotalsWithNoFolioLinesBehindThemAndDaysWithNoTotals) {
     writeBytes(file("dailytotals/05032019"), totalsBytes({{0, 5}}));
     writeBytes(file("totals/62019"), totalsBytes({{6, 65}}));
