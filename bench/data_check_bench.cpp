@@ -1,5 +1,5 @@
-// The data check on twenty years of a 200-room motel (about 360,000 stays, a folio file each, the
-// day and month totals of every posting, 1,000 reservations): the whole check in a process of its
+// The data check on years of a 200-room motel (about 360,000 stays, a folio file each, the day
+// and month totals of every posting, 1,000 reservations): the whole check in a process of its
 // own (its time and its peak memory, as a new run of the program has them), the check again in
 // this process, the night's own check, and the program's `innvera --check` from the command line.
 //
@@ -28,7 +28,9 @@ using namespace innvera;
 
 namespace {
 
-const Date kToday = Date::fromYmd(2026, 12, 6);
+// Twenty stays arrive a day, so the sample's 360,000 stays reach back some 49 years: its last
+// day is put late enough for the first to fall in 2000, the first year the motel's files hold.
+const Date kToday = Date::fromYmd(2049, 12, 6);
 constexpr int kRooms = 200;
 constexpr std::uint64_t kStays = 360000;
 constexpr std::uint64_t kInHouse = 180;
@@ -52,6 +54,7 @@ struct ChildRun {
     int status = -1;
 };
 ChildRun inChild(const std::function<int()>& work) {
+    std::fflush(stdout);  // what is written so far is not the child's to write again
     ChildRun run;
     run.ms = milliseconds([&] {
         const pid_t child = fork();
@@ -76,6 +79,7 @@ int main(int argc, char** argv) {
         DataDir dir(root);
         const double made = milliseconds([&] {
             bench::writeSampleMotel(dir, kStays, kInHouse, kReservations, kRooms, kToday);
+            bench::writeSampleReservationBook(dir, kReservations, kRooms, kToday);
             bench::writeSampleLedger(dir, kStays, kRooms, kToday);
             writeTaxRate(dir, 0.12f);
             // The numbers the sample gave out, as the counters of a desk that gave them hold them.
@@ -116,6 +120,12 @@ int main(int argc, char** argv) {
         nights.push_back(milliseconds([&] { checkBeforeNight(dir, kToday); }));
     }
     std::printf("%-62s %7.0f ms\n", "the night's check, new DataDir (stay index built)", median(nights));
+    // At the desk the stay index is built long before the night.
+    DataDir desk(root);
+    checkBeforeNight(desk, kToday);
+    std::vector<double> warm;
+    for (int i = 0; i < 5; ++i) warm.push_back(milliseconds([&] { checkBeforeNight(desk, kToday); }));
+    std::printf("%-62s %7.0f ms\n", "the night's check, stay index already built", median(warm));
 
 #ifdef INNVERA_BINARY
     const ChildRun program = inChild([&] {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
-#include <cstring>
 #include <limits>
 #include <map>
 #include <optional>
@@ -12,7 +11,6 @@
 #include <tuple>
 #include <unordered_map>
 
-#include "core/counters.h"
 #include "core/formats.h"
 #include "core/records.h"
 #include "core/stays.h"
@@ -126,12 +124,7 @@ bool allZero(const char* data, std::size_t size) {
 
 // What stands at the path when it is not a regular file ("a folder"); empty for a regular file
 // or nothing at all.
-std::string notAFile(const fs::path& path) {
-    std::error_code error;
-    const fs::file_status status = fs::symlink_status(path, error);
-    if (error)
-        return error == std::errc::no_such_file_or_directory ? ""
-                                                              : "something that cannot be looked at (" + error.message() + ")";
+std::string kindOf(const fs::file_status& status) {
     switch (status.type()) {
     case fs::file_type::not_found:
     case fs::file_type::regular: return "";
@@ -143,6 +136,15 @@ std::string notAFile(const fs::path& path) {
     case fs::file_type::socket: return "a socket";
     default: return "something other than a regular file";
     }
+}
+
+std::string notAFile(const fs::path& path) {
+    std::error_code error;
+    const fs::file_status status = fs::symlink_status(path, error);
+    if (error)
+        return error == std::errc::no_such_file_or_directory ? ""
+                                                              : "something that cannot be looked at (" + error.message() + ")";
+    return kindOf(status);
 }
 
 // The name of a totals slot: "slot 6 (Room Rent)"; an unused slot by its number alone.
@@ -165,14 +167,12 @@ double halfUlp(double value) {
 struct SlotSum {
     double sum = 0;
     double slack = 0.005;  // half a cent, plus what each line adds below
-    int lines = 0;
 
     void add(double amount, bool fractionOfCent) {
         const double before = sum;
         sum += amount;
         slack += halfUlp(std::max(std::fabs(before), std::fabs(sum)));
         if (fractionOfCent) slack += 0.005;
-        ++lines;
     }
 };
 
@@ -183,10 +183,10 @@ struct PeriodSums {
     bool unjudged = false;  // a folio a change in progress is writing posted here
 };
 
-// Record 1 of a totals file as read: its Singles, or why they could not be read.
+// Record 1 of a totals file as read: its Singles (zeros for a file too short to hold them, as
+// every reader takes it).
 struct TotalsFile {
     std::array<float, slot::Count> values{};
-    bool readable = false;
 };
 
 // A month as its totals key and text name it: the month of a date, by year and month.
@@ -216,7 +216,12 @@ public:
         const fs::path journal = dir_.root() / Journal::kFileName;
         if (!fs::exists(fs::symlink_status(journal, error))) return;
         std::vector<std::string> named;
-        if (const auto bytes = readWholeFile(journal)) named = Journal::filesNamed(*bytes);
+        try {
+            if (const auto bytes = readWholeFile(journal)) named = Journal::filesNamed(*bytes);
+        } catch (const FileError& error) {
+            add(Journal::kFileName, "", "the journal cannot be read: " + error.reason());
+            return;
+        }
         for (const std::string& file : named) unjudged_.insert(file);
         std::string note = "A change is in progress (the journal " + std::string(Journal::kFileName) + " is there)";
         if (named.empty()) {
@@ -262,7 +267,10 @@ public:
         }
         for (fs::directory_iterator entry(path, error), end; !error && entry != end; entry.increment(error)) {
             const std::string name = entry->path().filename().string();
-            const std::string other = notAFile(entry->path());
+            // The kind the folder's listing gives, without a look at each file.
+            std::error_code kindError;
+            const fs::file_status kind = entry->symlink_status(kindError);
+            const std::string other = kindError ? notAFile(entry->path()) : kindOf(kind);
             if (other.empty()) list.files.push_back(name);
             else list.others.emplace_back(name, other);
         }
@@ -293,8 +301,12 @@ public:
                 std::size_t failed = next;
                 while (failed < batch.size() && dir_.root() / folder / batch[failed] != error.path()) ++failed;
                 if (failed == batch.size()) failed = next;
-                if (failed < batch.size()) add(in(folder, batch[failed]), "", "the file cannot be read: " + error.reason());
-                from += failed + 1;
+                if (failed < batch.size()) {
+                    const std::string other = notAFile(error.path());
+                    add(in(folder, batch[failed]), "",
+                        other.empty() ? "the file cannot be read: " + error.reason() : other + " stands where a data file is expected");
+                }
+                from += std::min(failed + 1, batch.size());
             }
         }
     }
@@ -537,12 +549,13 @@ public:
                     "guest");
     }
 
-    // Every stay in house has its folio file.
-    void staysHaveFolios(const FolderList& folios) {
+    // Every stay in house has its folio file (`has`: whether a folio file is there, or said to be
+    // something else).
+    void staysHaveFolios(const std::function<bool(const std::string& name)>& has) {
         for (const StaySeen& stay : stays_) {
             if (!stay.inHouse || !stay.folioSound) continue;
             const std::string name = folioKey(stay.folioNo);
-            if (!folios.has(name))
+            if (!has(name))
                 add("guest", recordNo(stay.n), "the stay in house (folio " + plainNumber(stay.folioNo) + ", room " +
                                                    stay.room + ") has no folio file " + in(kFolios, name),
                     in(kFolios, name));
@@ -734,8 +747,12 @@ public:
                 if (judge) add(file, lineNo(n), "the line cannot be read");
                 return;
             }
-            if (auto problem = dayProblem(posting->postDate, "posting date")) {
-                if (judge) add(file, lineNo(n), *problem);
+            if (posting->postDate.serial() != lastDay_) {  // a folio's lines keep to a few days
+                lastDay_ = posting->postDate.serial();
+                lastMonth_ = monthIndex(posting->postDate);
+            }
+            if (lastMonth_ / 12 < kFirstYear || lastMonth_ / 12 > kLastYear) {
+                if (judge) add(file, lineNo(n), dayProblem(posting->postDate, "posting date").value_or(""));
                 return;
             }
             const ChargeCode* code = chargeCode(posting->code);
@@ -755,7 +772,7 @@ public:
             const double cents = amount * 100;
             const bool fraction = std::fabs(cents - std::round(cents)) > 1e-6;
             PeriodSums& day = days_[posting->postDate.serial()];
-            PeriodSums& month = months_[monthIndex(posting->postDate)];
+            PeriodSums& month = months_[lastMonth_];
             for (PeriodSums* period : {&day, &month}) {
                 period->slots[static_cast<std::size_t>(*code->slot)].add(amount, fraction);
                 period->posted = true;
@@ -767,8 +784,7 @@ public:
     TotalsFile readTotalsBytes(const std::string& file, std::string_view bytes) {
         TotalsFile totals;
         if (bytes.size() % Totals::kLength != 0) add(file, "", partialRecord(bytes.size() % Totals::kLength, Totals::kLength));
-        if (bytes.size() < Totals::kUsed) return totals;  // read as zeros by every reader
-        totals.readable = true;
+        if (bytes.size() < Totals::kUsed) return totals;
         for (std::size_t slot = 0; slot < totals.values.size(); ++slot) {
             totals.values[slot] = singleAt(bytes.data() + 4 * slot);
             if (!std::isfinite(totals.values[slot]))
@@ -931,7 +947,7 @@ public:
         readAccounts();
 
         const FolderList folios = listFolder(kFolios);
-        staysHaveFolios(folios);
+        staysHaveFolios([&](const std::string& name) { return folios.has(name) || folios.holdsOther(name); });
         readFiles(kFolios, folios.files, [&](std::size_t i, std::string_view text) { readFolio(folios.files[i], text, true); });
         checkTotals(std::nullopt, std::nullopt);
         checkInvoices();
@@ -951,30 +967,35 @@ public:
                                                             " is used by record " + std::to_string(first->number) + " too");
         }
         staysAgainstRooms();
-        const FolderList folios = listFolder(kFolios);
-        staysHaveFolios(folios);
 
         // The folios of the stays in house are judged; those of the stays that may have posted
-        // in the hotel date's month only add to its sums.
+        // in the hotel date's month only add to its sums. Each is looked for by its name: the
+        // folder holds one per stay the motel ever had.
         const int month = monthIndex(hotelDate);
         const Date monthStart = firstOfMonth(month);
         const Date monthEnd = firstOfMonth(month + 1).plusDays(-1);
-        std::vector<std::string> names;
         std::set<std::string> judgedNames;
-        for (const StaySeen& stay : stays_)
-            if (stay.folioSound && folios.has(folioKey(stay.folioNo))) judgedNames.insert(folioKey(stay.folioNo));
-        names.assign(judgedNames.begin(), judgedNames.end());
+        for (const StaySeen& stay : stays_) {
+            if (!stay.folioSound) continue;
+            const std::string name = folioKey(stay.folioNo);
+            if (const std::string other = notAFile(dir_.root() / kFolios / name); !other.empty())
+                add(in(kFolios, name), "", other + " stands where a data file is expected");
+            else
+                judgedNames.insert(name);
+        }
+        std::vector<std::string> names(judgedNames.begin(), judgedNames.end());
         for (const CheckedOutStay& stay : checkedOutStays(dir)) {
             if (!(stay.arrivalDate <= monthEnd) || stay.departDate < monthStart.plusDays(-kLateCheckOutDays)) continue;
-            if (!isCount(stay.folioNo, 1)) continue;
-            const std::string name = folioKey(stay.folioNo);
-            if (folios.has(name) && !judgedNames.count(name)) names.push_back(name);
+            if (isCount(stay.folioNo, 1)) names.push_back(folioKey(stay.folioNo));
         }
         std::sort(names.begin(), names.end());
         names.erase(std::unique(names.begin(), names.end()), names.end());
+        std::set<std::string> present;
         readFiles(kFolios, names, [&](std::size_t i, std::string_view text) {
+            present.insert(names[i]);
             readFolio(names[i], text, judgedNames.count(names[i]) > 0);
         });
+        staysHaveFolios([&](const std::string& name) { return present.count(name) > 0 || !judgedNames.count(name); });
         // Only the hotel date's day and month: the lines of other days were read only in part.
         checkTotals(std::vector<Date>{hotelDate}, std::vector<int>{month});
     }
@@ -989,6 +1010,8 @@ private:
     std::vector<AccountSeen> accounts_;
     std::unordered_map<int, PeriodSums> days_;  // by the day's serial
     std::map<int, PeriodSums> months_;          // by monthIndex
+    int lastDay_ = -1;                          // the day of the folio line read last, and its month
+    int lastMonth_ = 0;
 };
 
 }  // namespace

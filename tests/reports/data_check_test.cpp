@@ -203,6 +203,23 @@ TEST_F(DataCheckOf, ATotalOneCentOffIsAFindingHalfACentIsNot) {
                        }));
 }
 
+// Old data posted amounts with fractions of a cent, which a total kept to the cent rounds away:
+// half a cent each is allowed for, a whole-cent line is not.
+TEST_F(DataCheckOf, LinesWithFractionsOfACentMayEachBeRoundedAwayByHalfACent) {
+    const auto other = [](const char* amount) {
+        return std::string("\"101  \",\"A\",#2019-05-02#,\"O\",\"Other\",") + amount +
+               ",,1,\"-----\",\"-----\",\"-----\"\r\n";
+    };
+    append(file("dailycharge/ 1"), other("0.004") + other("0.004") + other("0.004"));
+    EXPECT_EQ(found(), Lines{}) << "0.012 rounded away, within three half cents and one";
+    append(file("dailycharge/ 1"), other("0.03"));
+    EXPECT_EQ(found(), (Lines{
+                           "dailytotals/05022019: slot 13 (Other) holds 0, but the folio lines posted on 5/2/2019 add "
+                           "up to 0.042.",
+                           "totals/52019: slot 13 (Other) holds 0, but the folio lines posted in 5/2019 add up to 0.042.",
+                       }));
+}
+
 TEST_F(DataCheckOf, TotalsWithNoFolioLinesBehindThemAndDaysWithNoTotals) {
     writeBytes(file("dailytotals/05032019"), totalsBytes({{0, 5}}));
     writeBytes(file("totals/62019"), totalsBytes({{6, 65}}));
@@ -358,6 +375,11 @@ TEST_F(DataCheckOf, AChangeInProgressIsNotedAndItsFilesAreNotJudged) {
         << "neither the guest file's NaN nor the rooms against the stays in house are judged";
     EXPECT_FALSE(result.agrees());
     t.dataDir.rollback();
+
+    patch(file("reservation"), 328, singleBytes(59));
+    patch(file("rooms"), 2 * 148 + 31, {'Y'});
+    fs::create_directory(file(".innvera-journal"));
+    EXPECT_EQ(found(), Lines{".innvera-journal: the journal cannot be read: it is not a regular file."});
 }
 
 TEST(DataCheckRoot, ADirectoryThatCannotBeReadThrowsEverythingElseIsAFinding) {
@@ -387,6 +409,28 @@ TEST_F(DataCheckOf, TheNightsCheckFindsWhatTheNightTouchesAndNotAClosedStaysDama
                   "dailytotals/05032019: the file holds totals (slot 6 (Room Rent) 1), but no folio line was posted "
                   "on 5/3/2019.",
               }));
+}
+
+TEST_F(DataCheckOf, TheNightsCheckLooksForTheFoliosOfTheStaysInHouse) {
+    const std::string bob = readText(file("dailycharge/ 2"));
+    fs::remove(file("dailycharge/ 2"));
+    // BOB's postings no longer behind the month's totals.
+    const Lines month{"totals/52019: slot 5 (Direct Bill) holds 72.8, but the folio lines posted in 5/2019 add up to 0.",
+                      "totals/52019: slot 6 (Room Rent) holds 195, but the folio lines posted in 5/2019 add up to 65.",
+                      "totals/52019: slot 7 (Tax) holds 23.4, but the folio lines posted in 5/2019 add up to 7.8."};
+    DataDir dir(t.folder.path());
+    Lines expected{"guest, record 2: the stay in house (folio 2, room 102) has no folio file dailycharge/ 2."};
+    expected.insert(expected.end(), month.begin(), month.end());
+    EXPECT_EQ(lines(checkBeforeNight(dir, may(3))), expected);
+    fs::create_directory(file("dailycharge/ 2"));
+    expected.front() = "dailycharge/ 2: a folder stands where a data file is expected.";
+    EXPECT_EQ(lines(checkBeforeNight(dir, may(3))), expected);
+    const Lines all = found();
+    ASSERT_FALSE(all.empty());
+    EXPECT_EQ(all.front(), expected.front()) << "the whole check says it in the same words";
+    fs::remove(file("dailycharge/ 2"));
+    writeText(file("dailycharge/ 2"), bob);
+    EXPECT_TRUE(checkBeforeNight(dir, may(3)).agrees());
 }
 
 TEST_F(DataCheckOf, TheNightStopsWithNothingWrittenUnlessTheClerkGoesOn) {
