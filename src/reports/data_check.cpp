@@ -31,6 +31,16 @@ std::string findingLine(const Finding& finding) {
     return line + ": " + finding.what + ".";
 }
 
+std::string findingsQuestion(const std::vector<Finding>& findings, const std::string& where,
+                             const std::string& question) {
+    const std::size_t count = findings.size();
+    std::string text = "The data check found " + std::to_string(count) + (count == 1 ? " problem" : " problems") +
+                       " in " + where + ":\n";
+    for (std::size_t i = 0; i < count && i < kFindingsAsked; ++i) text += findingLine(findings[i]) + "\n";
+    if (count > kFindingsAsked) text += "(and " + std::to_string(count - kFindingsAsked) + " more)\n";
+    return text + "\n" + question;
+}
+
 std::string dataCheckSummary(const DataCheck& check) {
     if (check.findings.empty()) return "No findings: the files agree.";
     const std::size_t count = check.findings.size();

@@ -46,6 +46,12 @@ DataCheck checkDataDir(const std::filesystem::path& root);
 // checkDataDir gives for those files. Reads only.
 DataCheck checkBeforeNight(DataDir& dir, Date hotelDate);
 
+// A question put to the clerk on findings: "The data check found 2 problems in `where`:", the
+// first kFindingsAsked of them a line each, "(and M more)", then `question` after a blank line.
+std::string findingsQuestion(const std::vector<Finding>& findings, const std::string& where,
+                             const std::string& question);
+inline constexpr std::size_t kFindingsAsked = 10;
+
 // "3 findings.", "1 finding." or "No findings: the files agree."
 std::string dataCheckSummary(const DataCheck& check);
 

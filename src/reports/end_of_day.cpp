@@ -212,12 +212,7 @@ void reprintEndOfDayReports(DataDir& dir, Date closed, Printer& printer) {
 }
 
 std::string nightFindingsQuestion(const std::vector<Finding>& findings) {
-    const std::size_t count = findings.size();
-    std::string text = "The data check found " + std::to_string(count) + (count == 1 ? " problem" : " problems") +
-                       " in what tonight's end of day will touch:\n";
-    for (std::size_t i = 0; i < count && i < kNightFindingsShown; ++i) text += findingLine(findings[i]) + "\n";
-    if (count > kNightFindingsShown) text += "(and " + std::to_string(count - kNightFindingsShown) + " more)\n";
-    return text + "\nRun the end of day anyway?";
+    return findingsQuestion(findings, "what tonight's end of day will touch", "Run the end of day anyway?");
 }
 
 std::string nightChargesToSeeTo(const NightCharges& charges) {

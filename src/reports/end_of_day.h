@@ -107,10 +107,9 @@ EndOfDayResult runEndOfDay(DataDir& dir, Date hotelDate, const NightlyBackup& ba
                            const std::function<bool(const std::string& why)>& goWithoutBackup = {},
                            const std::function<bool(const std::vector<Finding>& findings)>& goOnDespite = {});
 
-// The question the end of day asks when its check finds something: how many problems, the
-// first kNightFindingsShown of them a line each, how many more, and whether to run anyway.
+// The question the end of day asks when its check finds something (see findingsQuestion):
+// whether to run anyway.
 std::string nightFindingsQuestion(const std::vector<Finding>& findings);
-inline constexpr std::size_t kNightFindingsShown = 10;
 
 // The night closed last, when last night (the night before `today`, the system date) is closed:
 // the run has finished for it. A second run the same night would close the next day early, so

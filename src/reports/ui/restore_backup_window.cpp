@@ -13,6 +13,7 @@
 #include "platform/qt/controls.h"
 #include "platform/qt/handler.h"
 #include "platform/qt/wait_cursor.h"
+#include "platform/qt/windows.h"
 #include "reports/backup.h"
 #include "reports/data_check.h"
 
@@ -36,18 +37,6 @@ std::string whenMade(const BackupEntry& backup) {
     std::snprintf(when, sizeof when, "%s at %02d:%02d", backup.day.text().c_str(), backup.time.hour,
                   backup.time.minute);
     return when;
-}
-
-// What the backup's data check found, and the question whether to restore it all the same.
-std::string findingsQuestion(const DataCheck& check) {
-    constexpr std::size_t kShown = 10;
-    std::string text = "The data check found " + std::to_string(check.findings.size()) +
-                       (check.findings.size() == 1 ? " problem" : " problems") + " in this backup:\n";
-    for (std::size_t i = 0; i < check.findings.size() && i < kShown; ++i)
-        text += findingLine(check.findings[i]) + "\n";
-    if (check.findings.size() > kShown)
-        text += "(and " + std::to_string(check.findings.size() - kShown) + " more)\n";
-    return text + "\nRestore it all the same?";
 }
 
 }  // namespace
@@ -134,7 +123,7 @@ void RestoreBackupWindow::restoreChosen() {
             throw;
         }
         waiting.reset();
-        if (!check->agrees() && !desk_.dialogs.ask(kTitle, findingsQuestion(*check))) {
+        if (!check->agrees() && !desk_.dialogs.ask(kTitle, findingsQuestion(check->findings, "this backup", "Restore it all the same?"))) {
             discardRestore(assembled);
             return;
         }

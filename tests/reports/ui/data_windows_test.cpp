@@ -26,12 +26,17 @@ void twoRooms(DataDir& dir) {
     dir.commit();
 }
 
-// A guest in house in room 101 while the room still says vacant.
+// A guest in house in room 101 while the room still says vacant, and no folio file for the stay.
 void guestInVacantRoom(DataDir& dir) {
     putGuest(dir, "101", 1, "JOHN SMITH", may(3));
     writeCounter(dir, dir.folioCounter(), 1);
     dir.commit();
 }
+
+const QStringList kGuestInVacantRoom = {
+    "rooms, record 1: room 101 is not marked occupied (O), though the stay in house of guest record 1 (folio 1) is "
+    "in it.",
+    "guest, record 1: the stay in house (folio 1, room 101) has no folio file dailycharge/ 1."};
 
 TEST(CheckDataWindowTest, SaysTheFilesAgreeThenListsAndPrintsWhatDisagrees) {
     TestDesk t;
@@ -46,15 +51,30 @@ TEST(CheckDataWindowTest, SaysTheFilesAgreeThenListsAndPrintsWhatDisagrees) {
     guestInVacantRoom(t.dataDir);
     EXPECT_EQ(t.pressed(window, "CheckNow"), "");
     const QStringList rows = rowsOf(window, "Findings");
-    ASSERT_EQ(rows.size(), 1);
-    EXPECT_EQ(rows[0], FINDING_ROOM_VACANT);
-    EXPECT_EQ(textOf(window, "Summary"), "1 finding.");
+    EXPECT_EQ(rows, kGuestInVacantRoom);
+    EXPECT_EQ(textOf(window, "Summary"), "2 findings.");
 
     EXPECT_EQ(t.pressed(window, "PrintFindings"), "");
     ASSERT_EQ(t.printer.jobs.size(), 1u);
-    const auto lines = t.printer.jobs[0].lines();
-    EXPECT_NE(std::find(lines.begin(), lines.end(), rows[0].toStdString()), lines.end());
-    EXPECT_EQ(lines.back(), "1 finding.");
+    const auto& lines = t.printer.jobs[0].lines;
+    EXPECT_NE(std::find(lines.begin(), lines.end(), kGuestInVacantRoom[1].toStdString()), lines.end());
+    EXPECT_EQ(lines.back(), "2 findings.");
+}
+
+TEST(EndOfDayWindowTest, AsksBeforeBuildingTheNightOnFilesThatDisagreeAndOnNoWritesNothing) {
+    TestDesk t;
+    t.clock.set(may(2), TimeOfDay{1, 30, 0});
+    writeFlag<EndOfDayFlagRecord>(t.dataDir, t.dataDir.endOfDayFlag(), 0);  // the night of 5/1 is open
+    twoRooms(t.dataDir);
+    guestInVacantRoom(t.dataDir);
+    const Snapshot before = snapshot(t.folder.path());
+    t.dialogs.answers = {false};
+    t.open("EndOfDayWindow");
+    EXPECT_EQ(t.shownBoxes(), "? End of Day: The data check found 2 problems in what tonight's end of day will touch:\n" +
+                                  kGuestInVacantRoom.join('\n').toStdString() + "\n\nRun the end of day anyway?\n");
+    EXPECT_EQ(snapshot(t.folder.path()), before);
+    EXPECT_FALSE(std::filesystem::exists(backupFolderOf(t.folder.path())));
+    EXPECT_TRUE(t.printer.jobs.empty());
 }
 
 // A desk whose data directory has a backup of last night and has changed since.
@@ -117,8 +137,8 @@ TEST_F(RestoreWindow, ShowsWhatTheBackupsCheckFindsAndRestoresNothingOnNo) {
     ASSERT_EQ(rowsOf(window, "Backups").size(), 2);  // newest first, chosen
     t.dialogs.answers = {true, false};
     const std::string shown = t.pressed(window, "RestoreNow");
-    EXPECT_NE(shown.find("? Restore a Backup: The data check found 1 problem in this backup:\n" +
-                         std::string(FINDING_ROOM_VACANT) + "\n\nRestore it all the same?\n"),
+    EXPECT_NE(shown.find("? Restore a Backup: The data check found 2 problems in this backup:\n" +
+                         kGuestInVacantRoom.join('\n').toStdString() + "\n\nRestore it all the same?\n"),
               std::string::npos)
         << shown;
     EXPECT_EQ(snapshot(t.folder.path()), now);
