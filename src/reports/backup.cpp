@@ -12,6 +12,7 @@
 #include <charconv>
 #include <cerrno>
 #include <cstring>
+#include <cmath>
 #include <ctime>
 #include <unordered_map>
 #include <unordered_set>
@@ -118,15 +119,18 @@ public:
     NightCopy(DataDir& dir, const fs::path& backups, const fs::path& target, const std::optional<fs::path>& previous)
         : root_(dir.root()), folios_(dir.folioCharges("x").parent_path()), store_(backups / kClosedFoliosFolder),
           target_(target), previous_(previous) {
-        for (const float folioNo : checkedOutFolioNumbers(dir)) closed_.insert(folioKey(folioNo));
+        const std::vector<float> closed = checkedOutFolioNumbers(dir);
+        closed_.reserve(closed.size());
+        for (const float folioNo : closed) closed_.insert(keyOf(folioNo));
         if (previous_) {
             try {
-                for (StoredFolio& entry : readBackupManifest(*previous_)) {
-                    std::string name = entry.name;
-                    lastManifest_.emplace(std::move(name), std::move(entry));
-                }
+                lastStored_ = readBackupManifest(*previous_);
+                lastManifest_.reserve(lastStored_.size());
+                for (const StoredFolio& entry : lastStored_) lastManifest_.emplace(entry.name, &entry);
+                manifest_.reserve(lastStored_.size() + 64);
             } catch (const FileError&) {
                 lastManifest_.clear();  // a damaged list: the store's copies are looked at one by one
+                lastStored_.clear();
             }
         }
     }
@@ -158,15 +162,34 @@ public:
         pending_.clear();
         if (manifest_.empty()) return;  // a backup that takes nothing from the store needs no list
         std::string text;
-        for (const StoredFolio& entry : manifest_)
-            text += entry.name + '\t' + std::to_string(entry.size) + '\t' + std::to_string(entry.modified) + '\t' +
-                    std::to_string(entry.stored) + '\n';
+        text.reserve(manifest_.size() * 48);
+        char number[24];
+        const auto field = [&](auto value) {
+            text += '\t';
+            text.append(number, std::to_chars(number, number + sizeof number, value).ptr);
+        };
+        for (const StoredFolio& entry : manifest_) {
+            text += entry.name;
+            field(entry.size);
+            field(entry.modified);
+            field(entry.stored);
+            text += '\n';
+        }
         replaceFileWith(target_ / kBackupManifest, text);
     }
 
     std::size_t fromStore() const { return manifest_.size(); }
 
 private:
+    // The folio key of a folio number, as folioKey gives it: a whole number is written at once.
+    static std::string keyOf(float folioNo) {
+        if (folioNo >= 1 && folioNo <= 16777216.0f && std::trunc(folioNo) == folioNo) {
+            char digits[16] = {' '};
+            return std::string(digits, std::to_chars(digits + 1, digits + sizeof digits, static_cast<long>(folioNo)).ptr);
+        }
+        return folioKey(folioNo);
+    }
+
     fs::path storeTemporary(const std::string& name) const { return store_ / (name + kUnfinished); }
 
     void copyFolder(const fs::path& from, const fs::path& to, const fs::path& relative) {
@@ -185,7 +208,7 @@ private:
             if (S_ISDIR(info.st_mode)) {
                 copyFolder(from / *name, to / *name, relative / *name);
             } else if (S_ISREG(info.st_mode)) {
-                if (folios && closed_.contains(*name) && takeFromStore(*name, from / *name, info)) continue;
+                if (folios && closed_.contains(*name) && takeFromStore(*name, from, info)) continue;
                 copyOrShare(from / *name, to / *name, relative / *name, info);
             }
         }
@@ -205,7 +228,7 @@ private:
     // The closed folio `name` is left to the store when the store holds it unchanged, or put
     // there when the store has no copy of that name yet. False when it is to be copied into the
     // dated folder instead: the store holds another version (it is never overwritten).
-    bool takeFromStore(const std::string& name, const fs::path& file, const struct stat& info) {
+    bool takeFromStore(const std::string& name, const fs::path& folder, const struct stat& info) {
         const auto size = static_cast<std::uint64_t>(info.st_size);
         const std::int64_t modified = nanoseconds(info.st_mtim);
         const std::int64_t changed = nanoseconds(info.st_ctim);
@@ -220,13 +243,13 @@ private:
             }
             struct timespec now {};
             ::clock_gettime(CLOCK_REALTIME_COARSE, &now);  // any later change is stamped no earlier
-            if (changed >= nanoseconds(now) || readWholeFile(file) != readWholeFile(store_ / name)) return false;
+            if (changed >= nanoseconds(now) || readWholeFile(folder / name) != readWholeFile(store_ / name)) return false;
             manifest_.push_back({name, size, modified, nanoseconds(now)});
             return true;
         };
         // Last night's list says what the store holds: no need to look at the store's copy.
         if (const auto known = lastManifest_.find(name); known != lastManifest_.end())
-            return take(known->second.size, known->second.modified, known->second.stored);
+            return take(known->second->size, known->second->modified, known->second->stored);
         const fs::path copy = store_ / name;
         struct stat stored {};
         if (::lstat(copy.c_str(), &stored) == 0) {
@@ -242,7 +265,7 @@ private:
             storeMade_ = true;
         }
         pending_.push_back({name, size, modified, 0});  // removed again when anything fails
-        pending_.back().stored = nanoseconds(copyFile(file, storeTemporary(name), info).st_ctim);
+        pending_.back().stored = nanoseconds(copyFile(folder / name, storeTemporary(name), info).st_ctim);
         return true;
     }
 
@@ -250,7 +273,8 @@ private:
     std::optional<fs::path> previous_;
     bool storeMade_ = false;
     std::unordered_set<std::string> closed_;
-    std::unordered_map<std::string, StoredFolio> lastManifest_;
+    std::vector<StoredFolio> lastStored_;  // the newest backup's list
+    std::unordered_map<std::string_view, const StoredFolio*> lastManifest_;  // ... by name
     std::vector<StoredFolio> manifest_;  // the store files this backup takes
     std::vector<StoredFolio> pending_;   // written to the store under a temporary name
 };
