@@ -120,16 +120,28 @@ public:
         : root_(dir.root()), folios_(dir.folioCharges("x").parent_path()), store_(backups / kClosedFoliosFolder),
           target_(target), previous_(previous) {
         const std::vector<float> closed = checkedOutFolioNumbers(dir);
-        closed_.reserve(closed.size());
-        for (const float folioNo : closed) closed_.insert(keyOf(folioNo));
+        for (const float folioNo : closed) {
+            if (const auto number = wholeNumber(folioNo)) {
+                if (*number >= closedByNumber_.size()) closedByNumber_.resize(std::max<std::size_t>(*number + 1, 2 * closedByNumber_.size()));
+                closedByNumber_[*number] = true;
+            } else {
+                closed_.insert(folioKey(folioNo));
+            }
+        }
         if (previous_) {
             try {
                 lastStored_ = readBackupManifest(*previous_);
                 lastManifest_.reserve(lastStored_.size());
-                for (const StoredFolio& entry : lastStored_) lastManifest_.emplace(entry.name, &entry);
+                lastByNumber_.resize(closedByNumber_.size());
+                for (const StoredFolio& entry : lastStored_) {
+                    const auto number = numberOfKey(entry.name);
+                    if (!number) lastManifest_.emplace(entry.name, &entry);
+                    else if (*number < lastByNumber_.size()) lastByNumber_[*number] = &entry;
+                }
                 manifest_.reserve(lastStored_.size() + 64);
             } catch (const FileError&) {
                 lastManifest_.clear();  // a damaged list: the store's copies are looked at one by one
+                lastByNumber_.clear();
                 lastStored_.clear();
             }
         }
@@ -181,13 +193,29 @@ public:
     std::size_t fromStore() const { return manifest_.size(); }
 
 private:
-    // The folio key of a folio number, as folioKey gives it: a whole number is written at once.
-    static std::string keyOf(float folioNo) {
-        if (folioNo >= 1 && folioNo <= 16777216.0f && std::trunc(folioNo) == folioNo) {
-            char digits[16] = {' '};
-            return std::string(digits, std::to_chars(digits + 1, digits + sizeof digits, static_cast<long>(folioNo)).ptr);
-        }
-        return folioKey(folioNo);
+    // Folio numbers are whole numbers counted up from 1, so the closed folios and last night's
+    // list are looked up by number in a table rather than by name in a hash: a night looks up
+    // every folio the motel ever had. The key of a whole number is a blank and its digits.
+    static std::optional<std::size_t> wholeNumber(float folioNo) {
+        if (!(folioNo >= 1 && folioNo <= 16777216.0f) || std::trunc(folioNo) != folioNo) return std::nullopt;
+        return static_cast<std::size_t>(folioNo);
+    }
+    // The number of a key written that way (" 1234"), nothing for any other name.
+    static std::optional<std::size_t> numberOfKey(std::string_view name) {
+        if (name.size() < 2 || name.size() > 9 || name[0] != ' ' || name[1] == '0') return std::nullopt;
+        std::size_t number = 0;
+        const auto [end, failed] = std::from_chars(name.data() + 1, name.data() + name.size(), number);
+        if (failed != std::errc() || end != name.data() + name.size() || number > 16777216) return std::nullopt;
+        return number;
+    }
+    bool isClosed(const std::string& name) const {
+        if (const auto number = numberOfKey(name)) return *number < closedByNumber_.size() && closedByNumber_[*number];
+        return closed_.contains(name);
+    }
+    const StoredFolio* lastListed(const std::string& name) const {
+        if (const auto number = numberOfKey(name)) return *number < lastByNumber_.size() ? lastByNumber_[*number] : nullptr;
+        const auto known = lastManifest_.find(name);
+        return known == lastManifest_.end() ? nullptr : known->second;
     }
 
     fs::path storeTemporary(const std::string& name) const { return store_ / (name + kUnfinished); }
@@ -208,7 +236,7 @@ private:
             if (S_ISDIR(info.st_mode)) {
                 copyFolder(from / *name, to / *name, relative / *name);
             } else if (S_ISREG(info.st_mode)) {
-                if (folios && closed_.contains(*name) && takeFromStore(*name, from, info)) continue;
+                if (folios && isClosed(*name) && takeFromStore(*name, from, info)) continue;
                 copyOrShare(from / *name, to / *name, relative / *name, info);
             }
         }
@@ -248,8 +276,7 @@ private:
             return true;
         };
         // Last night's list says what the store holds: no need to look at the store's copy.
-        if (const auto known = lastManifest_.find(name); known != lastManifest_.end())
-            return take(known->second->size, known->second->modified, known->second->stored);
+        if (const StoredFolio* known = lastListed(name)) return take(known->size, known->modified, known->stored);
         const fs::path copy = store_ / name;
         struct stat stored {};
         if (::lstat(copy.c_str(), &stored) == 0) {
@@ -272,9 +299,11 @@ private:
     fs::path root_, folios_, store_, target_;
     std::optional<fs::path> previous_;
     bool storeMade_ = false;
-    std::unordered_set<std::string> closed_;
-    std::vector<StoredFolio> lastStored_;  // the newest backup's list
-    std::unordered_map<std::string_view, const StoredFolio*> lastManifest_;  // ... by name
+    std::vector<bool> closedByNumber_;        // the closed folios by number
+    std::unordered_set<std::string> closed_;  // ... and any whose key is not a whole number's
+    std::vector<StoredFolio> lastStored_;     // the newest backup's list
+    std::vector<const StoredFolio*> lastByNumber_;                         // ... by number
+    std::unordered_map<std::string_view, const StoredFolio*> lastManifest_;  // ... and by name
     std::vector<StoredFolio> manifest_;  // the store files this backup takes
     std::vector<StoredFolio> pending_;   // written to the store under a temporary name
 };
