@@ -12,6 +12,7 @@
 #include <charconv>
 #include <cerrno>
 #include <cstring>
+#include <cmath>
 #include <ctime>
 #include <unordered_map>
 #include <unordered_set>
@@ -118,15 +119,30 @@ public:
     NightCopy(DataDir& dir, const fs::path& backups, const fs::path& target, const std::optional<fs::path>& previous)
         : root_(dir.root()), folios_(dir.folioCharges("x").parent_path()), store_(backups / kClosedFoliosFolder),
           target_(target), previous_(previous) {
-        for (const float folioNo : checkedOutFolioNumbers(dir)) closed_.insert(folioKey(folioNo));
+        const std::vector<float> closed = checkedOutFolioNumbers(dir);
+        for (const float folioNo : closed) {
+            if (const auto number = wholeNumber(folioNo)) {
+                if (*number >= closedByNumber_.size()) closedByNumber_.resize(std::max<std::size_t>(*number + 1, 2 * closedByNumber_.size()));
+                closedByNumber_[*number] = true;
+            } else {
+                closed_.insert(folioKey(folioNo));
+            }
+        }
         if (previous_) {
             try {
-                for (StoredFolio& entry : readBackupManifest(*previous_)) {
-                    std::string name = entry.name;
-                    lastManifest_.emplace(std::move(name), std::move(entry));
+                lastStored_ = readBackupManifest(*previous_);
+                lastManifest_.reserve(lastStored_.size());
+                lastByNumber_.resize(closedByNumber_.size());
+                for (const StoredFolio& entry : lastStored_) {
+                    const auto number = numberOfKey(entry.name);
+                    if (!number) lastManifest_.emplace(entry.name, &entry);
+                    else if (*number < lastByNumber_.size()) lastByNumber_[*number] = &entry;
                 }
+                manifest_.reserve(lastStored_.size() + 64);
             } catch (const FileError&) {
                 lastManifest_.clear();  // a damaged list: the store's copies are looked at one by one
+                lastByNumber_.clear();
+                lastStored_.clear();
             }
         }
     }
@@ -158,15 +174,50 @@ public:
         pending_.clear();
         if (manifest_.empty()) return;  // a backup that takes nothing from the store needs no list
         std::string text;
-        for (const StoredFolio& entry : manifest_)
-            text += entry.name + '\t' + std::to_string(entry.size) + '\t' + std::to_string(entry.modified) + '\t' +
-                    std::to_string(entry.stored) + '\n';
+        text.reserve(manifest_.size() * 48);
+        char number[24];
+        const auto field = [&](auto value) {
+            text += '\t';
+            text.append(number, std::to_chars(number, number + sizeof number, value).ptr);
+        };
+        for (const StoredFolio& entry : manifest_) {
+            text += entry.name;
+            field(entry.size);
+            field(entry.modified);
+            field(entry.stored);
+            text += '\n';
+        }
         replaceFileWith(target_ / kBackupManifest, text);
     }
 
     std::size_t fromStore() const { return manifest_.size(); }
 
 private:
+    // Folio numbers are whole numbers counted up from 1, so the closed folios and last night's
+    // list are looked up by number in a table rather than by name in a hash: a night looks up
+    // every folio the motel ever had. The key of a whole number is a blank and its digits.
+    static std::optional<std::size_t> wholeNumber(float folioNo) {
+        if (!(folioNo >= 1 && folioNo <= 16777216.0f) || std::trunc(folioNo) != folioNo) return std::nullopt;
+        return static_cast<std::size_t>(folioNo);
+    }
+    // The number of a key written that way (" 1234"), nothing for any other name.
+    static std::optional<std::size_t> numberOfKey(std::string_view name) {
+        if (name.size() < 2 || name.size() > 9 || name[0] != ' ' || name[1] == '0') return std::nullopt;
+        std::size_t number = 0;
+        const auto [end, failed] = std::from_chars(name.data() + 1, name.data() + name.size(), number);
+        if (failed != std::errc() || end != name.data() + name.size() || number > 16777216) return std::nullopt;
+        return number;
+    }
+    bool isClosed(const std::string& name) const {
+        if (const auto number = numberOfKey(name)) return *number < closedByNumber_.size() && closedByNumber_[*number];
+        return closed_.contains(name);
+    }
+    const StoredFolio* lastListed(const std::string& name) const {
+        if (const auto number = numberOfKey(name)) return *number < lastByNumber_.size() ? lastByNumber_[*number] : nullptr;
+        const auto known = lastManifest_.find(name);
+        return known == lastManifest_.end() ? nullptr : known->second;
+    }
+
     fs::path storeTemporary(const std::string& name) const { return store_ / (name + kUnfinished); }
 
     void copyFolder(const fs::path& from, const fs::path& to, const fs::path& relative) {
@@ -185,7 +236,7 @@ private:
             if (S_ISDIR(info.st_mode)) {
                 copyFolder(from / *name, to / *name, relative / *name);
             } else if (S_ISREG(info.st_mode)) {
-                if (folios && closed_.contains(*name) && takeFromStore(*name, from / *name, info)) continue;
+                if (folios && isClosed(*name) && takeFromStore(*name, from, info)) continue;
                 copyOrShare(from / *name, to / *name, relative / *name, info);
             }
         }
@@ -205,7 +256,7 @@ private:
     // The closed folio `name` is left to the store when the store holds it unchanged, or put
     // there when the store has no copy of that name yet. False when it is to be copied into the
     // dated folder instead: the store holds another version (it is never overwritten).
-    bool takeFromStore(const std::string& name, const fs::path& file, const struct stat& info) {
+    bool takeFromStore(const std::string& name, const fs::path& folder, const struct stat& info) {
         const auto size = static_cast<std::uint64_t>(info.st_size);
         const std::int64_t modified = nanoseconds(info.st_mtim);
         const std::int64_t changed = nanoseconds(info.st_ctim);
@@ -220,13 +271,12 @@ private:
             }
             struct timespec now {};
             ::clock_gettime(CLOCK_REALTIME_COARSE, &now);  // any later change is stamped no earlier
-            if (changed >= nanoseconds(now) || readWholeFile(file) != readWholeFile(store_ / name)) return false;
+            if (changed >= nanoseconds(now) || readWholeFile(folder / name) != readWholeFile(store_ / name)) return false;
             manifest_.push_back({name, size, modified, nanoseconds(now)});
             return true;
         };
         // Last night's list says what the store holds: no need to look at the store's copy.
-        if (const auto known = lastManifest_.find(name); known != lastManifest_.end())
-            return take(known->second.size, known->second.modified, known->second.stored);
+        if (const StoredFolio* known = lastListed(name)) return take(known->size, known->modified, known->stored);
         const fs::path copy = store_ / name;
         struct stat stored {};
         if (::lstat(copy.c_str(), &stored) == 0) {
@@ -242,15 +292,18 @@ private:
             storeMade_ = true;
         }
         pending_.push_back({name, size, modified, 0});  // removed again when anything fails
-        pending_.back().stored = nanoseconds(copyFile(file, storeTemporary(name), info).st_ctim);
+        pending_.back().stored = nanoseconds(copyFile(folder / name, storeTemporary(name), info).st_ctim);
         return true;
     }
 
     fs::path root_, folios_, store_, target_;
     std::optional<fs::path> previous_;
     bool storeMade_ = false;
-    std::unordered_set<std::string> closed_;
-    std::unordered_map<std::string, StoredFolio> lastManifest_;
+    std::vector<bool> closedByNumber_;        // the closed folios by number
+    std::unordered_set<std::string> closed_;  // ... and any whose key is not a whole number's
+    std::vector<StoredFolio> lastStored_;     // the newest backup's list
+    std::vector<const StoredFolio*> lastByNumber_;                         // ... by number
+    std::unordered_map<std::string_view, const StoredFolio*> lastManifest_;  // ... and by name
     std::vector<StoredFolio> manifest_;  // the store files this backup takes
     std::vector<StoredFolio> pending_;   // written to the store under a temporary name
 };
