@@ -23,10 +23,14 @@
 #include "core/counters.h"
 #include "reports/data_check.h"
 #include "sample_data.h"
+#include "timing.h"
 
 using namespace innvera;
 
 namespace {
+
+using innvera::bench::milliseconds;
+using innvera::bench::median;
 
 // Twenty stays arrive a day, so the sample's 360,000 stays reach back some 49 years: its last
 // day is put late enough for the first to fall in 2000, the first year the motel's files hold.
@@ -35,17 +39,6 @@ constexpr int kRooms = 200;
 constexpr std::uint64_t kStays = 360000;
 constexpr std::uint64_t kInHouse = 180;
 constexpr std::uint64_t kReservations = 1000;
-
-double milliseconds(const std::function<void()>& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
-double median(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 // `work` in a child process: its wall time in ms and its peak resident memory in MB.
 struct ChildRun {
