@@ -143,17 +143,6 @@ int main(int argc, char* argv[]) {
     const QString root = qs(dataDir.root().string());
     KnownDataDirs knownDirs(dataDir.root());
 
-    // A restore a crash cut is finished, or its unfinished assembly removed, before the directory
-    // is looked at.
-    try {
-        PosixFileLayer disk;
-        recoverRestore(dataDir.root(), disk);
-    } catch (const FileError& error) {
-        return refuse(dialogs, QStringLiteral("A restore of the data directory %1 was cut short and cannot be finished: "
-                                              "the file %2 could not be used: %3.")
-                                   .arg(root, qs(error.path().string()), qs(error.reason())));
-    }
-
     std::error_code missing;
     if (!std::filesystem::exists(dataDir.root(), missing) && !missing &&
         missingDataDir(givenExplicitly, knownDirs.contains()) == MissingDataDir::AskFirst &&
@@ -165,9 +154,21 @@ int main(int argc, char* argv[]) {
         return refuse(dialogs, QStringLiteral("The data directory %1 cannot be made: %2").arg(root, qs(error.reason())));
     }
 
-    const QString lockFile = QDir(root).filePath(QStringLiteral(".innvera.lock"));
+    const QString lockFile = QDir(root).filePath(QString::fromLatin1(kLockFileName));
     QLockFile lock(lockFile);
     if (const auto refusal = takeLock(lock, dataDir, lockFile)) return refuse(dialogs, qs(*refusal));
+
+    // A restore a crash cut is finished, or its unfinished assembly removed, before the directory
+    // is read; only once the lock is held, so that a restore another copy is making is never
+    // taken for one a crash cut.
+    try {
+        PosixFileLayer disk;
+        recoverRestore(dataDir.root(), disk);
+    } catch (const FileError& error) {
+        return refuse(dialogs, QStringLiteral("A restore of the data directory %1 was cut short and cannot be finished: "
+                                              "the file %2 could not be used: %3.")
+                                   .arg(root, qs(error.path().string()), qs(error.reason())));
+    }
 
     // A change a crash left half made is undone before anything is read.
     try {

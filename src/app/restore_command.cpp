@@ -6,6 +6,7 @@
 #include <QSysInfo>
 
 #include <cstdio>
+#include <exception>
 #include <memory>
 #include <ostream>
 
@@ -79,7 +80,7 @@ int restoreFromCommandLine(const fs::path& dataRoot, const std::string& backup, 
         // could remove a lock another copy has taken on the restored directory since.
         std::error_code missing;
         const bool hasData = fs::is_directory(dataRoot, missing);
-        const fs::path lockFile = dataRoot / ".innvera.lock";
+        const fs::path lockFile = dataRoot / kLockFileName;
         auto lock = std::make_unique<QLockFile>(QString::fromStdString(lockFile.string()));
         if (hasData) {
             lock->setStaleLockTime(0);
@@ -94,14 +95,21 @@ int restoreFromCommandLine(const fs::path& dataRoot, const std::string& backup, 
                 const auto refusal =
                     lockRefusal(outcome, owner, QSysInfo::machineHostName().toStdString(), dataRoot, lockFile);
                 err << "innvera: " << refusal.value_or("The data directory cannot be locked.") << "\n";
-                return 1;
+                // Held by another copy: refused; a lock that cannot be made at all: it cannot be done.
+                return outcome == LockOutcome::Held ? 1 : 2;
             }
         }
 
         PosixFileLayer disk;
         recoverRestore(dataRoot, disk);
         const fs::path assembled = assembleRestore(*entry, dataRoot, disk);
-        const std::vector<std::string> findings = check ? check(assembled) : std::vector<std::string>{};
+        std::vector<std::string> findings;
+        try {
+            if (check) findings = check(assembled);
+        } catch (...) {
+            discardRestore(assembled);
+            throw;
+        }
         if (!findings.empty()) {
             out << "The data check found " << findings.size() << (findings.size() == 1 ? " fault" : " faults")
                 << " in the backup " << entry->name << ":\n";
@@ -123,7 +131,7 @@ int restoreFromCommandLine(const fs::path& dataRoot, const std::string& backup, 
         }
         if (hasData) {
             std::error_code ignored;
-            fs::remove(aside / ".innvera.lock", ignored);
+            fs::remove(aside / kLockFileName, ignored);
             (void)lock.release();  // see above: the lock file it names went aside and is gone
         }
         out << "The backup " << entry->name << " is now the data directory " << dataRoot.string() << ".\n";
@@ -132,6 +140,9 @@ int restoreFromCommandLine(const fs::path& dataRoot, const std::string& backup, 
     } catch (const FileError& error) {
         err << "innvera: The backup cannot be restored: the file " << error.path().string()
             << " could not be used: " << error.reason() << ".\n";
+        return 2;
+    } catch (const std::exception& error) {
+        err << "innvera: The backup cannot be restored: " << error.what() << ".\n";
         return 2;
     }
 }

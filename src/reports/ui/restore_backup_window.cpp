@@ -14,6 +14,7 @@
 #include "platform/qt/handler.h"
 #include "platform/qt/wait_cursor.h"
 #include "platform/qt/windows.h"
+#include "platform/start_up.h"
 #include "reports/backup.h"
 #include "reports/data_check.h"
 
@@ -109,12 +110,14 @@ void RestoreBackupWindow::restoreChosen() {
                                        "folder beside them, never deleted, and Innvera closes once the backup is "
                                        "in place."))
         return;
-    bool restored = false;
+    // The backup is built beside the data directory and checked; the clerk sees what the check finds.
+    std::filesystem::path assembled;
+    bool goOn = false;
     runHandler(desk_, [&] {
         PosixFileLayer disk;
         recoverRestore(root, disk);
         std::optional<WaitCursor> waiting(std::in_place);
-        const std::filesystem::path assembled = assembleRestore(chosen, root, disk);
+        assembled = assembleRestore(chosen, root, disk);
         std::optional<DataCheck> check;
         try {
             check = checkDataDir(assembled);
@@ -123,20 +126,43 @@ void RestoreBackupWindow::restoreChosen() {
             throw;
         }
         waiting.reset();
-        if (!check->agrees() && !desk_.dialogs.ask(kTitle, findingsQuestion(check->findings, "this backup", "Restore it all the same?"))) {
-            discardRestore(assembled);
-            return;
+        goOn = check->agrees() || desk_.dialogs.ask(kTitle, findingsQuestion(check->findings, "this backup",
+                                                                                "Restore it all the same?"));
+        if (!goOn) discardRestore(assembled);
+    });
+    if (!goOn) return;
+
+    // The other windows close first: what they keep when they close goes to the files in use, never
+    // into the restored ones.
+    desk_.windows.closeAllBut(this, {});
+    bool swapped = false;
+    const bool done = runHandler(desk_, [&] {
+        PosixFileLayer disk;
+        std::filesystem::path aside;
+        try {
+            aside = putRestoreInPlace(assembled, root, backupName(desk_.clock.today(), desk_.clock.now()), disk);
+        } catch (const FileError&) {
+            // Once the two directories were exchanged, the restore stands: the next start finishes it.
+            swapped = std::filesystem::exists(root / kRestoreMarker);
+            if (!swapped) discardRestore(assembled);
+            throw;
         }
-        const std::filesystem::path aside =
-            putRestoreInPlace(assembled, root, backupName(desk_.clock.today(), desk_.clock.now()), disk);
-        restored = true;
+        swapped = true;
+        // This copy's lock went aside with the files it was on: it comes back, so that no other copy
+        // starts on the restored files before this one has ended.
+        std::error_code ignored;
+        std::filesystem::rename(aside / kLockFileName, root / kLockFileName, ignored);
         desk_.dialogs.inform(kTitle, "The backup of " + whenMade(chosen) +
                                          " is in place. The files that were in use are kept in " + aside.string() +
                                          ".\n\nInnvera closes now: start it again to work on the restored files.");
     });
-    // The windows hold what they read of the files put aside: the program ends, to start again
-    // on the restored ones.
-    if (restored) desk_.windows.closeAllBut(nullptr, {});
+    if (!done && swapped)
+        desk_.dialogs.inform(kTitle, "The backup is in place, but moving the files that were in use aside could not be "
+                                     "finished. Innvera closes now; the next start finishes it.");
+    // The program ends, to start again on the restored files; or, when nothing was restored, the
+    // desk goes on where it was.
+    if (swapped) close();
+    else desk_.windows.openHub();
 }
 
 }  // namespace innvera

@@ -114,6 +114,9 @@ TEST_F(RestoreWindow, PutsTheChosenBackupInPlaceKeepingTheFilesInUseAsideAndEnds
               "in place.\n");
     EXPECT_EQ(snapshot(t.folder.path()), changed);
 
+    // The desk's own lock, and another window open.
+    writeText(t.folder.path() / ".innvera.lock", "4242\nfrontdesk\ninnvera\n");
+    t.open("CheckData");
     t.dialogs.answers = {true};
     const std::string shown = t.pressed(window, "RestoreNow");
     EXPECT_NE(shown.find("Restore a Backup: The backup of 4/30/2019 at 01:30 is in place. The files that were in use "
@@ -121,7 +124,11 @@ TEST_F(RestoreWindow, PutsTheChosenBackupInPlaceKeepingTheFilesInUseAsideAndEnds
                          "restored files.\n"),
               std::string::npos)
         << shown;
-    EXPECT_EQ(snapshot(t.folder.path()), backedUp);
+    // The lock stays with the desk, on the restored files, until the program has ended.
+    Snapshot restored = snapshot(t.folder.path());
+    EXPECT_EQ(restored[".innvera.lock"], "4242\nfrontdesk\ninnvera\n");
+    restored.erase(".innvera.lock");
+    EXPECT_EQ(restored, backedUp);
     EXPECT_EQ(snapshot(aside()), changed);
     settle();
     EXPECT_TRUE(t.windows.openWindows().isEmpty());
