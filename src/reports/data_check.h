@@ -46,8 +46,8 @@ DataCheck checkDataDir(const std::filesystem::path& root);
 // Only what tonight's end of day will touch: the stays in house, their rooms and folio files,
 // the counters they are numbered by, and the day and month totals of the hotel date against the
 // folio lines of the stays that may have posted in that month (those in house, those that left
-// up to 60 days before it, and those whose folio file changed since the day before it began,
-// whatever their departure date). The same findings, in the same words, as
+// up to 60 days before it, and, when the totals disagree without them, those whose folio file
+// changed since the day before it began, whatever their departure date). The same findings, in the same words, as
 // checkDataDir gives for those files. Reads only.
 DataCheck checkBeforeNight(DataDir& dir, Date hotelDate);
 
