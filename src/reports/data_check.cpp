@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <chrono>
 #include <cmath>
 #include <limits>
 #include <map>
@@ -56,6 +57,10 @@ constexpr float kLastWholeSingle = 16777216.0f;
 // How far before the month a checked-out stay's departure may lie for its folio to still be
 // read by the night's check: a stay checked out late posts after its departure date.
 constexpr int kLateCheckOutDays = 60;
+// A folio file changed since the day before the month began (a day for the clock's zone) is
+// read by the night's check whatever its stay's departure date says: the date is typed by the
+// clerk and not changed at check-out.
+constexpr int kChangedFolioMarginDays = 1;
 // Invoices missing below an account's counter that are named one by one.
 constexpr std::size_t kMissingInvoicesNamed = 10;
 // Folio files read together from their folder.
@@ -213,10 +218,18 @@ struct FolderList {
     }
 };
 
+// Nanoseconds since 1/1/1970 (UTC), as the files' modification times are kept.
+std::int64_t nowNs() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::system_clock::now().time_since_epoch()).count();
+}
+std::int64_t midnightNs(Date day) {
+    return std::int64_t(day.daysSince(Date::fromYmd(1970, 1, 1))) * 86400 * 1000000000;
+}
+
 // The check's working state: what it has read so far and what it has found.
 class Checker {
 public:
-    explicit Checker(const DataDir& dir) : dir_(dir) {}
+    explicit Checker(const DataDir& dir) : dir_(dir), startNs_(nowNs()) {}
 
     // ---- findings -----------------------------------------------------------------------
 
@@ -224,6 +237,7 @@ public:
     void readJournal() {
         std::error_code error;
         const fs::path journal = dir_.root() / Journal::kFileName;
+        journalAtStart_ = dir_.stamp(journal);
         if (!fs::exists(fs::symlink_status(journal, error))) return;
         std::vector<std::string> named;
         try {
@@ -803,6 +817,30 @@ public:
         return totals;
     }
 
+    // A totals file against the folio lines: held until the totals are all read (settleTotals).
+    void addTotals(const std::string& file, std::string what) {
+        if (judged(file)) totalsFound_.push_back({file, "", std::move(what)});
+    }
+
+    // The totals findings held so far, as findings; but a file changed since the check began, or
+    // all of them when a change has begun since, as a note instead: a posting made while the
+    // check ran may stand in the totals but not in the folio lines read before it.
+    void settleTotals() {
+        const auto journal = dir_.stamp(dir_.root() / Journal::kFileName);
+        const bool changeBegun = journal && journal != journalAtStart_;
+        std::set<std::string> noted;
+        for (Finding& finding : totalsFound_) {
+            const auto stamp = dir_.stamp(dir_.root() / finding.file);
+            if (changeBegun || (stamp && stamp->modifiedNs >= startNs_)) {
+                if (noted.insert(finding.file).second)
+                    check_.notes.push_back(finding.file + " changed while the check ran; check again.");
+            } else {
+                check_.findings.push_back(std::move(finding));
+            }
+        }
+        totalsFound_.clear();
+    }
+
     // The totals file's slots against the sums of the folio lines of its day or month.
     void judgeTotals(const std::string& file, const TotalsFile& totals, const PeriodSums& sums, const std::string& when) {
         if (sums.unjudged || !judged(file)) return;
@@ -811,7 +849,7 @@ public:
             const SlotSum& sum = sums.slots[slot];
             if (!std::isfinite(stored)) continue;  // said already
             if (std::fabs(static_cast<double>(stored) - sum.sum) > sum.slack)
-                add(file, "", slotName(slot) + " holds " + plainNumber(stored) + ", but the folio lines posted " + when +
+                addTotals(file, slotName(slot) + " holds " + plainNumber(stored) + ", but the folio lines posted " + when +
                                   " add up to " + figure(sum.sum));
         }
     }
@@ -823,7 +861,7 @@ public:
         for (std::size_t slot = 0; slot < totals.values.size(); ++slot)
             if (totals.values[slot] != 0 && std::isfinite(totals.values[slot]))
                 held += (held.empty() ? "" : ", ") + slotName(slot) + " " + plainNumber(totals.values[slot]);
-        if (!held.empty()) add(file, "", "the file holds totals (" + held + "), but no folio line was posted " + when);
+        if (!held.empty()) addTotals(file, "the file holds totals (" + held + "), but no folio line was posted " + when);
     }
 
     // The day totals file a day is read from, as the reports read it: its own key; for a day
@@ -941,6 +979,7 @@ public:
             else
                 judgeEmpty(file, totals, "in a month it stands for");
         });
+        settleTotals();
     }
 
     // ---- the two checks -----------------------------------------------------------------------
@@ -964,7 +1003,9 @@ public:
         checkMessages();
     }
 
-    void beforeNight(DataDir& dir, Date hotelDate) {
+    // `changedFolios`: also the folios of stays that left long before the month but whose files
+    // changed since it began (a departure typed wrong), at a look at each such file.
+    void beforeNight(DataDir& dir, Date hotelDate, bool changedFolios) {
         readJournal();
         folioCounter_ = counter("folio");
         readRooms();
@@ -994,9 +1035,16 @@ public:
                 judgedNames.insert(name);
         }
         std::vector<std::string> names(judgedNames.begin(), judgedNames.end());
+        const std::int64_t changedFrom = midnightNs(monthStart.plusDays(-kChangedFolioMarginDays));
         for (const CheckedOutStay& stay : checkedOutStays(dir)) {
-            if (!(stay.arrivalDate <= monthEnd) || stay.departDate < monthStart.plusDays(-kLateCheckOutDays)) continue;
-            if (isCount(stay.folioNo, 1)) names.push_back(folioKey(stay.folioNo));
+            if (!(stay.arrivalDate <= monthEnd) || !isCount(stay.folioNo, 1)) continue;
+            std::string name = folioKey(stay.folioNo);
+            if (stay.departDate < monthStart.plusDays(-kLateCheckOutDays)) {
+                if (!changedFolios) continue;
+                const auto stamp = dir_.stamp(dir_.root() / kFolios / name);
+                if (!stamp || stamp->modifiedNs < changedFrom) continue;
+            }
+            names.push_back(std::move(name));
         }
         std::sort(names.begin(), names.end());
         names.erase(std::unique(names.begin(), names.end()), names.end());
@@ -1012,6 +1060,9 @@ public:
 
 private:
     const DataDir& dir_;
+    const std::int64_t startNs_;               // when the check began
+    std::optional<FileStamp> journalAtStart_;  // the journal then, when there was one
+    std::vector<Finding> totalsFound_;         // the totals findings not settled yet
     DataCheck check_;
     std::set<std::string> unjudged_;
     std::optional<float> folioCounter_, confirmationCounter_, accountCounter_;
@@ -1041,9 +1092,18 @@ DataCheck checkDataDir(const fs::path& root) {
 }
 
 DataCheck checkBeforeNight(DataDir& dir, Date hotelDate) {
-    Checker checker(dir);
-    checker.beforeNight(dir, hotelDate);
-    return checker.take();
+    const auto run = [&](bool changedFolios) {
+        Checker checker(dir);
+        checker.beforeNight(dir, hotelDate, changedFolios);
+        return checker.take();
+    };
+    // The stays that left long before the month are looked at only when the totals disagree
+    // without them: a look at each of years of folio files is the dearest part of the check.
+    DataCheck check = run(false);
+    const bool totalsDisagree = std::any_of(check.findings.begin(), check.findings.end(), [](const Finding& finding) {
+        return finding.file.starts_with("totals/") || finding.file.starts_with("dailytotals/");
+    });
+    return totalsDisagree ? run(true) : check;
 }
 
 PrintJob dataCheckPrintout(const DataCheck& check, const fs::path& root, Date day, TimeOfDay time) {

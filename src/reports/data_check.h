@@ -28,7 +28,10 @@ std::string findingLine(const Finding& finding);
 struct DataCheck {
     std::vector<Finding> findings;
     // A change in progress: the journal (.innvera-journal) is there. Said here, and the files it
-    // names are not judged (a handler may be half-way through changing them).
+    // names are not judged (a handler may be half-way through changing them). And a totals file
+    // that disagrees with the folio lines but changed while the check ran, or disagrees when a
+    // change began meanwhile: "totals/52019 changed while the check ran; check again." (a
+    // posting made then may be in the totals but not in the folio lines read before it).
     std::vector<std::string> notes;
 
     bool agrees() const { return findings.empty(); }
@@ -42,7 +45,9 @@ DataCheck checkDataDir(const std::filesystem::path& root);
 
 // Only what tonight's end of day will touch: the stays in house, their rooms and folio files,
 // the counters they are numbered by, and the day and month totals of the hotel date against the
-// folio lines of the stays of that month. The same findings, in the same words, as
+// folio lines of the stays that may have posted in that month (those in house, those that left
+// up to 60 days before it, and, when the totals disagree without them, those whose folio file
+// changed since the day before it began, whatever their departure date). The same findings, in the same words, as
 // checkDataDir gives for those files. Reads only.
 DataCheck checkBeforeNight(DataDir& dir, Date hotelDate);
 

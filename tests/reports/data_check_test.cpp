@@ -2,9 +2,11 @@
 // in its bytes, is named in one exact line, and what is honestly within a Single's rounding is
 // not; a change in progress is noted and its files left alone; the end of day's own check looks
 // only at what the night touches, and stops the night unless the clerk goes on.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <ctime>
 #include <fstream>
 #include <limits>
 
@@ -39,6 +41,14 @@ void patch(const fs::path& file, std::size_t offset, const Bytes& bytes) {
 void append(const fs::path& file, const std::string& bytes) {
     std::ofstream(file, std::ios::binary | std::ios::app).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
+
+// Sets a file's modification time, in seconds since 1/1/1970 (UTC).
+void setModified(const fs::path& file, std::time_t seconds) {
+    const timespec times[2] = {{seconds, 0}, {seconds, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0) << file;
+}
+
+std::time_t midnightOf(Date day) { return std::time_t(day.daysSince(Date::fromYmd(1970, 1, 1))) * 86400; }
 
 std::vector<std::string> lines(const DataCheck& check) {
     std::vector<std::string> out;
@@ -431,6 +441,50 @@ TEST_F(DataCheckOf, TheNightsCheckLooksForTheFoliosOfTheStaysInHouse) {
     fs::remove(file("dailycharge/ 2"));
     writeText(file("dailycharge/ 2"), bob);
     EXPECT_TRUE(checkBeforeNight(dir, may(3)).agrees());
+}
+
+// A departure date is what the clerk typed and check-out leaves it: a stay that left this month
+// may say it left long before, and its folio still posts to this month's totals.
+TEST_F(DataCheckOf, TheNightsCheckReadsTheFoliosChangedSinceTheMonthBeganWhateverTheDeparture) {
+    patch(file("guest"), 320, dateBytes(Date::fromYmd(2019, 1, 10).stored()));  // ANN's 5/4 typed as 1/10
+    DataDir dir(t.folder.path());
+    EXPECT_TRUE(checkBeforeNight(dir, may(2)).agrees()) << "ANN's pet fee of 5/2 is in the day's and the month's sums";
+
+    // A folio unchanged since before the day ahead of the month is not read: its lines are missing.
+    setModified(file("dailycharge/ 1"), midnightOf(Date::fromYmd(2019, 4, 30)) - 1);
+    const DataCheck passedOver = checkBeforeNight(dir, may(2));
+    ASSERT_FALSE(passedOver.findings.empty());
+    EXPECT_EQ(findingLine(passedOver.findings.front()),
+              "dailytotals/05022019: slot 8 (Pet Fee) holds 10, but the folio lines posted on 5/2/2019 add up to 0.");
+    setModified(file("dailycharge/ 1"), midnightOf(Date::fromYmd(2019, 4, 30)));
+    EXPECT_TRUE(checkBeforeNight(dir, may(2)).agrees()) << "a day of margin for the clock's zone";
+}
+
+// A posting made while the check runs may be in the totals but not in the folio lines read before
+// it: a totals file changed since the check began is a note to check again, not a finding.
+TEST_F(DataCheckOf, TotalsChangedWhileTheCheckRanAreANoteNotAFinding) {
+    patch(file("totals/52019"), 28, singleBytes(23.39f));
+    patch(file("dailytotals/05022019"), 24, singleBytes(65.01f));
+    const std::time_t now = std::time(nullptr);
+    setModified(file("totals/52019"), now - 3600);
+    setModified(file("dailytotals/05022019"), now - 3600);
+    const std::string month = "totals/52019: slot 7 (Tax) holds 23.39, but the folio lines posted in 5/2019 add up to 23.4.";
+    const std::string day =
+        "dailytotals/05022019: slot 6 (Room Rent) holds 65.01, but the folio lines posted on 5/2/2019 add up to 65.";
+    EXPECT_EQ(found(), (Lines{day, month})) << "written before the check began";
+    DataDir dir(t.folder.path());
+    EXPECT_EQ(lines(checkBeforeNight(dir, may(2))), (Lines{day, month}));
+
+    setModified(file("totals/52019"), now + 3600);  // as if written while the check ran
+    const std::string note = "totals/52019 changed while the check ran; check again.";
+    const DataCheck whole = check();
+    EXPECT_EQ(lines(whole), Lines{day});
+    EXPECT_EQ(whole.notes, std::vector<std::string>{note});
+    const DataCheck night = checkBeforeNight(dir, may(2));
+    EXPECT_EQ(lines(night), Lines{day});
+    EXPECT_EQ(night.notes, std::vector<std::string>{note});
+    setModified(file("dailytotals/05022019"), now + 3600);
+    EXPECT_TRUE(checkBeforeNight(dir, may(2)).agrees());
 }
 
 TEST_F(DataCheckOf, TheNightStopsWithNothingWrittenUnlessTheClerkGoesOn) {
