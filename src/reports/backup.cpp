@@ -139,8 +139,11 @@ public:
                     else if (*number < lastByNumber_.size()) lastByNumber_[*number] = &entry;
                 }
                 manifest_.reserve(lastStored_.size() + 64);
+                if (!lastStored_.empty()) readStoreNames();
             } catch (const FileError&) {
-                lastManifest_.clear();  // a damaged list: the store's copies are looked at one by one
+                // A damaged list, or a store that cannot be read (gone with the folder, say): the
+                // store's copies are looked at one by one.
+                lastManifest_.clear();
                 lastByNumber_.clear();
                 lastStored_.clear();
             }
@@ -212,10 +215,28 @@ private:
         if (const auto number = numberOfKey(name)) return *number < closedByNumber_.size() && closedByNumber_[*number];
         return closed_.contains(name);
     }
+    // The line of last night's list for `name`, when the store still holds a file of that name:
+    // a file lost from the store since (deleted by hand, a disk error, the backups folder copied
+    // without the store) is not listed again but stored anew.
     const StoredFolio* lastListed(const std::string& name) const {
-        if (const auto number = numberOfKey(name)) return *number < lastByNumber_.size() ? lastByNumber_[*number] : nullptr;
+        if (const auto number = numberOfKey(name)) {
+            if (*number >= lastByNumber_.size() || *number >= inStoreByNumber_.size() || !inStoreByNumber_[*number])
+                return nullptr;
+            return lastByNumber_[*number];
+        }
         const auto known = lastManifest_.find(name);
-        return known == lastManifest_.end() ? nullptr : known->second;
+        return known == lastManifest_.end() || !inStore_.contains(name) ? nullptr : known->second;
+    }
+    // The names in the store, read once a night in one pass over the folder; only the closed
+    // folios' are kept, by number like them.
+    void readStoreNames() {
+        inStoreByNumber_.assign(closedByNumber_.size(), false);
+        OpenFolder folder(store_);
+        while (const auto name = folder.next()) {
+            if (!isClosed(*name)) continue;
+            if (const auto number = numberOfKey(*name)) inStoreByNumber_[*number] = true;
+            else inStore_.insert(*name);
+        }
     }
 
     fs::path storeTemporary(const std::string& name) const { return store_ / (name + kUnfinished); }
@@ -304,6 +325,8 @@ private:
     std::vector<StoredFolio> lastStored_;     // the newest backup's list
     std::vector<const StoredFolio*> lastByNumber_;                         // ... by number
     std::unordered_map<std::string_view, const StoredFolio*> lastManifest_;  // ... and by name
+    std::vector<bool> inStoreByNumber_;          // the closed folios the store holds a file of, by number
+    std::unordered_set<std::string> inStore_;  // ... and by name
     std::vector<StoredFolio> manifest_;  // the store files this backup takes
     std::vector<StoredFolio> pending_;   // written to the store under a temporary name
 };

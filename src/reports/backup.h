@@ -52,7 +52,8 @@ bool isBackupName(const std::string& name);
 // file unchanged (same size and modification time, and the file's status last changed before
 // the copy was made; or, when its status changed since, as a restore's rewrite does, the very
 // same bytes), and listed in the backup's manifest instead of copied; a closed folio the
-// store lacks is put there (written under a temporary name, synced, renamed; never overwritten);
+// store lacks is put there (written under a temporary name, synced, renamed; never overwritten),
+// as is one the newest backup lists but the store no longer holds (never listed while missing);
 // one whose store copy is of another version is copied into the dated folder like any other
 // file. Any other file unchanged since the newest backup shares that backup's copy (a hard link)
 // instead of being copied again. Then only the backups of the newest `kept` days stay, and the

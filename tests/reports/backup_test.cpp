@@ -165,6 +165,45 @@ TEST(ClosedFolioStore, TheFolioOfAStayClosedSinceTheLastBackupJoinsTheStore) {
     EXPECT_EQ(readText(m.stored(" 3")), "the stay in house\r\n");
 }
 
+// A store file lost after a night listed it (deleted by hand, a disk error, the backups folder
+// copied without the store) is stored again by the next night, never listed while missing, so
+// that night's backup restores whole; so is every file when the whole store is gone.
+TEST(ClosedFolioStore, AStoreFileLostSinceLastNightIsStoredAgainAndTheNextBackupRestoresWhole) {
+    Motel m;
+    threeStays(m);
+    const Snapshot backedUp = withoutLock(m.root);
+    const fs::path first = m.makeBackup("2019-05-05 013000");
+    ASSERT_EQ(manifestNames(first), (std::vector<std::string>{" 1", " 2"}));
+    const ino_t keptInode = statOf(m.stored(" 1")).st_ino;
+    fs::remove(m.stored(" 2"));
+
+    const fs::path second = m.makeBackup("2019-05-06 013000");
+    EXPECT_EQ(manifestNames(second), (std::vector<std::string>{" 1", " 2"}));
+    EXPECT_EQ(readText(m.stored(" 2")), "the second stay's folio\r\n") << "stored again";
+    EXPECT_EQ(statOf(m.stored(" 1")).st_ino, keptInode) << "the file still there is left as it was";
+    EXPECT_EQ(readBackupManifest(second)[0].stored, readBackupManifest(first)[0].stored);
+    EXPECT_NE(readBackupManifest(second)[1].stored, readBackupManifest(first)[1].stored) << "listed as stored anew";
+
+    fs::remove_all(m.backups / kClosedFoliosFolder);
+    const fs::path third = m.makeBackup("2019-05-07 013000");
+    EXPECT_EQ(manifestNames(third), (std::vector<std::string>{" 1", " 2"}));
+    EXPECT_EQ(readText(m.stored(" 1")), readText(m.path("dailycharge/ 1")));
+    EXPECT_EQ(readText(m.stored(" 2")), "the second stay's folio\r\n");
+
+    // Both later backups restore byte for byte.
+    writeText(m.path("dailycharge/ 3"), "a later posting\r\n");
+    PosixFileLayer disk;
+    const std::vector<BackupEntry> found = listBackups(m.backups);
+    ASSERT_EQ(found.size(), 3u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        ASSERT_EQ(found[i].folder, i == 0 ? third : second);
+        const fs::path assembled = assembleRestore(found[i], m.root, disk);
+        putRestoreInPlace(assembled, m.root, "2019-05-08 10150" + std::to_string(i), disk);
+        EXPECT_EQ(snapshot(m.root), backedUp) << found[i].name;
+        writeText(m.path("dailycharge/ 3"), "a later posting\r\n");
+    }
+}
+
 // ---- Listing and restoring ----------------------------------------------------------------
 
 TEST(ListBackups, NewestFirstWithDatesAndRestoredSizesOnlyFinishedBackups) {
