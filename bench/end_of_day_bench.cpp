@@ -1,5 +1,9 @@
 // The end-of-day run on twenty years of a motel: a guest file of 400,000 stays (some 200 MB)
-// with 200 guests in house, each with the folio its check-in wrote. Timed: the run from its
+// with 200 guests in house, each with the folio its check-in wrote.
+// Then the whole end of day, backup included, night after night on one year and on twenty years
+// of a 200-room motel with a folio file for every stay it ever had (18,150 and 363,000 stays): the
+// first night, which fills the store of closed folios, and the nights after it, with the share
+// the backup takes. Timed: the run from its
 // first check to the flag (every posting synced, the reports made), without the backup; the
 // same postings committed one stay at a time with no journaling ahead, as a yardstick; and the
 // backup of that data directory on its own, also with 20,000 past folios (a real installation
@@ -194,6 +198,123 @@ void BM_NextNightsBackup(benchmark::State& state) {
     fs::remove_all(night.backups());
 }
 BENCHMARK(BM_NextNightsBackup)->Arg(20000)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+// ---- Night after night, backup included ---------------------------------------------------------
+
+constexpr std::uint64_t kStaysPerYear = 18150;  // 363,000 in twenty years
+constexpr int kRooms = 200;
+
+// A motel of `years` years, every stay with its folio file and every day and month its totals,
+// 200 stays in house until well after the nights run here, no reservation open.
+class YearsMotel {
+public:
+    explicit YearsMotel(int years)
+        : root_(fs::temp_directory_path() / "innvera-bench-nights" / std::to_string(years) / "motel"), dir_(root_) {
+        fs::remove_all(root_.parent_path());
+        const std::uint64_t stays = kStaysPerYear * static_cast<std::uint64_t>(years);
+        bench::writeSampleMotel(dir_, stays, kInHouse, 20000, kRooms, kHotelDate);
+        bench::writeSampleLedger(dir_, stays, kRooms, kHotelDate);
+        RecordFile<Guest> guests(dir_, dir_.guests());
+        for (std::uint64_t n = stays - kInHouse + 1; n <= stays; ++n) {
+            Guest stay = guests.read(n);
+            stay.departDate = kHotelDate.plusDays(90);
+            guests.write(n, stay);
+        }
+        RecordFile<Reservation> reservations(dir_, dir_.reservations());
+        reservations.scan([&](const Reservation& r, std::uint64_t n) {
+            if (r.resStatus.str() == "*") return;
+            Reservation closed = r;
+            closed.resStatus = "*";
+            reservations.write(n, closed);
+        });
+        writeTaxRate(dir_, 0.12f);
+        writeFlag<EndOfDayFlagRecord>(dir_, dir_.endOfDayFlag(), 0);
+        dir_.commit();
+        syncFileSystemOf(root_);
+    }
+    ~YearsMotel() { fs::remove_all(root_.parent_path()); }
+
+    DataDir& dir() { return dir_; }
+    fs::path backups() const { return backupFolderOf(root_); }
+    // The next night to close, and its backup's name.
+    Date nextNight() { return kHotelDate.plusDays(1 + nights_++); }
+    static std::string backupOf(Date night) { return backupName(night.plusDays(1), {1, 30, 0}); }
+    // What a day at the desk leaves for the night: a stay checks out (its record rewritten, so the
+    // guest file is copied again) and its folio joins the closed ones; then everything on the disk.
+    void dayAtTheDesk() {
+        RecordFile<Guest> guests(dir_, dir_.guests());
+        const std::uint64_t n = guests.count() - kInHouse - static_cast<std::uint64_t>(nights_);
+        Guest stay = guests.read(n);
+        guests.write(n, stay);
+        dir_.commit();
+        syncFileSystemOf(root_);
+    }
+
+private:
+    fs::path root_;
+    DataDir dir_;
+    int nights_ = 0;
+};
+
+YearsMotel& yearsMotel(int years) {
+    static std::unique_ptr<YearsMotel> motel;  // one sample on the disk at a time
+    static int made = 0;
+    if (made != years) {
+        motel.reset();
+        motel = std::make_unique<YearsMotel>(years);
+        made = years;
+    }
+    return *motel;
+}
+
+void runNight(benchmark::State& state, YearsMotel& motel) {
+    NoPrinter printer;
+    const Date night = motel.nextNight();
+    const EndOfDayResult result =
+        runEndOfDay(motel.dir(), night, {motel.backups(), YearsMotel::backupOf(night)}, printer);
+    if (!result.done || result.backup.empty()) state.SkipWithError(("the run did not finish: " + result.message).c_str());
+    if (result.charges.charged != static_cast<int>(kInHouse)) state.SkipWithError("not every stay was charged");
+}
+
+// The first night: no backup yet, so every closed folio goes into the store.
+void BM_WholeEndOfDayFirstNight(benchmark::State& state) {
+    YearsMotel& motel = yearsMotel(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        fs::remove_all(motel.backups());
+        motel.dayAtTheDesk();
+        state.ResumeTiming();
+        runNight(state, motel);
+    }
+}
+BENCHMARK(BM_WholeEndOfDayFirstNight)->Arg(1)->Arg(20)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+
+// The nights after it, each a day later than the last.
+void BM_WholeEndOfDayLaterNight(benchmark::State& state) {
+    YearsMotel& motel = yearsMotel(static_cast<int>(state.range(0)));
+    if (!fs::exists(motel.backups())) backUpDataDir(motel.dir(), motel.backups(), "2026-12-01 013000");
+    for (auto _ : state) {
+        state.PauseTiming();
+        motel.dayAtTheDesk();
+        state.ResumeTiming();
+        runNight(state, motel);
+    }
+}
+BENCHMARK(BM_WholeEndOfDayLaterNight)->Arg(1)->Arg(20)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+
+// The later night's backup alone, synced: its share of the whole.
+void BM_LaterNightBackupAlone(benchmark::State& state) {
+    YearsMotel& motel = yearsMotel(static_cast<int>(state.range(0)));
+    if (!fs::exists(motel.backups())) backUpDataDir(motel.dir(), motel.backups(), "2026-12-01 013000");
+    for (auto _ : state) {
+        state.PauseTiming();
+        motel.dayAtTheDesk();
+        const Date night = motel.nextNight();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(backUpDataDir(motel.dir(), motel.backups(), YearsMotel::backupOf(night)));
+    }
+}
+BENCHMARK(BM_LaterNightBackupAlone)->Arg(1)->Arg(20)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
 }  // namespace
 

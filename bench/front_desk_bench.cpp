@@ -26,10 +26,13 @@
 #include "folio/folio_screen.h"
 #include "folio/past_guests.h"
 #include "sample_data.h"
+#include "timing.h"
 
 using namespace innvera;
 
 namespace {
+
+using innvera::bench::milliseconds;
 
 const Date kToday = Date::fromYmd(2026, 12, 6);
 constexpr int kRooms = 200;
@@ -42,18 +45,11 @@ struct Motel {
     std::filesystem::path root;
 };
 
-double milliseconds(const std::function<void()>& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
 // The median of `runs` timings.
 double median(int runs, const std::function<void()>& work) {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) times.push_back(milliseconds(work));
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return innvera::bench::median(times);
 }
 
 // One plain read of the guest and reservation files in 1 MiB blocks, touching every record.

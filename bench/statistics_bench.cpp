@@ -24,26 +24,19 @@
 #include "reports/csv_exports.h"
 #include "reports/statistics.h"
 #include "sample_data.h"
+#include "timing.h"
 
 using namespace innvera;
 
 namespace {
 
+using innvera::bench::milliseconds;
+using innvera::bench::median;
+
 const Date kToday = Date::fromYmd(2026, 12, 6);
 constexpr int kRooms = 200;
 constexpr std::uint64_t kStays = 360000;
 constexpr std::uint64_t kInHouse = 180;
-
-double milliseconds(const std::function<void()>& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
-double median(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 // The program run as a shell runs it, its output thrown away; the wall time in ms.
 double programRun(const std::vector<std::string>& arguments) {

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 
@@ -37,6 +38,9 @@
 #include "platform/qt/change_notices.h"
 #include "platform/qt/windows.h"
 #include "reservations/add_reservation.h"
+#include "reports/backup.h"
+#include "reports/ui/check_data_window.h"
+#include "reports/ui/restore_backup_window.h"
 #include "reports/ui/statistics_window.h"
 #include "reservations/ui/add_reservation_window.h"
 #include "rooms/inventory.h"
@@ -396,6 +400,19 @@ int main(int argc, char* argv[]) {
     QWidget* statistics = windows.open<StatisticsWindow>();
     chooseIn(statistics, "MonthList", QStringLiteral("4-April"));
     shoot(statistics, "statistics");
+    // The data check of the sample, and two nights' backups to choose from.
+    QWidget* check = windows.open<CheckDataWindow>();
+    if (auto* checkNow = check->findChild<QPushButton*>(QStringLiteral("CheckNow"))) checkNow->click();
+    shoot(check, "check-data");
+    try {
+        const auto backups = backupFolderOf(dataDir.root());
+        backUpDataDir(dataDir, backups, backupName(clock.today().plusDays(-1), TimeOfDay{1, 30, 12}));
+        backUpDataDir(dataDir, backups, backupName(clock.today(), TimeOfDay{2, 5, 47}));
+    } catch (const FileError& error) {
+        std::cerr << "the sample's backups cannot be made: " << error.what() << '\n';
+        return 1;
+    }
+    shoot(windows.open<RestoreBackupWindow>(), "restore-backup");
 
     windows.closeAllBut(nullptr, {});
     settle();

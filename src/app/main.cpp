@@ -12,15 +12,19 @@
 #include <vector>
 
 #include "core/front_desk.h"
+#include "app/check_command.h"
 #include "app/export_command.h"
+#include "app/restore_command.h"
 #include "app/main_window.h"
 #include "platform/command_line.h"
+#include "reports/data_check.h"
 #include "platform/qt/change_notices.h"
 #include "platform/qt/message_box_dialogs.h"
 #include "platform/qt/system_clock.h"
 #include "platform/qt/system_printer.h"
 #include "platform/qt/windows.h"
 #include "platform/start_up.h"
+#include "reports/restore.h"
 
 #ifndef INNVERA_VERSION
 #define INNVERA_VERSION "unknown"
@@ -104,6 +108,23 @@ int main(int argc, char* argv[]) {
         const std::filesystem::path root = given.isEmpty() ? DataDir::defaultRoot() : std::filesystem::path(given.toStdString());
         return exportFromCommandLine(root, command.exportWords, command.output, std::cout, std::cerr);
     }
+    case CommandLine::Action::Check: {
+        const QString given = chosen(command.dataDir, "INNVERA_DATA_DIR");
+        const std::filesystem::path root = given.isEmpty() ? DataDir::defaultRoot() : std::filesystem::path(given.toStdString());
+        return checkFromCommandLine(root, std::cout, std::cerr);
+    }
+    case CommandLine::Action::Restore: {
+        const QString given = chosen(command.dataDir, "INNVERA_DATA_DIR");
+        const std::filesystem::path root = given.isEmpty() ? DataDir::defaultRoot() : std::filesystem::path(given.toStdString());
+        // The backup, as it would be put in place, is checked first: its findings stop the restore
+        // unless --force.
+        const RestoreCheck check = [](const std::filesystem::path& assembled) {
+            std::vector<std::string> lines;
+            for (const Finding& finding : checkDataDir(assembled).findings) lines.push_back(findingLine(finding));
+            return lines;
+        };
+        return restoreFromCommandLine(root, command.restoreBackup, command.force, check, std::cout, std::cerr);
+    }
     case CommandLine::Action::Run:
         break;
     }
@@ -133,9 +154,21 @@ int main(int argc, char* argv[]) {
         return refuse(dialogs, QStringLiteral("The data directory %1 cannot be made: %2").arg(root, qs(error.reason())));
     }
 
-    const QString lockFile = QDir(root).filePath(QStringLiteral(".innvera.lock"));
+    const QString lockFile = QDir(root).filePath(QString::fromLatin1(kLockFileName));
     QLockFile lock(lockFile);
     if (const auto refusal = takeLock(lock, dataDir, lockFile)) return refuse(dialogs, qs(*refusal));
+
+    // A restore a crash cut is finished, or its unfinished assembly removed, before the directory
+    // is read; only once the lock is held, so that a restore another copy is making is never
+    // taken for one a crash cut.
+    try {
+        PosixFileLayer disk;
+        recoverRestore(dataDir.root(), disk);
+    } catch (const FileError& error) {
+        return refuse(dialogs, QStringLiteral("A restore of the data directory %1 was cut short and cannot be finished: "
+                                              "the file %2 could not be used: %3.")
+                                   .arg(root, qs(error.path().string()), qs(error.reason())));
+    }
 
     // A change a crash left half made is undone before anything is read.
     try {

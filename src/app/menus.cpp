@@ -15,9 +15,11 @@
 #include "platform/qt/windows.h"
 #include "reservations/ui/add_reservation_window.h"
 #include "reservations/ui/retrieve_reservation_window.h"
+#include "reports/ui/check_data_window.h"
 #include "reports/ui/daily_report_window.h"
 #include "reports/ui/end_of_day_window.h"
 #include "reports/ui/monthly_report_window.h"
+#include "reports/ui/restore_backup_window.h"
 #include "reports/ui/statistics_window.h"
 #include "rooms/ui/room_board_window.h"
 #include "rooms/ui/room_inventory_window.h"
@@ -62,6 +64,8 @@ SettingsMenu::SettingsMenu(Desk& desk) : MenuWindow(desk, kName, "Settings") {
     addButton("Command10", "Direct Bill", [this] { openInstead<DirectBillMenu>(); });
     addButton("BoardButton", "Room Board", [this] { openInstead<RoomBoardWindow>(); });
     addButton("Command11", "Motel Details", [this] { desk_.windows.open<MotelDetailsWindow>(); });
+    addButton("CheckDataButton", "Check Data", [this] { openInstead<CheckDataWindow>(); });
+    addButton("RestoreButton", "Restore a Backup", [this] { openInstead<RestoreBackupWindow>(); });
     exitOnEscape(this, addButton("Command4", "Exit", [this] { close(); }));
 }
 

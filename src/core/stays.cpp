@@ -124,6 +124,15 @@ std::vector<CheckedOutStay> checkedOutStays(DataDir& dir) {
     return out;
 }
 
+std::vector<float> checkedOutFolioNumbers(DataDir& dir) {
+    const std::vector<StayEntry>& all = stays(dir).entries();
+    std::vector<float> out;
+    out.reserve(all.size());
+    for (const StayEntry& g : all)
+        if (!g.blank && !g.inHouse) out.push_back(g.folioNo);
+    return out;
+}
+
 std::vector<StayKeys> staysInHouseOver(DataDir& dir, Date first, Date end) {
     StayIndex& index = stays(dir);
     std::vector<StayKeys> over;

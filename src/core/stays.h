@@ -77,6 +77,9 @@ struct CheckedOutStay {
 
 // Every checked-out stay (StayStatus "*"), in guest-file order, read with the key-only decode.
 std::vector<CheckedOutStay> checkedOutStays(DataDir& dir);
+// The folio number of every checked-out stay, in guest-file order (the nightly backup's closed
+// folios): no text is built per stay.
+std::vector<float> checkedOutFolioNumbers(DataDir& dir);
 
 // A stay in house by its keys, with where it is in the guest file.
 struct StayKeys {

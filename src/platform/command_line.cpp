@@ -34,6 +34,7 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
     CommandLine line;
     std::string problem;
     bool help = false, version = false;
+    bool check = false;
     const auto note = [&](std::string text) {
         if (problem.empty()) problem = std::move(text);
     };
@@ -58,6 +59,23 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
             if (argument.starts_with("--export=")) line.exportWords.emplace_back(argument.substr(9));
             while (i + 1 < arguments.size() && !(arguments[i + 1].size() > 1 && arguments[i + 1].front() == '-'))
                 line.exportWords.push_back(arguments[++i]);
+            continue;
+        }
+        if (argument == "--check" || argument.starts_with("--check=")) {
+            if (argument != "--check") note("The option --check takes no value.");
+            check = true;
+            continue;
+        }
+        if (argument == "--restore" || argument.starts_with("--restore=")) {
+            line.action = CommandLine::Action::Restore;
+            line.restoreBackup.clear();
+            if (argument.starts_with("--restore=")) line.restoreBackup = argument.substr(10);
+            else if (i + 1 < arguments.size() && !(arguments[i + 1].size() > 1 && arguments[i + 1].front() == '-'))
+                line.restoreBackup = arguments[++i];
+            continue;
+        }
+        if (argument == "--force") {
+            line.force = true;
             continue;
         }
         const std::string_view name = nameOf(argument);
@@ -88,6 +106,11 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
 
     if (!line.output.empty() && line.action != CommandLine::Action::Export)
         note("The option --output goes with --export.");
+    if (check && line.action == CommandLine::Action::Export) note("The options --check and --export go one at a time.");
+    else if (check && line.action == CommandLine::Action::Restore)
+        note("The options --check and --restore go one at a time.");
+    else if (check) line.action = CommandLine::Action::Check;
+    if (line.force && line.action != CommandLine::Action::Restore) note("The option --force goes with --restore.");
     if (help) line.action = CommandLine::Action::Help;
     else if (version) line.action = CommandLine::Action::Version;
     else if (!problem.empty()) return refuse(problem);
@@ -137,6 +160,25 @@ std::string helpText(std::string_view defaultDataDir, std::string_view defaultPr
            "                   output that cannot be written is said in one line on the error\n"
            "                   output, with exit status 2, and nothing is written.\n"
            "  --output FILE    With --export: write to FILE (replaced whole) instead.\n"
+           "\n"
+           "  --check          Check whether the files of the data directory agree: rooms and\n"
+           "                   the stays in house, folio, confirmation and account numbers,\n"
+           "                   the day and month totals against the folio lines, the invoices,\n"
+           "                   and damaged records. Prints a line per finding, then how many.\n"
+           "                   It only reads, and may run while Innvera is open. Exit status 0\n"
+           "                   when the files agree, 1 when findings are listed, 2 when the\n"
+           "                   data directory cannot be read.\n"
+           "\n"
+           "Restoring a backup (no display needed; Innvera must not be open on the directory):\n"
+           "  --restore        List the nightly backups of the data directory, newest first,\n"
+           "                   with their dates and sizes.\n"
+           "  --restore BACKUP Put the backup (a name from the list, quoted, or the path of a\n"
+           "                   backup folder) in place of the data directory, after the data\n"
+           "                   check has found nothing wrong with it. The data directory as it\n"
+           "                   was is moved aside beside it, never deleted. Exit status 0 when\n"
+           "                   restored, 1 when refused (Innvera open on the directory, or the\n"
+           "                   check found faults), 2 when it cannot be done.\n"
+           "  --force          With --restore BACKUP: restore even when the check finds faults.\n"
            "\n"
            "Environment:\n"
            "  INNVERA_DATA_DIR   The data directory, when --data-dir is not given.\n"

@@ -14,6 +14,8 @@ struct CommandLine {
         Help,     // print helpText() and stop
         Version,  // print versionText() and stop
         Export,   // write a report as CSV (--export FORM ...) and stop
+        Check,    // check whether the data directory's files agree (--check) and stop
+        Restore,  // restore a backup (--restore [BACKUP] [--force]), or list them, and stop
         Refuse    // print `problem` and stop with a usage error
     };
     Action action = Action::Run;
@@ -22,6 +24,8 @@ struct CommandLine {
     std::vector<std::string> exportWords;  // with Export: the form and its arguments, as given
     std::string output;    // --output, with Export: the file to write; empty for standard output
     std::string problem;   // with Refuse: what is wrong, as one sentence
+    std::string restoreBackup;  // with Restore: the backup's name or folder; empty to list them
+    bool force = false;         // with Restore: --force, restore even when the data check finds faults
 };
 
 // Reads the arguments that follow the program's name. Taken: --data-dir DIR and --print-dir
@@ -31,6 +35,9 @@ struct CommandLine {
 // value, a stray word) is refused, so a mistyped option never starts the desk on the wrong
 // data directory. --export (or --export=FORM) takes the words after it up to the next option
 // as the form and its arguments, which the export itself checks; --output FILE goes with it.
+// --check (no value) checks the data directory, --data-dir naming it.
+// --restore takes the one word after it (or --restore=BACKUP) as the backup, none to list them;
+// --force goes with it.
 CommandLine readCommandLine(const std::vector<std::string>& arguments);
 
 // What --help prints: every option and every environment variable the program reads, with

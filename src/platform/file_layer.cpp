@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -232,6 +233,17 @@ void syncFileSystemOf(const fs::path& path) {
 }
 
 void FileLayer::syncFileSystem(const fs::path& path) { syncFileSystemOf(path); }
+
+void FileLayer::rename(const fs::path& from, const fs::path& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) != 0) {
+        if (errno == EEXIST) throw FileError(to, "something already stands at that name");
+        throw systemError(from);
+    }
+}
+
+void FileLayer::exchange(const fs::path& first, const fs::path& second) {
+    if (::renameat2(AT_FDCWD, first.c_str(), AT_FDCWD, second.c_str(), RENAME_EXCHANGE) != 0) throw systemError(first);
+}
 
 // ---- PosixFileLayer ------------------------------------------------------------------------
 

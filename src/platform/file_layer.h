@@ -32,6 +32,12 @@ public:
     // Puts everything written to the file system that holds `path` on the disk: one call for
     // a copy of many files (see syncFileSystemOf below).
     virtual void syncFileSystem(const std::filesystem::path& path);
+    // Gives a file or folder a new name in the same file system, never replacing what stands at
+    // `to` (FileError then, and nothing moves).
+    virtual void rename(const std::filesystem::path& from, const std::filesystem::path& to);
+    // Swaps two names in one step (renameat2 with RENAME_EXCHANGE): each then holds what the other
+    // held, and no moment sees either name empty. Both must exist.
+    virtual void exchange(const std::filesystem::path& first, const std::filesystem::path& second);
 };
 
 // The real disk.

@@ -169,6 +169,14 @@ std::uint64_t sizeOf(const fs::path& file) {
 
 }  // namespace
 
+std::vector<std::string> Journal::filesNamed(std::string_view journalBytes) {
+    std::vector<std::string> files;
+    std::set<std::string> seen;
+    for (const Entry& entry : completeEntries(journalBytes))
+        if (seen.insert(entry.path).second) files.push_back(entry.path);
+    return files;
+}
+
 Journal::Journal(fs::path root, FileLayer& layer) : root_(root.lexically_normal()), layer_(layer) {
     if (!root_.has_filename() && root_.has_parent_path()) root_ = root_.parent_path();
     file_ = root_ / kFileName;

@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/file_layer.h"
@@ -59,6 +60,10 @@ public:
     // Undoes every complete entry of the journal on disk in reverse order, syncs, and
     // removes it. Throws FileError when it cannot finish; the journal then stays.
     void rollback();
+
+    // The files (paths relative to the root) that the complete entries of a journal's bytes
+    // name, each once, in the order first named: what a change in progress is touching.
+    static std::vector<std::string> filesNamed(std::string_view journalBytes);
 
 private:
     struct Touched {

@@ -17,6 +17,9 @@ enum class MissingDataDir {
 MissingDataDir missingDataDir(bool givenExplicitly, bool usedBefore);
 std::string missingDataDirQuestion(const std::filesystem::path& root);
 
+// The lock file a running copy holds at the root of its data directory.
+inline constexpr const char* kLockFileName = ".innvera.lock";
+
 // How taking the data directory's lock went.
 enum class LockOutcome {
     Taken,

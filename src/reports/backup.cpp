@@ -9,7 +9,22 @@
 #include <system_error>
 #include <vector>
 
+#include <charconv>
+#include <cerrno>
+#include <cstring>
+#include <cmath>
+#include <ctime>
+#include <unordered_map>
+#include <unordered_set>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
+
+#include "core/stays.h"
+#include "ledger/folio_file.h"
+#include "platform/file_layer.h"
 
 namespace innvera {
 
@@ -21,12 +36,6 @@ constexpr const char* kUnfinished = ".unfinished";
 
 void check(const std::error_code& error, const fs::path& path) {
     if (error) throw FileError(path, error.message());
-}
-
-// The program's own files at the root of the data directory: the lock and the journal.
-bool isBookkeeping(const fs::path& relative) {
-    const auto first = relative.begin();
-    return first != relative.end() && first->string().starts_with(".innvera");
 }
 
 // "2026-12-06 013012", or that with " 2", " 3", ... after it: the sort key of a backup's
@@ -45,62 +54,282 @@ std::optional<std::pair<std::string, int>> backupKey(const std::string& name) {
     return std::pair{name.substr(0, 17), std::stoi(name.substr(18))};
 }
 
-// When a file's status last changed, in nanoseconds; nothing when it cannot be told.
-std::optional<std::int64_t> changedAt(const fs::path& file) {
-    struct stat info {};
-    if (::stat(file.c_str(), &info) != 0) return std::nullopt;
-    return static_cast<std::int64_t>(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec;
+std::int64_t nanoseconds(const struct timespec& time) {
+    return static_cast<std::int64_t>(time.tv_sec) * 1000000000 + time.tv_nsec;
 }
 
-// Whether `file` is unchanged since `copy` of the previous backup was made: the same size, the
-// same modification time (a copy carries its file's), and its status last changed before the
-// copy's (every write changes it, unlike a modification time a restore may carry over). The
-// two times together hold when the clock was set back between the backups: a write made then
-// looks older than the copy, but its modification time is no longer the copy's. The copy can
-// then be shared.
-bool unchangedSince(const fs::path& file, const fs::path& copy) {
-    std::error_code error;
-    const auto size = fs::file_size(file, error);
-    if (error || fs::file_size(copy, error) != size || error) return false;
-    const auto modified = fs::last_write_time(file, error);
-    if (error || fs::last_write_time(copy, error) != modified || error) return false;
-    const auto fileChanged = changedAt(file);
-    const auto copyChanged = changedAt(copy);
-    return fileChanged && copyChanged && *fileChanged < *copyChanged;
+// Whether `file` (whose status is `info`) is unchanged since `copy` of the previous backup was
+// made: the same size, the same modification time (a copy carries its file's), and its status
+// last changed before the copy's (every write changes it, unlike a modification time a restore
+// may carry over). The two times together hold when the clock was set back between the backups:
+// a write made then looks older than the copy, but its modification time is no longer the
+// copy's. The copy can then be shared.
+bool unchangedSince(const struct stat& info, const fs::path& copy) {
+    struct stat copied {};
+    if (::lstat(copy.c_str(), &copied) != 0 || !S_ISREG(copied.st_mode)) return false;
+    return copied.st_size == info.st_size && nanoseconds(copied.st_mtim) == nanoseconds(info.st_mtim) &&
+           nanoseconds(info.st_ctim) < nanoseconds(copied.st_ctim);
 }
 
-// Copies the tree. A file unchanged since the previous backup (when there is one) is linked to
-// that backup's copy instead of copied again: the folio files of years of past stays never
-// change, and the night's backup then costs a link for each of them, not a copy.
-void copyTree(const fs::path& from, const fs::path& to, const std::optional<fs::path>& previous) {
+// Copies `from` to a new file `to` carrying its modification time; returns the copy's status
+// once written (its status-change time says when it was made).
+struct stat copyFile(const fs::path& from, const fs::path& to, const struct stat& info) {
     std::error_code error;
-    fs::create_directories(to, error);
-    check(error, to);
-    fs::recursive_directory_iterator entries(from, error);
-    for (const fs::recursive_directory_iterator end; !error && entries != end; entries.increment(error)) {
-        const fs::path relative = entries->path().lexically_relative(from);
-        const fs::file_status status = entries->symlink_status(error);
-        check(error, entries->path());
-        if (isBookkeeping(relative)) {
-            if (fs::is_directory(status)) entries.disable_recursion_pending();
-        } else if (fs::is_directory(status)) {
-            fs::create_directory(to / relative, error);
-            check(error, to / relative);
-        } else if (fs::is_regular_file(status)) {
-            if (previous && unchangedSince(entries->path(), *previous / relative)) {
-                fs::create_hard_link(*previous / relative, to / relative, error);
-                if (!error) continue;
-                error.clear();  // no link here (another file system): a copy then
+    fs::copy_file(from, to, fs::copy_options::overwrite_existing, error);
+    check(error, from);
+    const struct timespec times[2] = {info.st_atim, info.st_mtim};
+    struct stat made {};
+    if (::utimensat(AT_FDCWD, to.c_str(), times, 0) != 0 || ::lstat(to.c_str(), &made) != 0)
+        throw FileError(to, std::strerror(errno));
+    return made;
+}
+
+// A folder open for reading its names; closed with it.
+class OpenFolder {
+public:
+    explicit OpenFolder(const fs::path& folder) : folder_(folder), dir_(::opendir(folder.c_str())) {
+        if (!dir_) throw FileError(folder, std::strerror(errno));
+    }
+    ~OpenFolder() { ::closedir(dir_); }
+    OpenFolder(const OpenFolder&) = delete;
+    OpenFolder& operator=(const OpenFolder&) = delete;
+    int fd() const { return ::dirfd(dir_); }
+    // The next name in the folder ("." and ".." left out), nothing at the end.
+    std::optional<std::string> next() {
+        while (true) {
+            errno = 0;
+            const dirent* entry = ::readdir(dir_);
+            if (!entry) {
+                if (errno != 0) throw FileError(folder_, std::strerror(errno));
+                return std::nullopt;
             }
-            fs::copy_file(entries->path(), to / relative, fs::copy_options::overwrite_existing, error);
-            check(error, entries->path());
-            // The copy carries its file's modification time, for the next night to compare.
-            fs::last_write_time(to / relative, fs::last_write_time(entries->path(), error), error);
-            check(error, to / relative);
+            const std::string_view name = entry->d_name;
+            if (name != "." && name != "..") return std::string(name);
         }
     }
-    check(error, from);
-}
+
+private:
+    fs::path folder_;
+    DIR* dir_;
+};
+
+// One night's copy: the dated folder's files, and the store's part in it.
+class NightCopy {
+public:
+    NightCopy(DataDir& dir, const fs::path& backups, const fs::path& target, const std::optional<fs::path>& previous)
+        : root_(dir.root()), folios_(dir.folioCharges("x").parent_path()), store_(backups / kClosedFoliosFolder),
+          target_(target), previous_(previous) {
+        const std::vector<float> closed = checkedOutFolioNumbers(dir);
+        for (const float folioNo : closed) {
+            if (const auto number = wholeNumber(folioNo)) {
+                if (*number >= closedByNumber_.size()) closedByNumber_.resize(std::max<std::size_t>(*number + 1, 2 * closedByNumber_.size()));
+                closedByNumber_[*number] = true;
+            } else {
+                closed_.insert(folioKey(folioNo));
+            }
+        }
+        if (previous_) {
+            try {
+                lastStored_ = readBackupManifest(*previous_);
+                lastManifest_.reserve(lastStored_.size());
+                lastByNumber_.resize(closedByNumber_.size());
+                for (const StoredFolio& entry : lastStored_) {
+                    const auto number = numberOfKey(entry.name);
+                    if (!number) lastManifest_.emplace(entry.name, &entry);
+                    else if (*number < lastByNumber_.size()) lastByNumber_[*number] = &entry;
+                }
+                manifest_.reserve(lastStored_.size() + 64);
+                if (!lastStored_.empty()) readStoreNames();
+            } catch (const FileError&) {
+                // A damaged list, or a store that cannot be read (gone with the folder, say): the
+                // store's copies are looked at one by one.
+                lastManifest_.clear();
+                lastByNumber_.clear();
+                lastStored_.clear();
+            }
+        }
+    }
+    ~NightCopy() {
+        for (const StoredFolio& entry : pending_) {
+            std::error_code ignored;
+            fs::remove(storeTemporary(entry.name), ignored);
+        }
+    }
+
+    // Copies the data directory into the dated folder; closed folios go to the store's list.
+    void copy() { copyFolder(root_, target_, {}); }
+
+    // After the copy is on the disk: the closed folios new to the store take their names there;
+    // then the manifest is written (to be synced with the folder).
+    void finish() {
+        for (const StoredFolio& entry : pending_) {
+            const fs::path temporary = storeTemporary(entry.name);
+            if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, (store_ / entry.name).c_str(), RENAME_NOREPLACE) == 0) {
+                manifest_.push_back(entry);
+            } else if (errno == EEXIST) {
+                // Stored meanwhile under that name, maybe of another version: the night keeps its own copy.
+                const fs::path own = target_ / folios_.filename() / entry.name;
+                if (::rename(temporary.c_str(), own.c_str()) != 0) throw FileError(own, std::strerror(errno));
+            } else {
+                throw FileError(store_ / entry.name, std::strerror(errno));
+            }
+        }
+        pending_.clear();
+        if (manifest_.empty()) return;  // a backup that takes nothing from the store needs no list
+        std::string text;
+        text.reserve(manifest_.size() * 48);
+        char number[24];
+        const auto field = [&](auto value) {
+            text += '\t';
+            text.append(number, std::to_chars(number, number + sizeof number, value).ptr);
+        };
+        for (const StoredFolio& entry : manifest_) {
+            text += entry.name;
+            field(entry.size);
+            field(entry.modified);
+            field(entry.stored);
+            text += '\n';
+        }
+        replaceFileWith(target_ / kBackupManifest, text);
+    }
+
+    std::size_t fromStore() const { return manifest_.size(); }
+
+private:
+    // Folio numbers are whole numbers counted up from 1, so the closed folios and last night's
+    // list are looked up by number in a table rather than by name in a hash: a night looks up
+    // every folio the motel ever had. The key of a whole number is a blank and its digits.
+    static std::optional<std::size_t> wholeNumber(float folioNo) {
+        if (!(folioNo >= 1 && folioNo <= 16777216.0f) || std::trunc(folioNo) != folioNo) return std::nullopt;
+        return static_cast<std::size_t>(folioNo);
+    }
+    // The number of a key written that way (" 1234"), nothing for any other name.
+    static std::optional<std::size_t> numberOfKey(std::string_view name) {
+        if (name.size() < 2 || name.size() > 9 || name[0] != ' ' || name[1] == '0') return std::nullopt;
+        std::size_t number = 0;
+        const auto [end, failed] = std::from_chars(name.data() + 1, name.data() + name.size(), number);
+        if (failed != std::errc() || end != name.data() + name.size() || number > 16777216) return std::nullopt;
+        return number;
+    }
+    bool isClosed(const std::string& name) const {
+        if (const auto number = numberOfKey(name)) return *number < closedByNumber_.size() && closedByNumber_[*number];
+        return closed_.contains(name);
+    }
+    // The line of last night's list for `name`, when the store still holds a file of that name:
+    // a file lost from the store since (deleted by hand, a disk error, the backups folder copied
+    // without the store) is not listed again but stored anew.
+    const StoredFolio* lastListed(const std::string& name) const {
+        if (const auto number = numberOfKey(name)) {
+            if (*number >= lastByNumber_.size() || *number >= inStoreByNumber_.size() || !inStoreByNumber_[*number])
+                return nullptr;
+            return lastByNumber_[*number];
+        }
+        const auto known = lastManifest_.find(name);
+        return known == lastManifest_.end() || !inStore_.contains(name) ? nullptr : known->second;
+    }
+    // The names in the store, read once a night in one pass over the folder; only the closed
+    // folios' are kept, by number like them.
+    void readStoreNames() {
+        inStoreByNumber_.assign(closedByNumber_.size(), false);
+        OpenFolder folder(store_);
+        while (const auto name = folder.next()) {
+            if (!isClosed(*name)) continue;
+            if (const auto number = numberOfKey(*name)) inStoreByNumber_[*number] = true;
+            else inStore_.insert(*name);
+        }
+    }
+
+    fs::path storeTemporary(const std::string& name) const { return store_ / (name + kUnfinished); }
+
+    void copyFolder(const fs::path& from, const fs::path& to, const fs::path& relative) {
+        std::error_code error;
+        fs::create_directory(to, error);
+        check(error, to);
+        OpenFolder folder(from);
+        const bool folios = from == folios_;
+        while (const auto name = folder.next()) {
+            if (relative.empty() && name->starts_with(".innvera")) continue;  // the lock, the journal
+            struct stat info {};
+            if (::fstatat(folder.fd(), name->c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+                if (errno == ENOENT) continue;  // gone since the folder was read
+                throw FileError(from / *name, std::strerror(errno));
+            }
+            if (S_ISDIR(info.st_mode)) {
+                copyFolder(from / *name, to / *name, relative / *name);
+            } else if (S_ISREG(info.st_mode)) {
+                if (folios && isClosed(*name) && takeFromStore(*name, from, info)) continue;
+                copyOrShare(from / *name, to / *name, relative / *name, info);
+            }
+        }
+    }
+
+    // A file unchanged since the previous backup shares its copy there; any other is copied.
+    void copyOrShare(const fs::path& file, const fs::path& copy, const fs::path& relative, const struct stat& info) {
+        if (previous_ && unchangedSince(info, *previous_ / relative)) {
+            std::error_code error;
+            fs::create_hard_link(*previous_ / relative, copy, error);
+            if (!error) return;
+            // no link here (another file system, too many links): a copy then
+        }
+        copyFile(file, copy, info);
+    }
+
+    // The closed folio `name` is left to the store when the store holds it unchanged, or put
+    // there when the store has no copy of that name yet. False when it is to be copied into the
+    // dated folder instead: the store holds another version (it is never overwritten).
+    bool takeFromStore(const std::string& name, const fs::path& folder, const struct stat& info) {
+        const auto size = static_cast<std::uint64_t>(info.st_size);
+        const std::int64_t modified = nanoseconds(info.st_mtim);
+        const std::int64_t changed = nanoseconds(info.st_ctim);
+        // The store's copy of that size and time: taken when the file has not changed since the
+        // copy was made, or, when its status changed since (a restore writes the folio again
+        // with its time), when it holds the very same bytes, compared now.
+        const auto take = [&](std::uint64_t storedSize, std::int64_t storedModified, std::int64_t stored) {
+            if (storedSize != size || storedModified != modified) return false;
+            if (changed < stored) {
+                manifest_.push_back({name, size, modified, stored});
+                return true;
+            }
+            struct timespec now {};
+            ::clock_gettime(CLOCK_REALTIME_COARSE, &now);  // any later change is stamped no earlier
+            if (changed >= nanoseconds(now) || readWholeFile(folder / name) != readWholeFile(store_ / name)) return false;
+            manifest_.push_back({name, size, modified, nanoseconds(now)});
+            return true;
+        };
+        // Last night's list says what the store holds: no need to look at the store's copy.
+        if (const StoredFolio* known = lastListed(name)) return take(known->size, known->modified, known->stored);
+        const fs::path copy = store_ / name;
+        struct stat stored {};
+        if (::lstat(copy.c_str(), &stored) == 0) {
+            // Stored by an older backup, or by a night that failed after storing it.
+            return S_ISREG(stored.st_mode) &&
+                   take(static_cast<std::uint64_t>(stored.st_size), nanoseconds(stored.st_mtim), nanoseconds(stored.st_ctim));
+        }
+        if (errno != ENOENT && errno != ENOTDIR) throw FileError(copy, std::strerror(errno));
+        if (!storeMade_) {
+            std::error_code error;
+            fs::create_directories(store_, error);
+            check(error, store_);
+            storeMade_ = true;
+        }
+        pending_.push_back({name, size, modified, 0});  // removed again when anything fails
+        pending_.back().stored = nanoseconds(copyFile(folder / name, storeTemporary(name), info).st_ctim);
+        return true;
+    }
+
+    fs::path root_, folios_, store_, target_;
+    std::optional<fs::path> previous_;
+    bool storeMade_ = false;
+    std::vector<bool> closedByNumber_;        // the closed folios by number
+    std::unordered_set<std::string> closed_;  // ... and any whose key is not a whole number's
+    std::vector<StoredFolio> lastStored_;     // the newest backup's list
+    std::vector<const StoredFolio*> lastByNumber_;                         // ... by number
+    std::unordered_map<std::string_view, const StoredFolio*> lastManifest_;  // ... and by name
+    std::vector<bool> inStoreByNumber_;          // the closed folios the store holds a file of, by number
+    std::unordered_set<std::string> inStore_;  // ... and by name
+    std::vector<StoredFolio> manifest_;  // the store files this backup takes
+    std::vector<StoredFolio> pending_;   // written to the store under a temporary name
+};
 
 void removeTree(const fs::path& folder) {
     std::error_code ignored;
@@ -145,6 +374,45 @@ void prune(const fs::path& backups, int kept, const fs::path& made) {
 
 }  // namespace
 
+bool isBackupName(const std::string& name) { return backupKey(name).has_value(); }
+
+std::vector<StoredFolio> readBackupManifest(const fs::path& backup) {
+    const fs::path file = backup / kBackupManifest;
+    const std::optional<std::string> text = readWholeFile(file);
+    std::vector<StoredFolio> entries;
+    if (!text) return entries;
+    const auto number = [&](std::string_view field, auto& value) {
+        const auto [end, failed] = std::from_chars(field.data(), field.data() + field.size(), value);
+        if (failed != std::errc() || end != field.data() + field.size() || field.empty())
+            throw FileError(file, "the list of the folio files it takes is damaged");
+    };
+    std::string_view rest = *text;
+    while (!rest.empty()) {
+        const std::size_t end = rest.find('\n');
+        if (end == std::string_view::npos) throw FileError(file, "the list of the folio files it takes is cut short");
+        std::string_view line = rest.substr(0, end);
+        rest.remove_prefix(end + 1);
+        std::string_view fields[4];
+        for (int i = 0; i < 3; ++i) {
+            const std::size_t tab = line.find('\t');
+            if (tab == std::string_view::npos) throw FileError(file, "the list of the folio files it takes is damaged");
+            fields[i] = line.substr(0, tab);
+            line.remove_prefix(tab + 1);
+        }
+        fields[3] = line;
+        StoredFolio entry;
+        entry.name = std::string(fields[0]);
+        // A name is one file of the store: never a path that could lead out of it.
+        if (entry.name.empty() || entry.name.find('/') != std::string::npos || entry.name == "." || entry.name == "..")
+            throw FileError(file, "the list of the folio files it takes is damaged");
+        number(fields[1], entry.size);
+        number(fields[2], entry.modified);
+        number(fields[3], entry.stored);
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
 fs::path backupFolderOf(const fs::path& dataRoot) {
     fs::path root = dataRoot.lexically_normal();
     if (!root.has_filename() && root.has_parent_path()) root = root.parent_path();
@@ -158,7 +426,7 @@ std::string backupName(Date day, TimeOfDay time) {
     return buf;
 }
 
-fs::path backUpDataDir(const DataDir& dir, const fs::path& backups, const std::string& name, int kept) {
+fs::path backUpDataDir(DataDir& dir, const fs::path& backups, const std::string& name, int kept) {
     std::error_code error;
     fs::create_directories(backups, error);
     check(error, backups);
@@ -175,8 +443,11 @@ fs::path backUpDataDir(const DataDir& dir, const fs::path& backups, const std::s
     const fs::path target = backups / (taken == 0 ? name : name + " " + std::to_string(taken + 1));
     const fs::path unfinished = fs::path(target) += kUnfinished;
     try {
-        copyTree(dir.root(), unfinished, newestBackup(backups));
-        dir.syncCopy(unfinished);
+        NightCopy night(dir, backups, unfinished, newestBackup(backups));
+        night.copy();
+        dir.syncCopy(unfinished);  // the dated folder and the store's new files, in one call
+        night.finish();
+        dir.syncCopy(unfinished);  // the store's new names and the manifest
         fs::rename(unfinished, target, error);
         check(error, target);
         dir.syncCopy(backups);

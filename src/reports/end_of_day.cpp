@@ -144,7 +144,8 @@ PrintJob endOfDayHousekeepingReport(DataDir& dir, Date hotelDate) { return house
 
 EndOfDayResult runEndOfDay(DataDir& dir, Date hotelDate, const NightlyBackup& backup, Printer& printer,
                            const std::function<void(EndOfDayStep)>& stepDone,
-                           const std::function<bool(const std::string& why)>& goWithoutBackup) {
+                           const std::function<bool(const std::string& why)>& goWithoutBackup,
+                           const std::function<bool(const std::vector<Finding>& findings)>& goOnDespite) {
     const auto done = [&](EndOfDayStep step) {
         if (stepDone) stepDone(step);
     };
@@ -160,8 +161,12 @@ EndOfDayResult runEndOfDay(DataDir& dir, Date hotelDate, const NightlyBackup& ba
     }
     done(EndOfDayStep::CheckOuts);
 
-    // The copy is taken of settled files: nothing of this run is pending.
+    // The check and the copy are made of settled files: nothing of this run is pending.
     dir.commit();
+    // The files the night will touch must agree before it posts to them, unless the clerk says
+    // to go on anyway.
+    const DataCheck check = checkBeforeNight(dir, hotelDate);
+    if (!check.agrees() && (!goOnDespite || !goOnDespite(check.findings))) return result;
     try {
         result.backup = backUpDataDir(dir, backup.folder, backup.name, backup.kept);
     } catch (const FileError& error) {
@@ -204,6 +209,10 @@ void reprintEndOfDayReports(DataDir& dir, Date closed, Printer& printer) {
     printer.print(endOfDayDailyReport(dir, closed));
     printer.print(endOfDayMonthlyReport(dir, closed));
     printer.print(endOfDayHousekeepingReport(dir, closed));
+}
+
+std::string nightFindingsQuestion(const std::vector<Finding>& findings) {
+    return findingsQuestion(findings, "what tonight's end of day will touch", "Run the end of day anyway?");
 }
 
 std::string nightChargesToSeeTo(const NightCharges& charges) {

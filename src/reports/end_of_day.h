@@ -12,6 +12,7 @@
 #include "core/data_dir.h"
 #include "core/desk.h"
 #include "reports/backup.h"
+#include "reports/data_check.h"
 
 // The end-of-day run: closes the business day of the hotel date. It refuses while the day still
 // has open arrivals or departures, backs the data directory up, charges one more night of room
@@ -91,7 +92,10 @@ struct EndOfDayResult {
 
 // The run, in this order: (1) an open reservation arriving on the hotel date stops it
 // (kReservationsPending); (2) a stay in house departing on the hotel date stops it
-// (kCheckOutsPending); both stop it before anything is written. Then the data directory is
+// (kCheckOutsPending); both stop it before anything is written. Then the files the night will
+// touch are checked (checkBeforeNight): when they disagree, `goOnDespite` is asked with the
+// findings whether to run anyway (no answer, or No: the run stops with nothing written, not
+// done, with no message). Then the data directory is
 // backed up; when that fails, `goWithoutBackup` is asked, with the reason, whether to go on
 // without it (no answer, or No: the run stops with nothing posted). (3) the night's room and
 // tax; (4) the daily, (5) the monthly and (6) the housekeeping report are printed, one job each;
@@ -100,7 +104,12 @@ struct EndOfDayResult {
 // a stay charged tonight is never charged twice (see chargeRoomAndTax).
 EndOfDayResult runEndOfDay(DataDir& dir, Date hotelDate, const NightlyBackup& backup, Printer& printer,
                            const std::function<void(EndOfDayStep)>& stepDone = {},
-                           const std::function<bool(const std::string& why)>& goWithoutBackup = {});
+                           const std::function<bool(const std::string& why)>& goWithoutBackup = {},
+                           const std::function<bool(const std::vector<Finding>& findings)>& goOnDespite = {});
+
+// The question the end of day asks when its check finds something (see findingsQuestion):
+// whether to run anyway.
+std::string nightFindingsQuestion(const std::vector<Finding>& findings);
 
 // The night closed last, when last night (the night before `today`, the system date) is closed:
 // the run has finished for it. A second run the same night would close the next day early, so

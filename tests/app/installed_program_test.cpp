@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "ledger/charge_codes.h"
+#include "ledger/ledger.h"
 #include "ledger/totals.h"
 #include "support/motel_files.h"
 
@@ -46,7 +47,7 @@ TEST(Program, AnswersHelpAndVersionWithoutADisplayAndRefusesAMistypedOption) {
     for (const char* named : {"--data-dir DIR", "--print-dir DIR", "-h, --help", "-v, --version", "-platform NAME",
                               "--export FORM ARGUMENTS", "daily FIRST [LAST]", "monthly YYYY-MM", "housekeeping DATE",
                               "guests LIST FIRST LAST", "statistics YYYY-MM", "statistics YYYY", "invoice ACCOUNT NUMBER",
-                              "--output FILE",
+                              "--output FILE", "--check",
                               "INNVERA_DATA_DIR", "INNVERA_PRINT_DIR", "XDG_DATA_HOME", "QT_QPA_PLATFORM",
                               "Default: /srv/desk/innvera/motel"})
         EXPECT_TRUE(contains(help.output, named)) << named << " is not in:\n" << help.output;
@@ -61,7 +62,7 @@ TEST(Program, AnswersHelpAndVersionWithoutADisplayAndRefusesAMistypedOption) {
 }
 
 // The program's output alone, its error output thrown away.
-Outcome runQuietly(const std::string& command) { return run(command + " 2>/dev/null"); }
+Outcome runQuietly(const std::string& command) { return run("(" + command + " 2>/dev/null)"); }
 
 TEST(Program, ExportsEachFormWithoutADisplayLockOrChangeInTheDataDirectory) {
     MotelFolder motel;
@@ -132,6 +133,47 @@ TEST(Program, RefusesAnExportItCannotMakeInOneLineWithStatusTwoWritingNothing) {
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_EQ(missing.output, "innvera: there is no data directory " + (out.path() / "no motel").string() + ".\n");
     EXPECT_FALSE(std::filesystem::exists(out.path() / "no motel"));
+}
+
+// A guest in house in 101 with the night of 5/1 on her folio and in the totals: files that agree.
+TEST(Program, ChecksTheDataDirectoryWithStatusZeroOneOrTwo) {
+    MotelFolder motel;
+    DataDir& dir = motel.dataDir;
+    addRoom(dir, "101", "NQ1", 65, "O", "N");
+    putGuest(dir, "101", 1, "ANN LEE", may(3));
+    writeCounter(dir, dir.folioCounter(), 1);
+    postToFolio(dir, 1, "101", may(1), 'E', 65.0);
+    dir.commit();
+    const Snapshot before = snapshot(motel.folder.path());
+    const std::string program = kNoDisplay + quoted(INNVERA_BINARY) + " --check";
+
+    const Outcome agrees = run(program + " --data-dir " + quoted(motel.folder.path()));
+    EXPECT_EQ(agrees.exitCode, 0) << agrees.output;
+    EXPECT_EQ(agrees.output, "No findings: the files agree.\n");
+    const Outcome fromEnvironment = run("INNVERA_DATA_DIR=" + quoted(motel.folder.path()) + " " + program);
+    EXPECT_EQ(fromEnvironment.exitCode, 0) << fromEnvironment.output;
+
+    changeRecord<Room>(dir, dir.rooms(), 1, [](Room& room) { room.vacantFlag = "Y"; });
+    writeBytes(dir.dayTotals(dayKey(may(1))), totalsBytes({{slot::RoomRent, 65.01f}}));
+    dir.commit();
+    const Snapshot damaged = snapshot(motel.folder.path());
+    const Outcome findings = runQuietly(program + " --data-dir " + quoted(motel.folder.path()));
+    EXPECT_EQ(findings.exitCode, 1);
+    EXPECT_EQ(findings.output,
+              "rooms, record 1: room 101 is not marked occupied (O), though the stay in house of guest record 1 (folio "
+              "1) is in it.\n"
+              "dailytotals/05012019: slot 6 (Room Rent) holds 65.01, but the folio lines posted on 5/1/2019 add up to "
+              "65.\n"
+              "2 findings.\n");
+    EXPECT_EQ(snapshot(motel.folder.path()), damaged) << "the check changes nothing";
+    EXPECT_NE(damaged, before);
+
+    const std::filesystem::path missing = motel.folder.path() / "elsewhere";
+    const Outcome unreadable = run(program + " --data-dir " + quoted(missing));
+    EXPECT_EQ(unreadable.exitCode, 2);
+    EXPECT_EQ(unreadable.output, "innvera: the data directory " + missing.string() + " cannot be read: there is no such folder.\n");
+    EXPECT_EQ(runQuietly(program + " --data-dir " + quoted(missing)).output, "") << "nothing on the standard output";
+    EXPECT_FALSE(std::filesystem::exists(missing)) << "nothing is made";
 }
 
 TEST(Package, TheDebianPackageHoldsTheProgramItsMenuEntryAndIconAndStarts) {

@@ -48,6 +48,42 @@ TEST(CommandLine, ExportTakesTheWordsUpToTheNextOptionAsTheFormAndItsArguments) 
     EXPECT_EQ(readCommandLine({"--export", "daily", "--help"}).action, Action::Help);
 }
 
+TEST(CommandLine, CheckTakesTheDataDirectoryAndNoValueOrExportBesideIt) {
+    const CommandLine line = readCommandLine({"--check", "--data-dir", "/srv/motel"});
+    EXPECT_EQ(line.action, Action::Check);
+    EXPECT_EQ(line.dataDir, "/srv/motel");
+    EXPECT_EQ(readCommandLine({"--data-dir=/srv", "--check"}).action, Action::Check);
+    EXPECT_EQ(readCommandLine({"--check"}).dataDir, "");
+    EXPECT_EQ(readCommandLine({"--check", "--help"}).action, Action::Help);
+    EXPECT_EQ(readCommandLine({"--check=all"}).problem, "The option --check takes no value.");
+    EXPECT_EQ(readCommandLine({"--check", "--export", "daily", "2019-05-01"}).problem,
+              "The options --check and --export go one at a time.");
+    EXPECT_EQ(readCommandLine({"--check", "--output", "x"}).problem, "The option --output goes with --export.");
+    EXPECT_EQ(readCommandLine({"--check", "stray"}).action, Action::Refuse);
+    EXPECT_NE(helpText("/d", "/p").find("  --check          Check whether the files of the data directory agree"),
+              std::string::npos);
+}
+
+TEST(CommandLine, RestoreTakesOneBackupOrNoneToListAndForceGoesWithIt) {
+    const CommandLine list = readCommandLine({"--restore", "--data-dir", "/srv/motel"});
+    EXPECT_EQ(list.action, Action::Restore);
+    EXPECT_EQ(list.restoreBackup, "");
+    EXPECT_EQ(list.dataDir, "/srv/motel");
+    EXPECT_FALSE(list.force);
+
+    const CommandLine named = readCommandLine({"--force", "--restore", "2019-05-02 013000", "--data-dir=/srv"});
+    EXPECT_EQ(named.action, Action::Restore);
+    EXPECT_EQ(named.restoreBackup, "2019-05-02 013000");
+    EXPECT_TRUE(named.force);
+    EXPECT_EQ(readCommandLine({"--restore=/srv/motel-backups/2019-05-02 013000"}).restoreBackup,
+              "/srv/motel-backups/2019-05-02 013000");
+
+    EXPECT_EQ(readCommandLine({"--force"}).problem, "The option --force goes with --restore.");
+    EXPECT_EQ(readCommandLine({"--restore", "a", "b"}).problem, "Innvera takes no argument of this kind: b.");
+    EXPECT_EQ(readCommandLine({"--restore", "--help"}).action, Action::Help);
+    EXPECT_EQ(readCommandLine({"--check", "--restore", "x"}).problem, "The options --check and --restore go one at a time.");
+}
+
 TEST(StartUp, ALockIsRefusedWithWhatIsTrueOfIt) {
     const std::filesystem::path root = "/srv/motel";
     const std::filesystem::path lock = "/srv/motel/.innvera.lock";

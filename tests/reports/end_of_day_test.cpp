@@ -37,12 +37,14 @@ const Steps kAllSteps{EndOfDayStep::Reservations, EndOfDayStep::CheckOuts,     E
 // folio and in the totals); ACME GUEST in 103 at 59.95, billed to ACME TOOLS (account 1,
 // the first number an account is given);
 // LOST ACCOUNT in 105 at 65, billed to account 9, which no account carries. GONE HOME left
-// 104 today; a closed reservation arrives tonight, an open one tomorrow.
+// 104 today; a closed reservation arrives tonight, an open one tomorrow. The folios of 103 and
+// 105 were never written: the night's check names them, and the clerk goes on.
 class EndOfDay : public ::testing::Test {
 protected:
     void SetUp() override {
         DataDir& dir = t.dataDir;
         writeTaxRate(dir, 0.12f);
+        writeCounter(dir, dir.folioCounter(), 5);
         addAccount(dir, "ACME TOOLS", 1);
         putGuest(dir, "101", 1, "SMITH JOHN", may(3));
         putGuest(dir, "102", 2, "NEW ARRIVAL", may(2));
@@ -52,7 +54,8 @@ protected:
         putGuest(dir, "105", 5, "LOST ACCOUNT", may(6), 9);
         addReservation(dir, "101", may(1), "*");
         addReservation(dir, "103", may(2));
-        for (const char* room : {"101", "102", "103", "104", "105"}) putRoom(dir, room, "KING", "O", "N");
+        for (const char* room : {"101", "102", "103", "105"}) putRoom(dir, room, "KING", "O", "N");
+        putRoom(dir, "104", "KING", "Y", "N");
         // The check-in's first night, with its "Total" line, and a Visa payment.
         postToFolio(dir, 2, "102", may(1), 'E', 65.0);
         postToFolio(dir, 2, "102", may(1), 'T', 7.8);
@@ -65,7 +68,14 @@ protected:
 
     EndOfDayResult run() {
         return runEndOfDay(t.dataDir, may(1), {backups.path(), "2019-05-02 013000"}, printer,
-                           [this](EndOfDayStep step) { heard.push_back(step); });
+                           [this](EndOfDayStep step) { heard.push_back(step); }, {}, goOnDespite());
+    }
+    // Goes on whatever the night's check finds, keeping it.
+    std::function<bool(const std::vector<Finding>&)> goOnDespite() {
+        return [this](const std::vector<Finding>& findings) {
+            nightFindings.push_back(findings);
+            return true;
+        };
     }
     std::vector<std::string> backupNames() { return namesIn(backups.path()); }
 
@@ -73,6 +83,7 @@ protected:
     TempFolder backups;
     CapturingPrinter printer;
     Steps heard;
+    std::vector<std::vector<Finding>> nightFindings;
 };
 
 TEST_F(EndOfDay, ChargesEveryStayInHouseOneNightSkipsTheOneCheckedInTonightAndPrintsTheThreeReports) {
@@ -81,6 +92,10 @@ TEST_F(EndOfDay, ChargesEveryStayInHouseOneNightSkipsTheOneCheckedInTonightAndPr
     EXPECT_TRUE(result.done);
     EXPECT_EQ(result.message, "Your end of day reports were done successfully.");
     EXPECT_EQ(heard, kAllSteps);
+    EXPECT_EQ(nightFindings, (std::vector<std::vector<Finding>>{{
+                                 {"guest", "record 3", "the stay in house (folio 3, room 103) has no folio file dailycharge/ 3"},
+                                 {"guest", "record 5", "the stay in house (folio 5, room 105) has no folio file dailycharge/ 5"},
+                             }}));
 
     // Room and tax: the tax is the rate times the tax rate, unrounded, on the folio.
     EXPECT_EQ(readText(t.path("dailycharge/ 1")), folioText("101  ", "E", "Room Rent", "5", "1") +
@@ -181,7 +196,7 @@ TEST_F(EndOfDay, ABackupThatFailsAsksWhetherToGoOnWithoutOneAndPostsNothingBefor
     };
     const auto runBlocked = [&] {
         return runEndOfDay(t.dataDir, may(1), {blocked, "2019-05-02 013000"}, printer,
-                           [this](EndOfDayStep s) { heard.push_back(s); }, ask);
+                           [this](EndOfDayStep s) { heard.push_back(s); }, ask, goOnDespite());
     };
     const EndOfDayResult refused = runBlocked();
     ASSERT_EQ(asked.size(), 1u);
@@ -276,10 +291,15 @@ TEST(EndOfDayRun, ARunCutOffAtAnyChangeAndMadeAgainLeavesExactlyTheFilesOfOneWho
     TempFolder backups;
     writeTaxRate(t.dataDir, 0.12f);
     addAccount(t.dataDir, "ACME TOOLS", 7);
+    writeCounter(t.dataDir, t.dataDir.folioCounter(), 26);
     for (int i = 0; i < 26; ++i) {
         const std::string room = std::to_string(101 + i);
         putRoom(t.dataDir, room.c_str(), "KING", "O", "N");
         putGuest(t.dataDir, room.c_str(), static_cast<float>(i + 1), "GUEST", may(3), i % 10 == 4 ? 7.0f : 0.0f);
+        // Last night's check-in, so every stay has its folio (guest 2 checks in tonight).
+        if (i != 1)
+            postRoomRent(t.dataDir, may(1).plusDays(-1), 65, 0.12f, FolioOfStay{static_cast<float>(i + 1), room},
+                         std::nullopt);
     }
     postToFolio(t.dataDir, 2, "102", may(1), 'E', 65.0);  // the check-in's first night
     postToFolio(t.dataDir, 2, "102", may(1), 'T', 7.8);

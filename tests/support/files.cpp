@@ -120,6 +120,16 @@ void FaultyDisk::create(const fs::path& file) {
     disk_.create(file);
 }
 
+void FaultyDisk::rename(const fs::path& from, const fs::path& to) {
+    otherChange("rename " + from.string() + " -> " + to.string());
+    disk_.rename(from, to);
+}
+
+void FaultyDisk::exchange(const fs::path& first, const fs::path& second) {
+    otherChange("exchange " + first.string() + " <-> " + second.string());
+    disk_.exchange(first, second);
+}
+
 // Syncs are noted, not made: a cut here loses nothing the test could see, and the sweeps
 // stay quick.
 void FaultyDisk::noteSync(const std::string& what) {

@@ -59,8 +59,8 @@ struct PowerCut {};
 
 // The real disk, counting what reaches it (syncs are noted but not made), that can fail on
 // purpose:
-// - PowerCut at change N: changes (writes, truncations, removals, creations, the journal's
-//   included) 1 to N-1 are made, a write N stores the first half of its bytes, then
+// - PowerCut at change N: changes (writes, truncations, removals, creations, renames and
+//   exchanges, the journal's included) 1 to N-1 are made, a write N stores the first half of its bytes, then
 //   PowerCut is thrown, and again on every later operation.
 // - DiskFull at write N: write N stores half its bytes, then fails with ENOSPC as a FileError;
 //   later writes succeed (undoing frees room). DiskStaysFull fails every write from N on.
@@ -76,6 +76,8 @@ public:
     void syncFile(const std::filesystem::path& file) override;
     void syncFolder(const std::filesystem::path& folder) override;
     void syncFileSystem(const std::filesystem::path& path) override;
+    void rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
+    void exchange(const std::filesystem::path& first, const std::filesystem::path& second) override;
 
     int writes = 0;
     int changes = 0;

@@ -96,8 +96,13 @@ void EndOfDayWindow::performRun() {
         const auto withoutBackup = [this](const std::string& why) {
             return desk_.dialogs.ask(kEndOfDayTitle, why + " " + kWithoutBackupQuestion);
         };
-        const EndOfDayResult result = runEndOfDay(desk_.dataDir, desk_.session.hotelDate, backup, desk_.printer,
-                                                  [this](EndOfDayStep step) { showDone(step); }, withoutBackup);
+        // The files the night will touch disagree: the clerk sees what and decides (No by default).
+        const auto despiteFindings = [this](const std::vector<Finding>& findings) {
+            return desk_.dialogs.ask(kEndOfDayTitle, nightFindingsQuestion(findings));
+        };
+        const EndOfDayResult result =
+            runEndOfDay(desk_.dataDir, desk_.session.hotelDate, backup, desk_.printer,
+                        [this](EndOfDayStep step) { showDone(step); }, withoutBackup, despiteFindings);
         if (result.done) {
             // The business day moves on at once: every posting from now on is the next day's.
             nightClosed(desk_.session, result.closed);

@@ -6,6 +6,7 @@
 
 #include "app/main_window.h"
 #include "ledger/folio_file.h"
+#include "ledger/ledger.h"
 #include "ledger/totals.h"
 #include "reports/backup.h"
 #include "reports/financial_reports.h"
@@ -22,6 +23,9 @@ protected:
         switchWelcomeOff(t.dataDir, true);
         putRoom(t.dataDir, "101", "NQ1", "O", "N");
         putGuest(t.dataDir, "101", 1, "JOHN SMITH", may(4));
+        // His check-in the night before, numbered by the folio counter: files the night's check finds agree.
+        writeCounter(t.dataDir, t.dataDir.folioCounter(), 1);
+        postToFolio(t.dataDir, 1, "101", may(1).plusDays(-1), 'E', 65.0);
         writeFlag<EndOfDayFlagRecord>(t.dataDir, t.dataDir.endOfDayFlag(), 0);
         t.dataDir.commit();
         t.clock.set(may(2), {1, 0, 0});  // one in the morning; the night of 5/1 not closed
@@ -60,8 +64,8 @@ TEST_F(BusinessDay, TheNightStaysOpenAcrossWindowsAndTheEndOfDayMovesTheDayOnAtO
     payCash("10");
     ASSERT_NE(main(), nullptr);
     EXPECT_EQ(textOf(main(), "Label3"), "5/1/2019");
-    ASSERT_EQ(folioLines().size(), 1u);
-    EXPECT_EQ(folioLines()[0].postDate, may(1));
+    ASSERT_EQ(folioLines().size(), 2u);  // the check-in's night, the payment
+    EXPECT_EQ(folioLines()[1].postDate, may(1));
 
     // The end of day closes 5/1: the main window shows 5/2 at once, the run's window says so.
     press(t.open("Form6"), "Command7");
@@ -78,8 +82,8 @@ TEST_F(BusinessDay, TheNightStaysOpenAcrossWindowsAndTheEndOfDayMovesTheDayOnAtO
 
     // A posting after the run is the new day's: the closed day's totals stay what was printed.
     payCash("20");
-    ASSERT_EQ(folioLines().size(), 4u);  // the payment, the night's rent and tax, the payment
-    EXPECT_EQ(folioLines()[3].postDate, may(2));
+    ASSERT_EQ(folioLines().size(), 5u);  // the check-in's night, the payment, the night's rent and tax, the payment
+    EXPECT_EQ(folioLines()[4].postDate, may(2));
     ASSERT_GE(t.printer.jobs.size(), 1u);
     EXPECT_EQ(t.printer.jobs[0].document, "Daily Financial Report");
     EXPECT_EQ(t.printer.jobs[0].lines, dailyFinancialReport("5/1/2019", readDayTotals(t.dataDir, may(1))).lines());

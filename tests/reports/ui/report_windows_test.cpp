@@ -2,6 +2,7 @@
 #include <QtWidgets>
 
 #include "core/counters.h"
+#include "ledger/ledger.h"
 #include "reports/backup.h"
 #include "reports/ui/end_of_day_window.h"
 #include "support/motel_files.h"
@@ -44,6 +45,9 @@ TEST_F(ReportWindows, StartNowRunsTheEndOfDayShowingEachStepDoneAgainAfterARefus
     writeTaxRate(t.dataDir, 0.12f);
     putRoom(t.dataDir, "101", "KING", "O", "N");
     putGuest(t.dataDir, "101", 1, "SMITH JOHN", may(3), 9);  // billed to an account no one carries
+    // His check-in the night before, numbered by the folio counter.
+    writeCounter(t.dataDir, t.dataDir.folioCounter(), 1);
+    postToFolio(t.dataDir, 1, "101", may(1).plusDays(-1), 'E', 65.0);
     addReservation(t.dataDir, "102", may(1));
     t.dataDir.commit();
     const Snapshot before = snapshot(t.folder.path());

@@ -18,9 +18,11 @@
 #include "platform/qt/windows.h"
 #include "reservations/ui/add_reservation_window.h"
 #include "reservations/ui/retrieve_reservation_window.h"
+#include "reports/ui/check_data_window.h"
 #include "reports/ui/daily_report_window.h"
 #include "reports/ui/end_of_day_window.h"
 #include "reports/ui/monthly_report_window.h"
+#include "reports/ui/restore_backup_window.h"
 #include "reports/ui/statistics_window.h"
 #include "rooms/ui/room_board_window.h"
 #include "rooms/ui/room_inventory_window.h"
@@ -56,6 +58,8 @@ const std::vector<Opener>& openers() {
         opener<RoomBoardWindow>(),
         opener<MotelDetailsWindow>(),
         opener<StatisticsWindow>(),
+        opener<CheckDataWindow>(),
+        opener<RestoreBackupWindow>(),
     };
     return all;
 }
