@@ -33,8 +33,8 @@ bool paint(QPrinter& printer, const std::vector<std::string>& lines, const std::
     QPageLayout turned = printer.pageLayout();
     turned.setOrientation(QPageLayout::Landscape);
     const QFont measured = fixedPitchFont(static_cast<int>(kPrintPointSize));
-    const PrintPage page{printer.pageLayout().paintRectPixels(printer.resolution()).width(),
-                         turned.paintRectPixels(printer.resolution()).width(),
+    const PrintPage page{static_cast<double>(printer.pageLayout().paintRectPixels(printer.resolution()).width()),
+                         static_cast<double>(turned.paintRectPixels(printer.resolution()).width()),
                          QFontMetricsF(measured, &printer).horizontalAdvance(QLatin1Char('M')) / kPrintPointSize};
     const PrintLayout layout = layOutPrint(lines, page);
     printer.setPageOrientation(layout.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);

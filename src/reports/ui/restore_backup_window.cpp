@@ -143,7 +143,8 @@ void RestoreBackupWindow::restoreChosen() {
             aside = putRestoreInPlace(assembled, root, backupName(desk_.clock.today(), desk_.clock.now()), disk);
         } catch (const FileError&) {
             // Once the two directories were exchanged, the restore stands: the next start finishes it.
-            swapped = std::filesystem::exists(root / kRestoreMarker);
+            std::error_code unknown;
+            swapped = std::filesystem::exists(root / kRestoreMarker, unknown);
             if (!swapped) discardRestore(assembled);
             throw;
         }
