@@ -123,7 +123,8 @@ int main(int argc, char* argv[]) {
             for (const Finding& finding : checkDataDir(assembled).findings) lines.push_back(findingLine(finding));
             return lines;
         };
-        return restoreFromCommandLine(root, command.restoreBackup, command.force, check, std::cout, std::cerr);
+        const SystemClock clock;
+        return restoreFromCommandLine(root, command.restoreBackup, command.force, check, clock, std::cout, std::cerr);
     }
     case CommandLine::Action::Run:
         break;

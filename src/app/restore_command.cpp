@@ -1,6 +1,5 @@
 #include "app/restore_command.h"
 
-#include <QDateTime>
 #include <QLockFile>
 #include <QString>
 #include <QSysInfo>
@@ -61,7 +60,7 @@ std::string backupSizeText(std::uint64_t bytes) {
 }
 
 int restoreFromCommandLine(const fs::path& dataRoot, const std::string& backup, bool force, const RestoreCheck& check,
-                           std::ostream& out, std::ostream& err) {
+                           const Clock& clock, std::ostream& out, std::ostream& err) {
     const fs::path backups = backupFolderOf(dataRoot);
     try {
         if (backup.empty()) {
@@ -120,8 +119,7 @@ int restoreFromCommandLine(const fs::path& dataRoot, const std::string& backup, 
                 return 1;
             }
         }
-        const std::string stamp =
-            QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HHmmss")).toStdString();
+        const std::string stamp = backupName(clock.today(), clock.now());
         fs::path aside;
         try {
             aside = putRestoreInPlace(assembled, dataRoot, stamp, disk);

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/desk.h"
+
 // innvera --restore [BACKUP] [--force]: lists the nightly backups, or puts one in place of the data
 // directory, with no window and no display.
 namespace innvera {
@@ -24,8 +26,9 @@ using RestoreCheck = std::function<std::vector<std::string>(const std::filesyste
 // place and the folder the old data directory went to is named.
 // Returns the exit status: 0 when restored, 1 when refused (locked, or findings without `force`),
 // 2 when it cannot be done (no such backup, a file that cannot be used), said in one line on `err`.
+// The folder put aside is named with `clock`'s date and time.
 int restoreFromCommandLine(const std::filesystem::path& dataRoot, const std::string& backup, bool force,
-                           const RestoreCheck& check, std::ostream& out, std::ostream& err);
+                           const RestoreCheck& check, const Clock& clock, std::ostream& out, std::ostream& err);
 
 // A size as the list shows it: "812 bytes", "14.2 KB", "190.4 MB", "1.3 GB" (1 KB = 1000 bytes).
 std::string backupSizeText(std::uint64_t bytes);

@@ -12,6 +12,7 @@
 #include "app/restore_command.h"
 #include "reports/backup.h"
 #include "reports/restore.h"
+#include "support/fakes.h"
 #include "support/files.h"
 #include "support/motel_files.h"
 
@@ -37,7 +38,7 @@ protected:
     int run(const std::string& backup, bool force = false, RestoreCheck check = {}) {
         out.str("");
         err.str("");
-        return restoreFromCommandLine(root, backup, force, check, out, err);
+        return restoreFromCommandLine(root, backup, force, check, clock, out, err);
     }
     // Every name beside the data directory but its backups.
     std::vector<std::string> besides() const {
@@ -53,6 +54,7 @@ protected:
     fs::path backups = folder.path() / "motel-backups";
     DataDir dir{root};
     Snapshot backedUp, later;
+    FakeClock clock;  // 1 May 2019, 10 AM
     std::ostringstream out, err;
 };
 
@@ -83,7 +85,7 @@ TEST_F(RestoreCommand, RestoresByNameOrPathAndSaysWhereTheOldDirectoryWent) {
     EXPECT_EQ(snapshot(root), backedUp);
     ASSERT_EQ(besides().size(), 2u);
     const fs::path aside = folder.path() / besides()[1];
-    EXPECT_TRUE(besides()[1].starts_with("motel before restore ")) << besides()[1];
+    EXPECT_EQ(besides()[1], "motel before restore 2019-05-01 100000");
     EXPECT_EQ(snapshot(aside), later);
     EXPECT_EQ(out.str(), "The backup 2019-05-04 013000 is now the data directory " + root.string() +
                              ".\nThe data directory as it was is in " + aside.string() + ".\n");
