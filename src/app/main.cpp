@@ -5,7 +5,6 @@
 #include <QIcon>
 #include <QLockFile>
 #include <QSettings>
-#include <QSysInfo>
 
 #include <iostream>
 #include <string>
@@ -13,6 +12,7 @@
 
 #include "core/front_desk.h"
 #include "app/check_command.h"
+#include "app/data_dir_lock.h"
 #include "app/export_command.h"
 #include "app/restore_command.h"
 #include "app/main_window.h"
@@ -71,21 +71,11 @@ private:
     QString key_;
 };
 
-// One copy of the program per data directory. A lock is stale only when the process that
-// made it has ended on this computer, never because of its age.
-std::optional<std::string> takeLock(QLockFile& lock, const DataDir& dataDir, const QString& lockFile) {
-    lock.setStaleLockTime(0);
-    LockOutcome outcome = LockOutcome::Taken;
-    std::optional<LockOwner> owner;
-    if (!lock.tryLock(0)) {
-        outcome = lock.error() == QLockFile::LockFailedError ? LockOutcome::Held : LockOutcome::CannotCreate;
-        qint64 pid = 0;
-        QString host, application;
-        if (outcome == LockOutcome::Held && lock.getLockInfo(&pid, &host, &application))
-            owner = LockOwner{pid, host.toStdString()};
-    }
-    return lockRefusal(outcome, owner, QSysInfo::machineHostName().toStdString(), dataDir.root(),
-                       std::filesystem::path(lockFile.toStdString()));
+// The data directory a command without a window works on: --data-dir, else INNVERA_DATA_DIR,
+// else the default.
+std::filesystem::path commandLineRoot(const CommandLine& command) {
+    const QString given = chosen(command.dataDir, "INNVERA_DATA_DIR");
+    return given.isEmpty() ? DataDir::defaultRoot() : std::filesystem::path(given.toStdString());
 }
 
 }  // namespace
@@ -103,19 +93,12 @@ int main(int argc, char* argv[]) {
     case CommandLine::Action::Refuse:
         std::cerr << refusalText(command);
         return 2;
-    case CommandLine::Action::Export: {
-        const QString given = chosen(command.dataDir, "INNVERA_DATA_DIR");
-        const std::filesystem::path root = given.isEmpty() ? DataDir::defaultRoot() : std::filesystem::path(given.toStdString());
-        return exportFromCommandLine(root, command.exportWords, command.output, std::cout, std::cerr);
-    }
-    case CommandLine::Action::Check: {
-        const QString given = chosen(command.dataDir, "INNVERA_DATA_DIR");
-        const std::filesystem::path root = given.isEmpty() ? DataDir::defaultRoot() : std::filesystem::path(given.toStdString());
-        return checkFromCommandLine(root, std::cout, std::cerr);
-    }
+    case CommandLine::Action::Export:
+        return exportFromCommandLine(commandLineRoot(command), command.exportWords, command.output, std::cout,
+                                     std::cerr);
+    case CommandLine::Action::Check:
+        return checkFromCommandLine(commandLineRoot(command), std::cout, std::cerr);
     case CommandLine::Action::Restore: {
-        const QString given = chosen(command.dataDir, "INNVERA_DATA_DIR");
-        const std::filesystem::path root = given.isEmpty() ? DataDir::defaultRoot() : std::filesystem::path(given.toStdString());
         // The backup, as it would be put in place, is checked first: its findings stop the restore
         // unless --force.
         const RestoreCheck check = [](const std::filesystem::path& assembled) {
@@ -124,7 +107,8 @@ int main(int argc, char* argv[]) {
             return lines;
         };
         const SystemClock clock;
-        return restoreFromCommandLine(root, command.restoreBackup, command.force, check, clock, std::cout, std::cerr);
+        return restoreFromCommandLine(commandLineRoot(command), command.restoreBackup, command.force, check, clock,
+                                      std::cout, std::cerr);
     }
     case CommandLine::Action::Run:
         break;
@@ -157,7 +141,8 @@ int main(int argc, char* argv[]) {
 
     const QString lockFile = QDir(root).filePath(QString::fromLatin1(kLockFileName));
     QLockFile lock(lockFile);
-    if (const auto refusal = takeLock(lock, dataDir, lockFile)) return refuse(dialogs, qs(*refusal));
+    // One copy of the program per data directory.
+    if (const auto refused = takeDataDirLock(lock, dataDir.root())) return refuse(dialogs, qs(refused->message));
 
     // A restore a crash cut is finished, or its unfinished assembly removed, before the directory
     // is read; only once the lock is held, so that a restore another copy is making is never

@@ -2,13 +2,13 @@
 
 #include <QLockFile>
 #include <QString>
-#include <QSysInfo>
 
 #include <cstdio>
 #include <exception>
 #include <memory>
 #include <ostream>
 
+#include "app/data_dir_lock.h"
 #include "platform/start_up.h"
 #include "reports/backup.h"
 #include "reports/restore.h"
@@ -82,20 +82,10 @@ int restoreFromCommandLine(const fs::path& dataRoot, const std::string& backup, 
         const fs::path lockFile = dataRoot / kLockFileName;
         auto lock = std::make_unique<QLockFile>(QString::fromStdString(lockFile.string()));
         if (hasData) {
-            lock->setStaleLockTime(0);
-            if (!lock->tryLock(0)) {
-                const LockOutcome outcome =
-                    lock->error() == QLockFile::LockFailedError ? LockOutcome::Held : LockOutcome::CannotCreate;
-                std::optional<LockOwner> owner;
-                qint64 pid = 0;
-                QString host, application;
-                if (outcome == LockOutcome::Held && lock->getLockInfo(&pid, &host, &application))
-                    owner = LockOwner{pid, host.toStdString()};
-                const auto refusal =
-                    lockRefusal(outcome, owner, QSysInfo::machineHostName().toStdString(), dataRoot, lockFile);
-                err << "innvera: " << refusal.value_or("The data directory cannot be locked.") << "\n";
+            if (const auto refused = takeDataDirLock(*lock, dataRoot)) {
+                err << "innvera: " << refused->message << "\n";
                 // Held by another copy: refused; a lock that cannot be made at all: it cannot be done.
-                return outcome == LockOutcome::Held ? 1 : 2;
+                return refused->heldByAnother ? 1 : 2;
             }
         }
 
