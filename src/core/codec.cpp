@@ -135,7 +135,8 @@ void putText(Bytes& record, std::size_t offset, std::size_t width, const Text& v
 
 float singleAt(const char* at) { return std::bit_cast<float>(loadBits<std::uint32_t>(at)); }
 
-Date dateAt(const char* at) { return Date::fromStored(std::bit_cast<double>(loadBits<std::uint64_t>(at))); }
+double storedDateAt(const char* at) { return std::bit_cast<double>(loadBits<std::uint64_t>(at)); }
+Date dateAt(const char* at) { return Date::fromStored(storedDateAt(at)); }
 
 float getSingle(const Bytes& record, std::size_t offset) {
     if (!fits(record, offset, 4)) return 0;

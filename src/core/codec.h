@@ -50,6 +50,9 @@ float getSingle(const Bytes& record, std::size_t offset);
 // long scans that read fields straight from a block of records.
 float singleAt(const char* at);
 Date dateAt(const char* at);
+// The 8 bytes of a stored date as the double they hold, NaN and infinities kept: for telling a
+// damaged date from a day.
+double storedDateAt(const char* at);
 void putSingle(Bytes& record, std::size_t offset, float value);
 std::int16_t getInteger(const Bytes& record, std::size_t offset);
 void putInteger(Bytes& record, std::size_t offset, std::int16_t value);
@@ -165,6 +168,24 @@ consteval std::size_t fieldWidth(const std::tuple<Fields...>& layout, Value Reco
     std::apply([&](const Fields&... field) { (match(field), ...); }, layout);
     if (width == 0) throw std::logic_error("fieldWidth: the member is not a field of this layout");
     return width;
+}
+
+// The offset of the field of `layout` held in `member` (the twin of fieldWidth).
+template <class Value, class Record, class... Fields>
+consteval std::size_t fieldOffset(const std::tuple<Fields...>& layout, Value Record::*member) {
+    std::size_t offset = 0;
+    bool found = false;
+    auto match = [&](const auto& field) {
+        if constexpr (std::is_same_v<std::remove_cvref_t<decltype(field)>, Field<Record, Value>>) {
+            if (field.member == member) {
+                offset = field.offset;
+                found = true;
+            }
+        }
+    };
+    std::apply([&](const Fields&... field) { (match(field), ...); }, layout);
+    if (!found) throw std::logic_error("fieldOffset: the member is not a field of this layout");
+    return offset;
 }
 
 // True when the fields of `layout`, reserved ones included, follow each other from offset 0

@@ -1,7 +1,6 @@
 #include "reports/data_check.h"
 
 #include <algorithm>
-#include <bit>
 #include <chrono>
 #include <cmath>
 #include <limits>
@@ -87,36 +86,11 @@ bool isCount(float value, float least) {
     return std::isfinite(value) && value >= least && value <= kLastWholeSingle && std::trunc(value) == value;
 }
 
-// The offset of a member's field in a record layout (the twin of fieldWidth).
-template <class Value, class Record, class... Fields>
-consteval std::size_t fieldOffset(const std::tuple<Fields...>& layout, Value Record::*member) {
-    std::size_t offset = 0;
-    bool found = false;
-    auto match = [&](const auto& field) {
-        if constexpr (std::is_same_v<std::remove_cvref_t<decltype(field)>, Field<Record, Value>>) {
-            if (field.member == member) {
-                offset = field.offset;
-                found = true;
-            }
-        }
-    };
-    std::apply([&](const Fields&... field) { (match(field), ...); }, layout);
-    if (!found) throw std::logic_error("fieldOffset: the member is not a field of this layout");
-    return offset;
-}
-
-// The double stored at `at` (little-endian), NaN and infinities kept.
-double storedDouble(const char* at) {
-    std::uint64_t bits = 0;
-    for (int i = 0; i < 8; ++i) bits |= std::uint64_t(static_cast<unsigned char>(at[i])) << (8 * i);
-    return std::bit_cast<double>(bits);
-}
-
 // Why the stored date `name` is no day of the years the motel's files hold; nothing when it is
 // one. A date of zero bytes was never written: fine where `mayBeUnset`.
 std::optional<std::string> dateProblem(const Bytes& record, std::size_t offset, std::string_view name,
                                        bool mayBeUnset) {
-    const double stored = storedDouble(record.data() + offset);
+    const double stored = storedDateAt(record.data() + offset);
     const bool zeroBytes = std::all_of(record.begin() + offset, record.begin() + offset + 8, [](char c) { return c == 0; });
     if (zeroBytes && mayBeUnset) return std::nullopt;
     if (!std::isfinite(stored)) return "the " + std::string(name) + " is not a number of days (" + plainNumber(stored) + ")";
