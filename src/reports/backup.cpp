@@ -248,7 +248,7 @@ private:
         OpenFolder folder(from);
         const bool folios = from == folios_;
         while (const auto name = folder.next()) {
-            if (relative.empty() && name->starts_with(".innvera")) continue;  // the lock, the journal
+            if (relative.empty() && isBookkeepingName(*name)) continue;  // the lock, the journal
             struct stat info {};
             if (::fstatat(folder.fd(), name->c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
                 if (errno == ENOENT) continue;  // gone since the folder was read
@@ -413,9 +413,16 @@ std::vector<StoredFolio> readBackupManifest(const fs::path& backup) {
     return entries;
 }
 
-fs::path backupFolderOf(const fs::path& dataRoot) {
+fs::path dataRootPath(const fs::path& dataRoot) {
     fs::path root = dataRoot.lexically_normal();
     if (!root.has_filename() && root.has_parent_path()) root = root.parent_path();
+    return root;
+}
+
+bool isBookkeepingName(std::string_view name) { return name.starts_with(".innvera"); }
+
+fs::path backupFolderOf(const fs::path& dataRoot) {
+    const fs::path root = dataRootPath(dataRoot);
     return root.parent_path() / (root.filename().string() + "-backups");
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/date.h"
@@ -32,6 +33,12 @@ struct StoredFolio {
 // The manifest's lines; a damaged line is a FileError naming the manifest (a restore must not
 // miss a file). An empty list when the backup has no manifest (made before the store).
 std::vector<StoredFolio> readBackupManifest(const std::filesystem::path& backup);
+
+// The data directory's path whatever slash ends it: its own name and the folder it stands in.
+std::filesystem::path dataRootPath(const std::filesystem::path& dataRoot);
+// The program's own files at the root of a data directory or of a backup (the lock, the journal,
+// a backup's list, a restore's mark): names starting with ".innvera", never the motel's data.
+bool isBookkeepingName(std::string_view name);
 
 // Where a data directory's backups go: a folder beside it, named after it with "-backups"
 // (~/.local/share/innvera/motel-backups/ for the default directory).

@@ -23,13 +23,6 @@ void check(const std::error_code& error, const fs::path& path) {
     if (error) throw FileError(path, error.message());
 }
 
-// The data directory's own name and the folder it stands in, whatever slash ends the path.
-fs::path normalRoot(const fs::path& dataRoot) {
-    fs::path root = dataRoot.lexically_normal();
-    if (!root.has_filename() && root.has_parent_path()) root = root.parent_path();
-    return root;
-}
-
 // The day and time a backup's name gives, when they are a real day and time.
 std::optional<std::pair<Date, TimeOfDay>> nameTime(const std::string& name) {
     if (!isBackupName(name)) return std::nullopt;
@@ -49,7 +42,7 @@ int nameNumber(const std::string& name) { return name.size() > 17 ? std::stoi(na
 
 bool isRootBookkeeping(const fs::path& relative) {
     const auto first = relative.begin();
-    return first != relative.end() && first->string().starts_with(".innvera");
+    return first != relative.end() && isBookkeepingName(first->string());
 }
 
 // The backup's own files, less its bookkeeping, by their sizes.
@@ -164,7 +157,7 @@ std::string stampNow() {
 }  // namespace
 
 std::optional<BackupEntry> backupAt(const fs::path& folder) {
-    const fs::path normal = normalRoot(folder);
+    const fs::path normal = dataRootPath(folder);
     const std::string name = normal.filename().string();
     const auto when = nameTime(name);
     std::error_code error;
@@ -188,7 +181,7 @@ std::vector<BackupEntry> listBackups(const fs::path& backups) {
 }
 
 fs::path restoreFolderOf(const fs::path& dataRoot) {
-    const fs::path root = normalRoot(dataRoot);
+    const fs::path root = dataRootPath(dataRoot);
     return root.parent_path() / (root.filename().string() + ".restoring");
 }
 
@@ -232,7 +225,7 @@ fs::path assembleRestore(const BackupEntry& backup, const fs::path& dataRoot, Fi
 
 fs::path putRestoreInPlace(const fs::path& assembled, const fs::path& dataRoot, const std::string& asideStamp,
                            FileLayer& layer) {
-    const fs::path root = normalRoot(dataRoot);
+    const fs::path root = dataRootPath(dataRoot);
     const fs::path marker = assembled / kRestoreMarker;
     if (!standsAt(marker)) throw FileError(assembled, "it is not a restore being made");
     if (!standsAt(root)) {  // nothing to put aside: the restored directory takes the name
@@ -264,7 +257,7 @@ void discardRestore(const fs::path& assembled) {
 }
 
 void recoverRestore(const fs::path& dataRoot, FileLayer& layer) {
-    const fs::path root = normalRoot(dataRoot);
+    const fs::path root = dataRootPath(dataRoot);
     const fs::path assembled = restoreFolderOf(root);
     if (standsAt(root / kRestoreMarker)) {
         // The exchange was made: the restored directory holds the name; the old one, when still
