@@ -10,6 +10,7 @@
 #include <vector>
 
 #include <charconv>
+#include <future>
 #include <cerrno>
 #include <cstring>
 #include <cmath>
@@ -21,6 +22,7 @@
 #include <fcntl.h>
 #include <stdio.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "core/stays.h"
 #include "ledger/folio_file.h"
@@ -33,6 +35,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kUnfinished = ".unfinished";
+// Copies at least this large are sent on to the disk as soon as they are made.
+constexpr off_t kEarlyWriteFrom = 1 << 20;
 
 void check(const std::error_code& error, const fs::path& path) {
     if (error) throw FileError(path, error.message());
@@ -81,6 +85,15 @@ struct stat copyFile(const fs::path& from, const fs::path& to, const struct stat
     struct stat made {};
     if (::utimensat(AT_FDCWD, to.c_str(), times, 0) != 0 || ::lstat(to.c_str(), &made) != 0)
         throw FileError(to, std::strerror(errno));
+    // A large copy (the guest file) starts on its way to the disk now, while the rest of the
+    // night's copy is made, so that the sync at the end finds it written. Only a head start: the
+    // sync still says when it is there.
+    if (made.st_size >= kEarlyWriteFrom) {
+        if (const int fd = ::open(to.c_str(), O_RDONLY | O_CLOEXEC); fd >= 0) {
+            ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+            ::close(fd);
+        }
+    }
     return made;
 }
 
@@ -139,7 +152,12 @@ public:
                     else if (*number < lastByNumber_.size()) lastByNumber_[*number] = &entry;
                 }
                 manifest_.reserve(lastStored_.size() + 64);
-                if (!lastStored_.empty()) readStoreNames();
+                if (lastStored_.empty()) {
+                } else if (storeNamesAsListed()) {
+                    for (const StoredFolio& entry : lastStored_) markInStore(entry.name);
+                } else {
+                    readStoreNames();
+                }
             } catch (const FileError&) {
                 // A damaged list, or a store that cannot be read (gone with the folder, say): the
                 // store's copies are looked at one by one.
@@ -157,7 +175,22 @@ public:
     }
 
     // Copies the data directory into the dated folder; closed folios go to the store's list.
-    void copy() { copyFolder(root_, target_, {}); }
+    // The folio folder, which holds a file for every stay the motel ever had, is walked on a
+    // second thread beside the rest (the guest file, the totals of every day), so the night
+    // waits for the longer of the two instead of both.
+    void copy() {
+        std::error_code error;
+        fs::create_directory(target_, error);
+        check(error, target_);
+        std::future<void> folios;
+        struct stat info {};
+        if (::lstat(folios_.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+            apart_ = folios_.lexically_relative(root_);
+            folios = std::async(std::launch::async, [this] { copyFolder(folios_, target_ / apart_, apart_); });
+        }
+        copyFolder(root_, target_, {});  // should it fail, the folio walk is waited for all the same
+        if (folios.valid()) folios.get();
+    }
 
     // After the copy is on the disk: the closed folios new to the store take their names there;
     // then the manifest is written (to be synced with the folder).
@@ -227,15 +260,28 @@ private:
         const auto known = lastManifest_.find(name);
         return known == lastManifest_.end() || !inStore_.contains(name) ? nullptr : known->second;
     }
-    // The names in the store, read once a night in one pass over the folder; only the closed
-    // folios' are kept, by number like them.
+    // Whether no name has been added to, taken from or changed in the store since the newest
+    // backup's list was written: the folder's status changes with its names, and the list is
+    // written after the night gave the store its last new name. The store then holds every file
+    // the list names, and its thousands of names need not be read again.
+    bool storeNamesAsListed() const {
+        struct stat store {}, list {};
+        return ::stat(store_.c_str(), &store) == 0 && ::stat((*previous_ / kBackupManifest).c_str(), &list) == 0 &&
+               S_ISDIR(store.st_mode) && nanoseconds(store.st_ctim) < nanoseconds(list.st_ctim);
+    }
+    // The names in the store, read in one pass over the folder; only the closed folios' are
+    // kept, by number like them.
     void readStoreNames() {
-        inStoreByNumber_.assign(closedByNumber_.size(), false);
         OpenFolder folder(store_);
-        while (const auto name = folder.next()) {
-            if (!isClosed(*name)) continue;
-            if (const auto number = numberOfKey(*name)) inStoreByNumber_[*number] = true;
-            else inStore_.insert(*name);
+        while (const auto name = folder.next()) markInStore(*name);
+    }
+    void markInStore(const std::string& name) {
+        if (!isClosed(name)) return;
+        if (const auto number = numberOfKey(name)) {
+            if (inStoreByNumber_.size() < closedByNumber_.size()) inStoreByNumber_.resize(closedByNumber_.size());
+            inStoreByNumber_[*number] = true;
+        } else {
+            inStore_.insert(name);
         }
     }
 
@@ -249,6 +295,7 @@ private:
         const bool folios = from == folios_;
         while (const auto name = folder.next()) {
             if (relative.empty() && isBookkeepingName(*name)) continue;  // the lock, the journal
+            if (!apart_.empty() && relative / *name == apart_ && from != folios_) continue;  // on its own thread
             struct stat info {};
             if (::fstatat(folder.fd(), name->c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
                 if (errno == ENOENT) continue;  // gone since the folder was read
@@ -318,6 +365,7 @@ private:
     }
 
     fs::path root_, folios_, store_, target_;
+    fs::path apart_;  // the folio folder, within the data directory, when it is walked apart
     std::optional<fs::path> previous_;
     bool storeMade_ = false;
     std::vector<bool> closedByNumber_;        // the closed folios by number
