@@ -124,6 +124,17 @@ std::vector<CheckedOutStay> checkedOutStays(DataDir& dir) {
     return out;
 }
 
+std::vector<CheckedOutStayDates> checkedOutStayDates(DataDir& dir) {
+    const std::vector<StayEntry>& all = stays(dir).entries();
+    std::vector<CheckedOutStayDates> out;
+    out.reserve(all.size());
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const StayEntry& g = all[i];
+        if (!g.blank && !g.inHouse) out.push_back({i + 1, g.folioNo, g.arrivalDate, g.departDate});
+    }
+    return out;
+}
+
 std::vector<float> checkedOutFolioNumbers(DataDir& dir) {
     const std::vector<StayEntry>& all = stays(dir).entries();
     std::vector<float> out;

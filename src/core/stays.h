@@ -77,6 +77,16 @@ struct CheckedOutStay {
 
 // Every checked-out stay (StayStatus "*"), in guest-file order, read with the key-only decode.
 std::vector<CheckedOutStay> checkedOutStays(DataDir& dir);
+
+// The numbers and dates of every checked-out stay, in guest-file order: for a walk over every
+// stay the motel ever had that needs no names.
+struct CheckedOutStayDates {
+    std::uint64_t recordNo = 0;
+    float folioNo = 0;
+    Date arrivalDate;
+    Date departDate;
+};
+std::vector<CheckedOutStayDates> checkedOutStayDates(DataDir& dir);
 // The folio number of every checked-out stay, in guest-file order (the nightly backup's closed
 // folios): no text is built per stay.
 std::vector<float> checkedOutFolioNumbers(DataDir& dir);

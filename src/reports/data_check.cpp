@@ -279,6 +279,36 @@ public:
         return list;
     }
 
+    // The entries of the folder that `names` name, each looked at by itself; what stands there
+    // instead of a file is a finding, as in a listing of the folder.
+    FolderList listNamed(const char* folder, std::vector<std::string> names) {
+        std::sort(names.begin(), names.end());
+        names.erase(std::unique(names.begin(), names.end()), names.end());
+        FolderList list;
+        for (const std::string& name : names) {
+            std::error_code error;
+            const fs::file_status status = fs::symlink_status(dir_.root() / folder / name, error);
+            if (status.type() == fs::file_type::not_found) continue;
+            const std::string other = error ? notAFile(dir_.root() / folder / name) : kindOf(status);
+            if (other.empty()) list.files.push_back(name);
+            else list.others.emplace_back(name, other);
+        }
+        for (const auto& [name, other] : list.others) add(in(folder, name), "", other + " stands where a data file is expected");
+        return list;
+    }
+    // The folder's regular files, listed without a finding.
+    FolderList wholeFolder(const char* folder) const {
+        FolderList list;
+        std::error_code error;
+        for (fs::directory_iterator entry(dir_.root() / folder, error), end; !error && entry != end; entry.increment(error)) {
+            std::error_code kindError;
+            if (entry->symlink_status(kindError).type() == fs::file_type::regular && !kindError)
+                list.files.push_back(entry->path().filename().string());
+        }
+        std::sort(list.files.begin(), list.files.end());
+        return list;
+    }
+
     // Hands each named file of the folder to `visit` whole (with its index in `names`); a file
     // that cannot be read is a finding, and the others are still read.
     void readFiles(const char* folder, const std::vector<std::string>& names,
@@ -873,11 +903,29 @@ public:
     // Judges the day totals of `days` (each day with lines, or every file there when empty) and
     // the month totals of `months` likewise.
     void checkTotals(const std::optional<std::vector<Date>>& onlyDays, const std::optional<std::vector<int>>& onlyMonths) {
-        const FolderList dayFolder = listFolder(kDayTotals);
+        // A few days are looked for by their names (the folder holds a file for every day the
+        // motel ever had); the first day of the folder's own names is needed only when a day
+        // has no file of its own name but one of the old name.
+        FolderList dayFolder;
+        if (onlyDays) {
+            std::vector<std::string> names;
+            for (Date day : *onlyDays) names.insert(names.end(), {dayKey(day), legacyDayKey(day)});
+            dayFolder = listNamed(kDayTotals, names);
+        } else {
+            dayFolder = listFolder(kDayTotals);
+        }
         const FolderList monthFolder = listFolder(kMonthTotals);
         std::optional<Date> firstOwn;
-        for (const std::string& name : dayFolder.files)
-            if (const auto day = ownKeyDay(name); day && (!firstOwn || *day < *firstOwn)) firstOwn = day;
+        const auto firstOwnOf = [&](const FolderList& folder) {
+            for (const std::string& name : folder.files)
+                if (const auto day = ownKeyDay(name); day && (!firstOwn || *day < *firstOwn)) firstOwn = day;
+        };
+        if (!onlyDays) firstOwnOf(dayFolder);
+        else if (std::any_of(onlyDays->begin(), onlyDays->end(), [&](Date day) {
+                     const std::string own = dayKey(day);
+                     return !dayFolder.has(own) && !dayFolder.holdsOther(own) && dayFolder.has(legacyDayKey(day));
+                 }))
+            firstOwnOf(wholeFolder(kDayTotals));
 
         // The days and months to judge, and the files they are read from.
         std::vector<Date> days;
@@ -1010,15 +1058,15 @@ public:
         }
         std::vector<std::string> names(judgedNames.begin(), judgedNames.end());
         const std::int64_t changedFrom = midnightNs(monthStart.plusDays(-kChangedFolioMarginDays));
-        for (const CheckedOutStay& stay : checkedOutStays(dir)) {
+        const Date lateFrom = monthStart.plusDays(-kLateCheckOutDays);
+        for (const CheckedOutStayDates& stay : checkedOutStayDates(dir)) {
             if (!(stay.arrivalDate <= monthEnd) || !isCount(stay.folioNo, 1)) continue;
-            std::string name = folioKey(stay.folioNo);
-            if (stay.departDate < monthStart.plusDays(-kLateCheckOutDays)) {
+            if (stay.departDate < lateFrom) {
                 if (!changedFolios) continue;
-                const auto stamp = dir_.stamp(dir_.root() / kFolios / name);
+                const auto stamp = dir_.stamp(dir_.root() / kFolios / folioKey(stay.folioNo));
                 if (!stamp || stamp->modifiedNs < changedFrom) continue;
             }
-            names.push_back(std::move(name));
+            names.push_back(folioKey(stay.folioNo));
         }
         std::sort(names.begin(), names.end());
         names.erase(std::unique(names.begin(), names.end()), names.end());

@@ -354,6 +354,21 @@ TEST_F(DataCheckOf, DamagedRecordsAndNumbers) {
                        }));
 }
 
+TEST_F(DataCheckOf, TheNightsCheckLooksForItsDayUnderTheOldNameOnlyBeforeTheFirstOwnName) {
+    fs::rename(file("dailytotals/05012019"), file("dailytotals/512019"));
+    fs::rename(file("dailytotals/05022019"), file("dailytotals/522019"));
+    patch(file("dailytotals/522019"), 24, singleBytes(66));
+    EXPECT_EQ(lines(checkBeforeNight(t.dataDir, may(2))),
+              Lines{"dailytotals/522019: slot 6 (Room Rent) holds 66, but the folio lines posted on 5/2/2019 add up to 65."});
+    fs::rename(file("dailytotals/512019"), file("dailytotals/05012019"));
+    EXPECT_EQ(lines(checkBeforeNight(t.dataDir, may(2))),
+              Lines{"dailytotals/05022019: the file is missing, but folio lines were posted on 5/2/2019."});
+
+    fs::create_directory(file("dailytotals/05032019"));
+    EXPECT_EQ(lines(checkBeforeNight(t.dataDir, may(3))),
+              Lines{"dailytotals/05032019: a folder stands where a data file is expected."});
+}
+
 TEST_F(DataCheckOf, WhatIsNoRegularFileWhereADataFileIsExpected) {
     fs::remove(file("reservation"));
     fs::create_directory(file("reservation"));
