@@ -62,15 +62,15 @@ std::int64_t nanoseconds(const struct timespec& time) {
     return static_cast<std::int64_t>(time.tv_sec) * 1000000000 + time.tv_nsec;
 }
 
-// Whether `file` (whose status is `info`) is unchanged since `copy` of the previous backup was
-// made: the same size, the same modification time (a copy carries its file's), and its status
-// last changed before the copy's (every write changes it, unlike a modification time a restore
-// may carry over). The two times together hold when the clock was set back between the backups:
-// a write made then looks older than the copy, but its modification time is no longer the
-// copy's. The copy can then be shared.
-bool unchangedSince(const struct stat& info, const fs::path& copy) {
+// Whether `file` (whose status is `info`) is unchanged since `copy` (a name in `folder`, open)
+// of the previous backup was made: the same size, the same modification time (a copy carries
+// its file's), and its status last changed before the copy's (every write changes it, unlike a
+// modification time a restore may carry over). The two times together hold when the clock was
+// set back between the backups: a write made then looks older than the copy, but its
+// modification time is no longer the copy's. The copy can then be shared.
+bool unchangedSince(const struct stat& info, int folder, const char* copy) {
     struct stat copied {};
-    if (::lstat(copy.c_str(), &copied) != 0 || !S_ISREG(copied.st_mode)) return false;
+    if (::fstatat(folder, copy, &copied, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(copied.st_mode)) return false;
     return copied.st_size == info.st_size && nanoseconds(copied.st_mtim) == nanoseconds(info.st_mtim) &&
            nanoseconds(info.st_ctim) < nanoseconds(copied.st_ctim);
 }
@@ -96,6 +96,22 @@ struct stat copyFile(const fs::path& from, const fs::path& to, const struct stat
     }
     return made;
 }
+
+// A folder open to name files in it (none, or no such folder: -1); closed with it.
+class FolderHandle {
+public:
+    explicit FolderHandle(const fs::path& folder)
+        : fd_(folder.empty() ? -1 : ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {}
+    ~FolderHandle() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FolderHandle(const FolderHandle&) = delete;
+    FolderHandle& operator=(const FolderHandle&) = delete;
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+};
 
 // A folder open for reading its names; closed with it.
 class OpenFolder {
@@ -210,7 +226,7 @@ public:
         pending_.clear();
         if (manifest_.empty()) return;  // a backup that takes nothing from the store needs no list
         std::string text;
-        text.reserve(manifest_.size() * 48);
+        text.reserve(manifest_.size() * 64);
         char number[24];
         const auto field = [&](auto value) {
             text += '\t';
@@ -270,10 +286,14 @@ private:
                S_ISDIR(store.st_mode) && nanoseconds(store.st_ctim) < nanoseconds(list.st_ctim);
     }
     // The names in the store, read in one pass over the folder; only the closed folios' are
-    // kept, by number like them.
+    // kept, by number like them. A file a night cut off left under its temporary name is
+    // removed: only one night runs at a time.
     void readStoreNames() {
         OpenFolder folder(store_);
-        while (const auto name = folder.next()) markInStore(*name);
+        while (const auto name = folder.next()) {
+            if (name->ends_with(kUnfinished)) ::unlinkat(folder.fd(), name->c_str(), 0);
+            else markInStore(*name);
+        }
     }
     void markInStore(const std::string& name) {
         if (!isClosed(name)) return;
@@ -292,10 +312,18 @@ private:
         fs::create_directory(to, error);
         check(error, to);
         OpenFolder folder(from);
+        // The copy and last night's folder are opened once: every day's totals, say, is shared
+        // with a name in them rather than by its whole path.
+        const FolderHandle copies(to);
+        if (copies.fd() < 0) throw FileError(to, std::strerror(errno));
+        const FolderHandle previous(previous_ ? *previous_ / relative : fs::path());
+        const int last = previous.fd();
         const bool folios = from == folios_;
+        const bool holdsApart = !folios && !apart_.empty() && relative == apart_.parent_path();
+        const std::string apartName = apart_.filename().string();
         while (const auto name = folder.next()) {
             if (relative.empty() && isBookkeepingName(*name)) continue;  // the lock, the journal
-            if (!apart_.empty() && relative / *name == apart_ && from != folios_) continue;  // on its own thread
+            if (holdsApart && *name == apartName) continue;              // walked on its own thread
             struct stat info {};
             if (::fstatat(folder.fd(), name->c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
                 if (errno == ENOENT) continue;  // gone since the folder was read
@@ -305,19 +333,19 @@ private:
                 copyFolder(from / *name, to / *name, relative / *name);
             } else if (S_ISREG(info.st_mode)) {
                 if (folios && isClosed(*name) && takeFromStore(*name, from, info)) continue;
-                copyOrShare(from / *name, to / *name, relative / *name, info);
+                copyOrShare(from / *name, to / *name, last, copies.fd(), *name, info);
             }
         }
     }
 
-    // A file unchanged since the previous backup shares its copy there; any other is copied.
-    void copyOrShare(const fs::path& file, const fs::path& copy, const fs::path& relative, const struct stat& info) {
-        if (previous_ && unchangedSince(info, *previous_ / relative)) {
-            std::error_code error;
-            fs::create_hard_link(*previous_ / relative, copy, error);
-            if (!error) return;
-            // no link here (another file system, too many links): a copy then
-        }
+    // A file unchanged since the previous backup shares its copy there (`name` in the folder
+    // `last`, open, or none: -1); any other is copied.
+    static void copyOrShare(const fs::path& file, const fs::path& copy, int last, int copies, const std::string& name,
+                            const struct stat& info) {
+        if (last >= 0 && unchangedSince(info, last, name.c_str()) &&
+            ::linkat(last, name.c_str(), copies, name.c_str(), 0) == 0)
+            return;
+        // no link here (another file system, too many links): a copy then
         copyFile(file, copy, info);
     }
 
@@ -434,6 +462,7 @@ std::vector<StoredFolio> readBackupManifest(const fs::path& backup) {
         if (failed != std::errc() || end != field.data() + field.size() || field.empty())
             throw FileError(file, "the list of the folio files it takes is damaged");
     };
+    entries.reserve(text->size() / 40);  // a line is some fifty characters
     std::string_view rest = *text;
     while (!rest.empty()) {
         const std::size_t end = rest.find('\n');

@@ -204,6 +204,21 @@ TEST(ClosedFolioStore, AStoreFileLostSinceLastNightIsStoredAgainAndTheNextBackup
     }
 }
 
+// A night cut off after it wrote a folio into the store under its temporary name leaves that
+// file behind: the next night removes it, and nothing else of the store.
+TEST(ClosedFolioStore, ATemporaryFileACutOffNightLeftInTheStoreIsRemovedByTheNextNight) {
+    Motel m;
+    threeStays(m);
+    m.makeBackup("2019-05-05 013000");
+    writeText(m.stored(" 7.unfinished"), "half a folio");
+    writeText(m.stored(" 7"), "a folio stored whole");
+
+    const fs::path next = m.makeBackup("2019-05-06 013000");
+    EXPECT_FALSE(fs::exists(m.stored(" 7.unfinished")));
+    EXPECT_EQ(readText(m.stored(" 7")), "a folio stored whole");
+    EXPECT_EQ(manifestNames(next), (std::vector<std::string>{" 1", " 2"}));
+}
+
 // ---- Listing and restoring ----------------------------------------------------------------
 
 TEST(ListBackups, NewestFirstWithDatesAndRestoredSizesOnlyFinishedBackups) {
