@@ -202,6 +202,7 @@ BENCHMARK(BM_NextNightsBackup)->Arg(20000)->Unit(benchmark::kMillisecond)->Itera
 // ---- Night after night, backup included ---------------------------------------------------------
 
 constexpr std::uint64_t kStaysPerYear = 18150;  // 363,000 in twenty years
+constexpr std::uint64_t kArrivalsPerDay = 50;   // so that the sample's days span its years
 constexpr int kRooms = 200;
 
 // A motel of `years` years, every stay with its folio file and every day and month its totals,
@@ -212,8 +213,8 @@ public:
         : root_(fs::temp_directory_path() / "innvera-bench-nights" / std::to_string(years) / "motel"), dir_(root_) {
         fs::remove_all(root_.parent_path());
         const std::uint64_t stays = kStaysPerYear * static_cast<std::uint64_t>(years);
-        bench::writeSampleMotel(dir_, stays, kInHouse, 20000, kRooms, kHotelDate);
-        bench::writeSampleLedger(dir_, stays, kRooms, kHotelDate);
+        bench::writeSampleMotel(dir_, stays, kInHouse, 20000, kRooms, kHotelDate, kArrivalsPerDay);
+        bench::writeSampleLedger(dir_, stays, kRooms, kHotelDate, kArrivalsPerDay);
         RecordFile<Guest> guests(dir_, dir_.guests());
         for (std::uint64_t n = stays - kInHouse + 1; n <= stays; ++n) {
             Guest stay = guests.read(n);

@@ -22,19 +22,20 @@
 
 namespace innvera::bench {
 
-// Stay i of `stays` arrives on this day (twenty a day, the last ones today) and stays one to
+// Stay i of `stays` arrives on this day (`perDay` a day, the last ones today) and stays one to
 // three nights.
-inline Date sampleArrival(std::uint64_t i, std::uint64_t stays, Date today) {
-    return today.plusDays(-static_cast<int>((stays - i) / 20));
+inline Date sampleArrival(std::uint64_t i, std::uint64_t stays, Date today, std::uint64_t perDay = 20) {
+    return today.plusDays(-static_cast<int>((stays - i) / perDay));
 }
-inline Date sampleDeparture(std::uint64_t i, std::uint64_t stays, Date today) {
-    return sampleArrival(i, stays, today).plusDays(1 + static_cast<int>(i % 3));
+inline Date sampleDeparture(std::uint64_t i, std::uint64_t stays, Date today, std::uint64_t perDay = 20) {
+    return sampleArrival(i, stays, today, perDay).plusDays(1 + static_cast<int>(i % 3));
 }
 
 // `stays` Guest records (all checked out but the last `inHouse`), `reservations`
-// Reservation records and `rooms` rooms, spread over the years before `today`.
+// Reservation records and `rooms` rooms, spread over the years before `today`, `perDay`
+// arriving a day.
 inline void writeSampleMotel(const DataDir& dir, std::uint64_t stays, std::uint64_t inHouse,
-                             std::uint64_t reservations, int rooms, Date today) {
+                             std::uint64_t reservations, int rooms, Date today, std::uint64_t perDay = 20) {
     dir.createFolders();
     {
         std::ofstream out(dir.rooms(), std::ios::binary | std::ios::trunc);
@@ -58,8 +59,8 @@ inline void writeSampleMotel(const DataDir& dir, std::uint64_t stays, std::uint6
             guest.address = "1 MAIN ST";
             guest.city = "SPRINGFIELD";
             guest.roomNo = std::to_string(101 + i % static_cast<std::uint64_t>(rooms));
-            guest.arrivalDate = sampleArrival(i, stays, today);
-            guest.departDate = sampleDeparture(i, stays, today);
+            guest.arrivalDate = sampleArrival(i, stays, today, perDay);
+            guest.departDate = sampleDeparture(i, stays, today, perDay);
             guest.rate = 65;
             guest.folioNo = static_cast<float>(i + 1);
             if (i + inHouse < stays) guest.stayStatus = "*";
@@ -106,7 +107,8 @@ inline void writeSampleReservationBook(const DataDir& dir, std::uint64_t reserva
 // fee of 10 for every tenth stay; each later night up to today its rent and tax; every fiftieth
 // stay has its last night's rent corrected (-65, then 55). The day and month totals of every
 // posting are written too.
-inline void writeSampleLedger(const DataDir& dir, std::uint64_t stays, int rooms, Date today) {
+inline void writeSampleLedger(const DataDir& dir, std::uint64_t stays, int rooms, Date today,
+                              std::uint64_t perDay = 20) {
     std::map<Date, Totals> days;
     const auto post = [&](std::string& folio, float folioNo, const std::string& room, Date day, char code,
                           const char* description, double amount, std::optional<int> slot) {
@@ -116,8 +118,8 @@ inline void writeSampleLedger(const DataDir& dir, std::uint64_t stays, int rooms
     for (std::uint64_t i = 0; i < stays; ++i) {
         const float folioNo = static_cast<float>(i + 1);
         const std::string room = std::to_string(101 + i % static_cast<std::uint64_t>(rooms));
-        const Date arrival = sampleArrival(i, stays, today);
-        const Date depart = sampleDeparture(i, stays, today);
+        const Date arrival = sampleArrival(i, stays, today, perDay);
+        const Date depart = sampleDeparture(i, stays, today, perDay);
         std::string folio;
         for (Date night = arrival; night < depart && night <= today; night = night.plusDays(1)) {
             const bool corrected = i % 50 == 0 && night == depart.plusDays(-1);
