@@ -144,12 +144,13 @@ int main(int argc, char* argv[]) {
     // One copy of the program per data directory.
     if (const auto refused = takeDataDirLock(lock, dataDir.root())) return refuse(dialogs, qs(refused->message));
 
+    SystemClock clock;
     // A restore a crash cut is finished, or its unfinished assembly removed, before the directory
     // is read; only once the lock is held, so that a restore another copy is making is never
     // taken for one a crash cut.
     try {
         PosixFileLayer disk;
-        recoverRestore(dataDir.root(), disk);
+        recoverRestore(dataDir.root(), disk, clock);
     } catch (const FileError& error) {
         return refuse(dialogs, QStringLiteral("A restore of the data directory %1 was cut short and cannot be finished: "
                                               "the file %2 could not be used: %3.")
@@ -172,7 +173,6 @@ int main(int argc, char* argv[]) {
         dataDir.rollback();  // the timer reads an unusable flag file as clear and reports its write
     }
 
-    SystemClock clock;
     // A document written to a file says where it went, in a note that goes by itself.
     SystemPrinter printer(chosen(command.printDir, "INNVERA_PRINT_DIR"), &SystemPrinter::showNotice);
     Session session;

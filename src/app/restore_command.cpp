@@ -90,7 +90,7 @@ int restoreFromCommandLine(const fs::path& dataRoot, const std::string& backup, 
         }
 
         PosixFileLayer disk;
-        recoverRestore(dataRoot, disk);
+        recoverRestore(dataRoot, disk, clock);
         const fs::path assembled = assembleRestore(*entry, dataRoot, disk);
         std::vector<std::string> findings;
         try {

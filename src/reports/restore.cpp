@@ -144,16 +144,6 @@ std::optional<std::string> markedAside(const fs::path& marker, const fs::path& r
     return text;
 }
 
-// "2026-12-07 093000" of the present moment, for a marker that lost its own.
-std::string stampNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local {};
-    localtime_r(&now, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y-%m-%d %H%M%S", &local);
-    return text;
-}
-
 }  // namespace
 
 std::optional<BackupEntry> backupAt(const fs::path& folder) {
@@ -256,7 +246,7 @@ void discardRestore(const fs::path& assembled) {
     fs::remove_all(assembled, ignored);
 }
 
-void recoverRestore(const fs::path& dataRoot, FileLayer& layer) {
+void recoverRestore(const fs::path& dataRoot, FileLayer& layer, const Clock& clock) {
     const fs::path root = dataRootPath(dataRoot);
     const fs::path assembled = restoreFolderOf(root);
     if (standsAt(root / kRestoreMarker)) {
@@ -266,7 +256,7 @@ void recoverRestore(const fs::path& dataRoot, FileLayer& layer) {
             const auto named = markedAside(root / kRestoreMarker, root);
             const fs::path aside =
                 named && !standsAt(root.parent_path() / *named) ? root.parent_path() / *named
-                                                               : freeName(root.parent_path(), asideBase(root, stampNow()));
+                                                               : freeName(root.parent_path(), asideBase(root, backupName(clock.today(), clock.now())));
             layer.rename(assembled, aside);
             layer.syncFolder(root.parent_path());
         }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/date.h"
+#include "core/desk.h"
 #include "platform/file_layer.h"
 
 // Restoring a nightly backup: the backup is built as a whole data directory beside the data
@@ -61,7 +62,9 @@ void discardRestore(const std::filesystem::path& assembled);
 // At start-up and before a restore: finishes a restore a crash cut (exchange done: move the old
 // directory aside, drop the marker) or removes an unfinished assembly. Never deletes data that
 // was the motel's: a folder at the assembly's name without the marker is left alone.
+// The old directory is named after the time the restore marked, or, when its mark is
+// damaged, after the clock's present time.
 // FileError when the old directory cannot be moved aside.
-void recoverRestore(const std::filesystem::path& dataRoot, FileLayer& layer);
+void recoverRestore(const std::filesystem::path& dataRoot, FileLayer& layer, const Clock& clock);
 
 }  // namespace innvera

@@ -15,6 +15,7 @@
 #include "core/records.h"
 #include "reports/backup.h"
 #include "reports/restore.h"
+#include "support/fakes.h"
 #include "support/files.h"
 #include "support/motel_files.h"
 
@@ -44,6 +45,7 @@ struct Motel {
     fs::path root = folder.path() / "motel";
     fs::path backups = folder.path() / "motel-backups";
     DataDir dir{root};
+    FakeClock clock;
 };
 
 struct stat statOf(const fs::path& file) {
@@ -325,7 +327,7 @@ TEST(Restore, DiscardingRemovesOnlyAnAssemblyAndRecoveryNeverDeletesAFolderThatI
     fs::create_directories(assembled);
     writeText(assembled / "rooms", "someone's own folder");
     discardRestore(assembled);
-    recoverRestore(m.root, disk);
+    recoverRestore(m.root, disk, m.clock);
     EXPECT_EQ(readText(assembled / "rooms"), "someone's own folder");
     EXPECT_THROW(assembleRestore(listBackups(m.backups).at(0), m.root, disk), FileError);
     EXPECT_EQ(readText(assembled / "rooms"), "someone's own folder");
@@ -382,7 +384,7 @@ TEST(Restore, ACrashAtAnyChangeOrAFullDiskLeavesTheOldOrTheRestoredDirectoryWhol
         } catch (const PowerCut&) {
         }
         FaultyDisk restarted;
-        recoverRestore(m.root, restarted);
+        recoverRestore(m.root, restarted, m.clock);
         const Snapshot now = snapshot(m.root);
         if (now == old) {
             ++endedOld;
@@ -422,6 +424,28 @@ TEST(Restore, ACrashAtAnyChangeOrAFullDiskLeavesTheOldOrTheRestoredDirectoryWhol
 }
 
 // The README's commands for restoring by hand, run as they stand there on a store backup.
+// A restore cut after the swap, its mark damaged so that it no longer names the folder to put
+// the old data in: the next start still puts the old data aside, named from the clock.
+TEST(Restore, OldDataWhoseMarkLostItsNameGoesAsideNamedFromTheClock) {
+    Motel m;
+    threeStays(m);
+    m.makeBackup("2019-05-05 013000");
+    writeText(m.path("dailycharge/ 3"), "a later posting\r\n");
+    const Snapshot old = snapshot(m.root);
+    PosixFileLayer disk;
+    const fs::path assembled = assembleRestore(listBackups(m.backups).at(0), m.root, disk);
+    // The swap as the restore makes it, the mark then damaged.
+    ASSERT_EQ(::renameat2(AT_FDCWD, assembled.c_str(), AT_FDCWD, m.root.c_str(), RENAME_EXCHANGE), 0);
+    writeText(m.root / kRestoreMarker, "garbage");
+
+    m.clock.set(Date::fromYmd(2019, 5, 6), {10, 15, 0});
+    recoverRestore(m.root, disk, m.clock);
+    EXPECT_FALSE(fs::exists(assembled));
+    EXPECT_FALSE(fs::exists(m.root / kRestoreMarker));
+    const fs::path aside = m.folder.path() / "motel before restore 2019-05-06 101500";
+    EXPECT_EQ(snapshot(aside), old);
+}
+
 TEST(Restore, TheReadmesCommandsRestoreAStoreBackupByHand) {
     std::ifstream readme(INNVERA_SOURCE_DIR "/README.md");
     ASSERT_TRUE(readme) << "README.md";

@@ -115,7 +115,7 @@ void RestoreBackupWindow::restoreChosen() {
     bool goOn = false;
     runHandler(desk_, [&] {
         PosixFileLayer disk;
-        recoverRestore(root, disk);
+        recoverRestore(root, disk, desk_.clock);
         std::optional<WaitCursor> waiting(std::in_place);
         assembled = assembleRestore(chosen, root, disk);
         std::optional<DataCheck> check;
