@@ -10,7 +10,10 @@
 #include <vector>
 
 #include <charconv>
+#include <atomic>
 #include <future>
+#include <latch>
+#include <mutex>
 #include <cerrno>
 #include <cstring>
 #include <cmath>
@@ -35,6 +38,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kUnfinished = ".unfinished";
+// The folio folder's files are shared out between the night's two threads this many at a time.
+constexpr std::size_t kFoliosPerBatch = 2048;
 // Copies at least this large are sent on to the disk as soon as they are made.
 constexpr off_t kEarlyWriteFrom = 1 << 20;
 
@@ -167,7 +172,7 @@ public:
                     if (!number) lastManifest_.emplace(entry.name, &entry);
                     else if (*number < lastByNumber_.size()) lastByNumber_[*number] = &entry;
                 }
-                manifest_.reserve(lastStored_.size() + 64);
+                shares_[0].manifest.reserve(lastStored_.size() + 64);
                 if (lastStored_.empty()) {
                 } else if (storeNamesAsListed()) {
                     for (const StoredFolio& entry : lastStored_) markInStore(entry.name);
@@ -184,55 +189,96 @@ public:
         }
     }
     ~NightCopy() {
-        for (const StoredFolio& entry : pending_) {
-            std::error_code ignored;
-            fs::remove(storeTemporary(entry.name), ignored);
-        }
+        for (const Share& share : shares_)
+            for (const StoredFolio& entry : share.pending) {
+                std::error_code ignored;
+                fs::remove(storeTemporary(entry.name), ignored);
+            }
     }
 
     // Copies the data directory into the dated folder; closed folios go to the store's list.
-    // The folio folder, which holds a file for every stay the motel ever had, is walked on a
-    // second thread beside the rest (the guest file, the totals of every day), so the night
-    // waits for the longer of the two instead of both.
+    // The folio folder holds a file for every stay the motel ever had: its names are read
+    // first, then this thread and a second one share its files out in batches, the second once
+    // it has copied the rest of the directory (the guest file, the totals of every day).
     void copy() {
         std::error_code error;
         fs::create_directory(target_, error);
         check(error, target_);
-        std::future<void> folios;
         struct stat info {};
-        if (::lstat(folios_.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
-            apart_ = folios_.lexically_relative(root_);
-            folios = std::async(std::launch::async, [this] { copyFolder(folios_, target_ / apart_, apart_); });
+        if (::lstat(folios_.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+            copyFolder(root_, target_, {});
+            return;
         }
-        copyFolder(root_, target_, {});  // should it fail, the folio walk is waited for all the same
-        if (folios.valid()) folios.get();
+        apart_ = folios_.lexically_relative(root_);
+        const fs::path copies = target_ / apart_;
+        fs::create_directory(copies, error);
+        check(error, copies);
+
+        std::vector<std::string> names;
+        std::latch listed(1);
+        std::atomic<std::size_t> next{0};
+        std::atomic<bool> failed{false};
+        const auto shareOut = [&](Share& share) {
+            const FolderHandle from(folios_), to(copies), last(previous_ ? *previous_ / apart_ : fs::path());
+            if (from.fd() < 0) throw FileError(folios_, std::strerror(errno));
+            if (to.fd() < 0) throw FileError(copies, std::strerror(errno));
+            while (!failed) {
+                const std::size_t first = next.fetch_add(kFoliosPerBatch);
+                if (first >= names.size()) return;
+                for (std::size_t i = first; i < std::min(names.size(), first + kFoliosPerBatch); ++i)
+                    copyFolio(names[i], from.fd(), last.fd(), to.fd(), share);
+            }
+        };
+        // Should either thread fail, the other stops at its next batch and is waited for.
+        auto rest = std::async(std::launch::async, [&] {
+            try {
+                copyFolder(root_, target_, {});
+                listed.wait();
+                shareOut(shares_[1]);
+            } catch (...) {
+                failed = true;
+                throw;
+            }
+        });
+        try {
+            OpenFolder folder(folios_);
+            while (auto name = folder.next()) names.push_back(std::move(*name));
+        } catch (...) {
+            failed = true;
+            listed.count_down();
+            throw;
+        }
+        listed.count_down();
+        try {
+            shareOut(shares_[0]);
+        } catch (...) {
+            failed = true;
+            throw;
+        }
+        rest.get();
     }
 
     // After the copy is on the disk: the closed folios new to the store take their names there;
     // then the manifest is written (to be synced with the folder).
     void finish() {
-        for (const StoredFolio& entry : pending_) {
-            const fs::path temporary = storeTemporary(entry.name);
-            if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, (store_ / entry.name).c_str(), RENAME_NOREPLACE) == 0) {
-                manifest_.push_back(entry);
-            } else if (errno == EEXIST) {
-                // Stored meanwhile under that name, maybe of another version: the night keeps its own copy.
-                const fs::path own = target_ / folios_.filename() / entry.name;
-                if (::rename(temporary.c_str(), own.c_str()) != 0) throw FileError(own, std::strerror(errno));
-            } else {
-                throw FileError(store_ / entry.name, std::strerror(errno));
-            }
+        std::vector<StoredFolio> manifest;
+        for (Share& share : shares_) {
+            manifest.insert(manifest.end(), share.manifest.begin(), share.manifest.end());
+            share.manifest.clear();
         }
-        pending_.clear();
-        if (manifest_.empty()) return;  // a backup that takes nothing from the store needs no list
+        for (Share& share : shares_) {
+            finishStoring(share.pending, manifest);
+            share.pending.clear();
+        }
+        if (manifest.empty()) return;  // a backup that takes nothing from the store needs no list
         std::string text;
-        text.reserve(manifest_.size() * 64);
+        text.reserve(manifest.size() * 64);
         char number[24];
         const auto field = [&](auto value) {
             text += '\t';
             text.append(number, std::to_chars(number, number + sizeof number, value).ptr);
         };
-        for (const StoredFolio& entry : manifest_) {
+        for (const StoredFolio& entry : manifest) {
             text += entry.name;
             field(entry.size);
             field(entry.modified);
@@ -242,9 +288,31 @@ public:
         replaceFileWith(target_ / kBackupManifest, text);
     }
 
-    std::size_t fromStore() const { return manifest_.size(); }
-
 private:
+    // What one thread of the night found of the folio folder: the store files the backup takes,
+    // and the files it wrote to the store under a temporary name.
+    struct Share {
+        std::vector<StoredFolio> manifest;
+        std::vector<StoredFolio> pending;
+    };
+
+    // The files written to the store under a temporary name take their names there, and join
+    // the backup's list.
+    void finishStoring(const std::vector<StoredFolio>& pending, std::vector<StoredFolio>& manifest) {
+        for (const StoredFolio& entry : pending) {
+            const fs::path temporary = storeTemporary(entry.name);
+            if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, (store_ / entry.name).c_str(), RENAME_NOREPLACE) == 0) {
+                manifest.push_back(entry);
+            } else if (errno == EEXIST) {
+                // Stored meanwhile under that name, maybe of another version: the night keeps its own copy.
+                const fs::path own = target_ / folios_.filename() / entry.name;
+                if (::rename(temporary.c_str(), own.c_str()) != 0) throw FileError(own, std::strerror(errno));
+            } else {
+                throw FileError(store_ / entry.name, std::strerror(errno));
+            }
+        }
+    }
+
     // Folio numbers are whole numbers counted up from 1, so the closed folios and last night's
     // list are looked up by number in a table rather than by name in a hash: a night looks up
     // every folio the motel ever had. The key of a whole number is a blank and its digits.
@@ -318,12 +386,11 @@ private:
         if (copies.fd() < 0) throw FileError(to, std::strerror(errno));
         const FolderHandle previous(previous_ ? *previous_ / relative : fs::path());
         const int last = previous.fd();
-        const bool folios = from == folios_;
-        const bool holdsApart = !folios && !apart_.empty() && relative == apart_.parent_path();
+        const bool holdsApart = !apart_.empty() && relative == apart_.parent_path();
         const std::string apartName = apart_.filename().string();
         while (const auto name = folder.next()) {
             if (relative.empty() && isBookkeepingName(*name)) continue;  // the lock, the journal
-            if (holdsApart && *name == apartName) continue;              // walked on its own thread
+            if (holdsApart && *name == apartName) continue;              // shared out between the threads
             struct stat info {};
             if (::fstatat(folder.fd(), name->c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
                 if (errno == ENOENT) continue;  // gone since the folder was read
@@ -332,9 +399,24 @@ private:
             if (S_ISDIR(info.st_mode)) {
                 copyFolder(from / *name, to / *name, relative / *name);
             } else if (S_ISREG(info.st_mode)) {
-                if (folios && isClosed(*name) && takeFromStore(*name, from, info)) continue;
                 copyOrShare(from / *name, to / *name, last, copies.fd(), *name, info);
             }
+        }
+    }
+
+    // One name of the folio folder (open as `from`; its copy `to`, last night's `last`): a
+    // closed folio to the store, any other file copied or shared, a folder copied whole.
+    void copyFolio(const std::string& name, int from, int last, int to, Share& share) {
+        struct stat info {};
+        if (::fstatat(from, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (errno == ENOENT) return;  // gone since the folder was read
+            throw FileError(folios_ / name, std::strerror(errno));
+        }
+        if (S_ISDIR(info.st_mode)) {
+            copyFolder(folios_ / name, target_ / apart_ / name, apart_ / name);
+        } else if (S_ISREG(info.st_mode)) {
+            if (isClosed(name) && takeFromStore(name, info, share)) return;
+            copyOrShare(folios_ / name, target_ / apart_ / name, last, to, name, info);
         }
     }
 
@@ -352,7 +434,8 @@ private:
     // The closed folio `name` is left to the store when the store holds it unchanged, or put
     // there when the store has no copy of that name yet. False when it is to be copied into the
     // dated folder instead: the store holds another version (it is never overwritten).
-    bool takeFromStore(const std::string& name, const fs::path& folder, const struct stat& info) {
+    bool takeFromStore(const std::string& name, const struct stat& info, Share& share) {
+        const fs::path& folder = folios_;
         const auto size = static_cast<std::uint64_t>(info.st_size);
         const std::int64_t modified = nanoseconds(info.st_mtim);
         const std::int64_t changed = nanoseconds(info.st_ctim);
@@ -362,13 +445,13 @@ private:
         const auto take = [&](std::uint64_t storedSize, std::int64_t storedModified, std::int64_t stored) {
             if (storedSize != size || storedModified != modified) return false;
             if (changed < stored) {
-                manifest_.push_back({name, size, modified, stored});
+                share.manifest.push_back({name, size, modified, stored});
                 return true;
             }
             struct timespec now {};
             ::clock_gettime(CLOCK_REALTIME_COARSE, &now);  // any later change is stamped no earlier
             if (changed >= nanoseconds(now) || readWholeFile(folder / name) != readWholeFile(store_ / name)) return false;
-            manifest_.push_back({name, size, modified, nanoseconds(now)});
+            share.manifest.push_back({name, size, modified, nanoseconds(now)});
             return true;
         };
         // Last night's list says what the store holds: no need to look at the store's copy.
@@ -381,20 +464,24 @@ private:
                    take(static_cast<std::uint64_t>(stored.st_size), nanoseconds(stored.st_mtim), nanoseconds(stored.st_ctim));
         }
         if (errno != ENOENT && errno != ENOTDIR) throw FileError(copy, std::strerror(errno));
-        if (!storeMade_) {
-            std::error_code error;
-            fs::create_directories(store_, error);
-            check(error, store_);
-            storeMade_ = true;
+        {
+            const std::lock_guard<std::mutex> making(storeMaking_);
+            if (!storeMade_) {
+                std::error_code error;
+                fs::create_directories(store_, error);
+                check(error, store_);
+                storeMade_ = true;
+            }
         }
-        pending_.push_back({name, size, modified, 0});  // removed again when anything fails
-        pending_.back().stored = nanoseconds(copyFile(folder / name, storeTemporary(name), info).st_ctim);
+        share.pending.push_back({name, size, modified, 0});  // removed again when anything fails
+        share.pending.back().stored = nanoseconds(copyFile(folder / name, storeTemporary(name), info).st_ctim);
         return true;
     }
 
     fs::path root_, folios_, store_, target_;
-    fs::path apart_;  // the folio folder, within the data directory, when it is walked apart
+    fs::path apart_;  // the folio folder, within the data directory, when it is shared out
     std::optional<fs::path> previous_;
+    std::mutex storeMaking_;
     bool storeMade_ = false;
     std::vector<bool> closedByNumber_;        // the closed folios by number
     std::unordered_set<std::string> closed_;  // ... and any whose key is not a whole number's
@@ -403,8 +490,7 @@ private:
     std::unordered_map<std::string_view, const StoredFolio*> lastManifest_;  // ... and by name
     std::vector<bool> inStoreByNumber_;          // the closed folios the store holds a file of, by number
     std::unordered_set<std::string> inStore_;  // ... and by name
-    std::vector<StoredFolio> manifest_;  // the store files this backup takes
-    std::vector<StoredFolio> pending_;   // written to the store under a temporary name
+    Share shares_[2];  // the two threads' parts of the folio folder
 };
 
 void removeTree(const fs::path& folder) {
