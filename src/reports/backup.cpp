@@ -230,16 +230,21 @@ public:
             }
         };
         // Should either thread fail, the other stops at its next batch and is waited for.
-        auto rest = std::async(std::launch::async, [&] {
-            try {
-                copyFolder(root_, target_, {});
-                listed.wait();
-                shareOut(shares_[1]);
-            } catch (...) {
-                failed = true;
-                throw;
-            }
-        });
+        std::future<void> rest;
+        try {
+            rest = std::async(std::launch::async, [&] {
+                try {
+                    copyFolder(root_, target_, {});
+                    listed.wait();
+                    shareOut(shares_[1]);
+                } catch (...) {
+                    failed = true;
+                    throw;
+                }
+            });
+        } catch (const std::system_error&) {
+            // No second thread to be had: this one does it all.
+        }
         try {
             OpenFolder folder(folios_);
             while (auto name = folder.next()) names.push_back(std::move(*name));
@@ -255,7 +260,8 @@ public:
             failed = true;
             throw;
         }
-        rest.get();
+        if (rest.valid()) rest.get();
+        else copyFolder(root_, target_, {});
     }
 
     // After the copy is on the disk: the closed folios new to the store take their names there;
@@ -305,7 +311,7 @@ private:
                 manifest.push_back(entry);
             } else if (errno == EEXIST) {
                 // Stored meanwhile under that name, maybe of another version: the night keeps its own copy.
-                const fs::path own = target_ / folios_.filename() / entry.name;
+                const fs::path own = target_ / apart_ / entry.name;
                 if (::rename(temporary.c_str(), own.c_str()) != 0) throw FileError(own, std::strerror(errno));
             } else {
                 throw FileError(store_ / entry.name, std::strerror(errno));
