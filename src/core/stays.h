@@ -87,6 +87,7 @@ struct CheckedOutStayDates {
     Date departDate;
 };
 std::vector<CheckedOutStayDates> checkedOutStayDates(DataDir& dir);
+
 // The folio number of every checked-out stay, in guest-file order (the nightly backup's closed
 // folios): no text is built per stay.
 std::vector<float> checkedOutFolioNumbers(DataDir& dir);

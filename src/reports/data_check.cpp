@@ -253,16 +253,23 @@ public:
     }
 
     // The folder's entries; a finding for a file standing at its name, and none for a missing one.
+    // Whether the folder is there to be read; what stands at its name instead is a finding.
+    bool folderStands(const char* folder) {
+        std::error_code error;
+        const fs::file_status status = fs::symlink_status(dir_.root() / folder, error);
+        if (status.type() == fs::file_type::not_found) return false;
+        if (status.type() != fs::file_type::directory) {
+            add(folder, "", "a file stands where the folder of these files is expected");
+            return false;
+        }
+        return true;
+    }
+
     FolderList listFolder(const char* folder) {
         FolderList list;
         const fs::path path = dir_.root() / folder;
         std::error_code error;
-        const fs::file_status status = fs::symlink_status(path, error);
-        if (status.type() == fs::file_type::not_found) return list;
-        if (status.type() != fs::file_type::directory) {
-            add(folder, "", "a file stands where the folder of these files is expected");
-            return list;
-        }
+        if (!folderStands(folder)) return list;
         for (fs::directory_iterator entry(path, error), end; !error && entry != end; entry.increment(error)) {
             const std::string name = entry->path().filename().string();
             // The kind the folder's listing gives, without a look at each file.
@@ -285,6 +292,7 @@ public:
         std::sort(names.begin(), names.end());
         names.erase(std::unique(names.begin(), names.end()), names.end());
         FolderList list;
+        if (!folderStands(folder)) return list;
         for (const std::string& name : names) {
             std::error_code error;
             const fs::file_status status = fs::symlink_status(dir_.root() / folder / name, error);

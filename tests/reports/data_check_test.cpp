@@ -367,6 +367,10 @@ TEST_F(DataCheckOf, TheNightsCheckLooksForItsDayUnderTheOldNameOnlyBeforeTheFirs
     fs::create_directory(file("dailytotals/05032019"));
     EXPECT_EQ(lines(checkBeforeNight(t.dataDir, may(3))),
               Lines{"dailytotals/05032019: a folder stands where a data file is expected."});
+    fs::remove_all(file("dailytotals"));
+    writeText(file("dailytotals"), "not a folder");
+    EXPECT_EQ(lines(checkBeforeNight(t.dataDir, may(3))),
+              Lines{"dailytotals: a file stands where the folder of these files is expected."});
 }
 
 TEST_F(DataCheckOf, WhatIsNoRegularFileWhereADataFileIsExpected) {
