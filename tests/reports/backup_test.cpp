@@ -221,6 +221,72 @@ TEST(ClosedFolioStore, ATemporaryFileACutOffNightLeftInTheStoreIsRemovedByTheNex
     EXPECT_EQ(manifestNames(next), (std::vector<std::string>{" 1", " 2"}));
 }
 
+// A folio folder of several batches is shared out between the night's two threads: every closed
+// folio is stored and listed once, the folios in house are copied, and the next night takes every
+// closed one from the store.
+TEST(ClosedFolioStore, AFolioFolderOfManyBatchesIsBackedUpWholeByBothThreads) {
+    Motel m;
+    constexpr int kClosed = 3000, kInHouse = 40;
+    {
+        std::ofstream guests(m.dir.guests(), std::ios::binary);
+        for (int n = 1; n <= kClosed + kInHouse; ++n) {
+            Guest g;
+            g.guestName = "GUEST " + std::to_string(n);
+            g.roomNo = n <= kClosed ? "101" : "102";
+            g.folioNo = static_cast<float>(n);
+            g.arrivalDate = may(1);
+            g.departDate = n <= kClosed ? may(2) : may(9);
+            if (n <= kClosed) g.stayStatus = "*";
+            const Bytes record = g.encode();
+            guests.write(record.data(), static_cast<std::streamsize>(record.size()));
+        }
+    }
+    std::vector<std::string> closed;
+    for (int n = 1; n <= kClosed + kInHouse; ++n) {
+        const std::string name = " " + std::to_string(n);
+        writeText(m.path("dailycharge/" + name), "the folio of stay " + std::to_string(n) + "\r\n");
+        if (n <= kClosed) closed.push_back(name);
+    }
+    std::sort(closed.begin(), closed.end());
+    const auto sortedNames = [](const fs::path& backup) {
+        std::vector<std::string> names = manifestNames(backup);
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    const auto copied = [](const fs::path& backup) {
+        std::size_t count = 0;
+        for ([[maybe_unused]] const auto& entry : fs::directory_iterator(backup / "dailycharge")) ++count;
+        return count;
+    };
+
+    const fs::path first = m.makeBackup("2019-05-05 013000");
+    EXPECT_EQ(sortedNames(first), closed);
+    EXPECT_EQ(copied(first), std::size_t{kInHouse});
+    EXPECT_EQ(readText(m.stored(" 2999")), "the folio of stay 2999\r\n");
+    const fs::path second = m.makeBackup("2019-05-06 013000");
+    EXPECT_EQ(sortedNames(second), closed);
+    EXPECT_EQ(copied(second), std::size_t{kInHouse});
+    EXPECT_EQ(fs::hard_link_count(second / "dailycharge" / " 3001"), 2u) << "an unchanged folio in house is shared";
+}
+
+// A night that cannot put a closed folio in the store (a file stands at the store's name) fails
+// naming the store, and leaves neither a dated folder nor an unfinished one behind.
+TEST(ClosedFolioStore, ABackupThatCannotStoreAFolioFailsNamingTheStoreAndLeavesNoFolder) {
+    Motel m;
+    threeStays(m);
+    fs::create_directories(m.backups);
+    writeText(m.backups / kClosedFoliosFolder, "a file where the store belongs");
+    try {
+        m.makeBackup("2019-05-05 013000");
+        ADD_FAILURE() << "a backup was made";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.path(), m.backups / kClosedFoliosFolder);
+    }
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(m.backups)) left.push_back(entry.path().filename().string());
+    EXPECT_EQ(left, std::vector<std::string>{kClosedFoliosFolder});
+}
+
 // ---- Listing and restoring ----------------------------------------------------------------
 
 TEST(ListBackups, NewestFirstWithDatesAndRestoredSizesOnlyFinishedBackups) {
