@@ -10,6 +10,17 @@ namespace {
 
 StayIndex& stays(DataDir& dir) { return dir.cache<StayIndex>().current(); }
 
+// What `make` makes of each checked-out stay (its record number and keys), in guest-file order.
+template <class Entry, class Make>
+std::vector<Entry> eachCheckedOut(DataDir& dir, Make make) {
+    const std::vector<StayEntry>& all = stays(dir).entries();
+    std::vector<Entry> out;
+    out.reserve(all.size());
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (!all[i].blank && !all[i].inHouse) out.push_back(make(i + 1, all[i]));
+    return out;
+}
+
 std::string entryOf(const StayEntry& stay) { return stay.roomNo.str() + "  " + stay.guestName.str(); }
 
 Guest readStay(DataDir& dir, std::uint64_t recordNo) { return RecordFile<Guest>(dir, dir.guests()).read(recordNo); }
@@ -113,35 +124,19 @@ void rewriteStay(DataDir& dir, const Found<Guest>& stay) {
 }
 
 std::vector<CheckedOutStay> checkedOutStays(DataDir& dir) {
-    const std::vector<StayEntry>& all = stays(dir).entries();
-    std::vector<CheckedOutStay> out;
-    out.reserve(all.size());
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        const StayEntry& g = all[i];
-        if (!g.blank && !g.inHouse)
-            out.push_back({i + 1, g.folioNo, g.roomNo.str(), g.guestName.str(), g.arrivalDate, g.departDate});
-    }
-    return out;
+    return eachCheckedOut<CheckedOutStay>(dir, [](std::uint64_t recordNo, const StayEntry& g) {
+        return CheckedOutStay{recordNo, g.folioNo, g.roomNo.str(), g.guestName.str(), g.arrivalDate, g.departDate};
+    });
 }
 
 std::vector<CheckedOutStayDates> checkedOutStayDates(DataDir& dir) {
-    const std::vector<StayEntry>& all = stays(dir).entries();
-    std::vector<CheckedOutStayDates> out;
-    out.reserve(all.size());
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        const StayEntry& g = all[i];
-        if (!g.blank && !g.inHouse) out.push_back({i + 1, g.folioNo, g.arrivalDate, g.departDate});
-    }
-    return out;
+    return eachCheckedOut<CheckedOutStayDates>(dir, [](std::uint64_t recordNo, const StayEntry& g) {
+        return CheckedOutStayDates{recordNo, g.folioNo, g.arrivalDate, g.departDate};
+    });
 }
 
 std::vector<float> checkedOutFolioNumbers(DataDir& dir) {
-    const std::vector<StayEntry>& all = stays(dir).entries();
-    std::vector<float> out;
-    out.reserve(all.size());
-    for (const StayEntry& g : all)
-        if (!g.blank && !g.inHouse) out.push_back(g.folioNo);
-    return out;
+    return eachCheckedOut<float>(dir, [](std::uint64_t, const StayEntry& g) { return g.folioNo; });
 }
 
 std::vector<StayKeys> staysInHouseOver(DataDir& dir, Date first, Date end) {
