@@ -162,31 +162,6 @@ public:
                 closed_.insert(folioKey(folioNo));
             }
         }
-        if (previous_) {
-            try {
-                lastStored_ = readBackupManifest(*previous_);
-                lastManifest_.reserve(lastStored_.size());
-                lastByNumber_.resize(closedByNumber_.size());
-                for (const StoredFolio& entry : lastStored_) {
-                    const auto number = numberOfKey(entry.name);
-                    if (!number) lastManifest_.emplace(entry.name, &entry);
-                    else if (*number < lastByNumber_.size()) lastByNumber_[*number] = &entry;
-                }
-                shares_[0].manifest.reserve(lastStored_.size() + 64);
-                if (lastStored_.empty()) {
-                } else if (storeNamesAsListed()) {
-                    for (const StoredFolio& entry : lastStored_) markInStore(entry.name);
-                } else {
-                    readStoreNames();
-                }
-            } catch (const FileError&) {
-                // A damaged list, or a store that cannot be read (gone with the folder, say): the
-                // store's copies are looked at one by one.
-                lastManifest_.clear();
-                lastByNumber_.clear();
-                lastStored_.clear();
-            }
-        }
     }
     ~NightCopy() {
         for (const Share& share : shares_)
@@ -246,6 +221,7 @@ public:
             // No second thread to be had: this one does it all.
         }
         try {
+            readLastList();  // while the other thread copies the rest
             OpenFolder folder(folios_);
             while (auto name = folder.next()) names.push_back(std::move(*name));
         } catch (...) {
@@ -316,6 +292,34 @@ private:
             } else {
                 throw FileError(store_ / entry.name, std::strerror(errno));
             }
+        }
+    }
+
+    // Last night's list of the store files it took, and which of them the store still holds.
+    // A damaged list, or a store that cannot be read (gone with the folder, say), leaves the
+    // store's copies to be looked at one by one.
+    void readLastList() {
+        if (!previous_) return;
+        try {
+            lastStored_ = readBackupManifest(*previous_);
+            lastManifest_.reserve(lastStored_.size());
+            lastByNumber_.resize(closedByNumber_.size());
+            for (const StoredFolio& entry : lastStored_) {
+                const auto number = numberOfKey(entry.name);
+                if (!number) lastManifest_.emplace(entry.name, &entry);
+                else if (*number < lastByNumber_.size()) lastByNumber_[*number] = &entry;
+            }
+            shares_[0].manifest.reserve(lastStored_.size() + 64);
+            if (lastStored_.empty()) return;
+            if (storeNamesAsListed()) {
+                for (const StoredFolio& entry : lastStored_) markInStore(entry.name);
+            } else {
+                readStoreNames();
+            }
+        } catch (const FileError&) {
+            lastManifest_.clear();
+            lastByNumber_.clear();
+            lastStored_.clear();
         }
     }
 
