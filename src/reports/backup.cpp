@@ -586,6 +586,26 @@ std::vector<StoredFolio> readBackupManifest(const fs::path& backup) {
     return entries;
 }
 
+std::uint64_t listedBytes(const fs::path& backup) {
+    std::optional<std::string> text;
+    try {
+        text = readWholeFile(backup / kBackupManifest);
+    } catch (const FileError&) {
+        return 0;
+    }
+    if (!text) return 0;
+    std::uint64_t bytes = 0;
+    const char* const end = text->data() + text->size();
+    for (const char* line = text->data(); line < end;) {
+        const char* const lineEnd = std::find(line, end, '\n');
+        const char* const tab = std::find(line, lineEnd, '\t');
+        std::uint64_t size = 0;
+        if (tab != lineEnd && std::from_chars(tab + 1, lineEnd, size).ec == std::errc()) bytes += size;
+        line = lineEnd + 1;
+    }
+    return bytes;
+}
+
 fs::path dataRootPath(const fs::path& dataRoot) {
     fs::path root = dataRoot.lexically_normal();
     if (!root.has_filename() && root.has_parent_path()) root = root.parent_path();

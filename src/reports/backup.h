@@ -33,6 +33,10 @@ struct StoredFolio {
 // The manifest's lines; a damaged line is a FileError naming the manifest (a restore must not
 // miss a file). An empty list when the backup has no manifest (made before the store).
 std::vector<StoredFolio> readBackupManifest(const std::filesystem::path& backup);
+// The sizes a backup's list gives its store files, added up straight from the text (a list of
+// twenty years is some 360,000 lines): for showing a backup's size. A line it cannot read counts
+// nothing, and a list that cannot be read counts 0; the restore says what is wrong with them.
+std::uint64_t listedBytes(const std::filesystem::path& backup);
 
 // The data directory's path whatever slash ends it: its own name and the folder it stands in.
 std::filesystem::path dataRootPath(const std::filesystem::path& dataRoot);

@@ -1,10 +1,8 @@
 #include "reports/restore.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cerrno>
 #include <cstring>
-#include <ctime>
 #include <system_error>
 
 #include <fcntl.h>
@@ -56,29 +54,6 @@ std::uint64_t ownBytes(const fs::path& folder) {
         if (error) break;
     }
     check(error, folder);
-    return bytes;
-}
-
-// The sizes the backup's list gives its store files, read straight from the text (a list of
-// twenty years is some 360,000 lines); a line it cannot read counts nothing, the restore says what
-// is wrong with it.
-std::uint64_t listedBytes(const fs::path& folder) {
-    std::optional<std::string> text;
-    try {
-        text = readWholeFile(folder / kBackupManifest);
-    } catch (const FileError&) {
-        return 0;
-    }
-    if (!text) return 0;
-    std::uint64_t bytes = 0;
-    const char* const end = text->data() + text->size();
-    for (const char* line = text->data(); line < end;) {
-        const char* const lineEnd = std::find(line, end, '\n');
-        const char* const tab = std::find(line, lineEnd, '\t');
-        std::uint64_t size = 0;
-        if (tab != lineEnd && std::from_chars(tab + 1, lineEnd, size).ec == std::errc()) bytes += size;
-        line = lineEnd + 1;
-    }
     return bytes;
 }
 
@@ -254,9 +229,9 @@ void recoverRestore(const fs::path& dataRoot, FileLayer& layer, const Clock& clo
         // at the assembly's name, goes aside, then the marker goes.
         if (standsAt(assembled) && !standsAt(assembled / kRestoreMarker)) {
             const auto named = markedAside(root / kRestoreMarker, root);
-            const fs::path aside =
-                named && !standsAt(root.parent_path() / *named) ? root.parent_path() / *named
-                                                               : freeName(root.parent_path(), asideBase(root, backupName(clock.today(), clock.now())));
+            const fs::path aside = named && !standsAt(root.parent_path() / *named)
+                                       ? root.parent_path() / *named
+                                       : freeName(root.parent_path(), asideBase(root, backupName(clock.today(), clock.now())));
             layer.rename(assembled, aside);
             layer.syncFolder(root.parent_path());
         }
