@@ -40,8 +40,9 @@ namespace {
 constexpr const char* kUnfinished = ".unfinished";
 // The folio folder's files are shared out between the night's two threads this many at a time.
 constexpr std::size_t kFoliosPerBatch = 2048;
-// Copies at least this large are sent on to the disk as soon as they are made.
-constexpr off_t kEarlyWriteFrom = 1 << 20;
+// Copies at least this large are sent on to the disk as soon as they are made, and let go of
+// from memory once the backup is on the disk.
+constexpr off_t kLargeCopy = 1 << 20;
 
 void check(const std::error_code& error, const fs::path& path) {
     if (error) throw FileError(path, error.message());
@@ -80,9 +81,43 @@ bool unchangedSince(const struct stat& info, int folder, const char* copy) {
            nanoseconds(info.st_ctim) < nanoseconds(copied.st_ctim);
 }
 
+// The night's large copies (the guest file). Each starts on its way to the disk as soon as it is
+// made, while the rest of the night's copy is made, so that the sync at the end finds it written
+// (only a head start: the sync still says when it is there). Once the backup is on the disk
+// their memory is given back: a backup is not read again, and a copy kept in memory night after
+// night would push the motel's own files out, and makes the next night's copy take fresh memory
+// instead of what this one used.
+class LargeCopies {
+public:
+    void made(const fs::path& copy, off_t size) {
+        if (size < kLargeCopy) return;
+        if (const int fd = ::open(copy.c_str(), O_RDONLY | O_CLOEXEC); fd >= 0) {
+            ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+            ::close(fd);
+        }
+        const std::lock_guard<std::mutex> adding(mutex_);
+        copies_.push_back(copy);
+    }
+    // Once the copies are on the disk; as far as it can be done (it changes nothing on the disk).
+    void letGo() {
+        const std::lock_guard<std::mutex> taking(mutex_);
+        for (const fs::path& copy : copies_) {
+            if (const int fd = ::open(copy.c_str(), O_RDONLY | O_CLOEXEC); fd >= 0) {
+                ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+                ::close(fd);
+            }
+        }
+        copies_.clear();
+    }
+
+private:
+    std::mutex mutex_;
+    std::vector<fs::path> copies_;
+};
+
 // Copies `from` to a new file `to` carrying its modification time; returns the copy's status
 // once written (its status-change time says when it was made).
-struct stat copyFile(const fs::path& from, const fs::path& to, const struct stat& info) {
+struct stat copyFile(const fs::path& from, const fs::path& to, const struct stat& info, LargeCopies& large) {
     std::error_code error;
     fs::copy_file(from, to, fs::copy_options::overwrite_existing, error);
     check(error, from);
@@ -90,15 +125,7 @@ struct stat copyFile(const fs::path& from, const fs::path& to, const struct stat
     struct stat made {};
     if (::utimensat(AT_FDCWD, to.c_str(), times, 0) != 0 || ::lstat(to.c_str(), &made) != 0)
         throw FileError(to, std::strerror(errno));
-    // A large copy (the guest file) starts on its way to the disk now, while the rest of the
-    // night's copy is made, so that the sync at the end finds it written. Only a head start: the
-    // sync still says when it is there.
-    if (made.st_size >= kEarlyWriteFrom) {
-        if (const int fd = ::open(to.c_str(), O_RDONLY | O_CLOEXEC); fd >= 0) {
-            ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
-            ::close(fd);
-        }
-    }
+    large.made(to, made.st_size);
     return made;
 }
 
@@ -239,6 +266,9 @@ public:
         if (rest.valid()) rest.get();
         else copyFolder(root_, target_, {});
     }
+
+    // After the copy is on the disk: the memory its large copies take is given back.
+    void letGoOfLargeCopies() { large_.letGo(); }
 
     // After the copy is on the disk: the closed folios new to the store take their names there;
     // then the manifest is written (to be synced with the folder).
@@ -432,13 +462,13 @@ private:
 
     // A file unchanged since the previous backup shares its copy there (`name` in the folder
     // `last`, open, or none: -1); any other is copied.
-    static void copyOrShare(const fs::path& file, const fs::path& copy, int last, int copies, const std::string& name,
-                            const struct stat& info) {
+    void copyOrShare(const fs::path& file, const fs::path& copy, int last, int copies, const std::string& name,
+                     const struct stat& info) {
         if (last >= 0 && unchangedSince(info, last, name.c_str()) &&
             ::linkat(last, name.c_str(), copies, name.c_str(), 0) == 0)
             return;
         // no link here (another file system, too many links): a copy then
-        copyFile(file, copy, info);
+        copyFile(file, copy, info, large_);
     }
 
     // The closed folio `name` is left to the store when the store holds it unchanged, or put
@@ -484,7 +514,7 @@ private:
             }
         }
         share.pending.push_back({name, size, modified, 0});  // removed again when anything fails
-        share.pending.back().stored = nanoseconds(copyFile(folder / name, storeTemporary(name), info).st_ctim);
+        share.pending.back().stored = nanoseconds(copyFile(folder / name, storeTemporary(name), info, large_).st_ctim);
         return true;
     }
 
@@ -501,6 +531,7 @@ private:
     std::vector<bool> inStoreByNumber_;          // the closed folios the store holds a file of, by number
     std::unordered_set<std::string> inStore_;  // ... and by name
     Share shares_[2];  // the two threads' parts of the folio folder
+    LargeCopies large_;
 };
 
 void removeTree(const fs::path& folder) {
@@ -646,6 +677,7 @@ fs::path backUpDataDir(DataDir& dir, const fs::path& backups, const std::string&
         NightCopy night(dir, backups, unfinished, newestBackup(backups));
         night.copy();
         dir.syncCopy(unfinished);  // the dated folder and the store's new files, in one call
+        night.letGoOfLargeCopies();
         night.finish();
         dir.syncCopy(unfinished);  // the store's new names and the manifest
         fs::rename(unfinished, target, error);
