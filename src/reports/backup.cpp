@@ -85,8 +85,8 @@ bool unchangedSince(const struct stat& info, int folder, const char* copy) {
 // made, while the rest of the night's copy is made, so that the sync at the end finds it written
 // (only a head start: the sync still says when it is there). Once the backup is on the disk
 // their memory is given back: a backup is not read again, and a copy kept in memory night after
-// night would push the motel's own files out, and makes the next night's copy take fresh memory
-// instead of what this one used.
+// night would push the motel's own files out and leave the next night's copy to take fresh
+// memory instead of what this one used.
 class LargeCopies {
 public:
     void made(const fs::path& copy, off_t size) {
